@@ -4,5 +4,10 @@
 
 #define IDI_APP_ICON 129
 
+// Shine strips of the progress bar (32-bit RGBA PNG).
+#define IDR_SHINE_STRIP_GLOW 201
+#define IDR_SHINE_STRIP_BAND 202
+#define IDR_SHINE_STRIP_CYAN 203
+
 #define IDR_PLACEHOLDER_SKIN 9001
 #define IDR_PLACEHOLDER_PAYLOAD 9002
