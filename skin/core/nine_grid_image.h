@@ -5,9 +5,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
-#include "gdip/gdip_optional.h"
 #include "runtime/byte_array.h"
 
 namespace gdip {
@@ -82,11 +82,11 @@ class NineGridImage {
   // give nine pieces) takes the pieces of state 1. Returns 1 when state 1
   // gave nine pieces, else 0.
   int Load(const rt::ByteArray& image1,
-           const gdip::Opt<rt::ByteArray>& image2 = {},
-           const gdip::Opt<rt::ByteArray>& image3 = {},
-           const gdip::Opt<rt::ByteArray>& image4 = {},
-           gdip::Opt<int> insetB = {},
-           gdip::Opt<int> insetA = {});
+           const std::optional<rt::ByteArray>& image2 = std::nullopt,
+           const std::optional<rt::ByteArray>& image3 = std::nullopt,
+           const std::optional<rt::ByteArray>& image4 = std::nullopt,
+           std::optional<int> insetB = std::nullopt,
+           std::optional<int> insetA = std::nullopt);
 
   ImageSize GetImageSize1() const { return sizes_[0]; }
   ImageSize GetImageSize2() const { return sizes_[1]; }
