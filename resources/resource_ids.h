@@ -9,5 +9,10 @@
 #define IDR_SHINE_STRIP_BAND 202
 #define IDR_SHINE_STRIP_CYAN 203
 
+// The installer's archives and data package (payload.rc).
+#define IDR_MAIN_PROGRAM_ARCHIVE 301
+#define IDR_MATERIALS_ARCHIVE 302
+#define IDR_DATA_PACKAGE 303
+
 #define IDR_PLACEHOLDER_SKIN 9001
 #define IDR_PLACEHOLDER_PAYLOAD 9002
