@@ -1,0 +1,16 @@
+// Installers of the button skins: they take a window's push buttons, check
+// boxes and radio buttons into its `buttons` list and subclass them.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// Skins the push buttons among the parent's direct "BUTTON" children.
+void SkinPushButtons(int windowIndex, HWND parent);
+
+// Skins the check boxes and auto radio buttons among the parent's direct
+// "BUTTON" children.
+void SkinCheckButtons(int windowIndex, HWND parent);
+
+}  // namespace skin

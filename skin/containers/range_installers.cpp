@@ -1,0 +1,9 @@
+#include "skin/containers/range_installers.h"
+
+namespace skin {
+
+void SkinTrackbars(int /*windowIndex*/, HWND /*parent*/) {}
+
+void SkinProgressBars(int /*windowIndex*/, HWND /*parent*/) {}
+
+}  // namespace skin

@@ -1,0 +1,70 @@
+// Records of the engine's process-wide lists.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "runtime/byte_array.h"
+#include "skin/core/image_strip.h"
+
+namespace skin {
+
+// One running hover fade of a control.
+struct FadeRecord {
+  int layered = 0;
+  int keepSource = 0;
+  int step = 0;
+  UINT_PTR timerId = 0;
+  HWND hwnd = nullptr;
+  HDC destDc = nullptr;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  HDC sourceDc = nullptr;  // a DcCache entry owned by the fade
+  int sourceX = 0;
+  int sourceY = 0;
+};
+
+// Item icons of one tree view.
+struct TreeIconSet {
+  HWND hwnd = nullptr;
+  ImageStrip icons;
+  int released = 0;
+};
+
+// A window painted by an application routine.
+struct CustomDrawRecord {
+  HWND hwnd = nullptr;
+  rt::ByteArray first;
+  rt::ByteArray second;
+  rt::ByteArray routine;  // holds the routine to call
+};
+
+struct MenuItemRecord {
+  rt::ByteArray icon;
+  rt::Text caption;
+  rt::Text fontFace;
+  COLORREF textColour = 0;
+  int fontSize = 0;
+  int fontStyle = 0;
+  int separator = 0;
+};
+
+// A menu registered for owner drawing.
+struct MenuRecord {
+  HMENU menu = nullptr;
+  FARPROC routine = nullptr;
+  int itemWidth = 0;
+  int itemHeight = 0;
+  COLORREF colour = 0;  // -1: AccentColour at paint time
+  std::vector<MenuItemRecord> items;
+};
+
+// An element of a layered composition; it begins with its window.
+struct LayerElement {
+  HWND hwnd = nullptr;
+};
+
+}  // namespace skin

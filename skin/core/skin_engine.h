@@ -1,0 +1,27 @@
+// Start-up and process-wide options of the skin engine.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace skin {
+
+// Starts GDI+, loads the program icon, sets the engine's defaults,
+// registers the engine's window classes and loads the glyph strip. Run
+// once before the first window is skinned.
+void InitSkinEngine();
+
+// Registers a window class of the engine; true when an atom came back.
+bool RegisterSkinWindowClass(const char* className, WNDPROC windowProc);
+
+// Switches child-control skinning, translucency (on whenever an alpha is
+// given) and the trackbar panel for every window of the process.
+void SetSkinOptions(int skinChildControls, std::optional<int> alpha = std::nullopt,
+                    std::optional<int> trackbarPanel = std::nullopt);
+
+// Trims the process's working set when the application is deactivated;
+// does nothing while WorkingSetTrimOff is set.
+void TrimWorkingSet();
+
+}  // namespace skin
