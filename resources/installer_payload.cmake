@@ -17,3 +17,11 @@ quillora_generate(INSTALLER_FILES OUTPUT materials_archive.zip SCRIPT make_mater
   ARGS ${PAYLOAD_DIR}/program_archive.zip
   DEPENDS ${PAYLOAD_DIR}/program_archive.zip ${CMAKE_CURRENT_SOURCE_DIR}/zip_writer.py)
 quillora_generate(INSTALLER_FILES OUTPUT data_package.bin SCRIPT make_data_package.py)
+
+# The installer window's background music (needs lame) and release notes.
+quillora_generate(INSTALLER_FILES OUTPUT background_music.mp3 SCRIPT make_background_music.py)
+quillora_generate(INSTALLER_FILES OUTPUT release_notes.txt SCRIPT make_release_notes.py
+  ARGS ${CMAKE_CURRENT_SOURCE_DIR}/release_notes.txt
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/release_notes.txt)
+# The manifest is embedded as it stands; listed so an edit relinks.
+list(APPEND INSTALLER_FILES ${CMAKE_CURRENT_SOURCE_DIR}/installer.manifest)

@@ -14,5 +14,8 @@
 #define IDR_MATERIALS_ARCHIVE 302
 #define IDR_DATA_PACKAGE 303
 
+// Background music (MP3) and release notes (CP936 text) of the installer window.
+#define IDR_BACKGROUND_MUSIC 311
+#define IDR_RELEASE_NOTES 312
+
 #define IDR_PLACEHOLDER_SKIN 9001
-#define IDR_PLACEHOLDER_PAYLOAD 9002
