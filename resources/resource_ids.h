@@ -4,6 +4,9 @@
 
 #define IDI_APP_ICON 129
 
+// Check-box glyph strip (131 x 16 RGBA PNG, magenta marker columns).
+#define IDR_GLYPH_STRIP 210
+
 // Shine strips of the progress bar (32-bit RGBA PNG).
 #define IDR_SHINE_STRIP_GLOW 201
 #define IDR_SHINE_STRIP_BAND 202
@@ -17,5 +20,3 @@
 // Background music (MP3) and release notes (CP936 text) of the installer window.
 #define IDR_BACKGROUND_MUSIC 311
 #define IDR_RELEASE_NOTES 312
-
-#define IDR_PLACEHOLDER_SKIN 9001
