@@ -1,8 +1,4 @@
-# Test programs are Windows executables: ctest runs them through Wine.
-# tools/env.sh passes the loader that fits this machine (QUILLORA_WINE).
-if(DEFINED ENV{QUILLORA_WINE})
-  set(WINE_PROGRAM $ENV{QUILLORA_WINE})
-else()
-  find_program(WINE_PROGRAM NAMES wine REQUIRED)
-endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+# Test programs are Windows executables: ctest runs them through Wine, by
+# way of tools/wine-exec.sh (which picks the loader that fits this machine,
+# QUILLORA_WINE from tools/env.sh).
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-exec.sh)
