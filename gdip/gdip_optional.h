@@ -4,6 +4,7 @@
 // default through Or().
 #pragma once
 
+#include <type_traits>
 #include <utility>
 
 namespace gdip {
@@ -14,7 +15,10 @@ struct Opt {
   bool given = false;
 
   Opt() = default;
-  Opt(T v) : value(std::move(v)), given(true) {}  // NOLINT: implicit by design
+  // Implicit, so a caller simply writes the value (or leaves it out).
+  template <class U>
+    requires(!std::is_same_v<std::remove_cvref_t<U>, Opt> && std::is_constructible_v<T, U &&>)
+  Opt(U&& v) : value(std::forward<U>(v)), given(true) {}
 
   const T& Or(const T& fallback) const { return given ? value : fallback; }
 };
