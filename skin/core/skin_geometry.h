@@ -2,15 +2,12 @@
 // between the engine's routines are Win32 RECTs (left, top, right, bottom).
 #pragma once
 
+#include "gdip/gdip_records.h"
+
 namespace skin {
 
 // A GDI+ drawing rectangle.
-struct RectF {
-  float x = 0;
-  float y = 0;
-  float width = 0;
-  float height = 0;
-};
+using RectF = gdip::RectF;
 
 // A rectangle kept as origin and size (the bottom bar and its items).
 struct XywhRect {
