@@ -44,7 +44,7 @@ int GdipFontCollection::GetFamilies(int count, std::vector<GdipFontFamily>& fami
     if (listed[i] == nullptr) continue;
     families[i].CreateWith<GpFontFamily>([&](GpFontFamily** out) { return flat::GdipCloneFontFamily(listed[i], out); });
   }
-  return number;
+  return number < count ? number : count;
 }
 
 }  // namespace gdip

@@ -1,0 +1,255 @@
+#include "gdip/gdip_path_gradient_brush.h"
+
+#include "gdip/array_reads.h"
+#include "gdip/gdip_matrix.h"
+#include "gdip/gdip_path.h"
+#include "gdip/transform_at.h"
+
+namespace gdip {
+
+using Gdiplus::GpMatrix;
+using Gdiplus::GpPath;
+using Gdiplus::GpPathGradient;
+
+namespace {
+
+// Path gradients clamp outside their boundary unless told otherwise.
+Gdiplus::WrapMode WrapModeOf(const Opt<int>& mode) {
+  return static_cast<Gdiplus::WrapMode>(mode.Or(Gdiplus::WrapModeClamp));
+}
+
+Gdiplus::MatrixOrder OrderOf(const Opt<int>& order) { return static_cast<Gdiplus::MatrixOrder>(order.value); }
+
+}  // namespace
+
+bool GdipPathGradientBrush::Create(std::span<const PointF> points, Opt<int> wrapMode) {
+  NativeArray<PointF> buffer(points);
+  return CreateWith<GpPathGradient>([&](GpPathGradient** out) {
+    return flat::GdipCreatePathGradient(buffer.data(), buffer.count(), WrapModeOf(wrapMode), out);
+  });
+}
+
+bool GdipPathGradientBrush::CreateI(std::span<const PointI> points, Opt<int> wrapMode) {
+  NativeArray<PointI> buffer(points);
+  return CreateWith<GpPathGradient>([&](GpPathGradient** out) {
+    return flat::GdipCreatePathGradientI(buffer.data(), buffer.count(), WrapModeOf(wrapMode), out);
+  });
+}
+
+bool GdipPathGradientBrush::CreateFromPath(const GdipPath& path) {
+  return CreateWith<GpPathGradient>(
+      [&](GpPathGradient** out) { return flat::GdipCreatePathGradientFromPath(NativeOf<GpPath>(path), out); });
+}
+
+ARGB GdipPathGradientBrush::GetCenterColor() {
+  ARGB colour = 0;
+  Record(flat::GdipGetPathGradientCenterColor(Native(), &colour));
+  return colour;
+}
+
+bool GdipPathGradientBrush::SetCenterColor(ARGB colour) {
+  return Record(flat::GdipSetPathGradientCenterColor(Native(), colour));
+}
+
+bool GdipPathGradientBrush::GetSurroundColors(std::vector<ARGB>& colours, INT& count) {
+  // GDI+ writes up to `count` colours into the array.
+  if (count < 0 || static_cast<std::size_t>(count) > colours.size()) return RefuseArgument();
+  return Record(
+      flat::GdipGetPathGradientSurroundColorsWithCount(Native(), FirstOrNull(std::span<ARGB>(colours)), &count));
+}
+
+bool GdipPathGradientBrush::SetSurroundColors(std::span<const ARGB> colours, INT* count) {
+  INT sent = static_cast<INT>(colours.size());
+  if (count != nullptr) {
+    // GDI+ reads `count` colours from the array.
+    if (*count < 0 || static_cast<std::size_t>(*count) > colours.size()) return RefuseArgument();
+    sent = *count;
+  }
+  const bool ok = Record(flat::GdipSetPathGradientSurroundColorsWithCount(Native(), FirstOrNull(colours), &sent));
+  if (count != nullptr) *count = sent;
+  return ok;
+}
+
+int GdipPathGradientBrush::GetSurroundColorCount() {
+  INT count = 0;
+  Record(flat::GdipGetPathGradientSurroundColorCount(Native(), &count));
+  return count;
+}
+
+int GdipPathGradientBrush::GetPointCount() {
+  INT count = 0;
+  Record(flat::GdipGetPathGradientPointCount(Native(), &count));
+  return count;
+}
+
+bool GdipPathGradientBrush::FillPath(GdipPath& path) {
+  return Record(flat::GdipGetPathGradientPath(Native(), NativeOf<GpPath>(path)));
+}
+
+bool GdipPathGradientBrush::GetPath(GdipPath& target) {
+  // GDI+ copies the boundary into an existing path.
+  if (!target.Create()) return false;
+  return FillPath(target);
+}
+
+bool GdipPathGradientBrush::GetPathInto(GdipPath& path) {
+  if (path.IsEmpty() && !path.Create()) return false;
+  return FillPath(path);
+}
+
+PointF GdipPathGradientBrush::GetCenterPoint() {
+  Gdiplus::PointF centre(0, 0);
+  Record(flat::GdipGetPathGradientCenterPoint(Native(), &centre));
+  return FromNative(centre);
+}
+
+bool GdipPathGradientBrush::SetCenterPoint(const PointF& centre) {
+  const Gdiplus::PointF native = ToNative(centre);
+  return Record(flat::GdipSetPathGradientCenterPoint(Native(), &native));
+}
+
+PointI GdipPathGradientBrush::GetCenterPointI() {
+  Gdiplus::Point centre(0, 0);
+  Record(flat::GdipGetPathGradientCenterPointI(Native(), &centre));
+  return FromNative(centre);
+}
+
+bool GdipPathGradientBrush::SetCenterPointI(const PointI& centre) {
+  return SetCenterPoint(PointF{static_cast<REAL>(centre.x), static_cast<REAL>(centre.y)});
+}
+
+RectF GdipPathGradientBrush::GetRect() {
+  Gdiplus::RectF rect(0, 0, 0, 0);
+  Record(flat::GdipGetPathGradientRect(Native(), &rect));
+  return FromNative(rect);
+}
+
+RectI GdipPathGradientBrush::GetRectI() {
+  Gdiplus::Rect rect(0, 0, 0, 0);
+  Record(flat::GdipGetPathGradientRectI(Native(), &rect));
+  return FromNative(rect);
+}
+
+bool GdipPathGradientBrush::SetPresetBlend(std::span<const ARGB> colours, std::span<const REAL> positions) {
+  if (!CoversCount(colours, positions)) return RefuseArgument();
+  return Record(flat::GdipSetPathGradientPresetBlend(Native(), FirstOrNull(colours), FirstOrNull(positions),
+                                                     static_cast<INT>(colours.size())));
+}
+
+int GdipPathGradientBrush::GetPresetBlend(std::vector<ARGB>& colours, std::vector<REAL>& positions) {
+  return ReadArrays([&](INT* n) { return flat::GdipGetPathGradientPresetBlendCount(Native(), n); },
+                    [&](ARGB* c, REAL* p, INT n) { return flat::GdipGetPathGradientPresetBlend(Native(), c, p, n); },
+                    colours, positions);
+}
+
+int GdipPathGradientBrush::GetPresetBlendCount() {
+  INT count = 0;
+  Record(flat::GdipGetPathGradientPresetBlendCount(Native(), &count));
+  return count;
+}
+
+bool GdipPathGradientBrush::SetBlend(std::span<const REAL> factors, std::span<const REAL> positions) {
+  if (!CoversCount(factors, positions)) return RefuseArgument();
+  return Record(flat::GdipSetPathGradientBlend(Native(), FirstOrNull(factors), FirstOrNull(positions),
+                                               static_cast<INT>(factors.size())));
+}
+
+int GdipPathGradientBrush::GetBlend(std::vector<REAL>& factors, std::vector<REAL>& positions) {
+  return ReadArrays([&](INT* n) { return flat::GdipGetPathGradientBlendCount(Native(), n); },
+                    [&](REAL* f, REAL* p, INT n) { return flat::GdipGetPathGradientBlend(Native(), f, p, n); },
+                    factors, positions);
+}
+
+int GdipPathGradientBrush::GetBlendCount() {
+  INT count = 0;
+  Record(flat::GdipGetPathGradientBlendCount(Native(), &count));
+  return count;
+}
+
+bool GdipPathGradientBrush::SetSigmaBlend(REAL focus, REAL scale) {
+  return Record(flat::GdipSetPathGradientSigmaBlend(Native(), focus, scale));
+}
+
+bool GdipPathGradientBrush::SetLinearBlend(REAL focus, REAL scale) {
+  return Record(flat::GdipSetPathGradientLinearBlend(Native(), focus, scale));
+}
+
+int GdipPathGradientBrush::GetWrapMode() {
+  Gdiplus::WrapMode mode = Gdiplus::WrapModeTile;
+  Record(flat::GdipGetPathGradientWrapMode(Native(), &mode));
+  return static_cast<int>(mode);
+}
+
+bool GdipPathGradientBrush::SetWrapMode(int wrapMode) {
+  return Record(flat::GdipSetPathGradientWrapMode(Native(), static_cast<Gdiplus::WrapMode>(wrapMode)));
+}
+
+bool GdipPathGradientBrush::SetGammaCorrection(bool useGamma) {
+  return Record(flat::GdipSetPathGradientGammaCorrection(Native(), useGamma ? TRUE : FALSE));
+}
+
+bool GdipPathGradientBrush::GetGammaCorrection() {
+  BOOL useGamma = FALSE;
+  Record(flat::GdipGetPathGradientGammaCorrection(Native(), &useGamma));
+  return useGamma != FALSE;
+}
+
+bool GdipPathGradientBrush::GetFocusScales(REAL& xScale, REAL& yScale) {
+  REAL x = 0, y = 0;
+  const bool ok = Record(flat::GdipGetPathGradientFocusScales(Native(), &x, &y));
+  xScale = x;
+  yScale = y;
+  return ok;
+}
+
+bool GdipPathGradientBrush::SetFocusScales(REAL xScale, REAL yScale) {
+  return Record(flat::GdipSetPathGradientFocusScales(Native(), xScale, yScale));
+}
+
+bool GdipPathGradientBrush::GetTransform(GdipMatrix& target) {
+  // GDI+ copies the transform into an existing matrix.
+  if (!target.Create()) return false;
+  return Record(flat::GdipGetPathGradientTransform(Native(), NativeOf<GpMatrix>(target)));
+}
+
+bool GdipPathGradientBrush::SetTransform(const GdipMatrix& matrix) {
+  return Record(flat::GdipSetPathGradientTransform(Native(), NativeOf<GpMatrix>(matrix)));
+}
+
+bool GdipPathGradientBrush::ResetTransform() { return Record(flat::GdipResetPathGradientTransform(Native())); }
+
+bool GdipPathGradientBrush::MultiplyTransform(const GdipMatrix& matrix, Opt<int> order) {
+  return Record(flat::GdipMultiplyPathGradientTransform(Native(), NativeOf<GpMatrix>(matrix), OrderOf(order)));
+}
+
+bool GdipPathGradientBrush::TranslateTransform(REAL dx, REAL dy, Opt<int> order) {
+  return Record(flat::GdipTranslatePathGradientTransform(Native(), dx, dy, OrderOf(order)));
+}
+
+bool GdipPathGradientBrush::ScaleTransform(REAL sx, REAL sy, Opt<int> order) {
+  return Record(flat::GdipScalePathGradientTransform(Native(), sx, sy, OrderOf(order)));
+}
+
+bool GdipPathGradientBrush::RotateTransform(REAL angle, Opt<int> order) {
+  return Record(flat::GdipRotatePathGradientTransform(Native(), angle, OrderOf(order)));
+}
+
+bool GdipPathGradientBrush::ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order) {
+  return TransformAt(
+      centre, order,
+      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) {
+        return flat::GdipTranslatePathGradientTransform(Native(), dx, dy, o);
+      },
+      [&](Gdiplus::MatrixOrder o) { return flat::GdipScalePathGradientTransform(Native(), sx, sy, o); });
+}
+
+bool GdipPathGradientBrush::RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order) {
+  return TransformAt(
+      centre, order,
+      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) {
+        return flat::GdipTranslatePathGradientTransform(Native(), dx, dy, o);
+      },
+      [&](Gdiplus::MatrixOrder o) { return flat::GdipRotatePathGradientTransform(Native(), angle, o); });
+}
+
+}  // namespace gdip

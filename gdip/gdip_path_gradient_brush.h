@@ -1,0 +1,85 @@
+// A GDI+ brush that blends from a centre colour to colours along the
+// outline of a path or polygon.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "gdip/gdip_brush.h"
+
+namespace gdip {
+
+class GdipMatrix;
+class GdipPath;
+
+class GdipPathGradientBrush : public GdipBrush {
+ public:
+  GdipPathGradientBrush() = default;
+  GdipPathGradientBrush(GdipPathGradientBrush&&) noexcept = default;
+  GdipPathGradientBrush& operator=(GdipPathGradientBrush&&) noexcept = default;
+
+  // Bounded by the polygon of the points; wrap mode 4 = clamp when omitted.
+  bool Create(std::span<const PointF> points, Opt<int> wrapMode = {});
+  bool CreateI(std::span<const PointI> points, Opt<int> wrapMode = {});
+  // Bounded by the path's outline.
+  bool CreateFromPath(const GdipPath& path);
+
+  ARGB GetCenterColor();
+  bool SetCenterColor(ARGB colour);
+  // Fills the caller's array (its size is not changed): count gives the
+  // colours wanted, at most the array's size, and receives the number
+  // written.
+  bool GetSurroundColors(std::vector<ARGB>& colours, INT& count);
+  // The colours along the boundary. Without a count every colour is sent;
+  // a given count (at most the array's size) receives the number GDI+
+  // accepted.
+  bool SetSurroundColors(std::span<const ARGB> colours, INT* count = nullptr);
+  int GetSurroundColorCount();
+  int GetPointCount();
+
+  // The brush's boundary goes into the target, which gets a new path.
+  bool GetPath(GdipPath& target);
+  // The boundary goes into the given path's own native path (made first
+  // when the object is empty).
+  bool GetPathInto(GdipPath& path);
+
+  PointF GetCenterPoint();
+  bool SetCenterPoint(const PointF& centre);
+  PointI GetCenterPointI();
+  bool SetCenterPointI(const PointI& centre);
+  RectF GetRect();
+  RectI GetRectI();
+
+  bool SetPresetBlend(std::span<const ARGB> colours, std::span<const REAL> positions);
+  int GetPresetBlend(std::vector<ARGB>& colours, std::vector<REAL>& positions);
+  int GetPresetBlendCount();
+  bool SetBlend(std::span<const REAL> factors, std::span<const REAL> positions);
+  int GetBlend(std::vector<REAL>& factors, std::vector<REAL>& positions);
+  int GetBlendCount();
+  bool SetSigmaBlend(REAL focus, REAL scale);
+  bool SetLinearBlend(REAL focus, REAL scale);
+  int GetWrapMode();
+  bool SetWrapMode(int wrapMode);
+  bool SetGammaCorrection(bool useGamma);
+  bool GetGammaCorrection();
+  // The share (0 to 1) of the area around the centre that keeps the centre colour.
+  bool GetFocusScales(REAL& xScale, REAL& yScale);
+  bool SetFocusScales(REAL xScale, REAL yScale);
+
+  // The brush's transform goes into the target, which gets a matrix of its own.
+  bool GetTransform(GdipMatrix& target);
+  bool SetTransform(const GdipMatrix& matrix);
+  bool ResetTransform();
+  bool MultiplyTransform(const GdipMatrix& matrix, Opt<int> order = {});
+  bool TranslateTransform(REAL dx, REAL dy, Opt<int> order = {});
+  bool ScaleTransform(REAL sx, REAL sy, Opt<int> order = {});
+  bool RotateTransform(REAL angle, Opt<int> order = {});
+  bool ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order = {});
+  bool RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order = {});
+
+ private:
+  Gdiplus::GpPathGradient* Native() const { return NativeAs<Gdiplus::GpPathGradient>(); }
+  bool FillPath(GdipPath& path);
+};
+
+}  // namespace gdip

@@ -1,0 +1,89 @@
+// Owning wrapper of a GDI+ pen: the outline of drawn lines, rectangles,
+// ellipses and paths, made from a colour or a brush, with its width, unit,
+// caps, joins, dashes, compound lines and transform.
+//
+// Enumerated arguments (unit, caps, join, alignment, dash style, matrix
+// order) are GDI+'s own numbers, passed through unchanged.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "gdip/gdip_object.h"
+
+namespace gdip {
+
+class GdipBrush;
+class GdipMatrix;
+
+class GdipPen : public GdipObject {
+ public:
+  GdipPen();
+  GdipPen(GdipPen&&) noexcept = default;
+  GdipPen& operator=(GdipPen&&) noexcept = default;
+
+  bool Delete();
+  // Unit 0 = world when omitted.
+  bool Create(ARGB colour, REAL width, Opt<int> unit = {});
+  // A pen that paints with the brush.
+  bool CreateFromBrush(const GdipBrush& brush, REAL width, Opt<int> unit = {});
+  // An independent copy of this pen in the target.
+  bool CloneInto(GdipPen& target) const;
+
+  REAL GetWidth();
+  bool SetWidth(REAL width);
+  int GetUnit();
+  bool SetUnit(int unit);
+  bool SetLineCap(int startCap, int endCap, int dashCap);
+  bool SetStartCap(int cap);
+  bool SetEndCap(int cap);
+  bool SetDashCap(int dashCap);
+  int GetStartCap();
+  int GetEndCap();
+  int GetDashCap();
+  bool SetLineJoin(int join);
+  int GetLineJoin();
+  bool SetMiterLimit(REAL limit);
+  REAL GetMiterLimit();
+  bool SetMode(int alignment);
+  int GetMode();
+
+  bool SetTransform(const GdipMatrix& matrix);
+  // The pen's transform goes into the target, which gets a matrix of its own.
+  bool GetTransform(GdipMatrix& target);
+  bool ResetTransform();
+  bool MultiplyTransform(const GdipMatrix& matrix, Opt<int> order = {});
+  bool RotateTransform(REAL angle, Opt<int> order = {});
+  bool ScaleTransform(REAL sx, REAL sy, Opt<int> order = {});
+  bool TranslateTransform(REAL dx, REAL dy, Opt<int> order = {});
+
+  ARGB GetColor();
+  bool SetColor(ARGB colour);
+  bool SetBrushFill(const GdipBrush& brush);
+  // A copy of the brush the pen paints with goes into the target.
+  bool GetBrushFill(GdipBrush& target);
+  int GetFillType();
+
+  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 custom.
+  bool SetDashStyle(int style);
+  int GetDashStyle();
+  REAL GetDashOffset();
+  bool SetDashOffset(REAL offset);
+  // Replaces the array by the pen's dash lengths and returns their count.
+  int GetDashArray(std::vector<REAL>& dashes);
+  bool SetDashArray(std::span<const REAL> dashes);
+  bool SetCompoundArray(std::span<const REAL> compounds);
+  int GetCompoundArray(std::vector<REAL>& compounds);
+  // Second names of GetDashCap and SetLineCap.
+  int GetDashCap2();
+  bool SetLineCap2(int startCap, int endCap, int dashCap);
+
+  // Scale or rotation about a centre point (see transform_at.h).
+  bool ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order = {});
+  bool RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order = {});
+
+ private:
+  Gdiplus::GpPen* Native() const { return NativeAs<Gdiplus::GpPen>(); }
+};
+
+}  // namespace gdip
