@@ -60,6 +60,23 @@ Text WindowText(HWND handle) {
   return text;
 }
 
+// A rich edit's text in the ANSI code page, paragraphs ending in CR LF;
+// its own length count is in characters, not bytes.
+Text RichEditText(HWND handle) {
+  GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+  const LRESULT bytes = SendMessageA(handle, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+  if (bytes <= 0) return WindowText(handle);
+  Text text(static_cast<std::size_t>(bytes) + 1, '\0');
+  GETTEXTEX request{};
+  request.cb = static_cast<DWORD>(text.size());
+  request.flags = GT_USECRLF;
+  request.codepage = CP_ACP;
+  const LRESULT copied = SendMessageA(handle, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                      reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
 // A transparent label shows its parent through it: the parent must paint
 // the old text away when the caption changes.
 void RepaintUnder(const Target& target) {
@@ -112,7 +129,7 @@ int ReadProperty(std::string_view window, std::string_view control, NumberProper
 Text ReadProperty(std::string_view window, std::string_view control, TextProperty) {
   const Target target = Find(window, control);
   if (!target.handle) return {};
-  return WindowText(target.handle);
+  return IsKind(target, ControlKind::RichEdit) ? RichEditText(target.handle) : WindowText(target.handle);
 }
 
 void WriteProperty(std::string_view window, std::string_view control, NumberProperty property, int value) {
