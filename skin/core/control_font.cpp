@@ -1,0 +1,49 @@
+#include "skin/core/control_font.h"
+
+#include <cmath>
+
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_font_family.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_string_format.h"
+#include "skin/core/gdi_owners.h"
+
+namespace skin {
+
+namespace {
+
+constexpr char kDefaultFace[] = "宋体";
+constexpr int kDefaultSize = 12;
+
+}  // namespace
+
+FontSpec GetControlFont(HWND window) {
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+  if (!font) return {kDefaultFace, kDefaultSize, 0};
+
+  WindowDc dc(window);
+  gdip::GdipFont gdiplusFont;
+  gdiplusFont.CreateFromHfont(dc.get(), font);
+  float size = gdiplusFont.GetSize();
+  if (std::fabs(size) <= 1e-7f) size = kDefaultSize;
+
+  gdip::GdipFontFamily family;
+  gdiplusFont.GetFamily(family);
+  rt::Text face = family.GetName();
+  if (face.empty()) face = kDefaultFace;
+  return {std::move(face), static_cast<int>(size), gdiplusFont.GetStyle()};
+}
+
+int MeasureTextWidth(const rt::Text& text, const rt::Text& face, int size, int style) {
+  UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromHdc(dc.get());
+  gdip::GdipFont font;
+  font.CreateFromName(face, static_cast<float>(size), style);
+  const gdip::GdipStringFormat noFormat;  // GDI+'s default layout
+  gdip::RectF bounds;
+  graphics.MeasureString(text, font, gdip::RectF{}, noFormat, bounds);
+  return static_cast<int>(bounds.width) + 1;
+}
+
+}  // namespace skin

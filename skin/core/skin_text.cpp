@@ -1,0 +1,108 @@
+#include "skin/core/skin_text.h"
+
+#include <algorithm>
+
+#include "gdip/gdip_bitmap.h"
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_solid_brush.h"
+#include "skin/core/colour_convert.h"
+
+namespace skin {
+
+namespace {
+
+constexpr int kLineLimit = 0x2000;          // StringFormatFlagsLineLimit
+constexpr int kNoWrapLineLimit = 0x3000;    // plus StringFormatFlagsNoWrap
+constexpr int kTrimmingEllipsis = 3;        // StringTrimmingEllipsisCharacter
+constexpr int kSmoothingAntiAlias = 4;
+constexpr int kInterpolationHighQualityBicubic = 7;
+constexpr int kCompositingGammaCorrected = 3;
+constexpr int kPixelOffsetNone = 3;
+constexpr int kTextAntiAliasGridFit = 3;
+constexpr int kOutlineAlpha = 60;
+constexpr int kTextAlpha = 254;
+
+gdip::GdipStringFormat BuildFormat(int alignment, int lineAlignment, int wrap, int ellipsis) {
+  gdip::GdipStringFormat format;
+  format.Create(kLineLimit);
+  if (ellipsis) format.SetTrimming(kTrimmingEllipsis);
+  if (wrap == 0) format.SetFlags(kNoWrapLineLimit);
+  format.SetAlign(alignment);
+  format.SetLineAlign(lineAlignment);
+  return format;
+}
+
+void SetSmoothScaling(gdip::GdipGraphics& graphics) {
+  graphics.SetSmoothingMode(kSmoothingAntiAlias);
+  graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
+  graphics.SetCompositingQuality(kCompositingGammaCorrected);
+  graphics.SetPixelOffsetMode(kPixelOffsetNone);
+}
+
+// Draws `source` scaled into a new bitmap of width x height at (x, y).
+gdip::GdipBitmap Rescale(gdip::GdipBitmap& source, int width, int height, float x, float y, float drawWidth,
+                         float drawHeight) {
+  gdip::GdipBitmap result;
+  result.Create(width, height);
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromImage(result);
+  SetSmoothScaling(graphics);
+  graphics.DrawImageRect(source, x, y, drawWidth, drawHeight);
+  return result;
+}
+
+// The text drawn in the halo colour, shrunk by the divisor and enlarged
+// again: a blur whose softness grows with the divisor.
+gdip::GdipBitmap MakeGlow(const rt::Text& text, const gdip::GdipFont& font, const gdip::GdipStringFormat& format,
+                          COLORREF haloColour, int width, int height, int divisor) {
+  gdip::GdipBitmap sharp;
+  sharp.Create(width, height);
+  {
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromImage(sharp);
+    gdip::GdipSolidBrush halo;
+    halo.Create(ToArgb(haloColour, 255));
+    graphics.DrawString(text, font, halo, gdip::RectF{0, 0, float(width), float(height)}, format);
+  }
+  const int smallWidth = width / divisor, smallHeight = height / divisor;
+  gdip::GdipBitmap small = Rescale(sharp, smallWidth, smallHeight, 0, 0, float(smallWidth), float(smallHeight));
+  return Rescale(small, width, height, 1, 1, float(width), float(height));
+}
+
+}  // namespace
+
+void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF& box, COLORREF textColour,
+                  COLORREF haloColour, std::optional<int> blurScale, std::optional<rt::Text> face,
+                  std::optional<int> style, std::optional<float> size, int alignment, int lineAlignment,
+                  std::optional<int> wrap, int ellipsis, const gdip::GdipStringFormat* format) {
+  const int width = static_cast<int>(box.width);
+  const int height = static_cast<int>(box.height);
+  const int divisor = std::max(blurScale.value_or(4), 1);
+
+  gdip::GdipStringFormat built;
+  if (!format) {
+    built = BuildFormat(alignment, lineAlignment, wrap.value_or(1), ellipsis);
+    format = &built;
+  }
+  gdip::GdipFont font;
+  font.CreateFromName(face.value_or("宋体"), size.value_or(12.0f), style.value_or(0));
+
+  if (width > 0 && height > 0) {
+    gdip::GdipBitmap glow = MakeGlow(text, font, *format, haloColour, width, height, divisor);
+    target.DrawImage(glow, box.x, box.y);
+  }
+
+  target.SetTextRenderingHint(kTextAntiAliasGridFit);
+  gdip::GdipSolidBrush outline;
+  outline.Create(ToArgb(haloColour, kOutlineAlpha));
+  const float w = static_cast<float>(width), h = static_cast<float>(height);
+  const gdip::RectF around[] = {
+      {box.x, box.y + 1, w, h}, {box.x + 2, box.y + 1, w, h}, {box.x + 1, box.y, w, h}, {box.x + 1, box.y + 2, w, h}};
+  for (const gdip::RectF& r : around) target.DrawString(text, font, outline, r, *format);
+
+  gdip::GdipSolidBrush ink;
+  ink.Create(ToArgb(textColour, kTextAlpha));
+  target.DrawString(text, font, ink, gdip::RectF{box.x + 1, box.y + 1, w, h}, *format);
+}
+
+}  // namespace skin
