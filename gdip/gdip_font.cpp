@@ -118,8 +118,10 @@ bool GdipFont::CreateFromNameW(const rt::ByteArray& wideFamilyName, REAL emSize,
 }
 
 bool GdipFont::CreateFromHfont(HDC hdc, HFONT font) {
+  // GetObjectA also answers for brushes, pens and bitmaps; only a font's
+  // answer is a LOGFONT.
   LOGFONTA logfont = {};
-  const bool readable = font != nullptr && GetObjectA(font, sizeof(logfont), &logfont) != 0;
+  const bool readable = GetObjectType(font) == OBJ_FONT && GetObjectA(font, sizeof(logfont), &logfont) != 0;
   return CreateFromLogfontOrDc(hdc, readable ? &logfont : nullptr);
 }
 

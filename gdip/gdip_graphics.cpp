@@ -804,18 +804,25 @@ bool GdipGraphics::MeasureRangesWith(const WideArg& text, const GdipFont& font, 
                                      const GdipStringFormat& format, int count, std::vector<GdipRegion>& regions) {
   if (count < 1 || !text.valid()) return RefuseArgument();
   // GDI+ fills existing regions. They are owned here until the measure
-  // succeeds, so a failure releases every one of them.
+  // succeeds, so a failure releases every one of them; LastStatus keeps the
+  // failure, not the status of those releases.
   std::vector<GdipRegion> measured(static_cast<std::size_t>(count));
+  const auto fail = [&measured] {
+    const GpStatus failure = LastStatus;
+    measured.clear();
+    LastStatus = failure;
+    return false;
+  };
   std::vector<GpRegion*> handles;
   handles.reserve(measured.size());
   for (GdipRegion& region : measured) {
-    if (!region.Create()) return false;
+    if (!region.Create()) return fail();
     handles.push_back(RegionOf(region));
   }
   const Gdiplus::RectF box = ToNative(layout);
   if (!Record(flat::GdipMeasureCharacterRanges(Native(), text.text(), text.length(), FontOf(font), box,
                                                FormatOf(format), count, handles.data())))
-    return false;
+    return fail();
   regions = std::move(measured);
   return true;
 }
