@@ -30,8 +30,8 @@ WideArg WideArg::Ansi(const rt::Text& text) { return Utf16(ToWideBytes(text)); }
 
 WideArg WideArg::Utf16(const rt::ByteArray& wideBytes) {
   WideArg arg;
+  if (wideBytes.empty()) return arg;
   const std::size_t units = wideBytes.size() / sizeof(WCHAR);
-  if (units == 0) return arg;
   arg.units_.resize(units);
   std::memcpy(arg.units_.data(), wideBytes.data(), units * sizeof(WCHAR));
   std::size_t length = 0;
