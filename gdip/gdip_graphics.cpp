@@ -54,7 +54,8 @@ Gdiplus::Unit SourceUnitOf(const Opt<int>& unit) { return static_cast<Gdiplus::U
 // told otherwise.
 int DriverFlagsOf(const Opt<int>& flags) { return flags.Or(Gdiplus::DriverStringOptionsCmapLookup); }
 
-bool IsTrue(GpStatus status, BOOL answer) { return Record(status) && answer != FALSE; }
+// `answer` is read only after the call that fills it has run.
+bool IsTrue(GpStatus status, const BOOL& answer) { return Record(status) && answer != FALSE; }
 
 // The three corners (upper-left, upper-right, lower-left) of an image's
 // destination parallelogram.

@@ -22,7 +22,8 @@ Gdiplus::CombineMode CombineModeOf(const Opt<int>& mode) {
 
 GpGraphics* GraphicsOf(const GdipGraphics& graphics) { return NativeOf<GpGraphics>(graphics); }
 
-bool IsTrue(GpStatus status, BOOL answer) { return Record(status) && answer != FALSE; }
+// `answer` is read only after the call that fills it has run.
+bool IsTrue(GpStatus status, const BOOL& answer) { return Record(status) && answer != FALSE; }
 
 // The matrix the scans are read under: the given one, or an identity made
 // for the call, since GDI+ may refuse a null matrix.
