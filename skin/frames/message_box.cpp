@@ -31,7 +31,8 @@ int ShowSkinnedMessageBox(HWND owner, std::string_view text, unsigned flags, std
   // The box is gone: a hook left armed would catch the thread's next dialog
   // (a folder dialog, say) and skin it as a message box.
   RemoveMessageBoxHook();
-  return id - 1;
+  // MessageBoxExA reports a box it could not show as 0 (some systems -1).
+  return id > 0 ? id - 1 : -1;
 }
 
 void InstallMessageBoxHook() {

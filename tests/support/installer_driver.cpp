@@ -233,6 +233,7 @@ void SetCursorTo(int x, int y) { SetCursorPos(x, y); }
 MessageBoxView ReadMessageBox(HWND dialog) {
   MessageBoxView view;
   view.dialog = dialog;
+  view.owner = GetWindow(dialog, GW_OWNER);
   view.caption = TextOf(dialog);
   if (HWND message = GetDlgItem(dialog, 0xFFFF)) view.text = TextOf(message);
   for (HWND child : Descendants(dialog, "Button")) {

@@ -87,6 +87,7 @@ void SetCursorTo(int x, int y);
 
 struct MessageBoxView {
   HWND dialog = nullptr;
+  HWND owner = nullptr;           // the window the box belongs to
   std::string caption;
   std::string text;               // the message, from the static control 0xFFFF
   std::vector<int> buttons;       // ids of the visible push buttons (IDOK, IDCANCEL...)

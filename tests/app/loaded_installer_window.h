@@ -1,0 +1,84 @@
+// Test fixtures that build the installer's windows inside the test
+// process, and a helper that answers the message boxes it shows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <optional>
+#include <thread>
+
+#include "app/background_music.h"
+#include "app/installer_variables.h"
+#include "app/installer_window.h"
+#include "app/window_names.h"
+#include "runtime/window_runtime.h"
+#include "tests/support/installer_driver.h"
+
+namespace apptest {
+
+inline constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillora";
+
+// InstallerWindow loaded as at start-up, on a machine without a previous
+// installation; destroyed again after each test.
+class LoadedInstallerWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app::InitInstallerVariables();
+    window_ = rt::LoadWindow(app::InstallerWindowTemplate());
+    ASSERT_NE(window_, nullptr);
+  }
+
+  void TearDown() override {
+    if (IsWindow(window_)) DestroyWindow(window_);  // its side windows go with it
+    rt::ProcessPendingMessages();
+    app::DiscardMusicFile();
+  }
+
+  HWND Control(std::string_view name) const { return rt::WindowHandleOf(app::kInstallerWindow, name); }
+
+  qtest::ScopedRegistryAbsence noPreviousInstallation_{HKEY_LOCAL_MACHINE, kUninstallKey, "softURL"};
+  HWND window_ = nullptr;
+};
+
+// Answers the next message box of this process from another thread with
+// the button `id`, and keeps what the box showed.
+class MessageBoxAnswerer {
+ public:
+  // With `hook`, also records the value it holds while the box is up.
+  explicit MessageBoxAnswerer(int id, const HHOOK* hook = nullptr)
+      : hook_(hook), thread_([this, id] {
+          seen_ = qtest::WaitForMessageBox(GetCurrentProcessId());
+          if (!seen_) return;
+          if (hook_) hookWhileShown_ = *hook_;
+          qtest::PressButton(seen_->dialog, id);
+        }) {}
+
+  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+  ~MessageBoxAnswerer() { Join(); }
+
+  // What the box showed; waits for the answer first.
+  const std::optional<qtest::MessageBoxView>& Seen() {
+    Join();
+    return seen_;
+  }
+
+  HHOOK HookWhileShown() {
+    Join();
+    return hookWhileShown_;
+  }
+
+ private:
+  void Join() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  const HHOOK* hook_;
+  std::optional<qtest::MessageBoxView> seen_;
+  HHOOK hookWhileShown_ = nullptr;
+  std::thread thread_;
+};
+
+}  // namespace apptest

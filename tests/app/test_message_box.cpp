@@ -1,0 +1,65 @@
+// The message-box call: the pressed button's id minus 1, the hook armed
+// while the box is up and gone as soon as it returns, and the about box.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "app/options_menu.h"
+#include "skin/frames/message_box.h"
+#include "tests/app/loaded_installer_window.h"
+
+namespace {
+
+struct Answer {
+  unsigned flags;
+  int pressed;
+  int result;
+};
+
+class ShowSkinnedMessageBoxTest : public ::testing::TestWithParam<Answer> {};
+
+TEST_P(ShowSkinnedMessageBoxTest, GivesThePressedIdMinusOneAndRemovesTheHook) {
+  const Answer answer = GetParam();
+  HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  int result = -100;
+  HHOOK armed = nullptr;
+  {
+    apptest::MessageBoxAnswerer answerer(answer.pressed, &skin::MessageBoxHook);
+    result = skin::ShowSkinnedMessageBox(owner, "text", answer.flags, "caption");
+    ASSERT_TRUE(answerer.Seen().has_value());
+    armed = answerer.HookWhileShown();
+  }
+  EXPECT_EQ(result, answer.result);
+  EXPECT_EQ(skin::MessageBoxOwner, owner);
+  EXPECT_NE(armed, nullptr) << "the hook is armed while the box is up";
+  EXPECT_EQ(skin::MessageBoxHook, nullptr);
+  EXPECT_FALSE(UnhookWindowsHookEx(armed)) << "the hook is already removed";
+  DestroyWindow(owner);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ShowSkinnedMessageBoxTest,
+                         ::testing::Values(Answer{MB_OK, IDOK, 0}, Answer{MB_OKCANCEL, IDOK, 0},
+                                           Answer{MB_OKCANCEL, IDCANCEL, 1}, Answer{MB_YESNO, IDYES, 5},
+                                           Answer{MB_YESNO, IDNO, 6}, Answer{MB_ABORTRETRYIGNORE, IDRETRY, 3}));
+
+TEST(ShowSkinnedMessageBox, GivesMinusOneWhenNoBoxCanBeShown) {
+  HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  EXPECT_EQ(skin::ShowSkinnedMessageBox(gone, "text", MB_OK, "caption"), -1);
+  EXPECT_EQ(skin::MessageBoxHook, nullptr);
+}
+
+class AboutBoxTest : public apptest::LoadedInstallerWindow {};
+
+TEST_F(AboutBoxTest, ShowsNameVersionAndMakerWithOneOkButton) {
+  apptest::MessageBoxAnswerer answerer(IDOK);
+  app::AboutMenuSelect();
+  const std::optional<qtest::MessageBoxView>& box = answerer.Seen();
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->caption, "关于");
+  EXPECT_EQ(box->text, "Quillora 03.41.50\r\n\r\nLumenfall制作");
+  EXPECT_EQ(box->buttons, std::vector<int>{IDOK});
+  EXPECT_EQ(box->owner, window_);
+}
+
+}  // namespace
