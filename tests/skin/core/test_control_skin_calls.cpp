@@ -1,0 +1,303 @@
+// The public calls that skin single controls: records and properties they
+// leave, calls on controls skinned already, tints, the progress style and
+// its shine timer.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "runtime/fatal_error.h"
+#include "skin/containers/control_skin.h"
+#include "skin/core/control_skin_calls.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/window_properties.h"
+#include "skin/lists/edit_installers.h"
+#include "tests/support/gdip_test_env.h"
+#include "tests/support/skin_test_windows.h"
+
+namespace {
+
+using quillora_test::AddSkinWindow;
+using quillora_test::ListControl;
+using quillora_test::MakeChild;
+using quillora_test::TestWindow;
+
+LONG_PTR ProcOf(HWND hwnd) { return GetWindowLongPtrA(hwnd, GWLP_WNDPROC); }
+
+template <class Proc>
+LONG_PTR AsLong(Proc proc) {
+  return reinterpret_cast<LONG_PTR>(proc);
+}
+
+INT_PTR Prop(HWND hwnd, const char* name) { return skin::prop::Read(hwnd, name); }
+
+// A hidden frame: the calls read their controls' own WS_VISIBLE bits, and
+// under Xvfb every window that was on screen takes Wine two seconds to go.
+TestWindow MakeFrame(int x, int y, int width, int height) {
+  return TestWindow(CreateWindowExA(0, "Static", "", WS_POPUP, x, y, width, height, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr));
+}
+
+// A skinned frame (window index 1) holding a group box with an edit in it,
+// a direct edit and a plain control; beside it an unskinned window.
+class ControlSkinCallsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frame = MakeFrame(100, 100, 400, 300);
+    group = MakeChild(frame, 10, 10, 200, 150, "Button", WS_CHILD | WS_VISIBLE | BS_GROUPBOX);
+    groupedEdit = MakeChild(group, 10, 20, 120, 24, "Edit", WS_CHILD | WS_VISIBLE | WS_BORDER);
+    edit = MakeChild(frame, 220, 10, 120, 24, "Edit", WS_CHILD | WS_VISIBLE | WS_BORDER);
+    plain = MakeChild(frame, 220, 50, 120, 24);
+    stranger = MakeFrame(600, 100, 100, 100);
+    strangerEdit = MakeChild(stranger, 5, 5, 80, 24, "Edit");
+    ASSERT_EQ(AddSkinWindow(frame), 1);
+    savedAlpha = skin::GlobalAlpha;
+  }
+  void TearDown() override { skin::GlobalAlpha = savedAlpha; }
+
+  skin::SkinWindowRecord& Record() { return skin::SkinWindowTable.At(1); }
+
+  quillora_test::SkinTableGuard guard;
+  TestWindow frame, group, groupedEdit, edit, plain, stranger, strangerEdit;
+  int savedAlpha = 0;
+};
+
+TEST_F(ControlSkinCallsTest, SkinEditBoxSkinsAnEditInsideAGroupBoxOnce) {
+  const LONG_PTR original = ProcOf(groupedEdit);
+  skin::SkinEditBox(groupedEdit);
+  skin::SkinEditBox(groupedEdit);
+
+  ASSERT_EQ(Record().edits.Count(), 1) << "the second call must not add a record";
+  const skin::EditRecord& record = Record().edits.At(1);
+  EXPECT_EQ(record.hwnd, groupedEdit.get());
+  EXPECT_EQ(AsLong(record.oldProc), original);
+  EXPECT_EQ(ProcOf(groupedEdit), AsLong(skin::EditSkinProc));
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kOldProc), original)
+      << "a second subclassing would make the edit procedure call itself";
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kIndex), 1);
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kHostIndex), 1);
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kTextColour), 0);
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kDisabledTextColour), 0x606060);
+  EXPECT_TRUE(GetWindowLongPtrA(groupedEdit, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kTintColour), 0) << "no tint was given";
+
+  skin::SkinEditBox(edit);
+  EXPECT_EQ(Record().edits.Count(), 2);
+  EXPECT_EQ(Prop(edit, skin::prop::kIndex), 2);
+}
+
+TEST_F(ControlSkinCallsTest, SkinEditBoxTintTakesTheGlobalAlphaUnlessGiven) {
+  skin::GlobalAlpha = 123;
+  skin::SkinEditBox(groupedEdit, 0x112233);
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kTintColour), 0x112233);
+  EXPECT_EQ(Prop(groupedEdit, skin::prop::kTintAlpha), 123);
+
+  skin::SkinEditBox(edit, 0x445566, 40);
+  EXPECT_EQ(Prop(edit, skin::prop::kTintColour), 0x445566);
+  EXPECT_EQ(Prop(edit, skin::prop::kTintAlpha), 40);
+}
+
+TEST_F(ControlSkinCallsTest, SkinEditBoxOutsideASkinnedWindowDoesNothing) {
+  const LONG_PTR original = ProcOf(strangerEdit);
+  skin::SkinEditBox(strangerEdit, 0x112233);
+  skin::SkinEditBox(nullptr);
+  EXPECT_EQ(ProcOf(strangerEdit), original);
+  EXPECT_EQ(Prop(strangerEdit, skin::prop::kIndex), 0);
+  EXPECT_EQ(Prop(strangerEdit, skin::prop::kTintColour), 0);
+  EXPECT_FALSE(GetWindowLongPtrA(strangerEdit, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+  EXPECT_EQ(Record().edits.At(1).hwnd, nullptr);
+}
+
+TEST_F(ControlSkinCallsTest, SetControlBackgroundAnswersOnlyForListedControls) {
+  ListControl(Record().labels, plain, 1);
+  TestWindow transparentChild = MakeChild(frame, 0, 0, 10, 10);
+  skin::prop::Write(transparentChild, skin::prop::kHostIndex, 1);  // "Hw_lbID" 0
+  TestWindow staleIndex = MakeChild(frame, 0, 0, 10, 10);
+  skin::prop::Write(staleIndex, skin::prop::kHostIndex, 1);
+  skin::prop::Write(staleIndex, skin::prop::kIndex, 3);
+  TestWindow foreignHost = MakeChild(frame, 0, 0, 10, 10);
+  skin::prop::Write(foreignHost, skin::prop::kHostIndex, 4);
+  skin::prop::Write(foreignHost, skin::prop::kIndex, 1);
+  TestWindow unlisted = MakeChild(frame, 0, 0, 10, 10);
+
+  struct Case {
+    const char* what;
+    HWND control;
+    bool answer;
+  };
+  const Case cases[] = {
+      {"listed label", plain, true},
+      {"transparent child", transparentChild, false},
+      {"index past its list", staleIndex, false},
+      {"host outside the table", foreignHost, false},
+      {"unlisted control", unlisted, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(skin::SetControlBackground(c.control, 0x00FF00, 90), c.answer);
+    EXPECT_EQ(Prop(c.control, skin::prop::kTintColour), c.answer ? 0x00FF00 : 0);
+    EXPECT_EQ(Prop(c.control, skin::prop::kTintAlpha), c.answer ? 90 : 0);
+  }
+
+  // What is not given stays as it was.
+  EXPECT_TRUE(skin::SetControlBackground(plain, 0x0000FF));
+  EXPECT_EQ(Prop(plain, skin::prop::kTintColour), 0x0000FF);
+  EXPECT_EQ(Prop(plain, skin::prop::kTintAlpha), 90);
+}
+
+TEST_F(ControlSkinCallsTest, SkinControlFillsOneControlRecordAndSubclassesOnce) {
+  const LONG_PTR original = ProcOf(plain);
+  skin::SkinControl(plain);
+  skin::SkinControl(plain, 0x123456);
+
+  ASSERT_EQ(Record().controls.Count(), 1);
+  const skin::ControlRecord& record = Record().controls.At(1);
+  EXPECT_EQ(record.hwnd, plain.get());
+  EXPECT_EQ(record.background, GetSysColor(COLOR_BTNFACE)) << "the second call changes nothing";
+  EXPECT_EQ(record.fontFace, rt::Text("宋体"));
+  EXPECT_EQ(record.fontSize, 12);
+  EXPECT_EQ(AsLong(record.oldProc), original);
+  EXPECT_EQ(ProcOf(plain), AsLong(skin::ControlSkinProc));
+  EXPECT_EQ(Prop(plain, skin::prop::kControlIndex), 1);
+  EXPECT_EQ(Prop(plain, skin::prop::kControlHostIndex), 1);
+  EXPECT_EQ(Prop(plain, skin::prop::kControlOldProc), original);
+
+  skin::SkinControl(edit, 0x123456);
+  ASSERT_EQ(Record().controls.Count(), 2);
+  EXPECT_EQ(Record().controls.At(2).background, 0x123456u);
+  EXPECT_EQ(Prop(edit, skin::prop::kControlIndex), 2);
+}
+
+INT_PTR WINAPI MainMenuRoutine() { return 0; }
+
+TEST_F(ControlSkinCallsTest, SetMainMenuRoutineStoresTheRoutine) {
+  skin::SetMainMenuRoutine(frame, MainMenuRoutine);
+  EXPECT_EQ(Record().menuRoutine, &MainMenuRoutine);
+}
+
+void PrintAndExit(const char* text) {
+  std::fprintf(stderr, "fatal: %s\n", text);
+  std::fflush(stderr);
+  std::_Exit(3);
+}
+
+TEST(ControlSkinCallsDeathTest, CallsThatNeedASkinnedWindowReportOneMissing) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        rt::SetFatalErrorHandler(PrintAndExit);
+        TestWindow window = MakeFrame(0, 0, 50, 50);
+        TestWindow control = MakeChild(window, 1, 1, 10, 10);
+        skin::SkinControl(control);
+      },
+      testing::ExitedWithCode(3), "SkinWindowTable");
+  EXPECT_EXIT(
+      {
+        rt::SetFatalErrorHandler(PrintAndExit);
+        TestWindow window = MakeFrame(0, 0, 50, 50);
+        skin::SetMainMenuRoutine(window, nullptr);
+      },
+      testing::ExitedWithCode(3), "SkinWindowTable");
+}
+
+// Two progress bars of the frame; the second (list index 2) is styled.
+class ProgressStyleTest : public ControlSkinCallsTest {
+ protected:
+  void SetUp() override {
+    ControlSkinCallsTest::SetUp();
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    first = MakeChild(frame, 10, 200, 200, 20, PROGRESS_CLASSA);
+    bar = MakeChild(frame, 10, 230, 200, 20, PROGRESS_CLASSA);
+    ASSERT_EQ(ListControl(Record().progressBars, first, 1), 1);
+    ASSERT_EQ(ListControl(Record().progressBars, bar, 1), 2);
+    Progress().fillColour = 0xDDCA22;
+  }
+  void TearDown() override {
+    KillTimer(bar, 2);
+    ControlSkinCallsTest::TearDown();
+  }
+
+  skin::ProgressRecord& Progress() { return Record().progressBars.At(2); }
+
+  // WM_TIMER messages for the bar during `ms` milliseconds, by id.
+  int CountTicks(UINT_PTR id, DWORD ms) {
+    int ticks = 0;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+      MSG msg;
+      while (PeekMessageA(&msg, bar, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+        if (msg.wParam == id) ++ticks;
+      }
+      Sleep(2);
+    }
+    return ticks;
+  }
+
+  TestWindow first, bar;
+};
+
+TEST_F(ProgressStyleTest, ShineOnAVisibleHorizontalBarStartsAThirtyMillisecondTimer) {
+  ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1, 0x0080FF, 0, skin::ShineStyle::Glow));
+  EXPECT_EQ(Progress().squareCorners, 0);
+  EXPECT_EQ(Progress().shineOn, 1);
+  EXPECT_EQ(Progress().shineWidth, 90);
+  EXPECT_EQ(Progress().fillColour, 0x0080FFu);
+  EXPECT_EQ(Progress().frameColour, 0u);
+  EXPECT_EQ(Progress().shineStyle, skin::ShineStyle::Glow);
+  const int ticks = CountTicks(2, 600);
+  EXPECT_GE(ticks, 8) << "about 20 ticks of 30 ms expected";
+  EXPECT_LE(ticks, 28);
+  EXPECT_EQ(Record().progressBars.At(1).shineWidth, 0) << "the other bar is untouched";
+
+  // Without the shine the timer stops; the colours not given stay.
+  ASSERT_TRUE(skin::SetProgressStyle(bar));
+  EXPECT_EQ(Progress().shineOn, 0);
+  EXPECT_EQ(Progress().fillColour, 0x0080FFu);
+  CountTicks(2, 40);  // a tick already due may still come
+  EXPECT_EQ(CountTicks(2, 150), 0);
+}
+
+TEST_F(ProgressStyleTest, EachShineStyleMeasuresItsOwnStrip) {
+  struct Case {
+    skin::ShineStyle style;
+    int width;
+  };
+  for (const Case& c : {Case{skin::ShineStyle::Glow, 90}, Case{skin::ShineStyle::Band, 161},
+                        Case{skin::ShineStyle::Cyan, 126}, Case{static_cast<skin::ShineStyle>(7), 161}}) {
+    SCOPED_TRACE(static_cast<int>(c.style));
+    ASSERT_TRUE(skin::SetProgressStyle(bar, 1, 1, std::nullopt, std::nullopt, c.style));
+    EXPECT_EQ(Progress().shineWidth, c.width);
+    EXPECT_EQ(Progress().squareCorners, 1);
+    EXPECT_EQ(Progress().fillColour, 0xDDCA22u);
+  }
+}
+
+TEST_F(ProgressStyleTest, VerticalOrHiddenBarsRunNoTimer) {
+  Progress().vertical = 1;
+  ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1));
+  EXPECT_EQ(Progress().shineWidth, 0) << "a vertical bar never shows the strip";
+  EXPECT_EQ(CountTicks(2, 120), 0);
+
+  Progress().vertical = 0;
+  ShowWindow(bar, SW_HIDE);
+  ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1, std::nullopt, std::nullopt, skin::ShineStyle::Cyan));
+  EXPECT_EQ(Progress().shineWidth, 126);
+  EXPECT_EQ(CountTicks(2, 120), 0);
+}
+
+TEST_F(ProgressStyleTest, BarsNotListedAreRefused) {
+  TestWindow loose = MakeChild(frame, 10, 260, 200, 20, PROGRESS_CLASSA);
+  EXPECT_FALSE(skin::SetProgressStyle(loose, 0, 1));
+  // A label's index does not make it a progress bar.
+  ListControl(Record().labels, loose, 1);
+  EXPECT_FALSE(skin::SetProgressStyle(loose, 0, 1));
+  skin::prop::Write(bar, skin::prop::kIndex, 5);
+  EXPECT_FALSE(skin::SetProgressStyle(bar, 0, 1));
+  EXPECT_EQ(CountTicks(2, 80), 0);
+}
+
+}  // namespace
