@@ -1,5 +1,7 @@
 #include "gdip/gdip_region.h"
 
+#include <memory>
+
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_matrix.h"
 #include "gdip/gdip_path.h"
@@ -26,17 +28,24 @@ GpGraphics* GraphicsOf(const GdipGraphics& graphics) { return NativeOf<GpGraphic
 bool IsTrue(GpStatus status, const BOOL& answer) { return Record(status) && answer != FALSE; }
 
 // The matrix the scans are read under: the given one, or an identity made
-// for the call, since GDI+ may refuse a null matrix.
+// for the call, since GDI+ may refuse a null matrix. The identity's own
+// calls leave LastStatus to the scan calls.
 class ScanMatrix {
  public:
   explicit ScanMatrix(const GdipMatrix& given) : given_(NativeOf<GpMatrix>(given)) {
-    if (given_ == nullptr) identity_.Create();
+    if (given_ != nullptr) return;
+    GpMatrix* made = nullptr;
+    if (RecordUnstored(flat::GdipCreateMatrix(&made))) identity_.reset(made);
   }
-  GpMatrix* get() const { return given_ != nullptr ? given_ : NativeOf<GpMatrix>(identity_); }
+  GpMatrix* get() const { return given_ != nullptr ? given_ : identity_.get(); }
 
  private:
+  struct MatrixRelease {
+    void operator()(GpMatrix* matrix) const noexcept { RecordUnstored(flat::GdipDeleteMatrix(matrix)); }
+  };
+
   GpMatrix* given_;
-  GdipMatrix identity_;
+  std::unique_ptr<GpMatrix, MatrixRelease> identity_;
 };
 
 }  // namespace

@@ -24,6 +24,10 @@ class GdipRegion : public GdipObject {
   GdipRegion(GdipRegion&&) noexcept = default;
   GdipRegion& operator=(GdipRegion&&) noexcept = default;
 
+  // Whether the wrapper holds no region; IsEmpty(graphics) below asks
+  // whether a held region covers no area.
+  using GdipObject::IsEmpty;
+
   bool Delete();
   // An infinite region.
   bool Create();
