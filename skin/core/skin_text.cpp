@@ -77,6 +77,8 @@ void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF&
                   std::optional<int> wrap, int ellipsis, const gdip::GdipStringFormat* format) {
   const int width = static_cast<int>(box.width);
   const int height = static_cast<int>(box.height);
+  // GDI+ would read an empty layout as "no bounds" and draw anywhere.
+  if (width <= 0 || height <= 0) return;
   const int divisor = std::max(blurScale.value_or(4), 1);
 
   gdip::GdipStringFormat built;
@@ -87,10 +89,8 @@ void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF&
   gdip::GdipFont font;
   font.CreateFromName(face.value_or("宋体"), size.value_or(12.0f), style.value_or(0));
 
-  if (width > 0 && height > 0) {
-    gdip::GdipBitmap glow = MakeGlow(text, font, *format, haloColour, width, height, divisor);
-    target.DrawImage(glow, box.x, box.y);
-  }
+  gdip::GdipBitmap glow = MakeGlow(text, font, *format, haloColour, width, height, divisor);
+  target.DrawImage(glow, box.x, box.y);
 
   target.SetTextRenderingHint(kTextAntiAliasGridFit);
   gdip::GdipSolidBrush outline;

@@ -19,8 +19,9 @@ namespace skin {
 // face "宋体", style 0, size 12, wrap on. Alignments are GDI+
 // StringAlignment values. Without wrap the text stays on one line cut at
 // the box; `ellipsis` ends a cut text with an ellipsis. A given format
-// replaces the one built from these settings. Leaves the target's text
-// rendering hint at anti-alias grid fit.
+// replaces the one built from these settings. A box less than a pixel
+// wide or high draws nothing. Leaves the target's text rendering hint at
+// anti-alias grid fit.
 void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF& box, COLORREF textColour,
                   COLORREF haloColour, std::optional<int> blurScale = std::nullopt,
                   std::optional<rt::Text> face = std::nullopt, std::optional<int> style = std::nullopt,
