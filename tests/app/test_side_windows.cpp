@@ -1,0 +1,192 @@
+// The options menu and the side windows inside the test process: the
+// popup at the cursor, the introduction opened from it over the main
+// window, the rich edits' default character format, and the texts.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/options_menu.h"
+#include "app/side_window_texts.h"
+#include "app/side_windows.h"
+#include "tests/app/loaded_installer_window.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+struct PopupSeen {
+  RECT rect{};
+  std::vector<std::string> items;  // "-" for a separator
+};
+
+// Watches for the popup menu of this process, reads it, then sends the keys.
+class PopupMenuDriver {
+ public:
+  explicit PopupMenuDriver(std::vector<WPARAM> keys)
+      : thread_([this, keys] {
+          HWND menu = nullptr;
+          if (!qtest::WaitUntil([&] {
+                menu = qtest::FindTopLevelWindow(GetCurrentProcessId(), "#32768");
+                return menu && qtest::IsShown(menu);
+              }))
+            return;
+          seen_.rect = qtest::WindowRectOf(menu);
+          HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+          for (int i = 0; i < GetMenuItemCount(items); ++i) {
+            char text[64] = {};
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE;
+            GetMenuItemInfoA(items, i, TRUE, &info);
+            GetMenuStringA(items, i, text, sizeof text, MF_BYPOSITION);
+            seen_.items.push_back((info.fType & MFT_SEPARATOR) ? "-" : text);
+          }
+          for (WPARAM key : keys) {
+            PostMessageA(menu, WM_KEYDOWN, key, 0);
+            Sleep(50);
+          }
+        }) {}
+  PopupMenuDriver(const PopupMenuDriver&) = delete;
+  PopupMenuDriver& operator=(const PopupMenuDriver&) = delete;
+  ~PopupMenuDriver() { Join(); }
+
+  const PopupSeen& Seen() {
+    Join();
+    return seen_;
+  }
+
+ private:
+  void Join() {
+    if (thread_.joinable()) thread_.join();
+  }
+  PopupSeen seen_;
+  std::thread thread_;
+};
+
+class OptionsMenuTest : public apptest::LoadedInstallerWindow {};
+
+TEST_F(OptionsMenuTest, PopsUpAtTheCursorWithIntroductionSeparatorAndAbout) {
+  SetCursorPos(300, 250);
+  PopupMenuDriver driver({VK_ESCAPE});
+  app::PopupOptionsMenu();
+  const PopupSeen& seen = driver.Seen();
+  EXPECT_EQ(seen.items, (std::vector<std::string>{"软件简介", "-", "关于..."}));
+  EXPECT_EQ(seen.rect.left, 300);
+  EXPECT_EQ(seen.rect.top, 250);
+  EXPECT_FALSE(rt::IsWindowLoaded(app::kIntroWindow));
+}
+
+TEST_F(OptionsMenuTest, IntroductionOpensOverTheMainWindowWhereverItStands) {
+  // A main window moved sideways stays where it is; the side window joins it.
+  SetWindowPos(window_, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetCursorPos(300, 250);
+  {
+    PopupMenuDriver driver({VK_DOWN, VK_RETURN});
+    app::PopupOptionsMenu();
+  }
+  HWND intro = rt::WindowHandleOf(app::kIntroWindow);
+  ASSERT_NE(intro, nullptr) << "choosing the item opens the introduction";
+  const RECT main = qtest::WindowRectOf(window_);
+  const RECT side = qtest::WindowRectOf(intro);
+  EXPECT_EQ(main.left, 40);
+  EXPECT_EQ(main.top, 30);
+  EXPECT_EQ(side.left, 40);
+  EXPECT_EQ(side.top, 30);
+  EXPECT_EQ(side.right - side.left, 570);
+  EXPECT_EQ(side.bottom - side.top, 450);
+  EXPECT_EQ(GetWindow(intro, GW_OWNER), window_);
+  EXPECT_EQ(qtest::TextOf(intro), "软件简介");
+  EXPECT_EQ(rt::ReadProperty(app::kIntroWindow, app::kSideTextEdit, rt::TextProperty::Text), app::IntroText());
+}
+
+TEST_F(OptionsMenuTest, SideWindowDragsTheMainWindowAlong) {
+  app::IntroMenuSelect();
+  HWND intro = rt::WindowHandleOf(app::kIntroWindow);
+  ASSERT_NE(intro, nullptr);
+  SetWindowPos(intro, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  const RECT main = qtest::WindowRectOf(window_);
+  EXPECT_EQ(main.left, 123);
+  EXPECT_EQ(main.top, 77);
+}
+
+class SideWindowTest : public apptest::LoadedInstallerWindow,
+                       public ::testing::WithParamInterface<std::string_view> {
+ protected:
+  const rt::WindowTemplate& Template() const {
+    return GetParam() == app::kIntroWindow ? app::IntroWindowTemplate() : app::LicenceWindowTemplate();
+  }
+};
+
+TEST_P(SideWindowTest, RichEditDefaultFormatIsSongTiNinePointsRaisedFive) {
+  app::OpenSideWindow(Template());
+  HWND edit = rt::WindowHandleOf(GetParam(), app::kSideTextEdit);
+  ASSERT_NE(edit, nullptr);
+  CHARFORMAT2A format{};
+  format.cbSize = sizeof format;
+  SendMessageA(edit, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  EXPECT_STREQ(format.szFaceName, "宋体");
+  EXPECT_EQ(format.yHeight, 9 * 20);
+  EXPECT_EQ(format.yOffset, 5 * 20);
+  EXPECT_EQ(format.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_PROTECTED), 0u);
+  EXPECT_NE(format.dwEffects & CFE_AUTOCOLOR, 0u);
+}
+
+TEST_P(SideWindowTest, ReadOnlyWrappingRichEditWithThinBorderAndBackButton) {
+  app::OpenSideWindow(Template());
+  HWND window = rt::WindowHandleOf(GetParam());
+  HWND edit = rt::WindowHandleOf(GetParam(), app::kSideTextEdit);
+  HWND back = rt::WindowHandleOf(GetParam(), app::kBackButton);
+  ASSERT_NE(edit, nullptr);
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(qtest::StyleOf(window) & (WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  const LONG_PTR style = qtest::StyleOf(edit);
+  EXPECT_EQ(style & (ES_READONLY | ES_MULTILINE | WS_VSCROLL), ES_READONLY | ES_MULTILINE | WS_VSCROLL);
+  EXPECT_EQ(style & (WS_HSCROLL | ES_AUTOHSCROLL), 0);
+  EXPECT_NE(qtest::ExStyleOf(edit) & WS_EX_STATICEDGE, 0);
+  EXPECT_EQ(qtest::TextOf(back), "返回");
+
+  SendMessageA(back, BM_CLICK, 0, 0);
+  rt::ProcessPendingMessages();
+  EXPECT_FALSE(rt::IsWindowLoaded(GetParam()));
+  EXPECT_TRUE(IsWindow(window_));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWindows, SideWindowTest, ::testing::Values(app::kIntroWindow, app::kLicenceWindow));
+
+TEST(SideWindowTexts, IntroductionHasItsTitleHeadingAndNineteenLines) {
+  const std::vector<std::string> lines = Lines(app::IntroText());
+  ASSERT_EQ(lines.size(), 19u);
+  EXPECT_EQ(lines[0], std::string(37, ' ') + "软件简介");
+  EXPECT_EQ(lines[4], "　　Quillora的特点:");
+  for (std::size_t i = 2; i < lines.size(); i += 2) EXPECT_EQ(lines[i].rfind("　　", 0), 0u) << i;
+  for (std::size_t i = 1; i < lines.size(); i += 2) EXPECT_EQ(lines[i], "") << i;
+}
+
+TEST(SideWindowTexts, LicenceHasItsTitleSectionsAndThirtyEightLines) {
+  const std::vector<std::string> lines = Lines(app::LicenceText());
+  ASSERT_EQ(lines.size(), 38u);
+  EXPECT_EQ(lines[0], std::string(37, ' ') + "Quillora安装协议");
+  EXPECT_EQ(lines[1], std::string(20, ' '));
+  std::size_t next = 0;
+  for (const char* heading : {"一、软件产品保护条款", "二、用户使用须知", "三、免责条款："}) {
+    const auto found = std::find(lines.begin() + static_cast<std::ptrdiff_t>(next), lines.end(), heading);
+    ASSERT_NE(found, lines.end()) << heading;
+    next = static_cast<std::size_t>(found - lines.begin());
+  }
+  EXPECT_NE(app::LicenceText().find("Lumenfall"), std::string::npos) << "the licence names its rights holder";
+}
+
+}  // namespace
