@@ -1,5 +1,7 @@
 #include "skin/core/image_strip.h"
 
+#include <algorithm>
+
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_image.h"
 #include "skin/core/colour_convert.h"
@@ -127,8 +129,11 @@ int ImageStrip::LoadEvenPieces(const rt::ByteArray& image, int pieceWidth, bool 
   totalHeight_ = static_cast<int>(bitmap.GetHeight());
   if (pieceWidth <= 0) return 0;
   for (int x = 0; x < totalWidth_; x += pieceWidth) {
-    pieces_.push_back({pieceWidth, totalHeight_,
-                       EncodeArea(bitmap, x, pieceWidth, totalHeight_, marker_, drawGuides)});
+    // The last piece keeps the columns that are left rather than reaching
+    // past the image, which GDI+ would refuse to cut.
+    const int width = std::min(pieceWidth, totalWidth_ - x);
+    pieces_.push_back(
+        {width, totalHeight_, EncodeArea(bitmap, x, width, totalHeight_, marker_, drawGuides)});
   }
   return GetCount();
 }

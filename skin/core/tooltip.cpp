@@ -13,6 +13,9 @@ constexpr int kMaxTipWidth = 600;
 const char* TextPointer(const rt::Text& text) { return text.c_str(); }
 
 HWND Tooltip::Create(HWND owner, bool balloon) {
+  // The tooltip class lives in the common controls; make sure it is there.
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+  InitCommonControlsEx(&classes);
   owner_ = owner;
   DWORD style = TTS_ALWAYSTIP;
   if (balloon) style |= TTS_BALLOON;

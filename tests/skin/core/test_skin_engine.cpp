@@ -1,0 +1,137 @@
+// Engine start-up: defaults, the engine's window classes, the glyph strip;
+// the process-wide options; the working-set trim.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <string>
+
+#include "gdip/gdiplus_startup.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/skin_engine.h"
+
+namespace {
+
+class SkinEngineTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { skin::InitSkinEngine(); }
+  static void TearDownTestSuite() { gdip::ShutdownGdiplus(); }
+};
+
+TEST_F(SkinEngineTest, StartUpSetsTheDefaults) {
+  EXPECT_NE(skin::GdiplusTokenCopy, 0u);
+  EXPECT_EQ(skin::GdiplusTokenCopy, gdip::GdiplusToken);
+  EXPECT_NE(skin::AppIcon, nullptr);
+  EXPECT_EQ(skin::WorkingSetTrimOff, 1);
+  EXPECT_EQ(skin::FirstSizePending, 1);
+  EXPECT_EQ(skin::SkinChildControls, 1);
+  EXPECT_EQ(skin::GlobalAlpha, 160);
+  EXPECT_EQ(skin::AccentColour, 0xDDCA22u);
+  EXPECT_EQ(skin::TrackbarPanel, 1);
+  EXPECT_EQ(skin::ListHoverTracking, 0);
+  EXPECT_EQ(skin::TransparencyMode, 0);
+  EXPECT_EQ(skin::ThemeColour, 0u);
+  EXPECT_EQ(skin::ThemeMode, 0);
+  EXPECT_TRUE(skin::ThemeBackground.empty());
+  EXPECT_EQ(skin::SkinWindowTable.Count(), 0);
+  EXPECT_TRUE(skin::CustomDrawTable.empty());
+  EXPECT_TRUE(skin::BrushOwners.empty());
+  EXPECT_TRUE(skin::FadeList.empty());
+  EXPECT_TRUE(skin::MenuTable.empty());
+  EXPECT_NE(skin::HandCursor, nullptr);
+  EXPECT_NE(skin::IBeamCursor, nullptr);
+  EXPECT_NE(skin::SizeWeCursor, nullptr);
+}
+
+TEST_F(SkinEngineTest, GlyphStripHoldsSixCheckBoxGlyphs) {
+  ASSERT_EQ(skin::GlyphStrip.GetCount(), 6);
+  EXPECT_EQ(skin::GlyphStrip.GetTotalWidth(), 131);
+  EXPECT_EQ(skin::GlyphStrip.GetTotalHeight(), 16);
+  for (int piece = 1; piece <= 6; ++piece) {
+    EXPECT_EQ(skin::GlyphStrip.GetPieceWidth(piece), 21) << piece;
+    EXPECT_EQ(skin::GlyphStrip.GetPieceHeight(piece), 16) << piece;
+    EXPECT_FALSE(skin::GlyphStrip.GetPiece(piece).empty()) << piece;
+  }
+}
+
+TEST_F(SkinEngineTest, EngineClassesHaveTheEngineLook) {
+  for (const char* name : {"yinyWindow", "hbfcWindow"}) {
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), name, &info)) << name;
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS)) << name;
+    EXPECT_EQ(info.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) << name;
+    EXPECT_EQ(info.lpszMenuName, nullptr) << name;
+    EXPECT_EQ(info.cbClsExtra, 0) << name;
+    EXPECT_EQ(info.cbWndExtra, 0) << name;
+    EXPECT_EQ(info.hIcon, skin::AppIcon) << name;
+    EXPECT_EQ(info.hCursor, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))) << name;
+  }
+  // The canvas class only passes messages on: a window of it works as a
+  // plain window.
+  HWND canvas = CreateWindowExA(0, "hbfcWindow", "canvas", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(canvas, nullptr);
+  char text[16] = {};
+  GetWindowTextA(canvas, text, sizeof text);
+  EXPECT_STREQ(text, "canvas");
+  DestroyWindow(canvas);
+}
+
+TEST_F(SkinEngineTest, RegisteringAClassTwiceReportsFailure) {
+  EXPECT_TRUE(skin::RegisterSkinWindowClass("quilloraTestClass", DefWindowProcA));
+  EXPECT_FALSE(skin::RegisterSkinWindowClass("quilloraTestClass", DefWindowProcA));
+  UnregisterClassA("quilloraTestClass", GetModuleHandleA(nullptr));
+}
+
+TEST(SkinOptionsTest, OptionsSetTheProcessWideSwitches) {
+  struct Case {
+    const char* name;
+    int skinChildControls;
+    std::optional<int> alpha, trackbarPanel;
+    int globalAlpha, transparencyMode, trackbarPanelAfter;
+  } cases[] = {
+      {"nothing given", 1, std::nullopt, std::nullopt, 160, 0, 1},
+      {"alpha given", 1, 100, std::nullopt, 100, 1, 1},
+      {"alpha 0 still turns translucency on", 1, 0, std::nullopt, 0, 1, 1},
+      {"panel off", 1, std::nullopt, 0, 160, 0, 0},
+      {"everything given", 0, 255, 7, 255, 1, 7},
+      {"child controls off only", 0, std::nullopt, std::nullopt, 160, 0, 1},
+  };
+  for (const Case& c : cases) {
+    // Start from values no case leaves behind.
+    skin::SkinChildControls = 9;
+    skin::GlobalAlpha = 9;
+    skin::TransparencyMode = 9;
+    skin::TrackbarPanel = 9;
+    skin::SetSkinOptions(c.skinChildControls, c.alpha, c.trackbarPanel);
+    EXPECT_EQ(skin::SkinChildControls, c.skinChildControls) << c.name;
+    EXPECT_EQ(skin::GlobalAlpha, c.globalAlpha) << c.name;
+    EXPECT_EQ(skin::TransparencyMode, c.transparencyMode) << c.name;
+    EXPECT_EQ(skin::TrackbarPanel, c.trackbarPanelAfter) << c.name;
+  }
+}
+
+std::string HelperPathInWindowsFolder() {
+  char windir[MAX_PATH] = {};
+  GetEnvironmentVariableA("windir", windir, MAX_PATH);
+  return std::string(windir) + "\\empty.exe";
+}
+
+TEST(TrimWorkingSetTest, TrimsInPlaceAndNeverWritesAProgram) {
+  const std::string helper = HelperPathInWindowsFolder();
+  ASSERT_EQ(GetFileAttributesA(helper.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  skin::WorkingSetTrimOff = 1;
+  skin::TrimWorkingSet();
+  skin::WorkingSetTrimOff = 0;
+  skin::TrimWorkingSet();
+  skin::WorkingSetTrimOff = 1;
+
+  EXPECT_EQ(GetFileAttributesA(helper.c_str()), INVALID_FILE_ATTRIBUTES);
+  PROCESS_MEMORY_COUNTERS counters{};
+  EXPECT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters));
+}
+
+}  // namespace
