@@ -9,13 +9,13 @@ namespace gdip {
 
 namespace {
 
-// Signature bytes of a codec, when they lie inside the block GDI+ filled.
-rt::ByteArray SignatureBytes(const NativeBlock& block, const BYTE* first, std::size_t count) {
-  if (count == 0 || !block.Holds(first, count)) return {};
+// Signature bytes of a codec; GDI+ may keep them outside the block it filled.
+rt::ByteArray SignatureBytes(const BYTE* first, std::size_t count) {
+  if (count == 0 || first == nullptr) return {};
   return rt::ByteArray(first, first + count);
 }
 
-ImageEncoderRecord ReadEncoder(const NativeBlock& block, const Gdiplus::ImageCodecInfo& info) {
+ImageEncoderRecord ReadEncoder(const Gdiplus::ImageCodecInfo& info) {
   ImageEncoderRecord record;
   record.classId = GuidToText(info.Clsid);
   record.formatId = GuidToText(info.FormatID);
@@ -29,8 +29,8 @@ ImageEncoderRecord ReadEncoder(const NativeBlock& block, const Gdiplus::ImageCod
   record.signatureCount = static_cast<int>(info.SigCount);
   record.signatureSize = static_cast<int>(info.SigSize);
   const std::size_t signatureBytes = static_cast<std::size_t>(info.SigCount) * info.SigSize;
-  record.signaturePatterns = SignatureBytes(block, info.SigPattern, signatureBytes);
-  record.signatureMasks = SignatureBytes(block, info.SigMask, signatureBytes);
+  record.signaturePatterns = SignatureBytes(info.SigPattern, signatureBytes);
+  record.signatureMasks = SignatureBytes(info.SigMask, signatureBytes);
   return record;
 }
 
@@ -47,7 +47,7 @@ int ListImageEncoders(std::vector<ImageEncoderRecord>& encoders) {
   encoders.clear();
   encoders.reserve(count);
   const auto* codecs = block.As<Gdiplus::ImageCodecInfo>();
-  for (UINT i = 0; i < count; ++i) encoders.push_back(ReadEncoder(block, codecs[i]));
+  for (UINT i = 0; i < count; ++i) encoders.push_back(ReadEncoder(codecs[i]));
   return static_cast<int>(count);
 }
 
