@@ -37,7 +37,7 @@ struct ShadowSettings {
   int sides = kShadowAllSides;
   COLORREF colour = 0;
   int opacity = 80;      // 0-255
-  rt::ByteArray image;   // custom picture drawn into the shadow; empty: none
+  rt::ByteArray image{};  // custom picture drawn into the shadow; empty: none
   int imageX = 0;        // mode 0: negative values count from the right / bottom
   int imageY = 0;
   int imageMode = 0;     // 0 anchored, 1 plain, others not drawn
