@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -252,6 +253,51 @@ TEST_F(InstallerWindowTest, PreviousInstallationFillsTheFolderBoxAndAsksForAnUpd
   EXPECT_EQ(Control("Button", "开始安装"), nullptr);
   EXPECT_EQ(TextOf(FindDescendant(window_, "Edit")), previous);
   EXPECT_NE(Control("Static", Label()), nullptr) << "the figure does not depend on the state";
+}
+
+// The folder dialog of 更改路径, shown by the installer; nullptr when none came.
+HWND WaitForFolderDialog(DWORD processId) {
+  HWND dialog = nullptr;
+  qtest::WaitUntil([&] {
+    for (HWND window : qtest::TopLevelWindows(processId, "#32770")) {
+      if (qtest::IsShown(window) && FindDescendant(window, "SysTreeView32")) dialog = window;
+    }
+    return dialog != nullptr;
+  });
+  return dialog;
+}
+
+TEST_F(FreshInstallerWindowTest, ChosenFolderGetsTheProductFolderAndMakesAnUpdate) {
+  Launch();
+  qtest::Click(Control("Button", "更改路径"));
+  HWND dialog = WaitForFolderDialog(installer_.id());
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_NE(FindDescendant(dialog, "Static", "请选择‘Quillora’的安装目录："), nullptr);
+  qtest::PressButton(dialog, IDOK);  // the dialog starts on the desktop folder
+  char desktop[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+  const std::string expected = std::string(desktop) + "\\Quillora\\";
+  HWND box = FindDescendant(window_, "Edit");
+  EXPECT_TRUE(qtest::WaitUntil([&] { return TextOf(box) == expected; })) << "box: " << TextOf(box);
+  EXPECT_TRUE(qtest::WaitUntil([&] { return Control("Button", "开始更新") != nullptr; }))
+      << "a chosen folder is a previous installation's folder";
+}
+
+TEST_F(FreshInstallerWindowTest, CancelledFolderDialogKeepsTheMaterialsFigure) {
+  Launch();
+  qtest::Click(Control("Button", "安装写作素材资料"));
+  ASSERT_TRUE(qtest::WaitUntil([&] { return Control("Static", LabelWithMaterials()) != nullptr; }));
+  HWND box = FindDescendant(window_, "Edit");
+  SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("D:\\typed"));
+  qtest::Click(Control("Button", "更改路径"));
+  HWND dialog = WaitForFolderDialog(installer_.id());
+  ASSERT_NE(dialog, nullptr);
+  qtest::PressButton(dialog, IDCANCEL);
+  ASSERT_TRUE(qtest::WaitUntil([&] { return !IsWindow(dialog); }));
+  ASSERT_TRUE(qtest::IsResponsive(window_));
+  EXPECT_EQ(TextOf(box), "") << "the refresh puts the previous folder back";
+  EXPECT_NE(Control("Static", LabelWithMaterials()), nullptr) << "materials still ticked";
+  EXPECT_NE(Control("Button", "开始安装"), nullptr);
 }
 
 TEST_F(FreshInstallerWindowTest, MusicBoxWithoutAudioKeepsTheWindowResponsive) {
