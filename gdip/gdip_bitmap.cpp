@@ -1,10 +1,11 @@
 #include "gdip/gdip_bitmap.h"
 
 #include <cmath>
-#include <memory>
 #include <numbers>
 
+#include "gdip/gdip_graphics.h"
 #include "gdip/gdip_matrix.h"
+#include "gdip/gdip_solid_brush.h"
 #include "gdip/wide_text.h"
 
 namespace gdip {
@@ -12,16 +13,6 @@ namespace gdip {
 using Gdiplus::GpBitmap;
 
 namespace {
-
-struct GraphicsDelete {
-  void operator()(Gdiplus::GpGraphics* graphics) const noexcept { RecordUnstored(flat::GdipDeleteGraphics(graphics)); }
-};
-using GraphicsOwner = std::unique_ptr<Gdiplus::GpGraphics, GraphicsDelete>;
-
-struct BrushDelete {
-  void operator()(Gdiplus::GpSolidFill* brush) const noexcept { RecordUnstored(flat::GdipDeleteBrush(brush)); }
-};
-using SolidBrushOwner = std::unique_ptr<Gdiplus::GpSolidFill, BrushDelete>;
 
 // Whole pixels that hold a computed extent; what floating-point error adds
 // beyond a whole number does not cost a pixel.
@@ -45,7 +36,7 @@ bool GdipBitmap::CreateFromScan0(INT width, INT height, INT stride, int pixelFor
   });
 }
 
-bool GdipBitmap::CreateFromGraphics(INT width, INT height, const GdipObject& graphics) {
+bool GdipBitmap::CreateFromGraphics(INT width, INT height, const GdipGraphics& graphics) {
   return CreateBitmap([&](GpBitmap** out) {
     return flat::GdipCreateBitmapFromGraphics(width, height, NativeOf<Gdiplus::GpGraphics>(graphics), out);
   });
@@ -157,21 +148,18 @@ bool GdipBitmap::Rotate(REAL angle, GdipBitmap& target, Opt<ARGB> background, Op
 
   GdipBitmap canvas;
   if (!canvas.Create(canvasWidth, canvasHeight, PixelFormat32bppARGB)) return false;
+  // Drawn at its natural size, the picture keeps its pixel size.
   canvas.SetResolution(GetHorizontalResolution(), GetVerticalResolution());
-
-  Gdiplus::GpGraphics* context = nullptr;
-  if (!Record(flat::GdipGetImageGraphicsContext(canvas.Native(), &context))) return false;
-  GraphicsOwner graphics(context);
+  GdipGraphics graphics;
+  if (!graphics.CreateFromImage(canvas)) return false;
 
   const REAL W = static_cast<REAL>(canvasWidth), H = static_cast<REAL>(canvasHeight);
   if (background.given) {
-    Gdiplus::GpSolidFill* fill = nullptr;
-    if (!Record(flat::GdipCreateSolidFill(background.value, &fill))) return false;
-    SolidBrushOwner brush(fill);
-    Record(flat::GdipFillRectangle(graphics.get(), brush.get(), 0, 0, W, H));
+    GdipSolidBrush brush;
+    if (!brush.Create(background.value)) return false;
+    graphics.FillRectangle(brush, 0, 0, W, H);
   }
-  if (interpolation.given)
-    Record(flat::GdipSetInterpolationMode(graphics.get(), static_cast<Gdiplus::InterpolationMode>(interpolation.value)));
+  if (interpolation.given) graphics.SetInterpolationMode(interpolation.value);
 
   // Centre of the picture onto the centre of the canvas, turned about it.
   GdipMatrix turn;
@@ -180,16 +168,15 @@ bool GdipBitmap::Rotate(REAL angle, GdipBitmap& target, Opt<ARGB> background, Op
   turn.Rotate(angle);
   turn.Translate(-W / 2, -H / 2);
   turn.Translate((W - width) / 2, (H - height) / 2);
+  graphics.SetWorldTransform(turn);
+  const bool drawn = graphics.DrawImage(*this, 0, 0);
+  const GpStatus status = LastStatus;
+  graphics.Delete();
 
-  Record(flat::GdipSetWorldTransform(graphics.get(), NativeOf<Gdiplus::GpMatrix>(turn)));
-  const GpStatus drawn = flat::GdipDrawImage(graphics.get(), GdipImage::Native(), 0, 0);
-  RecordUnstored(drawn);
-  RecordUnstored(flat::GdipResetWorldTransform(graphics.get()));
-  turn = GdipMatrix();
-  graphics.reset();
-  if (drawn == Gdiplus::Ok) target = std::move(canvas);
-  LastStatus = drawn;
-  return drawn == Gdiplus::Ok;
+  if (drawn) target = std::move(canvas);
+  // The result and LastStatus tell how the drawing went, not the clean-up.
+  LastStatus = status;
+  return drawn;
 }
 
 }  // namespace gdip

@@ -6,6 +6,8 @@
 
 namespace gdip {
 
+class GdipGraphics;
+
 class GdipBitmap : public GdipImage {
  public:
   GdipBitmap() = default;
@@ -17,7 +19,7 @@ class GdipBitmap : public GdipImage {
   bool Create(INT width, INT height, Opt<int> pixelFormat = {});
   // Pixels at the caller's pointer (GDI+ allocates them when omitted).
   bool CreateFromScan0(INT width, INT height, INT stride, int pixelFormat, Opt<BYTE*> pixels = {});
-  bool CreateFromGraphics(INT width, INT height, const GdipObject& graphics);
+  bool CreateFromGraphics(INT width, INT height, const GdipGraphics& graphics);
   bool CreateFromFile(const rt::Text& path, Opt<bool> icm = {});
   bool CreateFromFileW(const rt::ByteArray& widePath, Opt<bool> icm = {});
   // Decoded from encoded bytes; the bitmap keeps its own copy of them.

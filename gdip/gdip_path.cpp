@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gdip/gdip_font_family.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_matrix.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_string_format.h"
+
 namespace gdip {
 
 using Gdiplus::GpFillMode;
@@ -21,7 +27,7 @@ GpStatus DeletePath(void* native) { return flat::GdipDeletePath(static_cast<GpPa
 
 GpFillMode FillModeOf(const Opt<int>& mode) { return static_cast<GpFillMode>(mode.value); }
 
-GpMatrix* MatrixOf(const GdipObject& matrix) { return NativeOf<GpMatrix>(matrix); }
+GpMatrix* MatrixOf(const GdipMatrix& matrix) { return NativeOf<GpMatrix>(matrix); }
 
 // GDI+'s path-data block; its buffers come from GDI+'s allocator.
 struct NativePathData {
@@ -303,9 +309,9 @@ bool GdipPath::AddPath(const GdipPath& other, Opt<bool> connect) {
   return Record(flat::GdipAddPathPath(Native(), other.Native(), connect.value ? TRUE : FALSE));
 }
 
-bool GdipPath::AddStringWith(const WideArg& text, const GdipObject& family, int emSize,
+bool GdipPath::AddStringWith(const WideArg& text, const GdipFontFamily& family, int emSize,
                              const Gdiplus::RectF* layoutF, const Gdiplus::Rect* layoutI, const Opt<int>& style,
-                             const GdipObject& format) {
+                             const GdipStringFormat& format) {
   if (!text.valid()) return RefuseArgument();
   const auto* nativeFamily = NativeOf<GpFontFamily>(family);
   const auto* nativeFormat = NativeOf<GpStringFormat>(format);
@@ -317,26 +323,26 @@ bool GdipPath::AddStringWith(const WideArg& text, const GdipObject& family, int 
                                          layoutI, nativeFormat));
 }
 
-bool GdipPath::AddString(const rt::Text& text, const GdipObject& family, int emSize, const RectF& layout,
-                         Opt<int> style, const GdipObject& format) {
+bool GdipPath::AddString(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectF& layout,
+                         Opt<int> style, const GdipStringFormat& format) {
   const Gdiplus::RectF rect = ToNative(layout);
   return AddStringWith(WideArg::Ansi(text), family, emSize, &rect, nullptr, style, format);
 }
 
-bool GdipPath::AddStringI(const rt::Text& text, const GdipObject& family, int emSize, const RectI& layout,
-                          Opt<int> style, const GdipObject& format) {
+bool GdipPath::AddStringI(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectI& layout,
+                          Opt<int> style, const GdipStringFormat& format) {
   const Gdiplus::Rect rect = ToNative(layout);
   return AddStringWith(WideArg::Ansi(text), family, emSize, nullptr, &rect, style, format);
 }
 
-bool GdipPath::AddStringW(const rt::ByteArray& text, const GdipObject& family, int emSize, const RectF& layout,
-                          Opt<int> style, const GdipObject& format) {
+bool GdipPath::AddStringW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectF& layout,
+                          Opt<int> style, const GdipStringFormat& format) {
   const Gdiplus::RectF rect = ToNative(layout);
   return AddStringWith(WideArg::Utf16(text), family, emSize, &rect, nullptr, style, format);
 }
 
-bool GdipPath::AddStringIW(const rt::ByteArray& text, const GdipObject& family, int emSize, const RectI& layout,
-                           Opt<int> style, const GdipObject& format) {
+bool GdipPath::AddStringIW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectI& layout,
+                           Opt<int> style, const GdipStringFormat& format) {
   const Gdiplus::Rect rect = ToNative(layout);
   return AddStringWith(WideArg::Utf16(text), family, emSize, nullptr, &rect, style, format);
 }
@@ -368,15 +374,15 @@ bool GdipPath::AddRoundRect(REAL x, REAL y, REAL width, REAL height, int percent
   return Record(flat::GdipClosePathFigure(Native()));
 }
 
-bool GdipPath::Flatten(const GdipObject& matrix, Opt<REAL> flatness) {
+bool GdipPath::Flatten(const GdipMatrix& matrix, Opt<REAL> flatness) {
   return Record(flat::GdipFlattenPath(Native(), MatrixOf(matrix), flatness.Or(kDefaultFlatness)));
 }
 
-bool GdipPath::Outline(const GdipObject& matrix, Opt<REAL> flatness) {
+bool GdipPath::Outline(const GdipMatrix& matrix, Opt<REAL> flatness) {
   return Record(flat::GdipWindingModeOutline(Native(), MatrixOf(matrix), flatness.Or(kDefaultFlatness)));
 }
 
-bool GdipPath::Warp(std::span<const PointF> destination, const RectF& source, const GdipObject& matrix,
+bool GdipPath::Warp(std::span<const PointF> destination, const RectF& source, const GdipMatrix& matrix,
                     Opt<int> warpMode, Opt<REAL> flatness) {
   NativeArray<PointF> buffer(destination);
   return Record(flat::GdipWarpPath(Native(), MatrixOf(matrix), buffer.data(), buffer.count(), source.x, source.y,
@@ -384,47 +390,47 @@ bool GdipPath::Warp(std::span<const PointF> destination, const RectF& source, co
                                    flatness.Or(kDefaultFlatness)));
 }
 
-bool GdipPath::Widen(const GdipObject& pen, const GdipObject& matrix, Opt<REAL> flatness) {
+bool GdipPath::Widen(const GdipPen& pen, const GdipMatrix& matrix, Opt<REAL> flatness) {
   return Record(
       flat::GdipWidenPath(Native(), NativeOf<GpPen>(pen), MatrixOf(matrix), flatness.Or(kDefaultFlatness)));
 }
 
-bool GdipPath::Transform(const GdipObject& matrix) {
+bool GdipPath::Transform(const GdipMatrix& matrix) {
   return Record(flat::GdipTransformPath(Native(), MatrixOf(matrix)));
 }
 
-RectF GdipPath::GetBounds(const GdipObject& matrix, const GdipObject& pen) {
+RectF GdipPath::GetBounds(const GdipMatrix& matrix, const GdipPen& pen) {
   Gdiplus::RectF bounds(0, 0, 0, 0);
   Record(flat::GdipGetPathWorldBounds(Native(), &bounds, MatrixOf(matrix), NativeOf<GpPen>(pen)));
   return FromNative(bounds);
 }
 
-RectI GdipPath::GetBoundsI(const GdipObject& matrix, const GdipObject& pen) {
+RectI GdipPath::GetBoundsI(const GdipMatrix& matrix, const GdipPen& pen) {
   Gdiplus::Rect bounds(0, 0, 0, 0);
   Record(flat::GdipGetPathWorldBoundsI(Native(), &bounds, MatrixOf(matrix), NativeOf<GpPen>(pen)));
   return FromNative(bounds);
 }
 
-bool GdipPath::IsVisible(REAL x, REAL y, const GdipObject& graphics) {
+bool GdipPath::IsVisible(REAL x, REAL y, const GdipGraphics& graphics) {
   BOOL visible = FALSE;
   Record(flat::GdipIsVisiblePathPoint(Native(), x, y, NativeOf<GpGraphics>(graphics), &visible));
   return visible != FALSE;
 }
 
-bool GdipPath::IsVisibleI(INT x, INT y, const GdipObject& graphics) {
+bool GdipPath::IsVisibleI(INT x, INT y, const GdipGraphics& graphics) {
   BOOL visible = FALSE;
   Record(flat::GdipIsVisiblePathPointI(Native(), x, y, NativeOf<GpGraphics>(graphics), &visible));
   return visible != FALSE;
 }
 
-bool GdipPath::IsOutlineVisible(REAL x, REAL y, const GdipObject& pen, const GdipObject& graphics) {
+bool GdipPath::IsOutlineVisible(REAL x, REAL y, const GdipPen& pen, const GdipGraphics& graphics) {
   BOOL visible = FALSE;
   Record(flat::GdipIsOutlineVisiblePathPoint(Native(), x, y, NativeOf<GpPen>(pen), NativeOf<GpGraphics>(graphics),
                                              &visible));
   return visible != FALSE;
 }
 
-bool GdipPath::IsOutlineVisibleI(INT x, INT y, const GdipObject& pen, const GdipObject& graphics) {
+bool GdipPath::IsOutlineVisibleI(INT x, INT y, const GdipPen& pen, const GdipGraphics& graphics) {
   BOOL visible = FALSE;
   Record(flat::GdipIsOutlineVisiblePathPointI(Native(), x, y, NativeOf<GpPen>(pen),
                                               NativeOf<GpGraphics>(graphics), &visible));

@@ -3,7 +3,8 @@
 // or clip to, plus the rounded rectangles the skins draw everywhere.
 //
 // Wrapper arguments are taken by their handles: an empty matrix means no
-// transform, an empty pen bounds without the pen's width.
+// transform, an empty pen bounds without the pen's width, an empty graphics
+// tests in world units.
 #pragma once
 
 #include <span>
@@ -14,6 +15,12 @@
 #include "runtime/byte_array.h"
 
 namespace gdip {
+
+class GdipFontFamily;
+class GdipGraphics;
+class GdipMatrix;
+class GdipPen;
+class GdipStringFormat;
 
 // A path's points and their GDI+ point-type bytes, as GetPathData reads them.
 struct PathData {
@@ -91,14 +98,14 @@ class GdipPath : public GdipObject {
 
   // Text outlines. The W forms take the text as UTF-16 bytes ending with a
   // zero unit.
-  bool AddString(const rt::Text& text, const GdipObject& family, int emSize, const RectF& layout,
-                 Opt<int> style, const GdipObject& format);
-  bool AddStringI(const rt::Text& text, const GdipObject& family, int emSize, const RectI& layout,
-                  Opt<int> style, const GdipObject& format);
-  bool AddStringW(const rt::ByteArray& text, const GdipObject& family, int emSize, const RectF& layout,
-                  Opt<int> style, const GdipObject& format);
-  bool AddStringIW(const rt::ByteArray& text, const GdipObject& family, int emSize, const RectI& layout,
-                   Opt<int> style, const GdipObject& format);
+  bool AddString(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectF& layout,
+                 Opt<int> style, const GdipStringFormat& format);
+  bool AddStringI(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectI& layout,
+                  Opt<int> style, const GdipStringFormat& format);
+  bool AddStringW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectF& layout,
+                  Opt<int> style, const GdipStringFormat& format);
+  bool AddStringIW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectI& layout,
+                   Opt<int> style, const GdipStringFormat& format);
 
   // A closed rectangle whose corners are quarter ellipses of percent % of
   // the width and height (percent clamped to 1..100; 100 gives the
@@ -106,19 +113,19 @@ class GdipPath : public GdipObject {
   bool AddRoundRect(REAL x, REAL y, REAL width, REAL height, int percent);
 
   // Flatness 0.25 when omitted; warp mode 0 = perspective when omitted.
-  bool Flatten(const GdipObject& matrix, Opt<REAL> flatness = {});
-  bool Outline(const GdipObject& matrix, Opt<REAL> flatness = {});
-  bool Warp(std::span<const PointF> destination, const RectF& source, const GdipObject& matrix,
+  bool Flatten(const GdipMatrix& matrix, Opt<REAL> flatness = {});
+  bool Outline(const GdipMatrix& matrix, Opt<REAL> flatness = {});
+  bool Warp(std::span<const PointF> destination, const RectF& source, const GdipMatrix& matrix,
             Opt<int> warpMode = {}, Opt<REAL> flatness = {});
-  bool Widen(const GdipObject& pen, const GdipObject& matrix, Opt<REAL> flatness = {});
-  bool Transform(const GdipObject& matrix);
+  bool Widen(const GdipPen& pen, const GdipMatrix& matrix, Opt<REAL> flatness = {});
+  bool Transform(const GdipMatrix& matrix);
 
-  RectF GetBounds(const GdipObject& matrix, const GdipObject& pen);
-  RectI GetBoundsI(const GdipObject& matrix, const GdipObject& pen);
-  bool IsVisible(REAL x, REAL y, const GdipObject& graphics);
-  bool IsVisibleI(INT x, INT y, const GdipObject& graphics);
-  bool IsOutlineVisible(REAL x, REAL y, const GdipObject& pen, const GdipObject& graphics);
-  bool IsOutlineVisibleI(INT x, INT y, const GdipObject& pen, const GdipObject& graphics);
+  RectF GetBounds(const GdipMatrix& matrix, const GdipPen& pen);
+  RectI GetBoundsI(const GdipMatrix& matrix, const GdipPen& pen);
+  bool IsVisible(REAL x, REAL y, const GdipGraphics& graphics);
+  bool IsVisibleI(INT x, INT y, const GdipGraphics& graphics);
+  bool IsOutlineVisible(REAL x, REAL y, const GdipPen& pen, const GdipGraphics& graphics);
+  bool IsOutlineVisibleI(INT x, INT y, const GdipPen& pen, const GdipGraphics& graphics);
 
  private:
   Gdiplus::GpPath* Native() const { return NativeAs<Gdiplus::GpPath>(); }
@@ -126,8 +133,8 @@ class GdipPath : public GdipObject {
   bool CreateFromRecords(std::span<const Record> points, const rt::ByteArray& types, Call create);
   template <class Record, class Call>
   bool ReadPoints(std::vector<Record>& points, const Opt<int>& count, Call read);
-  bool AddStringWith(const WideArg& text, const GdipObject& family, int emSize, const Gdiplus::RectF* layoutF,
-                     const Gdiplus::Rect* layoutI, const Opt<int>& style, const GdipObject& format);
+  bool AddStringWith(const WideArg& text, const GdipFontFamily& family, int emSize, const Gdiplus::RectF* layoutF,
+                     const Gdiplus::Rect* layoutI, const Opt<int>& style, const GdipStringFormat& format);
   bool CountToRead(const Opt<int>& count, INT& result);
 };
 

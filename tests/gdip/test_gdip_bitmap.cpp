@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gdip/gdip_bitmap.h"
+#include "gdip/gdip_graphics.h"
 #include "tests/gdip/gdip_test_support.h"
 
 namespace {
@@ -135,10 +136,8 @@ TEST(GdipBitmap, IconsGoBothWays) {
 TEST(GdipBitmap, OtherSources) {
   GdipBitmap canvas;
   ASSERT_TRUE(canvas.Create(4, 4));
-  gdip_test::TestObject<Gdiplus::GpGraphics, gdip::flat::GdipDeleteGraphics> graphics;
-  ASSERT_TRUE(graphics.CreateWith<Gdiplus::GpGraphics>([&](Gdiplus::GpGraphics** out) {
-    return gdip::flat::GdipGetImageGraphicsContext(gdip::NativeOf<Gdiplus::GpImage>(canvas), out);
-  }));
+  gdip::GdipGraphics graphics;
+  ASSERT_TRUE(graphics.CreateFromImage(canvas));
   GdipBitmap compatible;
   ASSERT_TRUE(compatible.CreateFromGraphics(5, 6, graphics));
   EXPECT_EQ(compatible.GetWidth(), 5u);

@@ -8,8 +8,14 @@
 #include <vector>
 
 #include "gdip/gdip_bitmap.h"
+#include "gdip/gdip_font_collection.h"
+#include "gdip/gdip_font_family.h"
+#include "gdip/gdip_graphics.h"
 #include "gdip/gdip_matrix.h"
 #include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
 #include "tests/gdip/gdip_test_support.h"
 
 namespace {
@@ -23,7 +29,10 @@ using gdip_test::FlatCalls;
 
 constexpr BYTE kStart = 0, kLine = 1, kCloseFlag = 0x80, kMarkerFlag = 0x20;
 
-const GdipPath kNoObject;  // an empty wrapper: no matrix, no pen, no graphics
+// Empty wrappers: no transform, no pen width, no device.
+const gdip::GdipMatrix kNoMatrix;
+const gdip::GdipPen kNoPen;
+const gdip::GdipGraphics kNoGraphics;
 
 std::vector<PointF> PointsOf(GdipPath& path) {
   std::vector<PointF> points;
@@ -73,7 +82,7 @@ TEST(GdipPath, RoundRectCornersAreQuarterEllipsesOfThePercent) {
   const rt::ByteArray types = TypesOf(path);
   EXPECT_EQ(types.front(), kStart);
   EXPECT_TRUE(types.back() & kCloseFlag);
-  ExpectRectNear(path.GetBounds(kNoObject, kNoObject), {0, 0, 100, 50});
+  ExpectRectNear(path.GetBounds(kNoMatrix, kNoPen), {0, 0, 100, 50});
 }
 
 TEST(GdipPath, RoundRectCornerBoxIsTruncatedToWholeUnits) {
@@ -124,10 +133,11 @@ TEST(GdipPath, FilledRoundRectLeavesItsCornersClear) {
   ASSERT_TRUE(path.Create());
   ASSERT_TRUE(path.AddRoundRect(0, 0, 40, 40, 50));  // corner radius 10
   {
-    auto graphics = gdip_test::GraphicsOn(canvas);
-    auto brush = gdip_test::SolidBrush(0xFFFF0000);
-    ASSERT_EQ(gdip::flat::GdipFillPath(graphics.get(), brush.get(), gdip::NativeOf<Gdiplus::GpPath>(path)),
-              Gdiplus::Ok);
+    gdip::GdipGraphics graphics;
+    ASSERT_TRUE(graphics.CreateFromImage(canvas));
+    gdip::GdipSolidBrush brush;
+    ASSERT_TRUE(brush.Create(0xFFFF0000));
+    ASSERT_TRUE(graphics.FillPath(brush, path));
   }
   EXPECT_EQ(canvas.GetPixel(1, 1) >> 24, 0u);  // outside the rounded corner
   EXPECT_EQ(canvas.GetPixel(20, 20), 0xFFFF0000u);
@@ -296,7 +306,7 @@ TEST(GdipPath, AddersPlaceTheirFigures) {
     ASSERT_TRUE(path.Create());
     EXPECT_TRUE(c.add(path)) << c.name;
     SCOPED_TRACE(c.name);
-    ExpectRectNear(path.GetBounds(kNoObject, kNoObject), c.bounds);
+    ExpectRectNear(path.GetBounds(kNoMatrix, kNoPen), c.bounds);
   }
 }
 
@@ -333,10 +343,10 @@ TEST(GdipPath, TransformMovesThePath) {
   ASSERT_TRUE(shift.Create());
   ASSERT_TRUE(shift.Translate(5, 7));
   ASSERT_TRUE(path.Transform(shift));
-  ExpectRectNear(path.GetBounds(kNoObject, kNoObject), {5, 7, 10, 10});
-  EXPECT_EQ(path.GetBoundsI(kNoObject, kNoObject), (gdip::RectI{5, 7, 10, 10}));
+  ExpectRectNear(path.GetBounds(kNoMatrix, kNoPen), {5, 7, 10, 10});
+  EXPECT_EQ(path.GetBoundsI(kNoMatrix, kNoPen), (gdip::RectI{5, 7, 10, 10}));
   // Bounds under a matrix leave the path itself alone.
-  ExpectRectNear(path.GetBounds(shift, kNoObject), {10, 14, 10, 10});
+  ExpectRectNear(path.GetBounds(shift, kNoPen), {10, 14, 10, 10});
 }
 
 TEST(GdipPath, FlattenDefaultsToQuarterUnitFlatness) {
@@ -346,8 +356,8 @@ TEST(GdipPath, FlattenDefaultsToQuarterUnitFlatness) {
   GdipPath omitted, quarter;
   ASSERT_TRUE(curve.CloneInto(omitted));
   ASSERT_TRUE(curve.CloneInto(quarter));
-  ASSERT_TRUE(omitted.Flatten(kNoObject));
-  ASSERT_TRUE(quarter.Flatten(kNoObject, 0.25f));
+  ASSERT_TRUE(omitted.Flatten(kNoMatrix));
+  ASSERT_TRUE(quarter.Flatten(kNoMatrix, 0.25f));
   EXPECT_GT(omitted.GetPointCount(), 4);
   EXPECT_EQ(PointsOf(omitted), PointsOf(quarter));
   const rt::ByteArray types = TypesOf(omitted);
@@ -358,22 +368,21 @@ TEST(GdipPath, VisibilityOfPointsAndOutlines) {
   GdipPath path;
   ASSERT_TRUE(path.Create());
   ASSERT_TRUE(path.AddRoundRect(0, 0, 100, 100, 50));
-  EXPECT_TRUE(path.IsVisible(50, 50, kNoObject));
-  EXPECT_FALSE(path.IsVisible(2, 2, kNoObject));  // in the rounded corner
-  EXPECT_TRUE(path.IsVisibleI(50, 50, kNoObject));
+  EXPECT_TRUE(path.IsVisible(50, 50, kNoGraphics));
+  EXPECT_FALSE(path.IsVisible(2, 2, kNoGraphics));  // in the rounded corner
+  EXPECT_TRUE(path.IsVisibleI(50, 50, kNoGraphics));
 
-  gdip_test::TestPen pen;
-  ASSERT_TRUE(pen.CreateWith<Gdiplus::GpPen>(
-      [](Gdiplus::GpPen** out) { return gdip::flat::GdipCreatePen1(0xFF000000, 4, Gdiplus::UnitWorld, out); }));
-  EXPECT_TRUE(path.IsOutlineVisible(50, 0, pen, kNoObject));
-  EXPECT_FALSE(path.IsOutlineVisible(50, 50, pen, kNoObject));
-  EXPECT_TRUE(path.IsOutlineVisibleI(0, 50, pen, kNoObject));
+  gdip::GdipPen pen;
+  ASSERT_TRUE(pen.Create(0xFF000000, 4));
+  EXPECT_TRUE(path.IsOutlineVisible(50, 0, pen, kNoGraphics));
+  EXPECT_FALSE(path.IsOutlineVisible(50, 50, pen, kNoGraphics));
+  EXPECT_TRUE(path.IsOutlineVisibleI(0, 50, pen, kNoGraphics));
   // Widening by the pen makes the outline a fillable figure.
   GdipPath outline;
   ASSERT_TRUE(path.CloneInto(outline));
-  ASSERT_TRUE(outline.Widen(pen, kNoObject));
-  EXPECT_TRUE(outline.IsVisible(50, 1, kNoObject));
-  EXPECT_FALSE(outline.IsVisible(50, 50, kNoObject));
+  ASSERT_TRUE(outline.Widen(pen, kNoMatrix));
+  EXPECT_TRUE(outline.IsVisible(50, 1, kNoGraphics));
+  EXPECT_FALSE(outline.IsVisible(50, 50, kNoGraphics));
 }
 
 // Some GDI+ builds have no outline or warp; the wrapper reports what GDI+
@@ -382,10 +391,10 @@ TEST(GdipPath, OutlineAndWarpReportGdiplusAnswer) {
   GdipPath path;
   ASSERT_TRUE(path.Create());
   ASSERT_TRUE(path.AddEllipse(0, 0, 10, 10));
-  const bool outlined = path.Outline(kNoObject);
+  const bool outlined = path.Outline(kNoMatrix);
   EXPECT_EQ(outlined, gdip::LastStatus == Gdiplus::Ok);
   const std::vector<PointF> corners = {{0, 0}, {20, 0}, {0, 20}, {20, 20}};
-  const bool warped = path.Warp(corners, {0, 0, 10, 10}, kNoObject);
+  const bool warped = path.Warp(corners, {0, 0, 10, 10}, kNoMatrix);
   EXPECT_EQ(warped, gdip::LastStatus == Gdiplus::Ok);
   if (gdip_test::RunningOnWine()) {
     EXPECT_EQ(gdip::LastStatus, Gdiplus::NotImplemented);
@@ -398,20 +407,16 @@ TEST(GdipPath, OutlineAndWarpReportGdiplusAnswer) {
 class GdipPathText : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const wchar_t* name : {L"Arial", L"WenQuanYi Micro Hei"}) {
-      if (family_.CreateWith<Gdiplus::GpFontFamily>([&](Gdiplus::GpFontFamily** out) {
-            return gdip::flat::GdipCreateFontFamilyFromName(name, nullptr, out);
-          }))
-        break;
-    }
+    const gdip::GdipFontCollection installed;
+    for (const char* name : {"Arial", "WenQuanYi Micro Hei"})
+      if (family_.CreateFromName(name, installed)) break;
     if (family_.IsEmpty()) GTEST_SKIP() << "no font family to outline text with";
-    ASSERT_TRUE(format_.CreateWith<Gdiplus::GpStringFormat>(
-        [](Gdiplus::GpStringFormat** out) { return gdip::flat::GdipCreateStringFormat(0, LANG_NEUTRAL, out); }));
+    ASSERT_TRUE(format_.Create());
     ASSERT_TRUE(path_.Create());
   }
 
-  gdip_test::TestFontFamily family_;
-  gdip_test::TestStringFormat format_;
+  gdip::GdipFontFamily family_;
+  gdip::GdipStringFormat format_;
   GdipPath path_;
 };
 
