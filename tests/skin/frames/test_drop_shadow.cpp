@@ -184,6 +184,34 @@ TEST_F(DropShadowTest, OnlySkinnedWindowsGetAShadowAndAHiddenOneStaysPut) {
   EXPECT_WINDOW_AT(shadow, 90, 90, 310, 260);
 }
 
+// Takes the presses a shadow forwards instead of starting the system's
+// move loop.
+int ownerPresses = 0;
+WPARAM lastPressHit = 0;
+LRESULT CALLBACK PressRecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCLBUTTONDOWN) {
+    ++ownerPresses;
+    lastPressHit = wParam;
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(DropShadowTest, APressOnTheShadowDragsTheOwnerOnlyWhenAsked) {
+  MakeOwner(100, 100, 200, 150);
+  SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PressRecordingProc));
+  ownerPresses = 0;
+  ASSERT_TRUE(skin::SetWindowShadow(owner));
+  const HWND shadow = Record().shadowHwnd;
+  SendMessageA(shadow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  EXPECT_EQ(ownerPresses, 0);
+
+  ASSERT_TRUE(skin::SetWindowShadow(owner, {.dragByShadow = 1}));
+  SendMessageA(shadow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  EXPECT_EQ(ownerPresses, 1);
+  EXPECT_EQ(lastPressHit, static_cast<WPARAM>(HTCAPTION));
+}
+
 TEST_F(DropShadowTest, PictureIsClearOverTheOwnerAndDarkestAtItsEdge) {
   MakeOwner(100, 100, 300, 200);
   ASSERT_TRUE(skin::SetWindowShadow(owner, {.depth = 15, .opacity = 120}));
