@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "gdip/gdiplus_api.h"
