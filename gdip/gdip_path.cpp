@@ -1,6 +1,7 @@
 #include "gdip/gdip_path.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "gdip/gdip_font_family.h"
@@ -354,8 +355,8 @@ bool GdipPath::AddRoundRect(REAL x, REAL y, REAL width, REAL height, int percent
   const REAL right = static_cast<REAL>(left + width);
   const REAL bottom = static_cast<REAL>(top + height);
   // The corner ellipses' bounding box, in whole units.
-  const double cw = static_cast<double>(static_cast<long long>(static_cast<double>(width) * percent / 100.0));
-  const double ch = static_cast<double>(static_cast<long long>(static_cast<double>(height) * percent / 100.0));
+  const double cw = std::trunc(static_cast<double>(width) * percent / 100.0);
+  const double ch = std::trunc(static_cast<double>(height) * percent / 100.0);
 
   // The rectangle is a figure of its own, never joined to an open one.
   Record(flat::GdipStartPathFigure(Native()));
