@@ -18,7 +18,6 @@ class GdipGraphics;
 namespace skin {
 
 inline constexpr char kShadowWindowClass[] = "yinyWindow";
-inline constexpr char kCanvasWindowClass[] = "hbfcWindow";
 
 // Sides mask of the shadow. All four sides and the whole outline have
 // shapes of their own; any other mask draws the chosen sides as strips.
