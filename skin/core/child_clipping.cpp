@@ -1,6 +1,7 @@
 #include "skin/core/child_clipping.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "skin/core/colour_convert.h"
 #include "skin/core/custom_draw.h"
@@ -25,7 +26,7 @@ ChildBounds BoundsOf(HWND window) {
     const SkinWindowRecord& record = SkinWindowTable.At(index);
     return {true, record.width, record.height};
   }
-  if (INT_PTR custom = prop::Read(window, prop::kCustomDrawIndex); custom >= 1) {
+  if (INT_PTR custom = prop::Read(window, prop::kCustomDrawIndex); custom >= 1 && custom <= INT_MAX) {
     const auto size = static_cast<std::int32_t>(CallCustomDrawRoutine(static_cast<int>(custom), 5, 0, 0));
     return {true, static_cast<std::int16_t>(LowWord(size)), HighWord(size)};
   }

@@ -46,6 +46,7 @@ struct DeleteMemoryDc {
 
 using UniqueBitmap = UniqueGdiHandle<HBITMAP, DeleteGdiObject>;
 using UniqueBrush = UniqueGdiHandle<HBRUSH, DeleteGdiObject>;
+using UniqueFont = UniqueGdiHandle<HFONT, DeleteGdiObject>;
 using UniqueRegion = UniqueGdiHandle<HRGN, DeleteGdiObject>;
 using UniqueMemoryDc = UniqueGdiHandle<HDC, DeleteMemoryDc>;
 

@@ -110,7 +110,7 @@ TEST(GetControlFont, IsTheDefaultWithoutAFontAndTheWindowFontOtherwise) {
   EXPECT_EQ(none.size, 12);
   EXPECT_EQ(none.style, 0);
 
-  skin::UniqueGdiHandle<HFONT, skin::DeleteGdiObject> font(
+  skin::UniqueFont font(
       CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "宋体"));
   ASSERT_TRUE(font);
