@@ -288,7 +288,8 @@ TEST_F(ImageDrawing, NaturalSizeAndPointsParallelogram) {
 
 TEST_F(ImageDrawing, SourcePartOnly) {
   // The blue half only, stretched over 16 x 16.
-  ASSERT_TRUE(canvas_.graphics.DrawImageRectRect(image_, 0, 0, 16, 16, 8, 0, 8, 16, {}, gdip::GdipMatrix()));
+  const gdip::GdipRegion noAttributes;  // any empty wrapper stands for none
+  ASSERT_TRUE(canvas_.graphics.DrawImageRectRect(image_, 0, 0, 16, 16, 8, 0, 8, 16, {}, noAttributes));
   EXPECT_EQ(canvas_.Pixel(2, 8), kBlue);
   EXPECT_EQ(canvas_.Pixel(14, 8), kBlue);
 }
