@@ -2,29 +2,31 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
 #include "unzip.h"
-#include "iowin32.h"
 
 #include "runtime/archive.h"
+#include "runtime/archive_file_reader.h"
 #include "runtime/files.h"
 #include "runtime/path_text.h"
+#include "runtime/scratch_buffer.h"
 #include "runtime/win_handle.h"
 
 namespace rt {
 namespace {
 
-constexpr std::size_t kCopyBufferSize = 256 * 1024;
-constexpr std::size_t kMaxEntryName = 0xFFFF;  // the name length field is 16 bits
+constexpr std::size_t kCopyBufferSize = 64 * 1024;  // below the heap's separately mapped blocks
+constexpr std::size_t kNameBufferSize = 1024;       // longer names take a second call
 
 // An open archive, closed once.
 class ZipReader {
  public:
-  explicit ZipReader(const Text& path) {
-    zlib_filefunc64_def io{};
-    fill_win32_filefunc64A(&io);  // ANSI file names, so CP936 paths open as they are
+  ZipReader(ArchiveFileReader& reader, const Text& path) {
+    zlib_filefunc64_def io = reader.Functions();
     file_ = unzOpen2_64(path.c_str(), &io);
   }
   ZipReader(const ZipReader&) = delete;
@@ -61,22 +63,21 @@ class OpenEntry {
 
 enum class FileCheck { Missing, NotZip, Zip };
 
+constexpr std::size_t kSignatureWindow = 32;
+
 // A ZIP file starts with a local header, possibly after a short stub.
-FileCheck CheckZipFile(const Text& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileCheck::Missing : FileCheck::NotZip;
+bool HasLocalHeader(const std::uint8_t* head, std::size_t size) {
+  static constexpr std::uint8_t kSignature[4] = {0x50, 0x4B, 0x03, 0x04};
+  for (std::size_t i = 0; i + sizeof kSignature <= size; ++i) {
+    if (std::memcmp(head + i, kSignature, sizeof kSignature) == 0) return true;
   }
-  unsigned char head[32] = {};
-  DWORD read = 0;
-  if (!ReadFile(file.get(), head, sizeof head, &read, nullptr)) return FileCheck::NotZip;
-  static constexpr unsigned char kSignature[4] = {0x50, 0x4B, 0x03, 0x04};
-  for (DWORD i = 0; i + sizeof kSignature <= read; ++i) {
-    if (std::memcmp(head + i, kSignature, sizeof kSignature) == 0) return FileCheck::Zip;
-  }
-  return FileCheck::NotZip;
+  return false;
+}
+
+FileCheck CheckZipFile(ArchiveFileReader& reader) {
+  if (reader.missing()) return FileCheck::Missing;
+  const ByteArray head = reader.Head(kSignatureWindow);
+  return HasLocalHeader(head.data(), head.size()) ? FileCheck::Zip : FileCheck::NotZip;
 }
 
 bool IsLead(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE; }
@@ -124,20 +125,19 @@ Text FullPath(const Text& path) {
 // corrupt entry leaves no file behind.
 class EntryWriter {
  public:
-  explicit EntryWriter(unzFile archive) : archive_(archive), buffer_(kCopyBufferSize) {}
+  // `targetFolder` (no trailing separator) exists already.
+  EntryWriter(unzFile archive, std::string_view targetFolder)
+      : archive_(archive), buffer_(kCopyBufferSize), knownFolder_(targetFolder) {}
 
   bool Write(const Text& path, const unz_file_info64& info) {
     if (!EnsureParentFolder(path)) return false;
     FileHandle file = CreateTarget(path);
     if (!file) return false;
     const bool complete = CopyData(file.get(), info.uncompressed_size);
+    if (complete) SetNormalAttributes(file.get());
     file.Reset();
-    if (!complete) {
-      DeleteFileA(path.c_str());
-      return false;
-    }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    return true;
+    if (!complete) DeleteFileA(path.c_str());
+    return complete;
   }
 
  private:
@@ -151,6 +151,14 @@ class EntryWriter {
     if (!MakeDirectories(folder)) return false;
     knownFolder_.assign(folder);
     return true;
+  }
+
+  // Through the open handle: a second open by path costs as much as the
+  // write of a small file.
+  static void SetNormalAttributes(HANDLE file) {
+    FILE_BASIC_INFO basic{};  // zero times stay as they are
+    basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic);
   }
 
   static FileHandle CreateTarget(const Text& path) {
@@ -185,7 +193,7 @@ class EntryWriter {
   }
 
   unzFile archive_;
-  ByteArray buffer_;
+  ScratchBuffer buffer_;
   Text knownFolder_;
 };
 
@@ -194,7 +202,7 @@ class Extraction {
  public:
   Extraction(unzFile archive, Text folder, const ExtractionListener& listener)
       : archive_(archive), folder_(std::move(folder)), fullFolder_(FullPath(folder_)), listener_(listener),
-        writer_(archive), name_(kMaxEntryName + 1, '\0') {}
+        writer_(archive, std::string_view(folder_).substr(0, folder_.size() - 1)), name_(kNameBufferSize, '\0') {}
 
   int Run() {
     unz_global_info64 global{};
@@ -218,9 +226,7 @@ class Extraction {
 
   bool WriteCurrentEntry() {
     unz_file_info64 info{};
-    if (unzGetCurrentFileInfo64(archive_, &info, name_.data(), static_cast<uLong>(name_.size()), nullptr, 0,
-                                nullptr, 0) != UNZ_OK)
-      return false;
+    if (!ReadEntryInfo(info)) return false;
     const Text name = WindowsName(std::string_view(name_.data(), info.size_filename));
     Text path = folder_ + name;
     if (!IsInsideTarget(name, path)) return false;
@@ -228,6 +234,17 @@ class Extraction {
     if (!written) return false;
     reported_ = std::move(path);
     return true;
+  }
+
+  // The entry's header and name (name_ grows for a long one).
+  bool ReadEntryInfo(unz_file_info64& info) {
+    for (;;) {
+      if (unzGetCurrentFileInfo64(archive_, &info, name_.data(), static_cast<uLong>(name_.size()), nullptr, 0,
+                                  nullptr, 0) != UNZ_OK)
+        return false;
+      if (info.size_filename <= name_.size()) return true;
+      name_.resize(info.size_filename);
+    }
   }
 
   // Refuses names that would land outside the target folder.
@@ -251,12 +268,13 @@ class Extraction {
 int ExtractZipFile(std::string_view zipFile, std::string_view targetFolder, const ExtractionListener& listener) {
   MakeDirectories(targetFolder);
   const Text zipPath(zipFile);
-  const FileCheck check = CheckZipFile(zipPath);
+  ArchiveFileReader reader(zipPath);
+  const FileCheck check = CheckZipFile(reader);
   if (check != FileCheck::Zip) {
     listener(0, Text());
     return check == FileCheck::Missing ? kExtractNoSuchFile : kExtractFailed;
   }
-  const ZipReader archive(zipPath);
+  const ZipReader archive(reader, zipPath);
   if (!archive) {
     listener(0, Text());
     return kExtractFailed;
