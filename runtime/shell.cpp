@@ -78,7 +78,8 @@ Text BrowseForFolder(std::string_view title) {
   info.hwndOwner = owner;
   info.pszDisplayName = display;
   info.lpszTitle = caption.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
+  // The resizable dialog: the classic one has no edit field on every system.
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
 
   PIDLIST_ABSOLUTE chosen = nullptr;
   {

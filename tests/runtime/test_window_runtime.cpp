@@ -313,6 +313,23 @@ TEST_F(WindowRuntimeTest, AnUnknownControlNameIsAFatalReport) {
       testing::ExitedWithCode(3), "fatal");
 }
 
+TEST_F(WindowRuntimeTest, AModalWindowDisablesItsOwnerUntilItIsGone) {
+  HWND owner = Load();
+  ASSERT_NE(owner, nullptr);
+  rt::WindowTemplate dialog;
+  dialog.name = "模态窗口";
+  dialog.place = {0, 0, 200, 100};
+  dialog.visible = false;
+  dialog.events.created = [] { rt::DestroyWindowNow("模态窗口"); };
+  dialog.events.destroying = [owner] {
+    Log().push_back(IsWindowEnabled(owner) ? "owner-enabled" : "owner-disabled");
+  };
+  Log().clear();
+  EXPECT_EQ(rt::LoadWindow(dialog, kMain, true), nullptr);  // returns once it is gone
+  EXPECT_EQ(Log(), (std::vector<std::string>{"owner-disabled"}));
+  EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
 TEST(RunApplicationTest, RunsUntilTheStartWindowIsDestroyedFromTheProgramFolder) {
   SetCurrentDirectoryA("C:\\");
   rt::WindowTemplate start;
