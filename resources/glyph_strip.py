@@ -16,9 +16,9 @@ Every other pixel is fully transparent. Ticks are sampled on a fixed grid
 and written with zlib and struct only, so every run gives the same bytes.
 """
 
-import struct
 import sys
-import zlib
+
+from png_writer import write_png
 
 WIDTH, HEIGHT = 131, 16
 PIECE = 21
@@ -32,25 +32,6 @@ SAMPLES = 4  # sub-samples per pixel side for the anti-aliased ticks
 BIG_TICK = ([(3.5, 8.0), (7.5, 12.8), (17.5, 1.2)], 1.6)
 SMALL_TICK = ([(4.5, 8.0), (7.5, 11.0), (13.0, 5.0)], 1.2)
 SMALL_TICK_AREA = (3, 3, 14, 13)  # left, top, right, bottom, inclusive
-
-
-def write_png(path, width, height, pixel):
-    """Writes a non-interlaced 8-bit RGBA PNG; pixel(x, y) gives (r, g, b, a)."""
-    rows = bytearray()
-    for y in range(height):
-        rows.append(0)  # filter: none
-        for x in range(width):
-            rows.extend(pixel(x, y))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    png = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-           + chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b""))
-    with open(path, "wb") as out:
-        out.write(png)
 
 
 def segment_distance_sq(px, py, ax, ay, bx, by):
