@@ -8,10 +8,11 @@ void StartSkinEngine() { skin::InitSkinEngine(); }
 
 void SkinInstallerWindow() {
   skin::SetSkinOptions(1, 100);
-  // Theme picture and colours, the main frame, the title style and the
-  // group box, rich edit, label and progress-bar skins, and the options
-  // menu as the frame's main-menu routine, join here as the frame and
-  // control skins land; until then the window keeps its plain look.
+  // The theme (picture and colours), the main frame and its title style
+  // join here with the frame skins. The group box, rich edit, label and
+  // progress-bar skins and the options menu as the frame's main-menu
+  // routine follow them: they need the window skinned first. Until then
+  // the window keeps its plain look.
 }
 
 void SkinSideWindow(std::string_view /*window*/) {

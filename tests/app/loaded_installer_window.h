@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "app/background_music.h"
@@ -19,6 +20,30 @@
 namespace apptest {
 
 inline constexpr char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillora";
+
+// A temporary folder of this test program's own for as long as it lives,
+// so test programs running side by side do not share the music file.
+class PrivateTempFolder {
+ public:
+  PrivateTempFolder()
+      : previous_(qtest::TempFolder()),
+        folder_(previous_ + "quillora-unit-" + std::to_string(GetCurrentProcessId()) + "\\") {
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    SetEnvironmentVariableA("TMP", folder_.c_str());
+    SetEnvironmentVariableA("TEMP", folder_.c_str());
+  }
+  PrivateTempFolder(const PrivateTempFolder&) = delete;
+  PrivateTempFolder& operator=(const PrivateTempFolder&) = delete;
+  ~PrivateTempFolder() {
+    SetEnvironmentVariableA("TMP", previous_.c_str());
+    SetEnvironmentVariableA("TEMP", previous_.c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+ private:
+  std::string previous_;
+  std::string folder_;
+};
 
 // InstallerWindow loaded as at start-up, on a machine without a previous
 // installation; destroyed again after each test.
@@ -38,6 +63,7 @@ class LoadedInstallerWindow : public ::testing::Test {
 
   HWND Control(std::string_view name) const { return rt::WindowHandleOf(app::kInstallerWindow, name); }
 
+  PrivateTempFolder temp_;
   qtest::ScopedRegistryAbsence noPreviousInstallation_{HKEY_LOCAL_MACHINE, kUninstallKey, "softURL"};
   HWND window_ = nullptr;
 };
