@@ -19,6 +19,8 @@
 #include "runtime/archive.h"
 #include "runtime/files.h"
 #include "runtime/window_runtime.h"
+#include "runtime/win_handle.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/zip_writer.h"
 
 namespace {
@@ -97,25 +99,6 @@ double Seconds() {
   return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA found{};
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(child);
-      } else {
-        DeleteFileA(child.c_str());
-      }
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-  }
-  RemoveDirectoryA(path.c_str());
-}
-
 // The reference: what a program using minizip directly would write.
 bool ReferenceExtract(const std::string& zipPath, const std::string& target) {
   CreateDirectoryA(target.c_str(), nullptr);
@@ -137,18 +120,18 @@ bool ReferenceExtract(const std::string& zipPath, const std::string& target) {
       CreateDirectoryA(path.c_str(), nullptr);
       continue;
     }
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE || unzOpenCurrentFile(zip) != UNZ_OK) {
+    const rt::FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || unzOpenCurrentFile(zip) != UNZ_OK) {
       ok = false;
-    } else {
-      int read = 0;
-      while ((read = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0) {
-        DWORD written = 0;
-        WriteFile(file, buffer, static_cast<DWORD>(read), &written, nullptr);
-      }
-      ok = read == 0 && unzCloseCurrentFile(zip) == UNZ_OK;
+      continue;
     }
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    int read = 0;
+    while ((read = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0) {
+      DWORD written = 0;
+      WriteFile(file.get(), buffer, static_cast<DWORD>(read), &written, nullptr);
+    }
+    ok = read == 0 && unzCloseCurrentFile(zip) == UNZ_OK;
   }
   unzClose(zip);
   return ok;
@@ -167,7 +150,7 @@ struct Timing {
 
 template <class Extract>
 void TimeOneRound(Extract extract, const Archive& archive, const std::string& target, Timing& timing) {
-  RemoveTree(target);
+  testsupport::RemoveTree(target);
   const double start = Seconds();
   const bool ok = extract(archive.path, target);
   const double elapsed = Seconds() - start;
@@ -191,8 +174,8 @@ double Measure(const Archive& archive, const std::string& folder) {
     TimeOneRound(ReferenceExtract, archive, referenceTarget, reference);
     TimeOneRound(RuntimeExtract, archive, runtimeTarget, runtime);
   }
-  RemoveTree(referenceTarget);
-  RemoveTree(runtimeTarget);
+  testsupport::RemoveTree(referenceTarget);
+  testsupport::RemoveTree(runtimeTarget);
   const double ratio = reference.seconds / runtime.seconds;
   std::printf("%-16s %3d  %9.1f MB/s %8.0f files/s   %9.1f MB/s %8.0f files/s   %5.2f%s%s\n", archive.label, reference.rounds,
               MegabytesPerSecond(archive, reference), archive.files / reference.seconds,
@@ -221,11 +204,8 @@ rt::WindowTemplate HostWindow() {
 }  // namespace
 
 int main() {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "quillora_bench_extract";
-  RemoveTree(folder);
-  CreateDirectoryA(folder.c_str(), nullptr);
+  const testsupport::TempFolder temp("bench_extract");
+  const std::string& folder = temp.path();
   if (!rt::LoadWindow(HostWindow())) {
     std::printf("could not create the host window\n");
     return 1;
@@ -242,6 +222,5 @@ int main() {
 
   rt::DestroyWindowNow(kWindow);
   rt::ProcessPendingMessages();
-  RemoveTree(folder);
   return 0;
 }

@@ -22,7 +22,7 @@ int ExtractArchive(std::string_view window, std::string_view archiveControl, std
   // `owner` keeps the records alive; a handler that closes the window
   // stops the extraction.
   const std::shared_ptr<ArchiveState> state = control->archive;
-  const ProgressHandler handler = control->spec.events.progress;
+  const ProgressHandler handler = control->definition.events.progress;
   const ExtractionListener listener = [&](int percent, const Text& path) {
     if (!owner->handle) return false;
     state->entryBeingExtracted = path;

@@ -12,10 +12,10 @@ bool SetRichEditDefaultFormat(std::string_view window, std::string_view richEdit
   if (!handle) return false;
   CHARFORMAT2A chars{};
   chars.cbSize = sizeof chars;
-  chars.dwMask = CFM_FACE | CFM_SIZE | CFM_OFFSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
-                 CFM_STRIKEOUT | CFM_PROTECTED;
-  chars.dwEffects = static_cast<DWORD>(format.effects) &
-                    (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_PROTECTED);
+  chars.dwMask = CFM_FACE | CFM_SIZE | CFM_OFFSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT |
+                 CFM_PROTECTED;
+  chars.dwEffects =
+      static_cast<DWORD>(format.effects) & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_PROTECTED);
   if (format.colour == kAutomaticColour) {
     chars.dwEffects |= CFE_AUTOCOLOR;
   } else {

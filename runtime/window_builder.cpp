@@ -31,14 +31,22 @@ const char* RichEditClass() {
 
 ClassAndStyle ClassFor(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Button: return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
-    case ControlKind::Label: return {"STATIC", SS_LEFT | SS_NOTIFY, 0};
-    case ControlKind::Edit: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::RichEdit: return {RichEditClass(), WS_TABSTOP, 0};
-    case ControlKind::ProgressBar: return {PROGRESS_CLASSA, 0, 0};
-    case ControlKind::GroupBox: return {"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT};
-    default: return {nullptr, 0, 0};
+    case ControlKind::Button:
+      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::CheckBox:
+      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::Label:
+      return {"STATIC", SS_LEFT | SS_NOTIFY, 0};
+    case ControlKind::Edit:
+      return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::RichEdit:
+      return {RichEditClass(), WS_TABSTOP, 0};
+    case ControlKind::ProgressBar:
+      return {PROGRESS_CLASSA, 0, 0};
+    case ControlKind::GroupBox:
+      return {"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT};
+    default:
+      return {nullptr, 0, 0};
   }
 }
 
@@ -70,8 +78,8 @@ FontHandle MakeFont(const FontTemplate& font) {
 }
 
 HWND ParentHandle(WindowRecord& window, const ControlRecord& control) {
-  if (control.spec.parent.empty()) return window.handle;
-  const ControlRecord& box = ControlNamed(window, control.spec.parent);
+  if (control.definition.parent.empty()) return window.handle;
+  const ControlRecord& box = ControlNamed(window, control.definition.parent);
   return box.handle;
 }
 
@@ -79,13 +87,14 @@ void ApplyInitialState(ControlRecord& control) {
   HWND handle = control.handle;
   const HGDIOBJ font = control.font ? control.font.get() : GetStockObject(DEFAULT_GUI_FONT);
   SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  switch (control.spec.kind) {
+  switch (control.definition.kind) {
     case ControlKind::CheckBox:
-      SendMessageA(handle, BM_SETCHECK, control.spec.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageA(handle, BM_SETCHECK, control.definition.checked ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case ControlKind::ProgressBar:
-      SendMessageA(handle, PBM_SETRANGE32, static_cast<WPARAM>(control.spec.rangeMin), control.spec.rangeMax);
-      SendMessageA(handle, PBM_SETPOS, static_cast<WPARAM>(control.spec.position), 0);
+      SendMessageA(handle, PBM_SETRANGE32, static_cast<WPARAM>(control.definition.rangeMin),
+                   control.definition.rangeMax);
+      SendMessageA(handle, PBM_SETPOS, static_cast<WPARAM>(control.definition.position), 0);
       break;
     default:
       break;
@@ -93,21 +102,20 @@ void ApplyInitialState(ControlRecord& control) {
 }
 
 bool CreateControl(WindowRecord& window, ControlRecord& control) {
-  const ControlTemplate& spec = control.spec;
-  const ClassAndStyle kind = ClassFor(spec.kind);
+  const ControlTemplate& definition = control.definition;
+  const ClassAndStyle kind = ClassFor(definition.kind);
   if (!kind.className) return true;
-  DWORD style = WS_CHILD | kind.style | spec.style;
-  if (spec.visible) style |= WS_VISIBLE;
-  if (!spec.enabled) style |= WS_DISABLED;
-  control.handle = CreateWindowExA(kind.exStyle | spec.exStyle, kind.className, spec.caption.c_str(), style,
-                                   spec.place.left, spec.place.top, spec.place.width, spec.place.height,
-                                   ParentHandle(window, control),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                   GetModuleHandleA(nullptr), nullptr);
+  DWORD style = WS_CHILD | kind.style | definition.style;
+  if (definition.visible) style |= WS_VISIBLE;
+  if (!definition.enabled) style |= WS_DISABLED;
+  control.handle = CreateWindowExA(
+      kind.exStyle | definition.exStyle, kind.className, definition.caption.c_str(), style, definition.place.left,
+      definition.place.top, definition.place.width, definition.place.height, ParentHandle(window, control),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleA(nullptr), nullptr);
   if (!control.handle) return false;
-  if (spec.font) control.font = MakeFont(*spec.font);
+  if (definition.font) control.font = MakeFont(*definition.font);
   ApplyInitialState(control);
-  if (spec.kind == ControlKind::GroupBox) RouteGroupBoxNotifications(control.handle);
+  if (definition.kind == ControlKind::GroupBox) RouteGroupBoxNotifications(control.handle);
   return true;
 }
 
@@ -116,28 +124,29 @@ bool CreateControl(WindowRecord& window, ControlRecord& control) {
 bool CreateControls(WindowRecord& window) {
   InitCommonControlsOnce();
   std::vector<ControlRecord>& controls = window.controls;
-  for (std::size_t i = 0; i < window.spec.controls.size(); ++i) {
+  for (std::size_t i = 0; i < window.definition.controls.size(); ++i) {
     ControlRecord& control = controls.emplace_back();
-    control.spec = window.spec.controls[i];
+    control.definition = window.definition.controls[i];
     control.id = kFirstControlId + static_cast<int>(i);
-    control.visible = control.spec.visible;
-    control.enabled = control.spec.enabled;
-    if (control.spec.kind == ControlKind::Archive) control.archive = std::make_shared<ArchiveState>();
+    control.visible = control.definition.visible;
+    control.enabled = control.definition.enabled;
+    if (control.definition.kind == ControlKind::Archive) control.archive = std::make_shared<ArchiveState>();
   }
   std::vector<bool> made(controls.size(), false);
   for (bool progress = true; progress;) {
     progress = false;
     for (std::size_t i = 0; i < controls.size(); ++i) {
       ControlRecord& control = controls[i];
-      if (made[i] || !IsVisual(control.spec.kind)) continue;
-      if (!control.spec.parent.empty() && !ControlNamed(window, control.spec.parent).handle) continue;
+      if (made[i] || !IsVisual(control.definition.kind)) continue;
+      if (!control.definition.parent.empty() && !ControlNamed(window, control.definition.parent).handle) continue;
       if (!CreateControl(window, control)) return false;
       made[i] = progress = true;
     }
   }
   for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (!made[i] && IsVisual(controls[i].spec.kind)) {
-      const Text text = "控件 " + controls[i].spec.name + " 的容器 " + controls[i].spec.parent + " 不是分组框";
+    if (!made[i] && IsVisual(controls[i].definition.kind)) {
+      const Text text =
+          "控件 " + controls[i].definition.name + " 的容器 " + controls[i].definition.parent + " 不是分组框";
       ReportFatalError(text.c_str());
     }
   }
@@ -148,21 +157,22 @@ bool CreateControls(WindowRecord& window) {
 void BuildMenus(WindowRecord& window) {
   UINT nextId = kFirstMenuItemId;
   HMENU bar = nullptr;
-  for (const MenuTemplate& top : window.spec.menu) {
+  for (const MenuTemplate& top : window.definition.menu) {
     MenuRecord& menu = window.menus.emplace_back();
     menu.name = top.name;
     menu.caption = top.caption;
     menu.owner.Reset(CreatePopupMenu());
     menu.popup = menu.owner.get();
-    for (const MenuItemTemplate& itemSpec : top.items) {
+    for (const MenuItemTemplate& itemDefinition : top.items) {
       MenuItemRecord& item = menu.items.emplace_back();
-      item.spec = itemSpec;
-      if (itemSpec.caption == "-") {
+      item.definition = itemDefinition;
+      if (itemDefinition.caption == "-") {
         AppendMenuA(menu.popup, MF_SEPARATOR, 0, nullptr);
         continue;
       }
       item.id = nextId++;
-      AppendMenuA(menu.popup, MF_STRING | (itemSpec.enabled ? 0u : MF_GRAYED), item.id, itemSpec.caption.c_str());
+      AppendMenuA(menu.popup, MF_STRING | (itemDefinition.enabled ? 0u : MF_GRAYED), item.id,
+                  itemDefinition.caption.c_str());
     }
     if (top.visible) {
       if (!bar) bar = CreateMenu();
@@ -173,24 +183,30 @@ void BuildMenus(WindowRecord& window) {
   if (bar) SetMenu(window.handle, bar);
 }
 
-DWORD WindowStyle(const WindowTemplate& spec) {
+DWORD WindowStyle(const WindowTemplate& definition) {
   DWORD style = WS_SYSMENU | WS_CLIPSIBLINGS;
-  switch (spec.frame) {
-    case WindowFrame::None: style |= WS_POPUP; break;
-    case WindowFrame::Fixed: style |= WS_OVERLAPPED | WS_CAPTION; break;
-    case WindowFrame::Sizable: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+  switch (definition.frame) {
+    case WindowFrame::None:
+      style |= WS_POPUP;
+      break;
+    case WindowFrame::Fixed:
+      style |= WS_OVERLAPPED | WS_CAPTION;
+      break;
+    case WindowFrame::Sizable:
+      style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
+      break;
   }
-  if (spec.minimizeBox) style |= WS_MINIMIZEBOX;
-  if (spec.maximizeBox) style |= WS_MAXIMIZEBOX;
+  if (definition.minimizeBox) style |= WS_MINIMIZEBOX;
+  if (definition.maximizeBox) style |= WS_MAXIMIZEBOX;
   return style;
 }
 
-POINT WindowOrigin(const WindowTemplate& spec) {
-  if (!spec.centred) return {spec.place.left, spec.place.top};
+POINT WindowOrigin(const WindowTemplate& definition) {
+  if (!definition.centred) return {definition.place.left, definition.place.top};
   RECT work{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  return {work.left + (work.right - work.left - spec.place.width) / 2,
-          work.top + (work.bottom - work.top - spec.place.height) / 2};
+  return {work.left + (work.right - work.left - definition.place.width) / 2,
+          work.top + (work.bottom - work.top - definition.place.height) / 2};
 }
 
 void BringToFront(HWND window) {
@@ -220,8 +236,9 @@ void RunModal(const WindowPtr& window, HWND owner) {
 
 }  // namespace
 
-HWND LoadWindowFromTemplate(const WindowTemplate& spec, std::string_view parent, bool modal, bool endsMessageLoop) {
-  if (const WindowPtr open = FindWindowRecord(spec.name)) {
+HWND LoadWindowFromTemplate(const WindowTemplate& definition, std::string_view parent, bool modal,
+                            bool endsMessageLoop) {
+  if (const WindowPtr open = FindWindowRecord(definition.name)) {
     BringToFront(open->handle);
     return open->handle;
   }
@@ -229,16 +246,16 @@ HWND LoadWindowFromTemplate(const WindowTemplate& spec, std::string_view parent,
   HWND owner = ownerRecord ? ownerRecord->handle : nullptr;
 
   auto window = std::make_shared<WindowRecord>();
-  window->spec = spec;
+  window->definition = definition;
   window->endsMessageLoop = endsMessageLoop;
-  if (spec.background) window->background.Reset(CreateSolidBrush(*spec.background));
+  if (definition.background) window->background.Reset(CreateSolidBrush(*definition.background));
   OpenWindows().push_back(window);
 
-  const POINT origin = WindowOrigin(spec);
+  const POINT origin = WindowOrigin(definition);
   const char* windowClass = RuntimeWindowClass();
-  HWND handle = windowClass ? CreateWindowExA(0, windowClass, spec.caption.c_str(), WindowStyle(spec), origin.x,
-                                              origin.y, spec.place.width, spec.place.height, owner, nullptr,
-                                              GetModuleHandleA(nullptr), window.get())
+  HWND handle = windowClass ? CreateWindowExA(0, windowClass, definition.caption.c_str(), WindowStyle(definition),
+                                              origin.x, origin.y, definition.place.width, definition.place.height,
+                                              owner, nullptr, GetModuleHandleA(nullptr), window.get())
                             : nullptr;
   if (!handle) {
     std::erase(OpenWindows(), window);
@@ -251,11 +268,11 @@ HWND LoadWindowFromTemplate(const WindowTemplate& spec, std::string_view parent,
   }
 
   window->createdRaised = true;
-  const WindowEvents& events = window->spec.events;
+  const WindowEvents& events = window->definition.events;
   if (events.created) events.created();
   if (window->handle && events.moved) events.moved();
   if (!window->handle) return nullptr;
-  if (spec.visible) {
+  if (definition.visible) {
     ShowWindow(handle, SW_SHOW);
     UpdateWindow(handle);
   }

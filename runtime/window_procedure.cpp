@@ -26,20 +26,20 @@ bool HandleCommand(WindowRecord& window, WPARAM wParam, LPARAM lParam) {
   if (lParam == 0) {
     const MenuItemRecord* item = MenuItemById(window, static_cast<UINT>(id));
     if (!item) return false;
-    Raise(item->spec.chosen);
+    Raise(item->definition.chosen);
     return true;
   }
   ControlRecord* control = ControlByHandle(window, reinterpret_cast<HWND>(lParam));
   if (!control) return false;
-  switch (control->spec.kind) {
+  switch (control->definition.kind) {
     case ControlKind::Button:
     case ControlKind::CheckBox:
-      if (code == BN_CLICKED) Raise(control->spec.events.main);
+      if (code == BN_CLICKED) Raise(control->definition.events.main);
       return true;
     case ControlKind::Label:
       // SS_NOTIFY labels report a press (and the second press of a double
       // click) as these codes.
-      if (code == STN_CLICKED || code == STN_DBLCLK) Raise(control->spec.events.mouseDown);
+      if (code == STN_CLICKED || code == STN_DBLCLK) Raise(control->definition.events.mouseDown);
       return true;
     default:
       return false;
@@ -49,9 +49,9 @@ bool HandleCommand(WindowRecord& window, WPARAM wParam, LPARAM lParam) {
 // Text colour and transparent background of the labels that ask for them.
 std::optional<LRESULT> ControlColour(WindowRecord& window, HDC dc, HWND child) {
   const ControlRecord* control = ControlByHandle(window, child);
-  if (!control || (!control->spec.textColour && !control->spec.transparent)) return std::nullopt;
-  if (control->spec.textColour) SetTextColor(dc, *control->spec.textColour);
-  if (control->spec.transparent) {
+  if (!control || (!control->definition.textColour && !control->definition.transparent)) return std::nullopt;
+  if (control->definition.textColour) SetTextColor(dc, *control->definition.textColour);
+  if (control->definition.transparent) {
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
   }
@@ -60,7 +60,7 @@ std::optional<LRESULT> ControlColour(WindowRecord& window, HDC dc, HWND child) {
 }
 
 bool AskQueryClose(WindowRecord& window) {
-  const QueryHandler& handler = window.spec.events.queryClose;
+  const QueryHandler& handler = window.definition.events.queryClose;
   if (!handler) return true;
   const std::optional<bool> answer = handler();
   return answer.value_or(true);
@@ -94,13 +94,13 @@ LRESULT HandleMessage(const WindowPtr& window, HWND handle, UINT message, WPARAM
       }
       break;
     case WM_MOVE:
-      if (window->createdRaised) Raise(window->spec.events.moved);
+      if (window->createdRaised) Raise(window->definition.events.moved);
       return 0;
     case WM_CLOSE:
       if (AskQueryClose(*window)) DestroyWindow(handle);
       return 0;
     case WM_DESTROY:
-      Raise(window->spec.events.destroying);
+      Raise(window->definition.events.destroying);
       return 0;
     case WM_NCDESTROY:
       ForgetWindow(window);
@@ -167,8 +167,6 @@ const char* RuntimeWindowClass() {
   return atom ? kClassName : nullptr;
 }
 
-void RouteGroupBoxNotifications(HWND groupBox) {
-  SetWindowSubclass(groupBox, GroupBoxProc, kGroupBoxSubclassId, 0);
-}
+void RouteGroupBoxNotifications(HWND groupBox) { SetWindowSubclass(groupBox, GroupBoxProc, kGroupBoxSubclassId, 0); }
 
 }  // namespace rt

@@ -31,7 +31,9 @@ Target Find(std::string_view window, std::string_view control) {
   return target;
 }
 
-bool IsKind(const Target& target, ControlKind kind) { return target.control && target.control->spec.kind == kind; }
+bool IsKind(const Target& target, ControlKind kind) {
+  return target.control && target.control->definition.kind == kind;
+}
 
 bool IsTextBox(const Target& target) {
   return IsKind(target, ControlKind::Edit) || IsKind(target, ControlKind::RichEdit);
@@ -71,8 +73,8 @@ Text RichEditText(HWND handle) {
   request.cb = static_cast<DWORD>(text.size());
   request.flags = GT_USECRLF;
   request.codepage = CP_ACP;
-  const LRESULT copied = SendMessageA(handle, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                      reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT copied =
+      SendMessageA(handle, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
   return text;
 }
@@ -80,7 +82,7 @@ Text RichEditText(HWND handle) {
 // A transparent label shows its parent through it: the parent must paint
 // the old text away when the caption changes.
 void RepaintUnder(const Target& target) {
-  if (!target.control || !target.control->spec.transparent) return;
+  if (!target.control || !target.control->definition.transparent) return;
   HWND parent = GetParent(target.handle);
   RECT rect = PlaceOf(target);
   InvalidateRect(parent, &rect, TRUE);
@@ -105,11 +107,14 @@ int ReadProperty(std::string_view window, std::string_view control, NumberProper
     return 0;
   }
   switch (property) {
-    case NumberProperty::Left: return PlaceOf(target).left;
-    case NumberProperty::Top: return PlaceOf(target).top;
+    case NumberProperty::Left:
+      return PlaceOf(target).left;
+    case NumberProperty::Top:
+      return PlaceOf(target).top;
     case NumberProperty::Visible:
       return (GetWindowLongPtrA(target.handle, GWL_STYLE) & WS_VISIBLE) ? 1 : 0;
-    case NumberProperty::Disabled: return IsWindowEnabled(target.handle) ? 0 : 1;
+    case NumberProperty::Disabled:
+      return IsWindowEnabled(target.handle) ? 0 : 1;
     case NumberProperty::SelectionStart: {
       if (!IsTextBox(target)) return 0;
       DWORD start = 0;
@@ -194,13 +199,13 @@ void PopupMenuAtCursor(std::string_view window, std::string_view menu) {
     GetCursorPos(&cursor);
     HWND owner = record->handle;
     SetForegroundWindow(owner);  // so that a click elsewhere closes the menu
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(candidate.popup, TPM_LEFTALIGN | TPM_TOPALIGN |
-                                                              TPM_LEFTBUTTON | TPM_RETURNCMD,
-                                                          cursor.x, cursor.y, 0, owner, nullptr));
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(candidate.popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                                         cursor.x, cursor.y, 0, owner, nullptr));
     PostMessageA(owner, WM_NULL, 0, 0);
     if (chosen == 0) return;
     if (const MenuItemRecord* item = MenuItemById(*record, chosen)) {
-      if (item->spec.chosen) item->spec.chosen();
+      if (item->definition.chosen) item->definition.chosen();
     }
     return;
   }

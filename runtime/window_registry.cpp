@@ -11,7 +11,7 @@ std::vector<WindowPtr>& OpenWindows() {
 
 WindowPtr FindWindowRecord(std::string_view name) {
   for (const WindowPtr& window : OpenWindows()) {
-    if (window->spec.name == name && window->handle) return window;
+    if (window->definition.name == name && window->handle) return window;
   }
   return nullptr;
 }
@@ -26,9 +26,9 @@ WindowPtr FindWindowRecord(HWND handle) {
 
 ControlRecord& ControlNamed(WindowRecord& window, std::string_view control) {
   for (ControlRecord& record : window.controls) {
-    if (record.spec.name == control) return record;
+    if (record.definition.name == control) return record;
   }
-  const Text text = "窗口 " + window.spec.name + " 没有控件 " + Text(control);
+  const Text text = "窗口 " + window.definition.name + " 没有控件 " + Text(control);
   ReportFatalError(text.c_str());
 }
 

@@ -21,7 +21,7 @@ struct ArchiveState {
 };
 
 struct ControlRecord {
-  ControlTemplate spec;
+  ControlTemplate definition;
   int id = 0;             // WM_COMMAND id (non-visual controls have none)
   HWND handle = nullptr;  // nullptr for non-visual controls
   FontHandle font;        // the template's own font; none = default GUI font
@@ -31,7 +31,7 @@ struct ControlRecord {
 };
 
 struct MenuItemRecord {
-  MenuItemTemplate spec;
+  MenuItemTemplate definition;
   UINT id = 0;
 };
 
@@ -44,12 +44,12 @@ struct MenuRecord {
 };
 
 struct WindowRecord {
-  WindowTemplate spec;
+  WindowTemplate definition;
   HWND handle = nullptr;
   std::vector<ControlRecord> controls;
   std::vector<MenuRecord> menus;
   BrushHandle background;
-  bool createdRaised = false;  // moved events wait for the created event
+  bool createdRaised = false;    // moved events wait for the created event
   bool endsMessageLoop = false;  // the start window
 };
 

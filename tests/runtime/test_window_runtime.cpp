@@ -48,47 +48,47 @@ class WindowRuntimeTest : public testing::Test {
  protected:
   void SetUp() override {
     Log().clear();
-    spec_.name = kMain;
-    spec_.caption = "测试";
-    spec_.place = {0, 0, 400, 300};
-    spec_.frame = rt::WindowFrame::None;
-    spec_.minimizeBox = true;
-    spec_.visible = false;  // shown only where a test needs it: hiding a shown window is slow under Xvfb
-    spec_.background = RGB(0, 0x60, 0xC0);
-    spec_.events.created = [] {
+    definition_.name = kMain;
+    definition_.caption = "测试";
+    definition_.place = {0, 0, 400, 300};
+    definition_.frame = rt::WindowFrame::None;
+    definition_.minimizeBox = true;
+    definition_.visible = false;  // shown only where a test needs it: hiding a shown window is slow under Xvfb
+    definition_.background = RGB(0, 0x60, 0xC0);
+    definition_.events.created = [] {
       // Before the first show, with every control in place.
       Log().push_back(IsWindowVisible(rt::WindowHandleOf(kMain)) ? "created-visible" : "created");
       if (!rt::WindowHandleOf(kMain, "组内选择框")) Log().push_back("control-missing");
     };
-    spec_.events.queryClose = [this]() -> std::optional<bool> {
+    definition_.events.queryClose = [this]() -> std::optional<bool> {
       Log().push_back("query-close");
       return closeAnswer_;
     };
-    spec_.events.destroying = Note("destroying");
-    spec_.events.moved = Note("moved");
+    definition_.events.destroying = Note("destroying");
+    definition_.events.moved = Note("moved");
 
     auto button = Control("按钮", ControlKind::Button, {10, 10, 80, 24}, "开始");
     button.events.main = Note("button");
-    spec_.controls.push_back(button);
+    definition_.controls.push_back(button);
     auto inner = Control("组内选择框", ControlKind::CheckBox, {8, 20, 120, 20}, "选项", "分组框");
     inner.events.main = Note("check");
-    spec_.controls.push_back(inner);  // listed before its group box
+    definition_.controls.push_back(inner);  // listed before its group box
     auto label = Control("协议标签", ControlKind::Label, {10, 250, 69, 24}, "安装协议");
     label.textColour = RGB(0, 0, 0xFF);
     label.transparent = true;
     label.font = rt::FontTemplate{"", 13, false, false, true};
     label.events.mouseDown = Note("label-down");
-    spec_.controls.push_back(label);
-    spec_.controls.push_back(Control("分组框", ControlKind::GroupBox, {150, 10, 200, 100}, "选项组"));
-    spec_.controls.push_back(Control("目录框", ControlKind::Edit, {10, 120, 200, 24}));
+    definition_.controls.push_back(label);
+    definition_.controls.push_back(Control("分组框", ControlKind::GroupBox, {150, 10, 200, 100}, "选项组"));
+    definition_.controls.push_back(Control("目录框", ControlKind::Edit, {10, 120, 200, 24}));
     auto rich = Control("超级编辑框", ControlKind::RichEdit, {10, 150, 200, 60});
     rich.style = ES_MULTILINE | ES_READONLY | WS_VSCROLL;
-    spec_.controls.push_back(rich);
-    spec_.controls.push_back(Control("进度条", ControlKind::ProgressBar, {10, 220, 200, 16}));
+    definition_.controls.push_back(rich);
+    definition_.controls.push_back(Control("进度条", ControlKind::ProgressBar, {10, 220, 200, 16}));
     auto disabled = Control("完成按钮", ControlKind::Button, {100, 10, 80, 24}, "完成");
     disabled.enabled = false;
-    spec_.controls.push_back(disabled);
-    spec_.controls.push_back(Control("菜单控件", ControlKind::MenuStyler, {}));
+    definition_.controls.push_back(disabled);
+    definition_.controls.push_back(Control("菜单控件", ControlKind::MenuStyler, {}));
 
     rt::MenuTemplate options;
     options.name = "选项...";
@@ -97,7 +97,7 @@ class WindowRuntimeTest : public testing::Test {
     options.items.push_back({"简介", "软件简介", true, Note("intro")});
     options.items.push_back({"分隔", "-", true, {}});
     options.items.push_back({"关于", "关于...", true, Note("about")});
-    spec_.menu.push_back(options);
+    definition_.menu.push_back(options);
   }
 
   void TearDown() override {
@@ -106,17 +106,17 @@ class WindowRuntimeTest : public testing::Test {
   }
 
   HWND Load() {
-    HWND window = rt::LoadWindow(spec_);
+    HWND window = rt::LoadWindow(definition_);
     rt::ProcessPendingMessages();
     return window;
   }
 
-  rt::WindowTemplate spec_;
+  rt::WindowTemplate definition_;
   std::optional<bool> closeAnswer_;
 };
 
 TEST_F(WindowRuntimeTest, CreatedComesBeforeTheFirstShowAndAMovedEventFollows) {
-  spec_.visible = true;
+  definition_.visible = true;
   HWND window = Load();
   ASSERT_NE(window, nullptr);
   ASSERT_GE(Log().size(), 2u);
@@ -128,7 +128,7 @@ TEST_F(WindowRuntimeTest, CreatedComesBeforeTheFirstShowAndAMovedEventFollows) {
 
   // Loading it again brings the same window forward.
   Log().clear();
-  EXPECT_EQ(rt::LoadWindow(spec_), window);
+  EXPECT_EQ(rt::LoadWindow(definition_), window);
   EXPECT_TRUE(Log().empty());
 }
 
@@ -239,8 +239,8 @@ TEST_F(WindowRuntimeTest, LabelsTakeTheirFontAndColourOthersTheDefaultGuiFont) {
             reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
 
   HDC dc = CreateCompatibleDC(nullptr);
-  const LRESULT brush = SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                     reinterpret_cast<LPARAM>(label));
+  const LRESULT brush =
+      SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
   EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
   EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0xFF));
   EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
@@ -258,8 +258,7 @@ TEST_F(WindowRuntimeTest, RichEditDefaultFormatTakesFaceSizeOffsetAndEffects) {
 
   CHARFORMAT2A read{};
   read.cbSize = sizeof read;
-  SendMessageA(rt::WindowHandleOf(kMain, "超级编辑框"), EM_GETCHARFORMAT, SCF_DEFAULT,
-               reinterpret_cast<LPARAM>(&read));
+  SendMessageA(rt::WindowHandleOf(kMain, "超级编辑框"), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&read));
   EXPECT_STREQ(read.szFaceName, "宋体");
   EXPECT_EQ(read.yHeight, 180);
   EXPECT_EQ(read.yOffset, 100);
@@ -282,7 +281,7 @@ TEST_F(WindowRuntimeTest, PopupMenuRunsTheChosenItemsHandler) {
 }
 
 TEST_F(WindowRuntimeTest, SnapshotIsABitmapFileOfTheClientSize) {
-  spec_.visible = true;
+  definition_.visible = true;
   HWND window = Load();
   ASSERT_NE(window, nullptr);
   const rt::ByteArray bmp = rt::WindowSnapshot(window);
@@ -321,9 +320,7 @@ TEST_F(WindowRuntimeTest, AModalWindowDisablesItsOwnerUntilItIsGone) {
   dialog.place = {0, 0, 200, 100};
   dialog.visible = false;
   dialog.events.created = [] { rt::DestroyWindowNow("模态窗口"); };
-  dialog.events.destroying = [owner] {
-    Log().push_back(IsWindowEnabled(owner) ? "owner-enabled" : "owner-disabled");
-  };
+  dialog.events.destroying = [owner] { Log().push_back(IsWindowEnabled(owner) ? "owner-enabled" : "owner-disabled"); };
   Log().clear();
   EXPECT_EQ(rt::LoadWindow(dialog, kMain, true), nullptr);  // returns once it is gone
   EXPECT_EQ(Log(), (std::vector<std::string>{"owner-disabled"}));
