@@ -94,7 +94,10 @@ TEST_F(MusicTest, PlayPauseResumeStopNeverBlockAndReleaseTheFile) {
       EXPECT_EQ(state, rt::kMusicStopped);
     }
     rt::StopAllSound();
-    EXPECT_LT(GetTickCount() - started, 5000u);
+    // No call waits for the music: without a device Wine's media stack
+    // still takes a few seconds to give up on an MP3 when the machine is
+    // busy, so the bound only catches a play that waits for its end.
+    EXPECT_LT(GetTickCount() - started, 15000u);
     EXPECT_EQ(rt::MusicPlayState(), rt::kMusicStopped);
     EXPECT_TRUE(rt::RemoveFile(path));  // the device let the file go
   }
