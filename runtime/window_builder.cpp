@@ -105,7 +105,9 @@ bool CreateControl(WindowRecord& window, ControlRecord& control) {
   const ControlTemplate& definition = control.definition;
   const ClassAndStyle kind = ClassFor(definition.kind);
   if (!kind.className) return true;
-  DWORD style = WS_CHILD | kind.style | definition.style;
+  // Siblings clip each other, so where two share a place (a button hidden
+  // behind another) the one made first, on top, is also the one drawn.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | definition.style;
   if (definition.visible) style |= WS_VISIBLE;
   if (!definition.enabled) style |= WS_DISABLED;
   control.handle = CreateWindowExA(

@@ -312,6 +312,21 @@ TEST_F(WindowRuntimeTest, AnUnknownControlNameIsAFatalReport) {
       testing::ExitedWithCode(3), "fatal");
 }
 
+// Of two buttons sharing a place, the one listed first is on top, takes the
+// clicks and, clipping the other, is the one drawn.
+TEST_F(WindowRuntimeTest, TheFirstOfTwoControlsSharingAPlaceIsOnTop) {
+  auto start = Control("开始安装按钮", ControlKind::Button, {300, 250, 82, 26}, "开始安装");
+  auto finish = Control("同位完成按钮", ControlKind::Button, {300, 250, 82, 26}, "完成");
+  finish.enabled = false;
+  definition_.controls.push_back(start);
+  definition_.controls.push_back(finish);
+  HWND window = Load();
+  ASSERT_NE(window, nullptr);
+  HWND top = ChildWindowFromPointEx(window, POINT{320, 260}, CWP_SKIPINVISIBLE);
+  EXPECT_EQ(top, rt::WindowHandleOf(kMain, "开始安装按钮"));
+  EXPECT_TRUE(GetWindowLongPtrA(top, GWL_STYLE) & WS_CLIPSIBLINGS);
+}
+
 TEST_F(WindowRuntimeTest, AModalWindowDisablesItsOwnerUntilItIsGone) {
   HWND owner = Load();
   ASSERT_NE(owner, nullptr);
