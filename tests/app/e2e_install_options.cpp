@@ -153,7 +153,8 @@ TEST_F(InstallOptionsTest, EveryOptionTickedInstallsAllAndFinishesIntoTheProduct
   qtest::Click(session_.Button("完成"));
   HWND product = qtest::WaitForProductWindow();
   ASSERT_NE(product, nullptr) << "Quillora.exe did not start";
-  EXPECT_NE(qtest::FindDescendant(product, "Static", "Quillora 03.41.50"), nullptr);
+  EXPECT_TRUE(qtest::WaitUntil([&] { return qtest::FindDescendant(product, "Static", "Quillora 03.41.50"); }))
+      << "the product window shows no version";
   DWORD productId = 0;
   GetWindowThreadProcessId(product, &productId);
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, productId);

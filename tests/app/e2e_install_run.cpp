@@ -168,13 +168,18 @@ TEST_F(InstallRunTest, FolderThatCannotBeMadeFailsVisiblyAndAllowsAnotherTry) {
   EXPECT_EQ(UninstallValue("softURL"), "<absent>");
   EXPECT_EQ(UninstallValue("DisplayIcon"), "<absent>");
 
-  // Another try into a good folder installs.
+  // Another try into a good folder installs; the start-menu box asks for
+  // the Quick Launch shortcut too, which is left out without its folder.
   const std::string goodFolder = temp_ / "Quillora";
   session_.TypeFolder(goodFolder);
+  ASSERT_TRUE(session_.Tick(qtest::kStartMenuShortcutBox));
+  ASSERT_FALSE(Exists(qtest::QuickLaunchFolder()));
   session_.ClickStart();
   ASSERT_TRUE(session_.WaitForFinishButton());
   EXPECT_TRUE(Exists(goodFolder + "\\Quillora.exe"));
   EXPECT_EQ(UninstallValue("softURL"), goodFolder);
+  EXPECT_TRUE(Exists(qtest::StartMenuShortcut()));
+  EXPECT_FALSE(Exists(qtest::QuickLaunchFolder()));
 }
 
 TEST_F(InstallRunTest, FolderOfOnlySpacesOnlyFocusesTheFolderBox) {
