@@ -13,7 +13,7 @@ constexpr std::size_t kDirectReadSize = 16 * 1024;
 }  // namespace
 
 ArchiveFileReader::ArchiveFileReader(const Text& path) {
-  file_.Reset(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  file_.reset(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file_) {
     const DWORD error = GetLastError();

@@ -1,4 +1,4 @@
-// Move-only owners of GDI objects and menus, released exactly once.
+// Move-only owners of GDI handles, menus and DCs, each released exactly once.
 #pragma once
 
 #include <windows.h>
@@ -7,67 +7,92 @@
 
 namespace rt {
 
-template <class Handle, BOOL(WINAPI* Release)(Handle)>
-class UniqueGdi {
+// Owns one handle and releases it through Release when it goes.
+template <class Handle, class Release>
+class UniqueGdiHandle {
  public:
-  UniqueGdi() = default;
-  explicit UniqueGdi(Handle handle) : handle_(handle) {}
-  UniqueGdi(UniqueGdi&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueGdi& operator=(UniqueGdi&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+  UniqueGdiHandle() = default;
+  explicit UniqueGdiHandle(Handle handle) noexcept : handle_(handle) {}
+  UniqueGdiHandle(UniqueGdiHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueGdiHandle& operator=(UniqueGdiHandle&& other) noexcept {
+    if (this != &other) reset(other.release());
     return *this;
   }
-  UniqueGdi(const UniqueGdi&) = delete;
-  UniqueGdi& operator=(const UniqueGdi&) = delete;
-  ~UniqueGdi() { Reset(); }
+  UniqueGdiHandle(const UniqueGdiHandle&) = delete;
+  UniqueGdiHandle& operator=(const UniqueGdiHandle&) = delete;
+  ~UniqueGdiHandle() { reset(); }
 
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  // Gives up ownership (the object now belongs to someone else).
-  Handle Detach() { return std::exchange(handle_, nullptr); }
-  void Reset(Handle handle = nullptr) {
-    if (handle_) Release(handle_);
-    handle_ = handle;
+  Handle get() const noexcept { return handle_; }
+  explicit operator bool() const noexcept { return handle_ != nullptr; }
+
+  // Gives the handle up without releasing it.
+  Handle release() noexcept { return std::exchange(handle_, nullptr); }
+
+  void reset(Handle handle = nullptr) noexcept {
+    Handle old = std::exchange(handle_, handle);
+    if (old) Release{}(old);
   }
 
  private:
   Handle handle_ = nullptr;
 };
 
-inline BOOL WINAPI DeleteFontObject(HFONT font) { return DeleteObject(font); }
-inline BOOL WINAPI DeleteBrushObject(HBRUSH brush) { return DeleteObject(brush); }
-inline BOOL WINAPI DeleteBitmapObject(HBITMAP bitmap) { return DeleteObject(bitmap); }
-
-using FontHandle = UniqueGdi<HFONT, DeleteFontObject>;
-using BrushHandle = UniqueGdi<HBRUSH, DeleteBrushObject>;
-using BitmapHandle = UniqueGdi<HBITMAP, DeleteBitmapObject>;
-using MenuHandle = UniqueGdi<HMENU, DestroyMenu>;
-using MemoryDcHandle = UniqueGdi<HDC, DeleteDC>;
-
-// A DC obtained with GetDC, given back with ReleaseDC.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  HDC get() const { return dc_; }
-  explicit operator bool() const { return dc_ != nullptr; }
-
- private:
-  HWND window_;
-  HDC dc_;
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
+};
+struct DeleteMemoryDc {
+  void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+struct DestroyMenuHandle {
+  void operator()(HMENU menu) const noexcept { DestroyMenu(menu); }
 };
 
-// Selects an object into a DC for the length of a scope.
-class SelectedObject {
+using UniqueBitmap = UniqueGdiHandle<HBITMAP, DeleteGdiObject>;
+using UniqueBrush = UniqueGdiHandle<HBRUSH, DeleteGdiObject>;
+using UniqueFont = UniqueGdiHandle<HFONT, DeleteGdiObject>;
+using UniqueRegion = UniqueGdiHandle<HRGN, DeleteGdiObject>;
+using UniqueMemoryDc = UniqueGdiHandle<HDC, DeleteMemoryDc>;
+using UniqueMenu = UniqueGdiHandle<HMENU, DestroyMenuHandle>;
+
+// A DC from GetDC, handed back with ReleaseDC to the window it came from.
+class WindowDc {
  public:
-  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-  SelectedObject(const SelectedObject&) = delete;
-  SelectedObject& operator=(const SelectedObject&) = delete;
-  ~SelectedObject() { SelectObject(dc_, old_); }
+  WindowDc() = default;
+  WindowDc(HWND window, HDC dc) noexcept : window_(window), dc_(dc) {}
+  explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+  WindowDc(WindowDc&& other) noexcept
+      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc& operator=(WindowDc&& other) noexcept {
+    if (this != &other) {
+      reset();
+      window_ = other.window_;
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() { reset(); }
+
+  HDC get() const noexcept { return dc_; }
+  explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+  void reset() noexcept {
+    if (HDC dc = std::exchange(dc_, nullptr)) ReleaseDC(window_, dc);
+  }
+
+ private:
+  HWND window_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
+// Selects an object into a DC for one scope and puts the old one back.
+class ScopedSelection {
+ public:
+  ScopedSelection(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(SelectObject(dc, object)) {}
+  ScopedSelection(const ScopedSelection&) = delete;
+  ScopedSelection& operator=(const ScopedSelection&) = delete;
+  ~ScopedSelection() { SelectObject(dc_, old_); }
 
  private:
   HDC dc_;

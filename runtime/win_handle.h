@@ -16,16 +16,16 @@ class BasicHandle {
   explicit BasicHandle(HANDLE handle) : handle_(handle) {}
   BasicHandle(BasicHandle&& other) noexcept : handle_(std::exchange(other.handle_, Invalid())) {}
   BasicHandle& operator=(BasicHandle&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, Invalid()));
+    if (this != &other) reset(std::exchange(other.handle_, Invalid()));
     return *this;
   }
   BasicHandle(const BasicHandle&) = delete;
   BasicHandle& operator=(const BasicHandle&) = delete;
-  ~BasicHandle() { Reset(); }
+  ~BasicHandle() { reset(); }
 
   HANDLE get() const { return handle_; }
   explicit operator bool() const { return handle_ != Invalid() && handle_ != nullptr; }
-  void Reset(HANDLE handle = Invalid()) {
+  void reset(HANDLE handle = Invalid()) {
     if (*this) CloseHandle(handle_);
     handle_ = handle;
   }

@@ -60,7 +60,7 @@ void InitCommonControlsOnce() {
   (void)done;
 }
 
-FontHandle MakeFont(const FontTemplate& font) {
+UniqueFont MakeFont(const FontTemplate& font) {
   LOGFONTA face{};
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
   if (!font.face.empty()) {
@@ -74,7 +74,7 @@ FontHandle MakeFont(const FontTemplate& font) {
   face.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   face.lfItalic = font.italic ? TRUE : FALSE;
   face.lfUnderline = font.underline ? TRUE : FALSE;
-  return FontHandle(CreateFontIndirectA(&face));
+  return UniqueFont(CreateFontIndirectA(&face));
 }
 
 HWND ParentHandle(WindowRecord& window, const ControlRecord& control) {
@@ -163,7 +163,7 @@ void BuildMenus(WindowRecord& window) {
     MenuRecord& menu = window.menus.emplace_back();
     menu.name = top.name;
     menu.caption = top.caption;
-    menu.owner.Reset(CreatePopupMenu());
+    menu.owner.reset(CreatePopupMenu());
     menu.popup = menu.owner.get();
     for (const MenuItemTemplate& itemDefinition : top.items) {
       MenuItemRecord& item = menu.items.emplace_back();
@@ -179,7 +179,7 @@ void BuildMenus(WindowRecord& window) {
     if (top.visible) {
       if (!bar) bar = CreateMenu();
       AppendMenuA(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu.popup), top.caption.c_str());
-      menu.owner.Detach();  // now destroyed with the bar, which the window destroys
+      menu.owner.release();  // now destroyed with the bar, which the window destroys
     }
   }
   if (bar) SetMenu(window.handle, bar);
@@ -250,7 +250,7 @@ HWND LoadWindowFromTemplate(const WindowTemplate& definition, std::string_view p
   auto window = std::make_shared<WindowRecord>();
   window->definition = definition;
   window->endsMessageLoop = endsMessageLoop;
-  if (definition.background) window->background.Reset(CreateSolidBrush(*definition.background));
+  if (definition.background) window->background.reset(CreateSolidBrush(*definition.background));
   OpenWindows().push_back(window);
 
   const POINT origin = WindowOrigin(definition);

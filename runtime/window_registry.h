@@ -24,7 +24,7 @@ struct ControlRecord {
   ControlTemplate definition;
   int id = 0;             // WM_COMMAND id (non-visual controls have none)
   HWND handle = nullptr;  // nullptr for non-visual controls
-  FontHandle font;        // the template's own font; none = default GUI font
+  UniqueFont font;        // the template's own font; none = default GUI font
   bool visible = true;    // kept here for non-visual controls
   bool enabled = true;
   std::shared_ptr<ArchiveState> archive;  // archive controls only
@@ -39,7 +39,7 @@ struct MenuRecord {
   Text name;
   Text caption;
   HMENU popup = nullptr;  // owned by `owner` or, when on the menu bar, by the bar
-  MenuHandle owner;
+  UniqueMenu owner;
   std::vector<MenuItemRecord> items;
 };
 
@@ -48,7 +48,7 @@ struct WindowRecord {
   HWND handle = nullptr;
   std::vector<ControlRecord> controls;
   std::vector<MenuRecord> menus;
-  BrushHandle background;
+  UniqueBrush background;
   bool createdRaised = false;    // moved events wait for the created event
   bool endsMessageLoop = false;  // the start window
 };

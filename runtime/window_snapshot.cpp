@@ -22,11 +22,11 @@ ByteArray WindowSnapshot(HWND window) {
 
   const WindowDc screen(window);
   if (!screen) return {};
-  const MemoryDcHandle memory(CreateCompatibleDC(screen.get()));
-  const BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+  const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
   if (!memory || !bitmap) return {};
   {
-    const SelectedObject selected(memory.get(), bitmap.get());
+    const ScopedSelection selected(memory.get(), bitmap.get());
     BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
   }
 

@@ -135,7 +135,7 @@ class EntryWriter {
     if (!file) return false;
     const bool complete = CopyData(file.get(), info.uncompressed_size);
     if (complete) SetNormalAttributes(file.get());
-    file.Reset();
+    file.reset();
     if (!complete) DeleteFileA(path.c_str());
     return complete;
   }
@@ -167,7 +167,7 @@ class EntryWriter {
     if (!file && GetLastError() == ERROR_ACCESS_DENIED) {
       // A read-only (or hidden) file of the same name is overwritten.
       SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      file.Reset(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+      file.reset(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                              nullptr));
     }
     return file;

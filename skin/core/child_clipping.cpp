@@ -80,8 +80,8 @@ HDC GetDcWithoutChildren(HWND window, HDC dc) {
   return dc;
 }
 
-WindowDc GetDcWithoutChildren(HWND window) {
-  WindowDc dc(window);
+rt::WindowDc GetDcWithoutChildren(HWND window) {
+  rt::WindowDc dc(window);
   GetDcWithoutChildren(window, dc.get());
   return dc;
 }
@@ -95,8 +95,8 @@ HDC GetDcWithoutSelfPaintingChildren(HWND window, HDC dc) {
   return dc;
 }
 
-WindowDc GetDcWithoutSelfPaintingChildren(HWND window) {
-  WindowDc dc(window);
+rt::WindowDc GetDcWithoutSelfPaintingChildren(HWND window) {
+  rt::WindowDc dc(window);
   GetDcWithoutSelfPaintingChildren(window, dc.get());
   return dc;
 }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "skin/core/gdi_owners.h"
+#include "runtime/gdi_object.h"
 
 namespace skin {
 
@@ -25,13 +25,13 @@ HDC ExcludeVisibleChildren(HWND window, HDC dc);
 // The window's own DC, or `dc`, with every visible child clipped out
 // (transparent children only while TransparencyMode is on), each child's
 // rectangle kept within the window's known size.
-WindowDc GetDcWithoutChildren(HWND window);
+rt::WindowDc GetDcWithoutChildren(HWND window);
 HDC GetDcWithoutChildren(HWND window, HDC dc);
 
 // The same, but only children that paint themselves (unskinned controls
 // and skinned edit boxes) are clipped out: the other skinned children's
 // last images are in the host's compositionDc and may be painted over.
-WindowDc GetDcWithoutSelfPaintingChildren(HWND window);
+rt::WindowDc GetDcWithoutSelfPaintingChildren(HWND window);
 HDC GetDcWithoutSelfPaintingChildren(HWND window, HDC dc);
 
 }  // namespace skin

@@ -250,11 +250,11 @@ HDC MakeBackgroundDc(HWND control) {
   return ComposeTintedClientBackground(control, area);
 }
 
-UniqueBitmap MakeBackgroundBitmap(HWND control) {
+rt::UniqueBitmap MakeBackgroundBitmap(HWND control) {
   if (FindSkinWindowOfAncestor(control) != 0) {
     RECT area{};
     HDC dc = ComposeTintedClientBackground(control, area);
-    if (!dc) return UniqueBitmap();
+    if (!dc) return rt::UniqueBitmap();
     return CopyToNewBitmap(dc, Width(area), Height(area));
   }
   RECT window{};
@@ -268,7 +268,7 @@ UniqueBitmap MakeBackgroundBitmap(HWND control) {
     FillRect(graphics, static_cast<float>(Width(window)), static_cast<float>(Height(window)), ThemeColour,
              kUnskinnedThemeAlpha);
   }
-  return UniqueBitmap(bitmap.GetHbitmap());
+  return rt::UniqueBitmap(bitmap.GetHbitmap());
 }
 
 }  // namespace skin

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "skin/core/gdi_owners.h"
+#include "runtime/gdi_object.h"
 
 namespace skin {
 
@@ -30,6 +30,6 @@ HDC MakeBackgroundDc(HWND control);
 
 // A new bitmap of the same tinted background; without a skinned ancestor,
 // the theme colour faintly over white. The caller owns it.
-UniqueBitmap MakeBackgroundBitmap(HWND control);
+rt::UniqueBitmap MakeBackgroundBitmap(HWND control);
 
 }  // namespace skin

@@ -6,7 +6,7 @@
 #include "gdip/gdip_font_family.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_string_format.h"
-#include "skin/core/gdi_owners.h"
+#include "runtime/gdi_object.h"
 
 namespace skin {
 
@@ -21,7 +21,7 @@ FontSpec GetControlFont(HWND window) {
   const auto font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
   if (!font) return {kDefaultFace, kDefaultSize, 0};
 
-  WindowDc dc(window);
+  rt::WindowDc dc(window);
   gdip::GdipFont gdiplusFont;
   gdiplusFont.CreateFromHfont(dc.get(), font);
   float size = gdiplusFont.GetSize();
@@ -35,7 +35,7 @@ FontSpec GetControlFont(HWND window) {
 }
 
 int MeasureTextWidth(const rt::Text& text, const rt::Text& face, int size, int style) {
-  UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc.get());
   gdip::GdipFont font;

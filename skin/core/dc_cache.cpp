@@ -49,7 +49,7 @@ std::vector<DcCacheEntry>::iterator FindEntry(HDC memoryDc) {
 
 }  // namespace
 
-UniqueBitmap CreateDib32(int width, int height) {
+rt::UniqueBitmap CreateDib32(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -57,7 +57,7 @@ UniqueBitmap CreateDib32(int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0));
+  return rt::UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0));
 }
 
 void RegisterCachedDc(HDC memoryDc, HBITMAP dib, HGDIOBJ previous) {
@@ -78,18 +78,18 @@ bool ReleaseCachedDc(HDC memoryDc) {
 }
 
 HDC CreateDibDc(const RECT& area) {
-  UniqueBitmap dib = CreateDib32(area.right - area.left, area.bottom - area.top);
+  rt::UniqueBitmap dib = CreateDib32(area.right - area.left, area.bottom - area.top);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ previous = SelectObject(dc, dib.get());
   RegisterCachedDc(dc, dib.release(), previous);
   return dc;
 }
 
-UniqueBitmap CopyToNewBitmap(HDC source, int width, int height) {
-  UniqueBitmap copy = CreateDib32(width, height);
+rt::UniqueBitmap CopyToNewBitmap(HDC source, int width, int height) {
+  rt::UniqueBitmap copy = CreateDib32(width, height);
   {
-    UniqueMemoryDc target(CreateCompatibleDC(nullptr));
-    ScopedSelection selected(target.get(), copy.get());
+    rt::UniqueMemoryDc target(CreateCompatibleDC(nullptr));
+    rt::ScopedSelection selected(target.get(), copy.get());
     BitBlt(target.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
   }
   ReleaseCachedDc(source);

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "skin/core/gdi_owners.h"
+#include "runtime/gdi_object.h"
 
 namespace skin {
 
@@ -47,7 +47,7 @@ class DcCacheEntry {
 extern std::vector<DcCacheEntry> DcCache;
 
 // A new 32-bit bottom-up DIB section of width x height.
-UniqueBitmap CreateDib32(int width, int height);
+rt::UniqueBitmap CreateDib32(int width, int height);
 
 // Hands a memory DC and the DIB selected into it to the cache, which owns
 // both from now on. A DC that is registered already keeps its entry and
@@ -63,6 +63,6 @@ HDC CreateDibDc(const RECT& area);
 
 // A new 32-bit DIB holding the top-left width x height pixels of a
 // registered DC, which is released.
-UniqueBitmap CopyToNewBitmap(HDC source, int width, int height);
+rt::UniqueBitmap CopyToNewBitmap(HDC source, int width, int height);
 
 }  // namespace skin

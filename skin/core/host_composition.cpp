@@ -21,7 +21,7 @@ void PaintBackgroundFromForm(HWND control, bool kjLink, bool skinnedChildrenMode
   if (!host) return;
   const RECT r = GetClientRectInSkinWindow(control);
 
-  WindowDc own;
+  rt::WindowDc own;
   HDC target = dc;
   if (skinnedChildrenMode) {
     own = GetDcWithoutSelfPaintingChildren(control);

@@ -218,15 +218,15 @@ TEST_F(ControlBackgroundTest, BackgroundDcAndBitmapLayTheControlTintOverTheCompo
   TestWindow plain = MakeChild(frame, 200, 60, 30, 10);
   const int savedAlpha = skin::GlobalAlpha;
   skin::GlobalAlpha = 255;
-  skin::UniqueBitmap bitmap = skin::MakeBackgroundBitmap(plain);
+  rt::UniqueBitmap bitmap = skin::MakeBackgroundBitmap(plain);
   skin::GlobalAlpha = savedAlpha;
   ASSERT_TRUE(bitmap);
   BITMAP info{};
   GetObjectA(bitmap.get(), sizeof info, &info);
   EXPECT_EQ(info.bmWidth, 30);
   EXPECT_EQ(info.bmHeight, 10);
-  skin::UniqueMemoryDc reader(CreateCompatibleDC(nullptr));
-  skin::ScopedSelection selected(reader.get(), bitmap.get());
+  rt::UniqueMemoryDc reader(CreateCompatibleDC(nullptr));
+  rt::ScopedSelection selected(reader.get(), bitmap.get());
   EXPECT_EQ(Rgb(reader.get(), 15, 5), 0xFFFFFFu);
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
@@ -235,11 +235,11 @@ TEST_F(ControlBackgroundTest, AnUnskinnedControlsBitmapIsTheThemeColourFaintlyOv
   TestWindow stranger = MakePopup(0, 0, 40, 30, nullptr, WS_POPUP);
   const COLORREF savedTheme = skin::ThemeColour;
   skin::ThemeColour = 0x000000;
-  skin::UniqueBitmap bitmap = skin::MakeBackgroundBitmap(stranger);
+  rt::UniqueBitmap bitmap = skin::MakeBackgroundBitmap(stranger);
   skin::ThemeColour = savedTheme;
   ASSERT_TRUE(bitmap);
-  skin::UniqueMemoryDc reader(CreateCompatibleDC(nullptr));
-  skin::ScopedSelection selected(reader.get(), bitmap.get());
+  rt::UniqueMemoryDc reader(CreateCompatibleDC(nullptr));
+  rt::ScopedSelection selected(reader.get(), bitmap.get());
   const COLORREF pixel = GetPixel(reader.get(), 20, 15);
   // 30/255 of black over white.
   EXPECT_NEAR(GetRValue(pixel), 225, 3);

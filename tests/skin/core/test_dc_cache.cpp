@@ -38,7 +38,7 @@ class DcCacheTest : public ::testing::Test {
 };
 
 TEST_F(DcCacheTest, CreateDib32MakesABottomUp32BitSection) {
-  skin::UniqueBitmap dib = skin::CreateDib32(13, 7);
+  rt::UniqueBitmap dib = skin::CreateDib32(13, 7);
   DIBSECTION info{};
   ASSERT_EQ(GetObjectA(dib.get(), sizeof info, &info), static_cast<int>(sizeof info));
   EXPECT_EQ(info.dsBmih.biWidth, 13);
@@ -78,7 +78,7 @@ TEST_F(DcCacheTest, ReleaseFreesTheDcAndTheDibOnceAndKeepsTheDisplacedObject) {
 
 TEST_F(DcCacheTest, ReleaseOfAnUnknownDcLeavesTheCacheAndTheDcAlone) {
   HDC registered = skin::CreateDibDc({0, 0, 4, 4});
-  skin::UniqueMemoryDc stranger(CreateCompatibleDC(nullptr));
+  rt::UniqueMemoryDc stranger(CreateCompatibleDC(nullptr));
   EXPECT_FALSE(skin::ReleaseCachedDc(stranger.get()));
   EXPECT_TRUE(IsLive(stranger.get()));
   ASSERT_EQ(skin::DcCache.size(), 1u);
@@ -102,7 +102,7 @@ TEST_F(DcCacheTest, RegisteringAKnownDcAgainReplacesItsDibAndDeletesTheOldOne) {
   const HBITMAP oldDib = skin::DcCache.front().dib();
   const HGDIOBJ ownBitmap = skin::DcCache.front().previous();
 
-  skin::UniqueBitmap newDib = skin::CreateDib32(6, 6);
+  rt::UniqueBitmap newDib = skin::CreateDib32(6, 6);
   HGDIOBJ pushedOut = SelectObject(dc, newDib.get());
   ASSERT_EQ(pushedOut, oldDib);
   skin::RegisterCachedDc(dc, newDib.get(), pushedOut);
@@ -126,7 +126,7 @@ TEST_F(DcCacheTest, CopyToNewBitmapCopiesTheCornerAndReleasesTheSource) {
   PutPixel(source, 3, 2, 0x80445566);
   PutPixel(source, 5, 5, 0x00778899);  // outside the copied corner
 
-  skin::UniqueBitmap copy = skin::CopyToNewBitmap(source, 4, 3);
+  rt::UniqueBitmap copy = skin::CopyToNewBitmap(source, 4, 3);
   ASSERT_TRUE(copy);
   EXPECT_EQ(PixelOf(copy.get(), 0, 0), 0x00112233u);
   EXPECT_EQ(PixelOf(copy.get(), 3, 2), 0x80445566u);
@@ -151,10 +151,10 @@ TEST_F(DcCacheTest, CreateAndReleaseLoopsLeaveCacheAndGdiObjectsWhereTheyBegan) 
     if (round == 0) ASSERT_GE(GdiObjectCount(), objectsBefore + 8) << "the count must see our DCs";
     // Every other round the DCs also pass through a replaced DIB and a copy.
     if (round % 2) {
-      skin::UniqueBitmap fresh = skin::CreateDib32(100, 24);
+      rt::UniqueBitmap fresh = skin::CreateDib32(100, 24);
       HGDIOBJ out = SelectObject(held[0], fresh.get());
       skin::RegisterCachedDc(held[0], fresh.release(), out);
-      skin::UniqueBitmap copy = skin::CopyToNewBitmap(held[3], 100, 24);
+      rt::UniqueBitmap copy = skin::CopyToNewBitmap(held[3], 100, 24);
       held[3] = nullptr;
     }
     for (HDC dc : held) skin::ReleaseCachedDc(dc);

@@ -52,7 +52,7 @@ class ShownFrameTest : public ComposedFrameTest {
 };
 
 bool HasClip(HDC dc) {
-  skin::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  rt::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
   return GetClipRgn(dc, region.get()) == 1;
 }
 
@@ -138,9 +138,9 @@ TEST_F(ShownFrameTest, ChildClippingKeepsToVisibleChildrenInsideTheKnownSize) {
   const int savedMode = skin::TransparencyMode;
   for (int mode : {0, 1}) {
     skin::TransparencyMode = mode;
-    skin::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    skin::UniqueBitmap surface = skin::CreateDib32(kWidth, kHeight);
-    skin::ScopedSelection selected(dc.get(), surface.get());
+    rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    rt::UniqueBitmap surface = skin::CreateDib32(kWidth, kHeight);
+    rt::ScopedSelection selected(dc.get(), surface.get());
     EXPECT_EQ(skin::GetDcWithoutChildren(frame, dc.get()), dc.get());
     EXPECT_FALSE(PtVisible(dc.get(), 20, 15)) << "opaque child";
     EXPECT_TRUE(PtVisible(dc.get(), 5, 5));
@@ -153,9 +153,9 @@ TEST_F(ShownFrameTest, ChildClippingKeepsToVisibleChildrenInsideTheKnownSize) {
   skin::TransparencyMode = savedMode;
 
   // Only children that paint themselves are kept from being painted over.
-  skin::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-  skin::UniqueBitmap surface = skin::CreateDib32(kWidth, kHeight);
-  skin::ScopedSelection selected(dc.get(), surface.get());
+  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  rt::UniqueBitmap surface = skin::CreateDib32(kWidth, kHeight);
+  rt::ScopedSelection selected(dc.get(), surface.get());
   skin::GetDcWithoutSelfPaintingChildren(frame, dc.get());
   EXPECT_FALSE(PtVisible(dc.get(), 20, 15)) << "unskinned child";
   EXPECT_TRUE(PtVisible(dc.get(), 20, 205)) << "skinned child";
@@ -179,8 +179,8 @@ TEST_F(ShownFrameTest, PaintBackgroundFromFormCopiesTheCompositionAndLeavesAGive
   for (bool mode : {false, true}) {
     for (bool given : {false, true}) {
       SCOPED_TRACE(testing::Message() << "mode " << mode << ", given DC " << given);
-      skin::WindowDc paint(control);
-      skin::UniqueBrush greyBrush(CreateSolidBrush(grey));
+      rt::WindowDc paint(control);
+      rt::UniqueBrush greyBrush(CreateSolidBrush(grey));
       RECT all{0, 0, 100, 40};
       FillRect(paint.get(), &all, greyBrush.get());
 

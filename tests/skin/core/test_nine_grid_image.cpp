@@ -8,7 +8,7 @@
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/image_encoders.h"
-#include "skin/core/gdi_owners.h"
+#include "runtime/gdi_object.h"
 #include "skin/core/nine_grid_image.h"
 #include "tests/support/gdip_test_env.h"
 
@@ -76,8 +76,8 @@ class DibCanvas {
  private:
   int width_;
   int height_;
-  skin::UniqueMemoryDc dc_;
-  skin::UniqueBitmap dib_;
+  rt::UniqueMemoryDc dc_;
+  rt::UniqueBitmap dib_;
   HGDIOBJ previous_ = nullptr;
   std::uint32_t* bits_ = nullptr;
 };

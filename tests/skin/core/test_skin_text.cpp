@@ -10,7 +10,7 @@
 #include "gdip/gdip_font_family.h"
 #include "gdip/gdip_graphics.h"
 #include "skin/core/control_font.h"
-#include "skin/core/gdi_owners.h"
+#include "runtime/gdi_object.h"
 #include "skin/core/skin_text.h"
 #include "tests/support/gdip_test_env.h"
 #include "tests/support/skin_test_windows.h"
@@ -110,7 +110,7 @@ TEST(GetControlFont, IsTheDefaultWithoutAFontAndTheWindowFontOtherwise) {
   EXPECT_EQ(none.size, 12);
   EXPECT_EQ(none.style, 0);
 
-  skin::UniqueFont font(
+  rt::UniqueFont font(
       CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "宋体"));
   ASSERT_TRUE(font);

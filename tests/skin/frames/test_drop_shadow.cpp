@@ -12,7 +12,7 @@
 #include "gdip/gdip_graphics.h"
 #include "gdip/image_encoders.h"
 #include "skin/core/dc_cache.h"
-#include "skin/core/gdi_owners.h"
+#include "runtime/gdi_object.h"
 #include "skin/core/skin_engine.h"
 #include "skin/core/window_properties.h"
 #include "skin/frames/drop_shadow.h"
@@ -303,9 +303,9 @@ class ShadowShapeTest : public ::testing::Test {
   static constexpr int kW = 200, kH = 150, kD = 10;
 
   Picture Build(int sides, int depth = kD) {
-    skin::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    skin::UniqueBitmap dib = skin::CreateDib32(kW, kH);
-    skin::ScopedSelection selection(dc.get(), dib.get());
+    rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    rt::UniqueBitmap dib = skin::CreateDib32(kW, kH);
+    rt::ScopedSelection selection(dc.get(), dib.get());
     {
       gdip::GdipGraphics graphics;
       EXPECT_TRUE(graphics.CreateFromHdc(dc.get()));
