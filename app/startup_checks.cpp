@@ -10,6 +10,7 @@
 #include "app/installer_variables.h"
 #include "app/window_names.h"
 #include "runtime/process.h"
+#include "runtime/win_handle.h"
 #include "runtime/window_runtime.h"
 #include "skin/frames/message_box.h"
 
@@ -31,22 +32,6 @@ struct OsVersion {
 constexpr OsVersion kOsVersions[] = {
     {1, 5.0, "Windows 2000"},  {2, 5.1, "Windows XP"}, {3, 5.2, "Windows Server 2003"},
     {4, 6.0, "Windows Vista"}, {5, 6.1, "Windows 7"},  {6, 6.2, "Windows 8"},
-};
-
-// Owns a kernel handle that is closed with CloseHandle.
-class KernelHandle {
- public:
-  explicit KernelHandle(HANDLE handle) noexcept : handle_(handle) {}
-  KernelHandle(const KernelHandle&) = delete;
-  KernelHandle& operator=(const KernelHandle&) = delete;
-  ~KernelHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  HANDLE get() const noexcept { return handle_; }
-  bool valid() const noexcept { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
 };
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -83,8 +68,9 @@ void RunStartupChecks() {
 }
 
 bool IsProcessRunning(std::string_view name, bool exact) {
-  KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0));
-  if (!snapshot.valid()) return false;
+  // A failed snapshot is INVALID_HANDLE_VALUE, like a failed CreateFile.
+  const rt::FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0));
+  if (!snapshot) return false;
   const DWORD self = GetCurrentProcessId();
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
