@@ -86,11 +86,7 @@ ControlTemplate ArchiveControl() {
 }
 
 rt::MenuItemTemplate MenuItem(std::string_view name, std::string_view caption, rt::ActionHandler chosen = {}) {
-  rt::MenuItemTemplate item;
-  item.name = name;
-  item.caption = caption;
-  item.chosen = std::move(chosen);
-  return item;
+  return rt::MenuItemTemplate{rt::Text(name), rt::Text(caption), true, std::move(chosen)};
 }
 
 rt::MenuTemplate OptionsMenu() {

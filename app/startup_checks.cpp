@@ -109,8 +109,12 @@ rt::Text OsVersionName(int code) {
 }
 
 rt::Text OsVersionWarning(int code, bool thirtyTwoBit) {
-  return "您的电脑是" + rt::Text(thirtyTwoBit ? "32" : "64") + "位" + OsVersionName(code) +
-         "操作系统\r\n\r\n建议:请将Quillora安装在Windows 7操作系统中\r\n\r\n确定要继续安装Quillora吗?";
+  rt::Text text = "您的电脑是";
+  text += thirtyTwoBit ? "32" : "64";
+  text += "位";
+  text += OsVersionName(code);
+  text += "操作系统\r\n\r\n建议:请将Quillora安装在Windows 7操作系统中\r\n\r\n确定要继续安装Quillora吗?";
+  return text;
 }
 
 bool IsThirtyTwoBitSystem() { return !IsWow64(); }
