@@ -115,16 +115,16 @@ TEST(GetControlFont, IsTheDefaultWithoutAFontAndTheWindowFontOtherwise) {
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "宋体"));
   ASSERT_TRUE(font);
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-  const skin::FontSpec spec = skin::GetControlFont(window);
+  const skin::FontSpec songti = skin::GetControlFont(window);
 
   // GDI+ names the family that really serves the face (under Wine the
   // face is mapped onto an installed one).
   gdip::GdipFontCollection installed;
   gdip::GdipFontFamily family;
   ASSERT_TRUE(family.CreateFromName("宋体", installed));
-  EXPECT_EQ(spec.face, family.GetName());
-  EXPECT_EQ(spec.size, 16);
-  EXPECT_EQ(spec.style, 1) << "bold";
+  EXPECT_EQ(songti.face, family.GetName());
+  EXPECT_EQ(songti.size, 16);
+  EXPECT_EQ(songti.style, 1) << "bold";
 }
 
 TEST(MeasureTextWidth, GrowsWithTheTextAndIsOneForNothing) {
