@@ -4,6 +4,7 @@
 #include "app/background_music.h"
 #include "app/install_run.h"
 #include "app/install_text.h"
+#include "app/installed_files.h"
 #include "app/window_names.h"
 #include "runtime/process.h"
 #include "runtime/shell.h"
@@ -12,7 +13,6 @@
 namespace app {
 namespace {
 
-constexpr std::string_view kProgramName = "Quillora.exe";
 // The join page of the product's community group.
 constexpr std::string_view kCommunityPage =
     "http://qun.lumenfall-quillora.cn/wpa/qunwpa?idkey="

@@ -1,6 +1,7 @@
 #include "app/install_registration.h"
 
 #include "app/install_text.h"
+#include "app/installed_files.h"
 #include "app/window_names.h"
 #include "runtime/files.h"
 #include "runtime/registry.h"
@@ -11,7 +12,6 @@ namespace app {
 namespace {
 
 constexpr std::string_view kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillora";
-constexpr std::string_view kProgramName = "Quillora.exe";
 constexpr std::string_view kUninstallerName = "卸载.exe";
 constexpr std::string_view kLinkName = "Quillora";
 constexpr std::string_view kLinkDescription = "Quillora";

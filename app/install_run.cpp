@@ -6,6 +6,7 @@
 #include "app/install_archives.h"
 #include "app/install_registration.h"
 #include "app/install_text.h"
+#include "app/installed_files.h"
 #include "app/installer_variables.h"
 #include "app/window_names.h"
 #include "runtime/archive.h"
@@ -18,13 +19,9 @@
 namespace app {
 namespace {
 
-constexpr std::string_view kProgramName = "Quillora.exe";
 constexpr std::string_view kProgramArchiveFile = "Quillora.zip";
 constexpr std::string_view kDataPackageFile = "数据安装包.zip";
 constexpr std::string_view kMaterialsArchiveFile = "写作素材包.zip";
-constexpr std::string_view kVersionFile = "系统配置.ini";
-constexpr std::string_view kVersionSection = "系统配置";
-constexpr std::string_view kVersionKey = "版本号";
 constexpr std::string_view kVersion = "03.41.50";
 
 constexpr unsigned kOverwriteQuestionFlags = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2;  // 0x134

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/embedded_payload.h"
+#include "app/installed_files.h"
 #include "app/installer_variables.h"
 #include "app/window_names.h"
 #include "runtime/files.h"
@@ -48,9 +49,9 @@ void RefreshInstallState() {
   // The box gets its folder first, so the paths below describe that folder
   // and not the root of the current drive.
   rt::WriteProperty(kInstallerWindow, kFolderBox, TextProperty::Text, PreviousInstallDir);
-  ConfigIniPath = FolderBoxText() + "\\系统配置.ini";
-  InstalledExePath = FolderBoxText() + "\\Quillora.exe";
-  InstalledVersion = WithoutDots(rt::ReadIniText(ConfigIniPath, "系统配置", "版本号", ""));
+  ConfigIniPath = FolderBoxText() + "\\" + rt::Text(kVersionFile);
+  InstalledExePath = FolderBoxText() + "\\" + rt::Text(kProgramName);
+  InstalledVersion = WithoutDots(rt::ReadIniText(ConfigIniPath, kVersionSection, kVersionKey, ""));
   if (!rt::FileExists(InstalledExePath)) InstalledExePath.clear();
 
   rt::WriteProperty(kInstallerWindow, kAgreementCheck, NumberProperty::Disabled, 0);

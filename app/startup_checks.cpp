@@ -7,6 +7,7 @@
 
 #include "app/background_music.h"
 #include "app/install_state.h"
+#include "app/installed_files.h"
 #include "app/installer_variables.h"
 #include "app/window_names.h"
 #include "runtime/process.h"
@@ -17,7 +18,6 @@
 namespace app {
 namespace {
 
-constexpr char kProductExe[] = "Quillora.exe";
 constexpr int kWindows7 = 5;
 constexpr unsigned kOkExclamation = 0x30;
 constexpr unsigned kOkCancelExclamationCancelDefault = 0x131;
@@ -56,7 +56,7 @@ HWND InstallerWindowHandle() { return rt::WindowHandleOf(kInstallerWindow); }
 }  // namespace
 
 void RunStartupChecks() {
-  if (IsProcessRunning(kProductExe, false)) {
+  if (IsProcessRunning(kProgramName, false)) {
     skin::ShowSkinnedMessageBox(InstallerWindowHandle(), "请关闭正在运行的Quillora,否则可能导致安装失败!",
                                 kOkExclamation, "安装提示");
     LeaveInstaller();
