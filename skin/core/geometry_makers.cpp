@@ -10,4 +10,6 @@ RECT MakeRect(int left, int top, int right, int bottom) { return {left, top, rig
 
 POINT MakePair(int x, int y) { return {x, y}; }
 
+PointF MakePair(float x, float y) { return {x, y}; }
+
 }  // namespace skin

@@ -17,4 +17,7 @@ RECT MakeRect(int left, int top, int right, int bottom);
 
 POINT MakePair(int x, int y);
 
+// A drawing point, for gradient end points and other float coordinates.
+PointF MakePair(float x, float y);
+
 }  // namespace skin

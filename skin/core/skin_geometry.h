@@ -9,6 +9,9 @@ namespace skin {
 // A GDI+ drawing rectangle.
 using RectF = gdip::RectF;
 
+// A GDI+ drawing point (gradient end points).
+using PointF = gdip::PointF;
+
 // A rectangle kept as origin and size (the bottom bar and its items).
 struct XywhRect {
   int x = 0;
