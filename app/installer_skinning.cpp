@@ -1,6 +1,6 @@
 #include "app/installer_skinning.h"
 
-#include "skin/core/skin_engine.h"
+#include "skin/engine/skin_engine.h"
 
 namespace app {
 

@@ -13,7 +13,7 @@
 #include "gdip/image_encoders.h"
 #include "skin/core/dc_cache.h"
 #include "runtime/gdi_object.h"
-#include "skin/core/skin_engine.h"
+#include "skin/engine/skin_engine.h"
 #include "skin/core/window_properties.h"
 #include "skin/frames/drop_shadow.h"
 #include "skin/frames/shadow_window.h"

@@ -1,6 +1,4 @@
-#include "skin/core/skin_engine.h"
-
-#include <psapi.h>
+#include "skin/engine/skin_engine.h"
 
 #include "gdip/gdiplus_startup.h"
 #include "resources/resource_ids.h"
@@ -73,12 +71,6 @@ void SetSkinOptions(int skinChildControls, std::optional<int> alpha,
   GlobalAlpha = alpha.value_or(kDefaultGlobalAlpha);
   TransparencyMode = alpha.has_value() ? 1 : 0;
   TrackbarPanel = trackbarPanel.value_or(1);
-}
-
-// Trims the process's own working set; no helper program is involved.
-void TrimWorkingSet() {
-  if (WorkingSetTrimOff == 1) return;
-  EmptyWorkingSet(GetCurrentProcess());
 }
 
 }  // namespace skin

@@ -1,4 +1,4 @@
-#include "skin/core/control_skin_calls.h"
+#include "skin/engine/control_skin_calls.h"
 
 #include "gdip/gdip_image.h"
 #include "skin/containers/container_skin.h"

@@ -9,7 +9,8 @@
 
 #include "gdip/gdiplus_startup.h"
 #include "skin/core/engine_globals.h"
-#include "skin/core/skin_engine.h"
+#include "skin/core/working_set.h"
+#include "skin/engine/skin_engine.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-// Start-up and process-wide options of the skin engine.
+// Start-up and process-wide options of the skin engine. The working-set
+// trim the frames call lives in the core (skin/core/working_set.h).
 #pragma once
 
 #include <windows.h>
@@ -19,9 +20,5 @@ bool RegisterSkinWindowClass(const char* className, WNDPROC windowProc);
 // given) and the trackbar panel for every window of the process.
 void SetSkinOptions(int skinChildControls, std::optional<int> alpha = std::nullopt,
                     std::optional<int> trackbarPanel = std::nullopt);
-
-// Trims the process's working set when the application is deactivated;
-// does nothing while WorkingSetTrimOff is set.
-void TrimWorkingSet();
 
 }  // namespace skin

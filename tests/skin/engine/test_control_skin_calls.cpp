@@ -11,7 +11,7 @@
 
 #include "runtime/fatal_error.h"
 #include "skin/containers/control_skin.h"
-#include "skin/core/control_skin_calls.h"
+#include "skin/engine/control_skin_calls.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/edit_installers.h"
