@@ -12,6 +12,15 @@
 #define IDR_SHINE_STRIP_BAND 202
 #define IDR_SHINE_STRIP_CYAN 203
 
+// Caption-button images of the main frames (32-bit RGBA PNG, 26 x 18; the
+// close button 38 x 18).
+#define IDR_CAPTION_HELP 231
+#define IDR_CAPTION_MENU 232
+#define IDR_CAPTION_MINIMIZE 233
+#define IDR_CAPTION_MAXIMIZE 234
+#define IDR_CAPTION_RESTORE 235
+#define IDR_CAPTION_CLOSE 236
+
 // The installer's archives and data package (payload.rc).
 #define IDR_MAIN_PROGRAM_ARCHIVE 301
 #define IDR_MATERIALS_ARCHIVE 302

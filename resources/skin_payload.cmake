@@ -8,3 +8,8 @@ quillora_generate(SKIN_FILES OUTPUT shine_cyan.png SCRIPT shine_strips.py ARGS c
 # The check-box glyph strip and the application icon.
 quillora_generate(SKIN_FILES OUTPUT glyph_strip.png SCRIPT glyph_strip.py DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
 quillora_generate(SKIN_FILES OUTPUT app_icon.ico SCRIPT app_icon.py)
+
+# The caption-button images of the main frames.
+foreach(button help menu minimize maximize restore close)
+  quillora_generate(SKIN_FILES OUTPUT caption_${button}.png SCRIPT caption_buttons.py ARGS ${button} DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
+endforeach()
