@@ -38,12 +38,15 @@ inline void RegisterRecordingClass() {
   RegisterClassA(&wc);  // a second registration fails harmlessly
 }
 
-// A borderless visible popup whose client area is width x height.
+// A borderless visible popup whose client area is width x height. It is
+// shown without being activated: under Wine, destroying the active window
+// waits on the X server for seconds.
 inline TestWindow MakeFramePopup(int width, int height, DWORD extraStyle = 0) {
   RegisterRecordingClass();
-  return TestWindow(CreateWindowExA(0, kRecordingClass, "", WS_POPUP | WS_VISIBLE | extraStyle, 20,
-                                    20, width, height, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                    nullptr));
+  TestWindow window(CreateWindowExA(0, kRecordingClass, "", WS_POPUP | extraStyle, 20, 20, width,
+                                    height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  return window;
 }
 
 // Dispatches what is waiting in the queue (posted commands).

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 
 #include "gdip/gdip_bitmap.h"
@@ -13,6 +14,7 @@
 #include "gdip/image_encoders.h"
 #include "skin/frames/background_picture.h"
 #include "tests/support/gdip_test_env.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -149,6 +151,22 @@ TEST(ComposeBackgroundImage, AGivenFadeWidthSetsBothBands) {
   EXPECT_EQ(result.GetPixel(90, 60), 0xFF336699u);  // bands start at x 91 and y 71
   EXPECT_NE(result.GetPixel(95, 40), 0xFF336699u);
   EXPECT_NE(result.GetPixel(40, 76), 0xFF336699u);
+}
+
+// A named file is read instead of the bytes.
+TEST(BackgroundPictureFile, ANamedFileIsReadInsteadOfTheBytes) {
+  testsupport::TempFolder folder;
+  const std::string path = folder / "picture.png";
+  const rt::ByteArray picture = Picture(50, 40, kStrip);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(picture.data()), static_cast<std::streamsize>(picture.size()));
+  const rt::ByteArray other = Picture(50, 40, kGround);
+
+  EXPECT_EQ(skin::AverageImageColour(other, 200, std::nullopt, 0, path), kStripColour);
+  gdip::GdipBitmap composed;
+  ASSERT_TRUE(composed.CreateFromStream(skin::ComposeBackgroundImage(other, std::nullopt, 0, std::nullopt, path)));
+  EXPECT_EQ(composed.GetPixel(5, 5), kStrip);
+  EXPECT_EQ(skin::AverageImageColour(picture, 200, std::nullopt, 0, folder / "missing.png"), 0u);
 }
 
 }  // namespace

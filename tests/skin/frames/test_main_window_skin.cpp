@@ -362,7 +362,7 @@ TEST_F(MainWindowSkinTest, BottomBarItemsShareWhatTheFixedOnesLeave) {
   EXPECT_EQ(r.bottomFontSize, 12);
 
   // A wider client gives the shares the difference.
-  SetWindowPos(window, nullptr, 0, 0, 700, 400, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(window, nullptr, 0, 0, 700, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   skin::LayoutBottomBar(1);
   EXPECT_EQ(r.bottomBarRect.width, 694);
   EXPECT_EQ(r.bottomItemRects[1].width, 272);

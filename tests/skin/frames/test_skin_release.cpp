@@ -22,7 +22,6 @@ namespace {
 using quillora_test::ListControl;
 using quillora_test::MakeChild;
 using quillora_test::MakeFramePopup;
-using quillora_test::MakePopup;
 using quillora_test::Recorded;
 using quillora_test::RecordedMessages;
 using quillora_test::RecordingProc;
@@ -127,7 +126,7 @@ TEST_F(SkinReleaseTest, AWindowNotInTheTableOnlyRewritesTheProperties) {
   skin::prop::Write(b.window, skin::prop::kIndex, 7);
   skin::prop::Write(b.controls[0], skin::prop::kHostIndex, 9);
   const HWND tip = skin::SkinWindowTable.At(1).tooltip.GetWindow();
-  TestWindow stranger = MakePopup(0, 0, 50, 50);
+  TestWindow stranger = MakeFramePopup(50, 50);
 
   skin::ReleaseWindowSkin(stranger);
   EXPECT_EQ(skin::SkinWindowTable.Count(), 2);
@@ -193,7 +192,7 @@ TEST_F(SkinReleaseTest, TheRecordsCachedDcsAreReleased) {
 }
 
 TEST_F(SkinReleaseTest, ADialogsOwnBackgroundDcIsDeletedWithItsBitmap) {
-  TestWindow dialog = MakePopup(0, 0, 100, 80);
+  TestWindow dialog = MakeFramePopup(100, 80);
   quillora_test::AddSkinWindow(dialog);
   skin::SkinWindowRecord& r = skin::SkinWindowTable.At(1);
   const HDC dc = CreateCompatibleDC(nullptr);
