@@ -165,10 +165,19 @@ TEST_F(SkinReleaseTest, TheSavedProcedureIsBackAndHearsTheWindowsEnd) {
   EXPECT_EQ(Recorded(WM_NCDESTROY).size(), 1u);
 }
 
-TEST_F(SkinReleaseTest, WithTooltipsTheWindowsOwnProcedureStillHearsItsEnd) {
-  TestWindow window = MakeFramePopup(300, 200, WS_MINIMIZEBOX);
+// The tips subclass the window too; it must still reach its own procedure
+// once the skin is gone.
+TEST_F(SkinReleaseTest, WithTooltipsTheWindowsOwnProcedureStillHearsIt) {
   skin::MainWindowSettings s;
   s.frameSwitch = 1;
+  TestWindow live = MakeFramePopup(300, 200, WS_MINIMIZEBOX);
+  skin::SkinMainWindow(live, s);
+  skin::ReleaseWindowSkin(live);
+  RecordedMessages.clear();
+  SendMessageA(live, WM_USER + 5, 1, 2);
+  EXPECT_EQ(Recorded(WM_USER + 5).size(), 1u);
+
+  TestWindow window = MakeFramePopup(300, 200, WS_MINIMIZEBOX);
   skin::SkinMainWindow(window, s);
   RecordedMessages.clear();
   window = TestWindow();
