@@ -1,50 +1,104 @@
-# Sourced by the run, test and benchmark commands: the build folder, the
+# Sourced by the run, test and benchmark commands: the build folders, the
 # private Wine prefix and a private X display.
 # shellcheck shell=bash
 
 QUILLORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD_DIR=${BUILD_DIR:-$QUILLORA_ROOT/build}
+BUILD_ROOT=$QUILLORA_ROOT/build
+# The product is 32-bit: this build (product, tests and benchmarks) is made on
+# every machine, and its QuilloraSetup.exe is the one that ships.
+PRODUCT_BUILD_DIR=$BUILD_ROOT/i686
 
 export LC_ALL=zh_CN.UTF-8
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
-export WINEPREFIX=$BUILD_DIR/wineprefix
+# No desktop files, no Mono/Gecko prompts, and no debugger: a program that
+# crashes prints its crash address and ends at once.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;winedbg.exe=d;mscoree,mshtml="
 
-# The product is 32-bit. Where this machine's kernel cannot execute 32-bit
-# code (so the 32-bit Wine loader cannot start), the test programs are built
-# for x86_64 and run by the 64-bit Wine, and the 32-bit product is built
-# beside them in $BUILD_DIR/i686.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  QUILLORA_TEST_ARCH=i686
-  export QUILLORA_WINE=wine
-  WINESERVER=wineserver
-else
-  QUILLORA_TEST_ARCH=x86_64
-  export QUILLORA_WINE=/usr/lib/wine/wine64
-  WINESERVER=/usr/lib/wine/wineserver64
-fi
-PRODUCT_BUILD_DIR=$BUILD_DIR
-[ "$QUILLORA_TEST_ARCH" = i686 ] || PRODUCT_BUILD_DIR=$BUILD_DIR/i686
+WINE32=/usr/lib/wine/wine
+WINE64=/usr/lib/wine/wine64
 
-wine() { "$QUILLORA_WINE" "$@"; }
-wineserver() { "$WINESERVER" "$@"; }
+# Set by quillora_choose_bitness, after set-up has installed Wine.
+QUILLORA_TEST_ARCH=
+BUILD_DIR=
 
-quillora_configure() {  # build-dir arch [cmake options]
-  local dir=$1 arch=$2
-  shift 2
-  [ -f "$dir/CMakeCache.txt" ] && return 0
-  cmake -S "$QUILLORA_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$QUILLORA_ROOT/cmake/mingw-$arch.cmake" "$@" >/dev/null
+# True when the 32-bit Wine loader really starts a 32-bit Windows program
+# here. Where the kernel cannot execute 32-bit code the loader itself fails
+# at once.
+quillora_runs_32bit() {
+  [ -x "$WINE32" ] || return 1
+  local exe=$BUILD_ROOT/probe/probe32.exe src=$QUILLORA_ROOT/tools/probe32.c out
+  if [ ! -f "$exe" ] || [ "$src" -nt "$exe" ]; then
+    mkdir -p "${exe%/*}" && i686-w64-mingw32-gcc-posix -O2 -s "$src" -o "$exe" || return 1
+  fi
+  mkdir -p "$PRODUCT_BUILD_DIR"
+  out=$(WINEPREFIX=$PRODUCT_BUILD_DIR/wineprefix timeout 300 "$WINE32" "$exe" </dev/null 2>/dev/null) || return 1
+  [[ $out == *"quillora-probe 32"* ]]
 }
 
-# Builds the test build (all targets, or those named: --target X) and, when
-# the tests run 64-bit, the 32-bit product.
-quillora_build() {
-  quillora_configure "$BUILD_DIR" "$QUILLORA_TEST_ARCH" || return 1
-  cmake --build "$BUILD_DIR" -j "$(nproc)" "$@" || return 1
-  if [ "$PRODUCT_BUILD_DIR" != "$BUILD_DIR" ] && [ "${QUILLORA_SKIP_PRODUCT:-0}" != 1 ]; then
-    quillora_configure "$PRODUCT_BUILD_DIR" i686 -DQUILLORA_TESTS=OFF -DQUILLORA_BENCH=OFF || return 1
-    cmake --build "$PRODUCT_BUILD_DIR" -j "$(nproc)" --target QuilloraSetup || return 1
+# Tests, benchmarks and the run command use the 32-bit build under 32-bit
+# Wine wherever that runs; elsewhere the x86_64 build of the same sources
+# under 64-bit Wine. Each build folder has its own Wine prefix.
+quillora_choose_bitness() {
+  if quillora_runs_32bit; then
+    QUILLORA_TEST_ARCH=i686
+    QUILLORA_WINE=$WINE32
+  else
+    QUILLORA_TEST_ARCH=x86_64
+    QUILLORA_WINE=$WINE64
   fi
+  BUILD_DIR=$BUILD_ROOT/$QUILLORA_TEST_ARCH
+  export QUILLORA_TEST_ARCH QUILLORA_WINE WINEPREFIX=$BUILD_DIR/wineprefix
+}
+
+quillora_bitness_line() {
+  if [ "$QUILLORA_TEST_ARCH" = i686 ]; then
+    echo "Ran the 32-bit (i686) build under 32-bit Wine."
+  else
+    echo "Ran the x86_64 build under 64-bit Wine: this machine cannot run 32-bit programs (the i686 build was compiled only)."
+  fi
+}
+
+quillora_wine() { "$QUILLORA_WINE" "$@"; }
+quillora_wineserver() {
+  local server=/usr/lib/wine/wineserver64
+  [ -x "$server" ] || server=/usr/lib/wine/wineserver32
+  "$server" "$@"
+}
+
+# Configures a build folder unless it is already configured for this
+# checkout, this toolchain and with tests and benchmarks; a cache made for
+# anything else is dropped, never reused.
+quillora_configure() {  # arch
+  local dir=$BUILD_ROOT/$1 toolchain=$QUILLORA_ROOT/cmake/mingw-$1.cmake cache=$BUILD_ROOT/$1/CMakeCache.txt
+  # The earlier layout kept a build at the top of build/: drop it.
+  if [ -f "$BUILD_ROOT/CMakeCache.txt" ]; then
+    find "$BUILD_ROOT" -mindepth 1 -maxdepth 1 ! -name i686 ! -name x86_64 ! -name probe -exec rm -rf {} +
+  fi
+  if [ -f "$cache" ]; then
+    if grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$QUILLORA_ROOT" "$cache" &&
+       grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" "$cache" &&
+       ! grep -q '^QUILLORA_\(TESTS\|BENCH\):BOOL=OFF' "$cache"; then
+      return 0
+    fi
+    rm -rf "$cache" "$dir/CMakeFiles"
+  fi
+  cmake -S "$QUILLORA_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQUILLORA_TESTS=ON -DQUILLORA_BENCH=ON >/dev/null
+}
+
+quillora_build_arch() {  # arch [cmake --build options]
+  local arch=$1
+  shift
+  quillora_configure "$arch" || return 1
+  cmake --build "$BUILD_ROOT/$arch" -j "$(nproc)" "$@"
+}
+
+# Builds in the 32-bit build and, where the tests run 64-bit, in the x86_64
+# build too (all targets, or those named: --target X), so that everything
+# also compiles for i686 where 32-bit programs cannot run.
+quillora_build() {
+  quillora_build_arch i686 "$@" || return 1
+  [ "$QUILLORA_TEST_ARCH" = i686 ] || quillora_build_arch "$QUILLORA_TEST_ARCH" "$@"
 }
 
 # Starts Xvfb on the first free display and exports DISPLAY.
@@ -65,19 +119,21 @@ quillora_start_xvfb() {
 }
 
 # Creates the prefix once per build folder: CJK fonts for the faces the
-# installer asks for, and a real Desktop folder (a new prefix links it to
-# the Linux home, where shortcut tests must not write).
+# installer asks for, no debugger for programs that crash (also when a test
+# program is run by hand), and a real Desktop folder (a new prefix links it
+# to the Linux home, where shortcut tests must not write).
 quillora_prepare_prefix() {
   local stamp=$WINEPREFIX/.quillora-ready
   if [ ! -f "$stamp" ]; then
-    wine wineboot -i >/dev/null 2>&1
-    wineserver -w
+    quillora_wine wineboot -i >/dev/null 2>&1
+    quillora_wineserver -w
     local face
     for face in 宋体 SimSun 黑体 Tahoma Arial; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+      quillora_wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
         /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     done
-    wineserver -w
+    quillora_wine reg add 'HKCU\Software\Wine\DllOverrides' /v winedbg.exe /t REG_SZ /d '' /f >/dev/null 2>&1
+    quillora_wineserver -w
     touch "$stamp"
   fi
   local desktop
@@ -86,11 +142,11 @@ quillora_prepare_prefix() {
       rm "$desktop" && mkdir -p "$desktop"
     fi
   done
-  wineserver -p >/dev/null 2>&1
+  quillora_wineserver -p >/dev/null 2>&1
 }
 
 quillora_stop_all() {
-  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${WINEPREFIX:-}" ] && quillora_wineserver -k >/dev/null 2>&1
   if [ -n "$XVFB_PID" ]; then
     kill "$XVFB_PID" >/dev/null 2>&1 || true
     wait "$XVFB_PID" 2>/dev/null || true

@@ -16,14 +16,18 @@ constexpr std::size_t kMaxArgs = 8;
 template <std::size_t>
 using IntArg = INT_PTR;
 
+// Each convention's call sits in a function of its own that is never inlined
+// or merged: GCC's optimiser takes a cdecl and a stdcall call with the same
+// arguments for one call and keeps only one of them, so a cdecl routine was
+// called as stdcall (the stack left short by its arguments) on 32-bit.
 template <std::size_t... I>
-INT_PTR CallCdecl(FARPROC routine, [[maybe_unused]] std::span<const INT_PTR> args, std::index_sequence<I...>) {
+[[gnu::noipa]] INT_PTR CallCdecl(FARPROC routine, [[maybe_unused]] std::span<const INT_PTR> args, std::index_sequence<I...>) {
   using Routine = INT_PTR(__cdecl*)(IntArg<I>...);
   return reinterpret_cast<Routine>(reinterpret_cast<void*>(routine))(args[I]...);
 }
 
 template <std::size_t... I>
-INT_PTR CallStdcall(FARPROC routine, [[maybe_unused]] std::span<const INT_PTR> args, std::index_sequence<I...>) {
+[[gnu::noipa]] INT_PTR CallStdcall(FARPROC routine, [[maybe_unused]] std::span<const INT_PTR> args, std::index_sequence<I...>) {
   using Routine = INT_PTR(__stdcall*)(IntArg<I>...);
   return reinterpret_cast<Routine>(reinterpret_cast<void*>(routine))(args[I]...);
 }

@@ -26,18 +26,18 @@ rt::WindowTemplate Plain(const char* name) {
   return window;
 }
 
+// Enumeration procedures are stdcall on 32-bit: a plain lambda does not fit.
+BOOL CALLBACK NoteVisibleDialog(HWND window, LPARAM out) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(out) = window;
+  return FALSE;
+}
+
 HWND FindDialogOf(DWORD thread) {
   HWND found = nullptr;
-  EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM out) {
-        char name[32] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(out) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(thread, NoteVisibleDialog, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstring>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/client_area.h"
@@ -220,9 +222,6 @@ INT_PTR __stdcall Routine(INT_PTR a, INT_PTR b, INT_PTR c) {
   ++calls;
   return a + 10 * b + 100 * c;
 }
-INT_PTR __cdecl FiveArguments(INT_PTR a, INT_PTR b, INT_PTR c, INT_PTR d, INT_PTR e) {
-  return a + 10 * b + 100 * c + 1000 * d + 10000 * e;
-}
 
 void AddCustomDrawRecord(HWND hwnd) {
   skin::CustomDrawRecord record;
@@ -241,9 +240,6 @@ TEST_F(InvalidationTest, CustomDrawRoutinesAreCalledOnlyInsideTheTable) {
   for (int outside : {0, -1, 3}) EXPECT_EQ(skin::CallCustomDrawRoutine(outside, 1, 2, 3), 0) << outside;
   EXPECT_EQ(skin::CallCustomDrawRoutine(2, 1, 2, 3), 0);
 
-  const std::array<INT_PTR, 5> args{1, 2, 3, 4, 5};
-  EXPECT_EQ(skin::CallWithArgArray(reinterpret_cast<FARPROC>(&FiveArguments), args, true), 54321);
-
   // Cache invalidation tells the routines of the window's own controls.
   calls = 0;
   skin::InvalidateWindowCaches(frame);
@@ -251,6 +247,50 @@ TEST_F(InvalidationTest, CustomDrawRoutinesAreCalledOnlyInsideTheTable) {
   skin::prop::Write(loose, skin::prop::kHostIndex, 1);
   skin::InvalidateWindowCaches(frame);
   EXPECT_EQ(calls, 1);
+}
+
+// The same routine in both conventions, for any number of integers: the
+// first integer counts ones, the second tens, and so on.
+template <class... Args>
+INT_PTR __stdcall StdcallDigits(Args... args) {
+  INT_PTR result = 0, weight = 1;
+  ((result += args * weight, weight *= 10), ...);
+  return result;
+}
+template <class... Args>
+INT_PTR __cdecl CdeclDigits(Args... args) {
+  return StdcallDigits(args...);
+}
+
+template <std::size_t>
+using IntArg = INT_PTR;
+
+template <std::size_t... I>
+std::pair<FARPROC, FARPROC> DigitRoutines(std::index_sequence<I...>) {
+  return {reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&StdcallDigits<IntArg<I>...>)),
+          reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&CdeclDigits<IntArg<I>...>))};
+}
+
+template <std::size_t... N>
+std::array<std::pair<FARPROC, FARPROC>, sizeof...(N)> DigitRoutineTable(std::index_sequence<N...>) {
+  return {DigitRoutines(std::make_index_sequence<N>{})...};
+}
+
+// On 32-bit a stdcall routine removes its arguments itself and a cdecl one
+// leaves them to the caller; calling either the other way leaves the stack
+// off by the arguments, which ends the program within a few calls.
+TEST(RoutineArrayCall, CallsStdcallAndCdeclRoutinesEachByItsOwnRule) {
+  const std::array<INT_PTR, 8> integers{1, 2, 3, 4, 5, 6, 7, 8};
+  const auto routines = DigitRoutineTable(std::make_index_sequence<integers.size() + 1>{});
+  for (int round = 0; round < 3; ++round) {
+    INT_PTR expected = 0, weight = 1;
+    for (std::size_t count = 0; count <= integers.size(); ++count) {
+      if (count > 0) expected += integers[count - 1] * weight, weight *= 10;
+      const std::span<const INT_PTR> args(integers.data(), count);
+      EXPECT_EQ(skin::CallWithArgArray(routines[count].first, args, false), expected) << count << " as stdcall";
+      EXPECT_EQ(skin::CallWithArgArray(routines[count].second, args, true), expected) << count << " as cdecl";
+    }
+  }
 }
 
 }  // namespace
