@@ -90,6 +90,11 @@ quillora_build_arch() {  # arch [cmake --build options]
   local arch=$1
   shift
   quillora_configure "$arch" || return 1
+  # Named targets skip the check for added or removed source files that a
+  # full build makes first.
+  if [ $# -gt 0 ]; then
+    cmake --build "$BUILD_ROOT/$arch" --target cmake_check_build_system >/dev/null || return 1
+  fi
   cmake --build "$BUILD_ROOT/$arch" -j "$(nproc)" "$@"
 }
 
