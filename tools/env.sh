@@ -102,6 +102,7 @@ quillora_build_arch() {  # arch [cmake --build options]
 # build too (all targets, or those named: --target X), so that everything
 # also compiles for i686 where 32-bit programs cannot run.
 quillora_build() {
+  [ -n "$QUILLORA_TEST_ARCH" ] || quillora_choose_bitness
   quillora_build_arch i686 "$@" || return 1
   [ "$QUILLORA_TEST_ARCH" = i686 ] || quillora_build_arch "$QUILLORA_TEST_ARCH" "$@"
 }
