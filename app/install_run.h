@@ -20,16 +20,13 @@ void StartInstallClick();
 void RunInstall();
 
 // Progress event of ZIP解压: pumps messages, records the entry in
-// InstalledFileList, moves the bar and the status line, and writes del.ini
-// when the bar reaches 100. False (stop) only while ExtractionAllowed is 0.
+// InstalledFileList, hands the bar and the status line their state (shown
+// at the display's pace, see ProgressDisplay), and writes del.ini when the
+// bar reaches 100. False (stop) only while ExtractionAllowed is 0.
 std::optional<bool> ExtractProgress(int percent);
 
 // Event 0 of ZIP解压 (never raised); does nothing.
 void ZipEventZero(int value);
-
-// The path's short (8.3) form for the status line; the path itself when
-// the system has none for it.
-rt::Text ShortenPathForDisplay(std::string_view path);
 
 // Click of 完成按钮: starts the product and opens the community page when
 // their boxes are ticked, then closes the window.

@@ -1,6 +1,7 @@
 // The message loop, the start rules and deferred destruction.
 #include <windows.h>
 
+#include "runtime/music.h"
 #include "runtime/path_text.h"
 #include "runtime/window_builder.h"
 #include "runtime/window_registry.h"
@@ -41,6 +42,7 @@ int RunApplication(const WindowTemplate& startWindow) {
   if (!LoadWindowFromTemplate(startWindow, {}, false, true)) return 0;
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchOne(message);
+  EndMusic();
   return 0;
 }
 

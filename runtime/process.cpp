@@ -1,6 +1,7 @@
 #include "runtime/process.h"
 
 #include "runtime/byte_array.h"
+#include "runtime/music.h"
 #include "runtime/win_handle.h"
 
 namespace rt {
@@ -25,6 +26,9 @@ int RunCommandLine(std::string_view commandLine, bool wait, int showCommand) {
 
 void SleepMs(unsigned milliseconds) { Sleep(milliseconds); }
 
-void ExitProgram(int code) { ExitProcess(static_cast<UINT>(code)); }
+void ExitProgram(int code) {
+  EndMusic();  // no sound thread may still hold its file when the process goes
+  ExitProcess(static_cast<UINT>(code));
+}
 
 }  // namespace rt

@@ -1,16 +1,20 @@
 // The archive control's progress event during an installation and the
 // close button, in a window that holds just the controls they work on.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "app/display_path.h"
 #include "app/install_run.h"
 #include "app/installer_variables.h"
 #include "app/window_names.h"
 #include "runtime/archive.h"
+#include "runtime/files.h"
 #include "runtime/window_runtime.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/zip_writer.h"
@@ -18,6 +22,25 @@
 namespace {
 
 using testsupport::ReadWholeFile;
+
+// The system's short form of the path asked directly, or the path itself
+// when it has none (the status line's rule).
+std::string SystemShortPath(const std::string& path) {
+  char buffer[255];
+  const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
+  return length == 0 || length >= sizeof buffer ? path : std::string(buffer, length);
+}
+
+// The progress display shows at most one state per screen frame.
+DWORD FrameMs() {
+  HDC screen = GetDC(nullptr);
+  const int rate = GetDeviceCaps(screen, VREFRESH);
+  ReleaseDC(nullptr, screen);
+  return 1000 / (rate > 1 ? rate : 60);
+}
+
+// Lets the display's frame pass, so the next state shows at once.
+void WaitOneFrame() { Sleep(3 * FrameMs()); }
 
 // What the status line showed, with the close permission at that moment.
 struct Status {
@@ -32,6 +55,14 @@ LRESULT CALLBACK RecordingLabelProc(HWND window, UINT message, WPARAM wParam, LP
     gStatusLog->push_back({reinterpret_cast<const char*>(lParam), app::CloseAllowed});
   }
   return CallWindowProcA(gLabelProc, window, message, wParam, lParam);
+}
+
+int gBarWrites = 0;
+WNDPROC gBarProc = nullptr;
+
+LRESULT CALLBACK CountingBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == PBM_SETPOS) ++gBarWrites;
+  return CallWindowProcA(gBarProc, window, message, wParam, lParam);
 }
 
 rt::ControlTemplate Control(std::string_view name, rt::ControlKind kind, int top) {
@@ -92,32 +123,95 @@ class InstallProgressTest : public testing::Test {
 
 TEST_F(InstallProgressTest, StatusLineBarListAndClosePermissionFollowTheEntries) {
   ASSERT_LT(temp_.path().size(), 50u);
-  const std::string whole = EntryName(60, 'a');          // shown as it is
+  const std::string whole = EntryName(60, 'a');               // shown as it is
   const std::string shortened = EntryName(61, 'b') + ".dat";  // shown in its short form
   testzip::ZipWriter zip;
   zip.AddFile(whole, "first").AddFile(shortened, "second");
+  WaitOneFrame();
   ASSERT_EQ(Extract(zip), rt::kExtractDone);
 
   const std::string wholePath = temp_ / whole;
   const std::string longPath = temp_ / shortened;
-  const std::string shortPath = app::ShortenPathForDisplay(longPath);
-  EXPECT_LT(shortPath.size(), longPath.size()) << "the system gave no short form";
-  const std::vector<Status> expected = {
+  const std::string shortPath = SystemShortPath(longPath);
+  ASSERT_LT(shortPath.size(), longPath.size()) << "the system gave no short form";
+  // Every state in order; the second entry's may be held back and then
+  // replaced by the final event's, as it comes within one screen frame.
+  const std::vector<Status> states = {
       {"正在安装..." + wholePath, 0},
       {"正在安装..." + shortPath, 0},
       {"正在安装..." + shortPath, 1},
       {"安装进度...100%", 1},
   };
-  ASSERT_EQ(statuses_.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(statuses_[i].caption, expected[i].caption) << "status " << i;
-    EXPECT_EQ(statuses_[i].closeAllowed, expected[i].closeAllowed) << "status " << i;
+  ASSERT_GE(statuses_.size(), 3u);
+  EXPECT_EQ(statuses_.front().caption, states.front().caption) << "the first state shows at once";
+  EXPECT_EQ(statuses_.front().closeAllowed, 0);
+  auto next = states.begin();
+  for (const Status& status : statuses_) {
+    next = std::find_if(next, states.end(), [&](const Status& state) {
+      return state.caption == status.caption && state.closeAllowed == status.closeAllowed;
+    });
+    ASSERT_NE(next, states.end()) << "unexpected or out of order: " << status.caption << " / " << status.closeAllowed;
+    ++next;
   }
+  EXPECT_EQ(statuses_[statuses_.size() - 2].caption, states[2].caption);
+  EXPECT_EQ(statuses_.back().caption, states[3].caption);
   EXPECT_EQ(rt::ReadProperty(app::kInstallerWindow, app::kProgressBar, rt::NumberProperty::Position), 100);
   // The last path twice: its entry and the closing event.
   const std::string list = "\r\n" + wholePath + "\r\n" + longPath + "\r\n" + longPath;
   EXPECT_EQ(app::InstalledFileList, list);
   EXPECT_EQ(ReadWholeFile(temp_ / "del.ini"), list);
+}
+
+// Many small entries: each one is listed, but the controls are written at
+// most once per screen frame, and the end state is shown.
+TEST_F(InstallProgressTest, ManyEntriesAreListedButShownAtTheDisplaysPace) {
+  constexpr int kEntries = 400;
+  testzip::ZipWriter zip;
+  std::string list;
+  for (int i = 0; i < kEntries; ++i) {
+    const std::string name = "第" + std::to_string(i) + "篇.txt";
+    zip.AddFile(name, "text");
+    list += "\r\n" + (temp_ / name);
+  }
+  list += "\r\n" + (temp_ / ("第" + std::to_string(kEntries - 1) + "篇.txt"));
+  HWND bar = rt::WindowHandleOf(app::kInstallerWindow, app::kProgressBar);
+  gBarWrites = 0;
+  gBarProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingBarProc)));
+
+  const DWORD start = GetTickCount();
+  ASSERT_EQ(Extract(zip), rt::kExtractDone);
+  const DWORD elapsed = GetTickCount() - start;
+
+  EXPECT_EQ(app::InstalledFileList, list);
+  const std::size_t frames = elapsed / FrameMs() + 1;
+  // Per frame one state (the 100 % one writes the status line twice).
+  EXPECT_LE(statuses_.size(), frames + 2) << "in " << elapsed << " ms";
+  EXPECT_LE(static_cast<std::size_t>(gBarWrites), frames + 1) << "in " << elapsed << " ms";
+  ASSERT_FALSE(statuses_.empty());
+  EXPECT_EQ(statuses_.back().caption, "安装进度...100%");
+  EXPECT_EQ(rt::ReadProperty(app::kInstallerWindow, app::kProgressBar, rt::NumberProperty::Position), 100);
+}
+
+// A state that no further event follows (a file that is no archive gives
+// one 0 % event) still shows once its frame has passed.
+TEST_F(InstallProgressTest, AStateHeldBackShowsWithoutAFurtherEvent) {
+  testzip::ZipWriter zip;
+  zip.AddFile("a.txt", "a");
+  ASSERT_EQ(Extract(zip), rt::kExtractDone);
+  ASSERT_EQ(statuses_.back().caption, "安装进度...100%");
+  const std::string notZip = temp_ / "empty.zip";
+  ASSERT_TRUE(testzip::WriteFile(notZip, {}));
+  EXPECT_EQ(rt::ExtractArchive(app::kInstallerWindow, app::kArchiveControl, notZip, temp_.path()),
+            rt::kExtractFailed);
+  EXPECT_EQ(app::CloseAllowed, 0);
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 20 * FrameMs() && statuses_.back().caption != "正在安装...") {
+    rt::ProcessPendingMessages();
+    Sleep(1);
+  }
+  EXPECT_EQ(statuses_.back().caption, "正在安装...");
+  EXPECT_EQ(rt::ReadProperty(app::kInstallerWindow, app::kProgressBar, rt::NumberProperty::Position), 0);
 }
 
 TEST_F(InstallProgressTest, ListSpansArchivesAndIsRewrittenWholeAtEachEnd) {
@@ -148,6 +242,39 @@ TEST_F(InstallProgressTest, NothingHappensWhileExtractionIsNotAllowed) {
 TEST_F(InstallProgressTest, PathWithoutShortFormIsShownAsItIs) {
   const std::string missing = temp_ / "不存在的文件夹\\很长很长的文件名称.txt";
   EXPECT_EQ(app::ShortenPathForDisplay(missing), missing);
+}
+
+// The status line's short forms, looked up per folder and per file name,
+// are what the system gives for the whole path.
+TEST(DisplayPathShortenerTest, GivesTheSystemsShortFormOfEveryPath) {
+  const testsupport::TempFolder root("qs");
+  const std::string folder = root / "很长的安装目录 名称\\描写素材";
+  const std::string other = root / "另一个 很长的目录";
+  ASSERT_TRUE(rt::MakeDirectories(folder + "\\人物描写"));
+  ASSERT_TRUE(rt::MakeDirectories(other));
+  ASSERT_TRUE(testzip::WriteFile(folder + "\\人物描写\\人物描写001.txt", {'x'}));
+  for (const char* name : {"abc.txt", "ABCDEFGH.TXT", "long file name.txt", "a.abcd", "x y.z"}) {
+    ASSERT_TRUE(testzip::WriteFile(folder + "\\" + name, {'x'})) << name;
+  }
+  ASSERT_TRUE(testzip::WriteFile(other + "\\素材库.EDT", {'x'}));
+  const std::string paths[] = {
+      folder + "\\人物描写\\人物描写001.txt",
+      folder + "\\人物描写\\",  // a folder entry keeps its trailing separator
+      folder + "\\abc.txt",
+      folder + "\\ABCDEFGH.TXT",
+      folder + "\\long file name.txt",
+      folder + "\\a.abcd",
+      folder + "\\x y.z",
+      other + "\\素材库.EDT",
+      folder + "\\abc.txt",  // back to a folder seen before
+      folder + "\\没有这个文件.txt",
+      root / "没有这个目录\\人物描写001.txt",
+  };
+  app::DisplayPathShortener shortener;
+  for (const std::string& path : paths) {
+    EXPECT_EQ(shortener.Shorten(path), SystemShortPath(path)) << path;
+    EXPECT_EQ(app::ShortenPathForDisplay(path), SystemShortPath(path)) << path;
+  }
 }
 
 TEST_F(InstallProgressTest, CloseButtonIsIgnoredOnlyWhileTheBarStandsBetweenOneAndNinetyNine) {

@@ -1,0 +1,92 @@
+#include "app/progress_display.h"
+
+#include "app/window_names.h"
+#include "runtime/window_runtime.h"
+
+namespace app {
+namespace {
+
+// Longer paths do not fit the status line and are shown in their short form.
+constexpr std::size_t kLongestShownPath = 60;
+constexpr int kDefaultRefreshRate = 60;
+
+// One frame of the screen, in milliseconds.
+ULONGLONG DisplayFrameMs() {
+  int rate = 0;
+  if (HDC screen = GetDC(nullptr)) {
+    rate = GetDeviceCaps(screen, VREFRESH);  // 0 or 1: the hardware's default
+    ReleaseDC(nullptr, screen);
+  }
+  if (rate <= 1) rate = kDefaultRefreshRate;
+  return static_cast<ULONGLONG>(1000 / rate);
+}
+
+void SetBar(int percent) {
+  if (rt::ReadProperty(kInstallerWindow, kProgressBar, rt::NumberProperty::Position) != percent)
+    rt::WriteProperty(kInstallerWindow, kProgressBar, rt::NumberProperty::Position, percent);
+}
+
+void SetStatus(const rt::Text& text) {
+  if (rt::ReadProperty(kInstallerWindow, kStatusLabel, rt::TextProperty::Caption) != text)
+    rt::WriteProperty(kInstallerWindow, kStatusLabel, rt::TextProperty::Caption, text);
+}
+
+}  // namespace
+
+ProgressDisplay::ProgressDisplay() : frameMs_(DisplayFrameMs()) {}
+
+ProgressDisplay::~ProgressDisplay() { DisarmTimer(); }
+
+ProgressDisplay& ProgressDisplay::Instance() {
+  static ProgressDisplay display;
+  return display;
+}
+
+void ProgressDisplay::Update(int percent, rt::Text path) {
+  percent_ = percent;
+  path_ = std::move(path);
+  pending_ = true;
+  const ULONGLONG now = GetTickCount64();
+  const ULONGLONG sinceShown = now - shownAt_;
+  if (percent >= 100 || sinceShown >= frameMs_) {
+    Show(now);
+  } else {
+    ArmTimer(frameMs_ - sinceShown);
+  }
+}
+
+void ProgressDisplay::ShowPending() {
+  DisarmTimer();
+  if (!pending_) return;
+  const ULONGLONG now = GetTickCount64();
+  const ULONGLONG sinceShown = now - shownAt_;
+  if (sinceShown >= frameMs_) {
+    Show(now);
+  } else {
+    ArmTimer(frameMs_ - sinceShown);  // the timer came early
+  }
+}
+
+void ProgressDisplay::Show(ULONGLONG now) {
+  DisarmTimer();
+  pending_ = false;
+  shownAt_ = now;
+  SetBar(percent_);
+  const rt::Text shown = path_.size() > kLongestShownPath ? shortener_.Shorten(path_) : path_;
+  SetStatus("正在安装..." + shown);
+  if (percent_ >= 100) SetStatus("安装进度...100%");
+}
+
+void ProgressDisplay::ArmTimer(ULONGLONG delayMs) {
+  if (timer_) return;
+  timer_ = SetTimer(nullptr, 0, static_cast<UINT>(delayMs), TimerFired);
+}
+
+void ProgressDisplay::DisarmTimer() {
+  if (timer_) KillTimer(nullptr, timer_);
+  timer_ = 0;
+}
+
+void CALLBACK ProgressDisplay::TimerFired(HWND, UINT, UINT_PTR, DWORD) { Instance().ShowPending(); }
+
+}  // namespace app
