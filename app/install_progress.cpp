@@ -24,18 +24,19 @@ void WriteInstalledFileList() {
 
 std::optional<bool> ExtractProgress(int percent) {
   if (ExtractionAllowed == 0) return false;
+  // The bar's range is 0 to 100, so it stands at 100 exactly when the event says so.
+  const bool finished = percent >= 100;
+  ProgressDisplay& display = ProgressDisplay::Instance();
   // The extraction runs on the window's thread: keep the window alive.
-  rt::ProcessPendingMessages();
+  display.PumpMessages(finished);
 
   rt::Text path = rt::EntryBeingExtracted(kInstallerWindow, kArchiveControl);
   if (!IsBlankText(path)) {
     InstalledFileList += "\r\n";
     InstalledFileList += path;
   }
-  // The bar's range is 0 to 100, so it stands at 100 exactly when the event says so.
-  const bool finished = percent >= 100;
   CloseAllowed = finished ? 1 : 0;
-  ProgressDisplay::Instance().Update(percent, std::move(path));
+  display.Update(percent, std::move(path));
   if (finished) WriteInstalledFileList();
   return std::nullopt;
 }

@@ -33,7 +33,12 @@ void SetStatus(const rt::Text& text) {
 
 }  // namespace
 
-ProgressDisplay::ProgressDisplay() : frameMs_(DisplayFrameMs()) {}
+ULONGLONG FramePacer::Remaining(ULONGLONG now) const {
+  const ULONGLONG since = now - usedAt_;
+  return !used_ || since >= periodMs_ ? 0 : periodMs_ - since;
+}
+
+ProgressDisplay::ProgressDisplay() : pump_(DisplayFrameMs()) {}
 
 ProgressDisplay::~ProgressDisplay() { DisarmTimer(); }
 
@@ -42,16 +47,23 @@ ProgressDisplay& ProgressDisplay::Instance() {
   return display;
 }
 
+void ProgressDisplay::PumpMessages(bool always) {
+  const ULONGLONG now = GetTickCount64();
+  if (!always && pump_.Remaining(now) > 0) return;
+  pump_.MarkUsed(now);
+  rt::ProcessPendingMessages();
+}
+
 void ProgressDisplay::Update(int percent, rt::Text path) {
   percent_ = percent;
   path_ = std::move(path);
   pending_ = true;
   const ULONGLONG now = GetTickCount64();
-  const ULONGLONG sinceShown = now - shownAt_;
-  if (percent >= 100 || sinceShown >= frameMs_) {
+  const ULONGLONG remaining = show_.Remaining(now);
+  if (percent >= 100 || remaining == 0) {
     Show(now);
   } else {
-    ArmTimer(frameMs_ - sinceShown);
+    ArmTimer(remaining);
   }
 }
 
@@ -59,18 +71,18 @@ void ProgressDisplay::ShowPending() {
   DisarmTimer();
   if (!pending_) return;
   const ULONGLONG now = GetTickCount64();
-  const ULONGLONG sinceShown = now - shownAt_;
-  if (sinceShown >= frameMs_) {
+  const ULONGLONG remaining = show_.Remaining(now);
+  if (remaining == 0) {
     Show(now);
   } else {
-    ArmTimer(frameMs_ - sinceShown);  // the timer came early
+    ArmTimer(remaining);  // the timer came early
   }
 }
 
 void ProgressDisplay::Show(ULONGLONG now) {
   DisarmTimer();
   pending_ = false;
-  shownAt_ = now;
+  show_.MarkUsed(now);
   SetBar(percent_);
   const rt::Text shown = path_.size() > kLongestShownPath ? shortener_.Shorten(path_) : path_;
   SetStatus("正在安装..." + shown);

@@ -12,6 +12,7 @@
 #include "app/display_path.h"
 #include "app/install_run.h"
 #include "app/installer_variables.h"
+#include "app/progress_display.h"
 #include "app/window_names.h"
 #include "runtime/archive.h"
 #include "runtime/files.h"
@@ -31,16 +32,11 @@ std::string SystemShortPath(const std::string& path) {
   return length == 0 || length >= sizeof buffer ? path : std::string(buffer, length);
 }
 
-// The progress display shows at most one state per screen frame.
-DWORD FrameMs() {
-  HDC screen = GetDC(nullptr);
-  const int rate = GetDeviceCaps(screen, VREFRESH);
-  ReleaseDC(nullptr, screen);
-  return 1000 / (rate > 1 ? rate : 60);
-}
+// The progress display shows at most one state per interval.
+constexpr DWORD kShowMs = static_cast<DWORD>(app::kProgressShowIntervalMs);
 
-// Lets the display's frame pass, so the next state shows at once.
-void WaitOneFrame() { Sleep(3 * FrameMs()); }
+// Lets the display's interval pass, so the next state shows at once.
+void WaitOneInterval() { Sleep(2 * kShowMs); }
 
 // What the status line showed, with the close permission at that moment.
 struct Status {
@@ -127,7 +123,7 @@ TEST_F(InstallProgressTest, StatusLineBarListAndClosePermissionFollowTheEntries)
   const std::string shortened = EntryName(61, 'b') + ".dat";  // shown in its short form
   testzip::ZipWriter zip;
   zip.AddFile(whole, "first").AddFile(shortened, "second");
-  WaitOneFrame();
+  WaitOneInterval();
   ASSERT_EQ(Extract(zip), rt::kExtractDone);
 
   const std::string wholePath = temp_ / whole;
@@ -135,7 +131,7 @@ TEST_F(InstallProgressTest, StatusLineBarListAndClosePermissionFollowTheEntries)
   const std::string shortPath = SystemShortPath(longPath);
   ASSERT_LT(shortPath.size(), longPath.size()) << "the system gave no short form";
   // Every state in order; the second entry's may be held back and then
-  // replaced by the final event's, as it comes within one screen frame.
+  // replaced by the final event's, as it comes within one interval.
   const std::vector<Status> states = {
       {"正在安装..." + wholePath, 0},
       {"正在安装..." + shortPath, 0},
@@ -163,7 +159,7 @@ TEST_F(InstallProgressTest, StatusLineBarListAndClosePermissionFollowTheEntries)
 }
 
 // Many small entries: each one is listed, but the controls are written at
-// most once per screen frame, and the end state is shown.
+// most once per interval, and the end state is shown.
 TEST_F(InstallProgressTest, ManyEntriesAreListedButShownAtTheDisplaysPace) {
   constexpr int kEntries = 400;
   testzip::ZipWriter zip;
@@ -184,10 +180,10 @@ TEST_F(InstallProgressTest, ManyEntriesAreListedButShownAtTheDisplaysPace) {
   const DWORD elapsed = GetTickCount() - start;
 
   EXPECT_EQ(app::InstalledFileList, list);
-  const std::size_t frames = elapsed / FrameMs() + 1;
-  // Per frame one state (the 100 % one writes the status line twice).
-  EXPECT_LE(statuses_.size(), frames + 2) << "in " << elapsed << " ms";
-  EXPECT_LE(static_cast<std::size_t>(gBarWrites), frames + 1) << "in " << elapsed << " ms";
+  const std::size_t intervals = elapsed / kShowMs + 1;
+  // One state per interval (the 100 % one writes the status line twice).
+  EXPECT_LE(statuses_.size(), intervals + 2) << "in " << elapsed << " ms";
+  EXPECT_LE(static_cast<std::size_t>(gBarWrites), intervals + 1) << "in " << elapsed << " ms";
   ASSERT_FALSE(statuses_.empty());
   EXPECT_EQ(statuses_.back().caption, "安装进度...100%");
   EXPECT_EQ(rt::ReadProperty(app::kInstallerWindow, app::kProgressBar, rt::NumberProperty::Position), 100);
@@ -206,7 +202,7 @@ TEST_F(InstallProgressTest, AStateHeldBackShowsWithoutAFurtherEvent) {
             rt::kExtractFailed);
   EXPECT_EQ(app::CloseAllowed, 0);
   const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 20 * FrameMs() && statuses_.back().caption != "正在安装...") {
+  while (GetTickCount() - start < 20 * kShowMs && statuses_.back().caption != "正在安装...") {
     rt::ProcessPendingMessages();
     Sleep(1);
   }
