@@ -1,5 +1,7 @@
 #include "app/progress_display.h"
 
+#include <utility>
+
 #include "app/window_names.h"
 #include "runtime/window_runtime.h"
 
@@ -86,7 +88,10 @@ void ProgressDisplay::Show(ULONGLONG now) {
   SetBar(percent_);
   const rt::Text shown = path_.size() > kLongestShownPath ? shortener_.Shorten(path_) : path_;
   SetStatus("正在安装..." + shown);
-  if (percent_ >= 100) SetStatus("安装进度...100%");
+  if (percent_ >= 100) {
+    SetStatus("安装进度...100%");
+    shortener_ = DisplayPathShortener();  // a folder made again may get another short name
+  }
 }
 
 void ProgressDisplay::ArmTimer(ULONGLONG delayMs) {

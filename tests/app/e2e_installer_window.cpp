@@ -51,6 +51,16 @@ std::string MusicFile() { return qtest::TempFolder() + "bgmusic.mp3"; }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// A private copy the music player of that process made and left behind.
+bool PlayerCopyLeft(DWORD process) {
+  WIN32_FIND_DATAA found;
+  const std::string pattern = qtest::TempFolder() + "quillora_music_" + std::to_string(process) + "_*";
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return true;
+}
+
 // A control's place inside its parent window.
 RECT PlaceInParent(HWND control) {
   RECT rect = qtest::WindowRectOf(control);
@@ -332,6 +342,7 @@ TEST_F(FreshInstallerWindowTest, TitleBarCloseEndsWithCodeZeroAndDeletesTheMusic
   ASSERT_TRUE(code.has_value()) << "the installer did not close";
   EXPECT_EQ(*code, 0u);
   EXPECT_FALSE(FileExists(MusicFile()));
+  EXPECT_FALSE(PlayerCopyLeft(installer_.id())) << "the process ended with the sound thread done";
 }
 
 }  // namespace
