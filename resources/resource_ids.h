@@ -21,6 +21,12 @@
 #define IDR_CAPTION_RESTORE 235
 #define IDR_CAPTION_CLOSE 236
 
+// Chevrons of the painted scroll bars (14 x 14 RGBA PNG).
+#define IDR_SCROLL_ARROW_UP 221
+#define IDR_SCROLL_ARROW_DOWN 222
+#define IDR_SCROLL_ARROW_LEFT 223
+#define IDR_SCROLL_ARROW_RIGHT 224
+
 // The installer's archives and data package (payload.rc).
 #define IDR_MAIN_PROGRAM_ARCHIVE 301
 #define IDR_MATERIALS_ARCHIVE 302

@@ -13,3 +13,8 @@ quillora_generate(SKIN_FILES OUTPUT app_icon.ico SCRIPT app_icon.py)
 foreach(button help menu minimize maximize restore close)
   quillora_generate(SKIN_FILES OUTPUT caption_${button}.png SCRIPT caption_buttons.py ARGS ${button} DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
 endforeach()
+
+# The chevrons of the painted scroll bars.
+foreach(arrow up down left right)
+  quillora_generate(SKIN_FILES OUTPUT scroll_arrow_${arrow}.png SCRIPT scroll_arrows.py ARGS ${arrow} DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
+endforeach()

@@ -9,6 +9,7 @@
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/edit_installers.h"
+#include "skin/lists/edit_skin.h"
 #include "skin/lists/scroll_overlay.h"
 
 namespace skin {
@@ -93,7 +94,7 @@ void SkinEditBox(HWND control, std::optional<COLORREF> tintColour, std::optional
   if (control == nullptr) return;
   const int windowIndex = FindSkinWindowOfAncestor(control);
   SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  if (host == nullptr || host->edits.Find(control) > 0) return;
+  if (host == nullptr || FindEditRecord(windowIndex, control) > 0) return;
   const int alpha = tintAlpha.value_or(GlobalAlpha);
 
   const int listIndex = host->edits.Take(control);

@@ -1,13 +1,137 @@
 #include "skin/lists/scroll_overlay.h"
 
+#include "skin/core/engine_globals.h"
+#include "skin/core/skin_lookups.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/scroll_bar_painter.h"
+
 namespace skin {
 
-HWND CreateVScrollOverlay(HWND /*control*/, int /*shown*/) { return nullptr; }
+namespace {
 
-HWND CreateHScrollOverlay(HWND /*control*/, int /*shown*/) { return nullptr; }
+constexpr int kParkedSize = 10;
 
-void PaintVScrollBar(HWND /*control*/, std::optional<int> /*hotPart*/) {}
+bool IsEditClass(HWND control) {
+  const rt::Text name = GetWindowClassName(control);
+  return lstrcmpiA(name.c_str(), "Edit") == 0 || lstrcmpiA(name.c_str(), "RichEdit20A") == 0;
+}
 
-void PaintHScrollBar(HWND /*control*/, std::optional<int> /*hotPart*/) {}
+// The bar's rectangle in the client coordinates of the control's parent,
+// where its overlay lives; a parent's border or caption is allowed for.
+RECT BarInParent(HWND control, LONG object) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  GetScrollBarInfo(control, object, &info);
+  RECT bar = info.rcScrollBar;
+  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&bar), 2);
+  return bar;
+}
+
+HWND CreateOverlay(HWND control, int shown, LONG object, WNDPROC procedure) {
+  DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_DISABLED;
+  RECT place{0, 0, kParkedSize, kParkedSize};
+  if (shown) {
+    style |= WS_VISIBLE;
+    place = BarInParent(control, object);
+  }
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  const HWND overlay = CreateWindowExA(0, "Static", "", style, place.left, place.top, width, height,
+                                       GetParent(control), nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (overlay == nullptr) return nullptr;
+  prop::WriteHandle(overlay, prop::kOverlayTarget, control);
+  prop::Write(overlay, prop::kHostIndex, FindSkinWindowOfAncestor(overlay));
+  const auto previous = SetWindowLongPtrA(overlay, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+  prop::Write(overlay, prop::kOldProc, previous);
+  SetWindowPos(overlay, HWND_TOP, place.left, place.top, width, height, 0);
+  return overlay;
+}
+
+LRESULT OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam,
+                    void (*paint)(HWND, ScrollBarPart)) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT ps;
+    BeginPaint(overlay, &ps);
+    paint(prop::ReadHandle<HWND>(overlay, prop::kOverlayTarget), ScrollBarPart::None);
+    EndPaint(overlay, &ps);
+    return 0;
+  }
+  const auto previous = prop::ReadHandle<WNDPROC>(overlay, prop::kOldProc);
+  if (previous == nullptr) return DefWindowProcA(overlay, message, wParam, lParam);
+  return CallWindowProcA(previous, overlay, message, wParam, lParam);
+}
+
+void ShowOverlay(HWND overlay, bool show) {
+  if (overlay) ShowWindow(overlay, show ? SW_SHOWNA : SW_HIDE);
+}
+
+void HideIfVisible(HWND overlay) {
+  if (overlay && IsVisibleStyle(overlay)) ShowWindow(overlay, SW_HIDE);
+}
+
+void PlaceOverlay(HWND control, HWND overlay, LONG object) {
+  const RECT bar = BarInParent(control, object);
+  SetWindowPos(overlay, HWND_TOP, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, 0);
+}
+
+}  // namespace
+
+std::optional<ScrollBarFields> FindScrollBarFields(HWND control) {
+  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(control, prop::kHostIndex));
+  if (host == nullptr) return std::nullopt;
+  const INT_PTR index = prop::Read(control, prop::kIndex);
+  if (IsEditClass(control)) {
+    if (EditRecord* r = host->edits.Listed(index, control))
+      return ScrollBarFields{&r->vScrollOverlay, &r->hScrollOverlay, &r->vScrollParts, &r->hScrollParts};
+  } else if (ListControlRecord* r = host->listControls.Listed(index, control)) {
+    return ScrollBarFields{&r->vScrollOverlay, &r->hScrollOverlay, &r->vScrollParts, &r->hScrollParts};
+  }
+  return std::nullopt;
+}
+
+HWND CreateVScrollOverlay(HWND control, int shown) {
+  return CreateOverlay(control, shown, OBJID_VSCROLL, VScrollOverlayProc);
+}
+
+HWND CreateHScrollOverlay(HWND control, int shown) {
+  return CreateOverlay(control, shown, OBJID_HSCROLL, HScrollOverlayProc);
+}
+
+LRESULT CALLBACK VScrollOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam) {
+  return OverlayProc(overlay, message, wParam, lParam, [](HWND c, ScrollBarPart hot) { PaintVScrollBar(c, hot); });
+}
+
+LRESULT CALLBACK HScrollOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam) {
+  return OverlayProc(overlay, message, wParam, lParam, [](HWND c, ScrollBarPart hot) { PaintHScrollBar(c, hot); });
+}
+
+void LayoutScrollOverlays(HWND control, std::optional<HWND> horizontal, std::optional<HWND> vertical, int show) {
+  const std::optional<ScrollBarFields> fields = FindScrollBarFields(control);
+  const HWND h = horizontal ? *horizontal : (fields ? *fields->hOverlay : nullptr);
+  const HWND v = vertical ? *vertical : (fields ? *fields->vOverlay : nullptr);
+  const bool visible = IsVisibleStyle(control);
+  const bool hasV = HasVScrollStyle(control);
+  const bool hasH = HasHScrollStyle(control);
+
+  if (IsEditClass(control)) {
+    // An edit's overlays follow its own visibility; the show state is not used.
+    if (hasV) ShowOverlay(v, visible); else HideIfVisible(v);
+    if (hasH) ShowOverlay(h, visible); else HideIfVisible(h);
+  } else {
+    const bool shown = show == -1 ? visible : show >= 1;
+    if (hasV && v) ShowOverlay(v, shown); else if (!hasV) HideIfVisible(v);
+    if (hasH && h) ShowOverlay(h, shown); else if (!hasH) HideIfVisible(h);
+  }
+
+  // A hidden control's overlays keep their place.
+  if (!visible) return;
+  if (v) PlaceOverlay(control, v, OBJID_VSCROLL);
+  if (h) PlaceOverlay(control, h, OBJID_HSCROLL);
+}
+
+int HasAnyScrollStyle(HWND control) {
+  return HasVScrollStyle(control) || HasHScrollStyle(control) ? 1 : 0;
+}
 
 }  // namespace skin

@@ -8,9 +8,7 @@
 #include "skin/containers/menu_skin.h"
 #include "skin/containers/range_installers.h"
 #include "skin/containers/static_skins.h"
-#include "skin/lists/edit_installers.h"
 #include "skin/lists/list_installers.h"
-#include "skin/lists/scroll_overlay.h"
 #include "tests/support/skin_test_windows.h"
 
 namespace {
@@ -28,13 +26,11 @@ TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
   auto frame = MakePopup(0, 0, 300, 200);
   auto push = MakeChild(frame, 0, 0, 80, 24, "Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
   auto check = MakeChild(frame, 0, 30, 80, 24, "Button", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX);
-  auto edit = MakeChild(frame, 0, 60, 80, 24, "Edit");
   auto label = MakeChild(frame, 0, 90, 80, 24);
   const int index = quillora_test::AddSkinWindow(frame);
 
   skin::SkinPushButtons(index, frame);
   skin::SkinCheckButtons(index, frame);
-  skin::SkinEditControls(index, frame);
   skin::SkinListControls(index, frame);
   skin::SkinUpDowns(index, frame);
   skin::SkinHeaders(index, frame);
@@ -48,19 +44,15 @@ TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
 
   const skin::SkinWindowRecord& record = skin::SkinWindowTable.At(index);
   EXPECT_TRUE(Untouched(record.buttons));
-  EXPECT_TRUE(Untouched(record.edits));
-  EXPECT_TRUE(Untouched(record.combos));
   EXPECT_TRUE(Untouched(record.listControls));
   EXPECT_TRUE(Untouched(record.statics));
   EXPECT_TRUE(Untouched(record.labels));
   EXPECT_TRUE(Untouched(record.containers));
   EXPECT_TRUE(Untouched(record.controls));
-  for (HWND child : {push.get(), check.get(), edit.get(), label.get()}) {
+  for (HWND child : {push.get(), check.get(), label.get()}) {
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kOldProc), 0);
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kHostIndex), 0);
   }
-  EXPECT_EQ(skin::FindEditRecord(index, edit), 0);
-  EXPECT_EQ(skin::CreateVScrollOverlay(edit, 1), nullptr);
   EXPECT_EQ(skin::FindMenuRecord(nullptr), 0);
 }
 

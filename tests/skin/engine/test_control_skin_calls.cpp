@@ -15,6 +15,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/edit_installers.h"
+#include "skin/lists/edit_skin.h"
 #include "tests/support/gdip_test_env.h"
 #include "tests/support/skin_test_windows.h"
 
@@ -87,6 +88,32 @@ TEST_F(ControlSkinCallsTest, SkinEditBoxSkinsAnEditInsideAGroupBoxOnce) {
   skin::SkinEditBox(edit);
   EXPECT_EQ(Record().edits.Count(), 2);
   EXPECT_EQ(Prop(edit, skin::prop::kIndex), 2);
+}
+
+TEST_F(ControlSkinCallsTest, SkinEditBoxMakesBothOverlaysShownOnlyOverAVisibleBar) {
+  TestWindow rich = MakeChild(group, 10, 60, 150, 80, "Edit", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE);
+  skin::SkinEditBox(rich);
+  skin::SkinEditBox(edit);
+
+  const skin::EditRecord& record = Record().edits.At(1);
+  ASSERT_NE(record.vScrollOverlay, nullptr);
+  ASSERT_NE(record.hScrollOverlay, nullptr);
+  EXPECT_EQ(GetParent(record.vScrollOverlay), group.get()) << "overlays live beside their edit";
+  EXPECT_TRUE(GetWindowLongPtrA(record.vScrollOverlay, GWL_STYLE) & WS_VISIBLE);
+  EXPECT_FALSE(GetWindowLongPtrA(record.hScrollOverlay, GWL_STYLE) & WS_VISIBLE) << "no horizontal bar";
+  EXPECT_EQ(Prop(record.vScrollOverlay, skin::prop::kOverlayTarget), reinterpret_cast<INT_PTR>(rich.get()));
+  EXPECT_EQ(Prop(record.vScrollOverlay, skin::prop::kHostIndex), 1);
+  RECT parked{};
+  GetWindowRect(record.hScrollOverlay, &parked);
+  EXPECT_EQ(parked.right - parked.left, 10);
+
+  const skin::EditRecord& plainEdit = Record().edits.At(2);
+  EXPECT_NE(plainEdit.vScrollOverlay, nullptr) << "both overlays always exist";
+  EXPECT_FALSE(GetWindowLongPtrA(plainEdit.vScrollOverlay, GWL_STYLE) & WS_VISIBLE);
+
+  // The edit procedure keeps the record: focus reaches it.
+  SendMessageA(rich, WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(Record().edits.At(1).focused, 1);
 }
 
 TEST_F(ControlSkinCallsTest, SkinEditBoxTintTakesTheGlobalAlphaUnlessGiven) {

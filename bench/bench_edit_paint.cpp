@@ -1,0 +1,188 @@
+// Edit painting speed, in one run, each beside its reference:
+//   - PaintEditFrame of a 429 x 24 edge-bordered edit beside the compose +
+//     blit floor of its size (compose the background, copy it onto the
+//     window DC and into the host's composition image, release);
+//   - one PaintVScrollBar over a 200-pixel-high multi-line edit beside the
+//     same floor of the overlay's size (goal: at most 3 times the floor);
+//   - the skinned edit's whole repaint (WM_NCPAINT, WM_ERASEBKGND and
+//     WM_PAINT through RedrawWindow) beside an unskinned twin's.
+// Each side runs several rounds; the best round counts. DcCache's size and
+// the process's GDI object count are printed before and after 10,000 frame
+// and bar paints (both must be unchanged).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "gdip/gdiplus_startup.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "skin/lists/edit_installers.h"
+#include "skin/lists/edit_painters.h"
+#include "skin/lists/scroll_bar_painter.h"
+#include "tests/support/gdi_object_count.h"
+
+namespace {
+
+constexpr int kFrameWidth = 570, kFrameHeight = 450;
+constexpr int kCallsPerRound = 2000;
+constexpr int kLeakCalls = 10000;
+constexpr int kRounds = 3;
+constexpr double kBarGoal = 3.0;
+
+double Now() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / frequency;
+}
+
+HWND Child(HWND parent, const char* cls, DWORD style, DWORD exStyle, int x, int y, int w, int h) {
+  return CreateWindowExA(exStyle, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+// A skinned frame in TransparencyMode with a single-line edit, a multi-line
+// edit with a vertical bar, both skinned, and an unskinned twin of the
+// single-line edit in a plain window.
+struct Stage {
+  HWND frame = nullptr;
+  HWND plainFrame = nullptr;
+  HWND edit = nullptr;
+  HWND multi = nullptr;
+  HWND twin = nullptr;
+
+  Stage() {
+    skin::SkinChildControls = 1;
+    skin::TransparencyMode = 1;
+    skin::GlobalAlpha = 160;
+    skin::AccentColour = 0xDDCA22;
+    frame = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 100, 100, kFrameWidth, kFrameHeight, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    plainFrame = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 700, 100, kFrameWidth, kFrameHeight,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    edit = Child(frame, "Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 40, 40, 429, 24);
+    multi = Child(frame, "Edit", WS_VSCROLL | ES_MULTILINE, WS_EX_CLIENTEDGE, 40, 100, 200, 200);
+    twin = Child(plainFrame, "Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 40, 40, 429, 24);
+    std::string text;
+    for (int i = 1; i <= 60; ++i) text += "line " + std::to_string(i) + "\r\n";
+    SetWindowTextA(multi, text.c_str());
+    SetWindowTextA(edit, "C:\\Program Files\\Quillora");
+    SetWindowTextA(twin, "C:\\Program Files\\Quillora");
+
+    auto record = skin::MakeSkinWindowRecord(frame);
+    record->width = kFrameWidth;
+    record->height = kFrameHeight;
+    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    PatBlt(record->backgroundDc, 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
+    const int index = skin::SkinWindowTable.Append(std::move(record));
+    skin::prop::Write(frame, skin::prop::kIndex, index);
+    skin::SkinEditControls(index, frame);
+  }
+
+  ~Stage() {
+    skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
+    skin::ReleaseCachedDc(record.backgroundDc);
+    skin::ReleaseCachedDc(record.compositionDc);
+    DestroyWindow(frame);
+    DestroyWindow(plainFrame);
+    skin::SkinWindowTable.Clear();
+  }
+
+  HWND VOverlay() { return skin::SkinWindowTable.At(1).edits.At(2).vScrollOverlay; }
+};
+
+SIZE SizeOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// What every painter of a window of that size must do at least.
+void FloorOnce(HWND window, SIZE size, bool windowDc) {
+  HDC dc = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy});
+  HDC screen = windowDc ? GetWindowDC(window) : GetDC(window);
+  BitBlt(screen, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, screen);
+  skin::BlitControlToHost(window, dc, false, windowDc);
+  skin::ReleaseCachedDc(dc);
+}
+
+void RepaintOnce(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+template <class Call>
+double BestSecondsPerCall(Call call) {
+  double best = 1e9;
+  for (int round = 0; round < kRounds; ++round) {
+    const double start = Now();
+    for (int i = 0; i < kCallsPerRound; ++i) call();
+    GdiFlush();
+    best = std::min(best, (Now() - start) / kCallsPerRound);
+  }
+  return best;
+}
+
+void Row(const char* name, double ours, const char* referenceName, double reference) {
+  std::printf("%-44s %8.2f us   %-34s %8.2f us   ratio %.2f\n", name, ours * 1e6, referenceName, reference * 1e6,
+              ours / reference);
+}
+
+}  // namespace
+
+int main() {
+  gdip::StartGdiplus();
+  int status = 0;
+  {
+    Stage stage;
+    const SIZE editSize = SizeOf(stage.edit);
+    const HWND overlay = stage.VOverlay();
+    const SIZE barSize = SizeOf(overlay);
+    skin::PaintEditFrame(stage.edit);  // warm up what the system allocates once
+    skin::PaintVScrollBar(stage.multi);
+    FloorOnce(stage.edit, editSize, true);
+
+    const std::size_t cacheBefore = skin::DcCache.size();
+    const DWORD objectsBefore = quillora_test::GdiObjectCount();
+    for (int i = 0; i < kLeakCalls; ++i) {
+      skin::PaintEditFrame(stage.edit);
+      skin::PaintVScrollBar(stage.multi);
+    }
+    const std::size_t cacheAfter = skin::DcCache.size();
+    const DWORD objectsAfter = quillora_test::GdiObjectCount();
+
+    const double frame = BestSecondsPerCall([&] { skin::PaintEditFrame(stage.edit); });
+    const double frameFloor = BestSecondsPerCall([&] { FloorOnce(stage.edit, editSize, true); });
+    const double bar = BestSecondsPerCall([&] { skin::PaintVScrollBar(stage.multi); });
+    const double barFloor = BestSecondsPerCall([&] { FloorOnce(overlay, barSize, false); });
+    const double repaint = BestSecondsPerCall([&] { RepaintOnce(stage.edit); });
+    const double plain = BestSecondsPerCall([&] { RepaintOnce(stage.twin); });
+
+    char label[96];
+    std::snprintf(label, sizeof label, "PaintEditFrame, %ldx%ld edit", editSize.cx, editSize.cy);
+    Row(label, frame, "compose + blit floor", frameFloor);
+    std::snprintf(label, sizeof label, "PaintVScrollBar, %ldx%ld bar", barSize.cx, barSize.cy);
+    Row(label, bar, "compose + blit floor", barFloor);
+    Row("whole repaint, skinned edit", repaint, "unskinned twin", plain);
+    const double barRatio = bar / barFloor;
+    std::printf("bar paint / floor: %.2f (goal <= %.1f) %s\n", barRatio, kBarGoal,
+                barRatio <= kBarGoal ? "met" : "NOT MET");
+    std::printf("after %d frame and bar paints: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kLeakCalls,
+                cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
+                static_cast<unsigned long>(objectsAfter),
+                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
+    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+  }
+  gdip::ShutdownGdiplus();
+  return status;
+}

@@ -1,0 +1,20 @@
+// The brush a skinned host gives a child for WM_CTLCOLOREDIT and
+// WM_CTLCOLORSTATIC in TransparencyMode: a pattern of the child's tinted
+// background, so the child's text lies over the skin instead of a flat fill.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// Deletes the brush and bitmap the child was given last time ("Kj_dxjb",
+// "Kj_wtjb"), makes a new pattern brush over MakeBackgroundBitmap of the
+// child, keeps both on the child until the next answer and returns the
+// brush. The child's properties own the two objects.
+HBRUSH RenewControlBrush(HWND child);
+
+// Deletes the child's brush and bitmap and clears both properties, so
+// nothing is deleted twice.
+void DeleteControlBrush(HWND child);
+
+}  // namespace skin

@@ -1,0 +1,177 @@
+#include "skin/lists/combo_painter.h"
+
+#include <vector>
+
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/geometry_makers.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/skin_lookups.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/keyed_composition.h"
+#include "skin/lists/scroll_arrows.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr LONG_PTR kSimpleBit = 0x1;    // CBS_SIMPLE, also part of CBS_DROPDOWNLIST
+constexpr LONG_PTR kDropDownBit = 0x2;  // CBS_DROPDOWN, also part of CBS_DROPDOWNLIST
+
+using gdip::GdipGraphics;
+
+void KeyOut(GdipGraphics& g, const RECT& r) {
+  g.SetClipRect(static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right - r.left),
+                static_cast<float>(r.bottom - r.top));
+  g.Clear(ToArgb(kComboKeyColour));
+  g.ResetClip();
+}
+
+bool IsClass(HWND window, const char* name) { return lstrcmpiA(GetWindowClassName(window).c_str(), name) == 0; }
+
+// The child windows' areas: a simple combo box's list (2 pixels inside its
+// edge) and edit, with the separator above the list; a drop-down's edit.
+void KeyOutChildren(GdipGraphics& g, HWND combo, LONG_PTR style) {
+  if (style & kSimpleBit) {
+    RECT list{};
+    for (HWND child = FindWindowExA(combo, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(combo, child, nullptr, nullptr)) {
+      RECT r = GetRectInParentWindow(child);
+      if (IsClass(child, "ComboLBox")) {
+        list = r;
+        InflateRect(&r, -2, -2);
+      }
+      KeyOut(g, r);
+    }
+    gdip::GdipPen pen;
+    pen.Create(ToArgb(kBlack, 80), 1.0f);
+    const auto top = static_cast<float>(list.top - 1);
+    g.DrawLine(pen, 0, top, static_cast<float>(list.right - list.left + 2), top);
+  } else if (HWND field = FindWindowExA(combo, nullptr, nullptr, nullptr)) {
+    KeyOut(g, GetRectInParentWindow(field));
+  }
+}
+
+bool DrawButtonImage(GdipGraphics& g, const ComboRecord& record, int hover, const RECT& button) {
+  gdip::GdipImage image;
+  if (!record.buttonImageFile.empty()) {
+    image.LoadFromFile(hover == 1 && !record.buttonHotImageFile.empty() ? record.buttonHotImageFile
+                                                                         : record.buttonImageFile);
+  } else if (!record.buttonImage.empty()) {
+    image.LoadFromStream(hover == 1 && !record.buttonHotImage.empty() ? record.buttonHotImage : record.buttonImage);
+  } else {
+    return false;
+  }
+  g.DrawImageRect(image, static_cast<float>(button.left), static_cast<float>(button.top),
+                  static_cast<float>(button.right - button.left), static_cast<float>(button.bottom - button.top));
+  image.Dispose();
+  return true;
+}
+
+void DrawButton(GdipGraphics& g, int hover, const RECT& button) {
+  const auto left = static_cast<float>(button.left);
+  const auto top = static_cast<float>(button.top);
+  const auto width = static_cast<float>(button.right - button.left);
+  const auto height = static_cast<float>(button.bottom - button.top);
+  gdip::GdipPath path;
+  path.Create();
+  AddRoundRectPath(path, left, top, width - 1, height - 1, 4);
+  {
+    gdip::GdipPen pen;
+    pen.Create(hover ? ToArgb(AccentColour, 200) : ToArgb(kBlack, 35), 1.0f);
+    g.DrawPath(pen, path);
+  }
+  path.Reset();
+  AddRoundRectPath(path, left + 1, top + 1, width - 2, height - 2, 1);
+  {
+    gdip::GdipLinearGradientBrush brush;
+    brush.Create(MakePair(left + 1, top), MakePair(left + 1, top + height - 2),
+                 hover ? ToArgb(kWhite, 100) : ToArgb(kWhite, 30),
+                 hover ? ToArgb(AccentColour, 100) : ToArgb(kWhite, 60));
+    g.FillPath(brush, path);
+  }
+  gdip::GdipImage arrow;
+  arrow.LoadFromStream(ScrollArrowDown());
+  const auto iw = static_cast<float>(arrow.GetWidth());
+  const auto ih = static_cast<float>(arrow.GetHeight());
+  g.DrawImage(arrow, left + (width - iw) / 2, top + (height - ih) / 2);
+}
+
+void DrawFaceText(GdipGraphics& g, HWND combo, int width, int height) {
+  const int length = GetWindowTextLengthA(combo);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  GetWindowTextA(combo, buffer.data(), length + 1);
+  gdip::GdipFont font;
+  font.CreateFromName("宋体", 12);
+  gdip::GdipSolidBrush brush;
+  brush.Create(ToArgb(static_cast<COLORREF>(prop::Read(combo, prop::kTextColour))));
+  gdip::GdipStringFormat format;
+  format.Create();
+  const RectF layout = MakeRectF(2, static_cast<float>(height - 12) / 2, static_cast<float>(width - 17),
+                                 static_cast<float>(height - 4));
+  g.DrawString(rt::Text(buffer.data()), font, brush, layout, format);
+}
+
+}  // namespace
+
+void DrawComboFace(HDC dc, int width, int height, const ComboRecord& record, int hover, int focused) {
+  const HWND combo = record.hwnd;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  const LONG_PTR style = GetWindowLongPtrA(combo, GWL_STYLE);
+  const auto w = static_cast<float>(width);
+  const auto h = static_cast<float>(height);
+
+  GdipGraphics g;
+  g.CreateFromHdc(dc);
+  {
+    gdip::GdipSolidBrush plate;
+    plate.Create(TransparencyMode ? ToArgb(kWhite, GlobalAlpha) : ToArgb(kWhite));
+    g.FillRectangle(plate, 0, 0, w, h);
+  }
+  KeyOutChildren(g, combo, style);
+  {
+    gdip::GdipPen border;
+    border.Create(hover || focused ? ToArgb(AccentColour, 200) : ToArgb(kBlack, 80), 1.0f);
+    g.DrawRectangle(border, 0, 0, w - 1, h - 1);
+  }
+  if (style & kDropDownBit) {
+    if (!DrawButtonImage(g, record, hover, info.rcButton)) DrawButton(g, hover, info.rcButton);
+    if (style & kSimpleBit) DrawFaceText(g, combo, width, height);
+  }
+}
+
+void PaintComboBox(int windowIndex, int comboIndex, std::optional<int> hover, std::optional<int> focused) {
+  const ComboRecord& record = SkinWindowTable.At(windowIndex).combos.At(comboIndex);
+  const HWND combo = record.hwnd;
+  RECT window{};
+  GetWindowRect(combo, &window);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  HDC dc = ComposeControlBackground(combo, {0, 0, width, height});
+  if (dc == nullptr) return;
+  DrawComboFace(dc, width, height, record, hover.value_or(0), focused.value_or(record.focused));
+  {
+    rt::WindowDc screen(combo, GetWindowDC(combo));
+    TransparentBlt(screen.get(), 0, 0, width, height, dc, 0, 0, width, height, kComboKeyColour);
+    ComposeKeyedImage(combo, dc, kComboKeyColour);
+  }
+  ReleaseCachedDc(dc);
+}
+
+}  // namespace skin

@@ -1,0 +1,125 @@
+#include "skin/lists/combo_skin.h"
+
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/control_brush.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/combo_painter.h"
+
+namespace skin {
+
+namespace {
+
+constexpr WPARAM kNoFrameRegion = 0xFFFFFFFF;
+
+LRESULT PassOn(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = prop::ReadHandle<WNDPROC>(combo, prop::kOldProc);
+  if (previous == nullptr) return DefWindowProcA(combo, message, wParam, lParam);
+  return CallWindowProcA(previous, combo, message, wParam, lParam);
+}
+
+bool HasEditField(HWND combo) { return FindWindowExA(combo, nullptr, "Edit", nullptr) != nullptr; }
+
+bool IsEdit(HWND window) { return lstrcmpiA(GetWindowClassName(window).c_str(), "Edit") == 0; }
+
+}  // namespace
+
+LRESULT CALLBACK ComboSkinProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+  const INT_PTR windowIndex = prop::Read(combo, prop::kHostIndex);
+  const INT_PTR index = prop::Read(combo, prop::kIndex);
+  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
+  ComboRecord* record = host ? host->combos.Listed(index, combo) : nullptr;
+  if (record == nullptr) return PassOn(combo, message, wParam, lParam);
+  const int w = static_cast<int>(windowIndex);
+  const int i = static_cast<int>(index);
+
+  switch (message) {
+    case WM_MOUSEMOVE: {
+      TRACKMOUSEEVENT track{};
+      track.cbSize = sizeof track;
+      track.dwFlags = TME_LEAVE;
+      track.hwndTrack = combo;
+      TrackMouseEvent(&track);
+      host->hot = i;
+      if ((i >= 1 && host->hot != host->lastHot) || host->hotKind != HotKind::ComboBox) PaintComboBox(w, i, 1);
+      host->lastHot = host->hot;
+      host->hotKind = HotKind::ComboBox;
+      break;
+    }
+    case WM_MOUSELEAVE:
+      PaintComboBox(w, i, 0);
+      host->lastHot = 0;
+      break;
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(combo);
+      break;
+    case WM_MOVE:
+      PaintComboBox(w, i);
+      break;
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      BeginPaint(combo, &ps);
+      PaintComboBox(w, i);
+      EndPaint(combo, &ps);
+      return 0;
+    }
+    case WM_SETFOCUS:
+      record->focused = 1;
+      PaintComboBox(w, i, std::nullopt, 1);
+      break;
+    case WM_KILLFOCUS: {
+      record->focused = 0;
+      const LRESULT result = PassOn(combo, message, wParam, lParam);
+      // Repainted after passing on also when the focus went to the combo
+      // box's own edit field: no unfocused combo box keeps the accent
+      // border.
+      PaintComboBox(w, i);
+      return HasEditField(combo) ? result : 0;
+    }
+    case WM_SETTEXT:
+      PassOn(combo, message, wParam, lParam);
+      if (HasEditField(combo)) InvalidateRect(combo, nullptr, TRUE);
+      PaintComboBox(w, i);
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (TransparencyMode) {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        const auto child = reinterpret_cast<HWND>(lParam);
+        SetTextColor(dc, static_cast<COLORREF>(prop::Read(child, prop::kTextColour)));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(RenewControlBrush(child));
+      }
+      break;
+    case WM_COMMAND:
+      if (TransparencyMode == 1 && SkinChildControls == 1 && IsEdit(reinterpret_cast<HWND>(lParam))) {
+        switch (HIWORD(wParam)) {
+          case EN_VSCROLL:
+          case EN_HSCROLL:
+          case EN_CHANGE:
+          case EN_UPDATE:
+            InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
+            break;
+          default:
+            break;
+        }
+      }
+      break;
+    case WM_NCPAINT:
+      PaintComboBox(w, i);
+      return DefWindowProcA(combo, WM_NCPAINT, kNoFrameRegion, lParam);
+    case CB_RESETCONTENT:
+      PassOn(combo, message, wParam, lParam);
+      PaintComboBox(w, i);
+      return 0;
+    default:
+      break;
+  }
+  return PassOn(combo, message, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,192 @@
+#include "skin/lists/edit_skin.h"
+
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/control_brush.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/edit_painters.h"
+#include "skin/lists/scroll_bar_painter.h"
+#include "skin/lists/scroll_overlay.h"
+
+namespace skin {
+
+namespace {
+
+// What the system paints for WM_NCPAINT with this region: no native frame.
+constexpr WPARAM kNoFrameRegion = 0xFFFFFFFF;
+
+LRESULT PassOn(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = prop::ReadHandle<WNDPROC>(edit, prop::kOldProc);
+  if (previous == nullptr) return DefWindowProcA(edit, message, wParam, lParam);
+  return CallWindowProcA(previous, edit, message, wParam, lParam);
+}
+
+bool IsRichEdit(HWND edit) { return lstrcmpiA(GetWindowClassName(edit).c_str(), "RichEdit20A") == 0; }
+
+void Invalidate(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
+
+// The edit's record and its host, found only when the edit's properties
+// name a record of this very edit.
+struct Listing {
+  SkinWindowRecord* host = nullptr;
+  EditRecord* record = nullptr;
+  int index = 0;
+};
+
+Listing FindListing(HWND edit) {
+  Listing l;
+  l.host = SkinWindowTable.Find(prop::Read(edit, prop::kHostIndex));
+  const INT_PTR index = prop::Read(edit, prop::kIndex);
+  if (l.host) l.record = l.host->edits.Listed(index, edit);
+  if (l.record) l.index = static_cast<int>(index);
+  return l;
+}
+
+void RepaintVBar(HWND edit) {
+  const Listing l = FindListing(edit);
+  if (l.record && l.record->vScrollOverlay && HasVScrollStyle(edit)) PaintVScrollBar(edit);
+}
+
+void RepaintHBar(HWND edit) {
+  const Listing l = FindListing(edit);
+  if (l.record && l.record->hScrollOverlay && HasHScrollStyle(edit)) PaintHScrollBar(edit);
+}
+
+void RepaintBars(HWND edit) {
+  RepaintVBar(edit);
+  RepaintHBar(edit);
+}
+
+void TrackHover(HWND edit, const Listing& l) {
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof track;
+  track.dwFlags = TME_LEAVE;
+  track.hwndTrack = edit;
+  TrackMouseEvent(&track);
+
+  SkinWindowRecord& host = *l.host;
+  host.hot = l.index;
+  const HWND parent = GetParent(edit);
+  if (!(host.lastHot == host.hot && host.hotKind == HotKind::Edit && host.hotEditParent == parent)) {
+    PaintEditFrame(edit, std::nullopt, 1);
+    host.lastHot = host.hot;
+    host.hotKind = HotKind::Edit;
+    host.hotEditParent = parent;
+  }
+  // A drag with the button held may scroll the text.
+  if (l.record->buttonHeld == 1) RepaintBars(edit);
+}
+
+void ShowCompanion(HWND edit, WPARAM shown) {
+  if (prop::Read(edit, prop::kAltTint) != 1) return;
+  if (HWND companion = prop::ReadHandle<HWND>(edit, prop::kEditCompanion))
+    ShowWindow(companion, shown >= 1 ? SW_SHOWNA : SW_HIDE);
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  const Listing l = FindListing(edit);
+  if (l.record == nullptr) return PassOn(edit, message, wParam, lParam);
+
+  switch (message) {
+    case WM_DESTROY:
+      DeleteControlBrush(edit);
+      break;
+    case WM_MOUSEMOVE:
+      TrackHover(edit, l);
+      break;
+    case WM_MOUSELEAVE:
+      l.host->lastHot = 0;
+      PaintEditFrame(edit, l.record->focused);
+      break;
+    case WM_SHOWWINDOW:
+      ShowCompanion(edit, wParam);
+      LayoutScrollOverlays(edit);
+      break;
+    case WM_MOVE:
+      if (TransparencyMode && !IsRichEdit(edit)) Invalidate(edit);
+      LayoutScrollOverlays(edit);
+      break;
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(edit);
+      break;
+    case WM_WINDOWPOSCHANGED:
+      LayoutScrollOverlays(edit);
+      break;
+    case WM_ERASEBKGND:
+      if (TransparencyMode) {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetBkMode(dc, TRANSPARENT);
+        PaintEditBackground(edit, dc);
+        return 1;
+      }
+      break;
+    case WM_PAINT: {
+      PaintEditFrame(edit);
+      const LRESULT result = PassOn(edit, message, wParam, lParam);
+      rt::WindowDc dc(edit);
+      BlitControlToHost(edit, dc.get());
+      return result;
+    }
+    case WM_SETFOCUS: {
+      l.record->focused = 1;
+      const LRESULT result = PassOn(edit, message, wParam, lParam);
+      // Show the focus look now rather than at the next non-client paint.
+      PaintEditFrame(edit);
+      return result;
+    }
+    case WM_KILLFOCUS:
+      l.record->focused = 0;
+      if (lstrcmpiA(GetWindowClassName(GetParent(edit)).c_str(), "ComboBox") == 0) {
+        PaintEditFrame(edit, std::nullopt, 0);
+      } else {
+        Invalidate(edit);
+      }
+      break;
+    case WM_SETTEXT:
+    case WM_KEYDOWN:
+    case WM_MOUSEWHEEL:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCMOUSELEAVE:
+      RepaintBars(edit);
+      break;
+    case WM_LBUTTONDOWN:
+      l.record->buttonHeld = 1;
+      if (TransparencyMode && HasAnyScrollStyle(edit) == 0 && !IsRichEdit(edit)) Invalidate(edit);
+      break;
+    case WM_LBUTTONUP:
+      l.record->buttonHeld = 0;
+      break;
+    case WM_VSCROLL: {
+      if (IsRichEdit(edit)) {
+        RepaintVBar(edit);
+        break;
+      }
+      const LRESULT result = PassOn(edit, message, wParam, lParam);
+      if (TransparencyMode) Invalidate(edit);
+      RepaintVBar(edit);
+      return result;
+    }
+    case WM_HSCROLL: {
+      const LRESULT result = PassOn(edit, message, wParam, lParam);
+      if (TransparencyMode && !IsRichEdit(edit)) Invalidate(edit);
+      RepaintHBar(edit);
+      return result;
+    }
+    case WM_NCPAINT:
+      PaintEditFrame(edit);
+      return DefWindowProcA(edit, WM_NCPAINT, kNoFrameRegion, lParam);
+    case WM_NCMOUSEMOVE:
+      if (l.record->vScrollOverlay && HasVScrollStyle(edit)) PaintVScrollBar(edit, HitTestVScroll(edit, lParam));
+      if (l.record->hScrollOverlay && HasHScrollStyle(edit)) PaintHScrollBar(edit, HitTestHScroll(edit, lParam));
+      break;
+    default:
+      break;
+  }
+  return PassOn(edit, message, wParam, lParam);
+}
+
+}  // namespace skin

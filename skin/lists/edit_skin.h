@@ -1,0 +1,13 @@
+// Window procedure of skinned edits and rich edits: keeps the edit's
+// record flags, paints the frame ring and (in TransparencyMode) the client
+// background, repaints and places the scroll-bar overlays, and takes part
+// in the window's hot tracking.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace skin

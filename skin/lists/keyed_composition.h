@@ -1,0 +1,18 @@
+// Putting a painted control image into its host's composition image
+// through a colour key, so that the areas the painter keyed out (the
+// client of an edit, the child windows of a combo box) keep what the host
+// holds there.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// Copies `source` (from its corner, at the control's window size) into
+// the host's compositionDc at the control's place, skipping pixels of
+// `key` and the control's visible opaque children. The host is the
+// control's "Kj_FuID" with `kjLink`, else its "Hw_FuID", else the control
+// itself as a skinned window; nothing happens without one.
+void ComposeKeyedImage(HWND control, HDC source, COLORREF key, int kjLink = 0);
+
+}  // namespace skin

@@ -1,0 +1,262 @@
+#include "skin/lists/scroll_bar_painter.h"
+
+#include <cstdint>
+
+#include "gdip/gdip_bitmap.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/geometry_makers.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/window_properties.h"
+#include "skin/lists/scroll_arrows.h"
+#include "skin/lists/scroll_overlay.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr int kInterpolationHighQualityBilinear = 6;
+constexpr int kCompositingGammaCorrected = 3;
+constexpr DWORD kUnavailable = STATE_SYSTEM_UNAVAILABLE;
+constexpr float kButton = 15.0f;  // length of an arrow button along the bar
+
+using gdip::GdipGraphics;
+using gdip::GdipPath;
+
+void FillSolid(GdipGraphics& g, const GdipPath& path, std::uint32_t argb) {
+  gdip::GdipSolidBrush brush;
+  brush.Create(argb);
+  g.FillPath(brush, path);
+}
+
+void FillGradient(GdipGraphics& g, const GdipPath& path, PointF from, PointF to, std::uint32_t first,
+                  std::uint32_t second) {
+  gdip::GdipLinearGradientBrush brush;
+  brush.Create(from, to, first, second);
+  g.FillPath(brush, path);
+}
+
+void Outline(GdipGraphics& g, const GdipPath& path, std::uint32_t argb) {
+  gdip::GdipPen pen;
+  pen.Create(argb, 1.0f);
+  g.DrawPath(pen, path);
+}
+
+// Background tint and the track's gradient, both along x.
+void DrawTrack(GdipGraphics& g, float width, float height, BarTint tint) {
+  gdip::GdipSolidBrush brush;
+  brush.Create(ToArgb(tint.colour, tint.alpha));
+  g.FillRectangle(brush, 0, 0, width, height);
+  GdipPath track;
+  track.Create();
+  track.AddRectangle(0, 0, width, height);
+  FillGradient(g, track, MakePair(0.0f, 0.0f), MakePair(width, 0.0f), ToArgb(kWhite, 40), ToArgb(kWhite, 80));
+}
+
+// The thumb's rounded shape, from `from` to `to` for its gradients.
+void DrawThumb(GdipGraphics& g, float x, float y, float w, float h, PointF from, PointF to, bool hot) {
+  GdipPath path;
+  path.Create();
+  AddRoundRectPath(path, x, y, w, h, 2);
+  if (hot) {
+    FillSolid(g, path, ToArgb(kWhite, 100));
+    FillGradient(g, path, from, to, ToArgb(AccentColour, 20), ToArgb(AccentColour, 80));
+  } else {
+    FillGradient(g, path, from, to, ToArgb(kWhite, 50), ToArgb(AccentColour, 50));
+    FillGradient(g, path, from, to, ToArgb(kWhite, 0), ToArgb(kWhite, 150));
+  }
+  Outline(g, path, ToArgb(kBlack, 60));
+}
+
+void DrawArrowButton(GdipGraphics& g, float x, float y, float w, float h, PointF from, PointF to, bool hot) {
+  GdipPath path;
+  path.Create();
+  AddRoundRectPath(path, x, y, w, h, 1);
+  if (hot) {
+    FillSolid(g, path, ToArgb(kWhite, 180));
+    FillGradient(g, path, from, to, ToArgb(AccentColour, 20), ToArgb(AccentColour, 80));
+    Outline(g, path, ToArgb(kBlack, 80));
+  }
+  Outline(g, path, ToArgb(kBlack, 30));
+}
+
+// Decodes an arrow; `place` gives its position from its decoded size.
+template <class Place>
+void DrawArrow(GdipGraphics& g, const rt::ByteArray& png, Place place) {
+  gdip::GdipBitmap image;
+  image.CreateFromStream(png);
+  const auto iw = static_cast<float>(image.GetWidth());
+  const auto ih = static_cast<float>(image.GetHeight());
+  const POINT at = place(iw, ih);
+  g.DrawImageRect(image, static_cast<float>(at.x), static_cast<float>(at.y), iw, ih);
+}
+
+void PrepareGraphics(GdipGraphics& g, HDC dc) {
+  g.CreateFromHdc(dc);
+  g.SetInterpolationMode(kInterpolationHighQualityBilinear);
+  g.SetCompositingQuality(kCompositingGammaCorrected);
+}
+
+int Trunc(float value) { return static_cast<int>(value); }
+
+// The painter shared by both bars: compose the overlay's background, draw,
+// then put the image into the host's composition and onto the overlay.
+template <class Draw>
+void PaintOnOverlay(HWND overlay, Draw draw) {
+  RECT window{};
+  GetWindowRect(overlay, &window);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  HDC dc = ComposeControlBackground(overlay, {0, 0, width, height});
+  if (dc == nullptr) return;
+  if (draw(dc, width, height)) {
+    BlitControlToHost(overlay, dc);
+    rt::WindowDc screen(overlay);
+    BitBlt(screen.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  }
+  ReleaseCachedDc(dc);
+}
+
+SCROLLBARINFO BarInfo(HWND control, LONG object) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  GetScrollBarInfo(control, object, &info);
+  return info;
+}
+
+ScrollBarPart HitTest(HWND overlay, const ScrollPartRects& parts, LPARAM point) {
+  if (overlay == nullptr) return ScrollBarPart::None;
+  RECT window{};
+  GetWindowRect(overlay, &window);
+  const auto packed = static_cast<std::int32_t>(point);
+  const int x = static_cast<std::int16_t>(LowWord(packed)) - window.left;
+  const int y = static_cast<std::int16_t>(HighWord(packed)) - window.top;
+  constexpr ScrollBarPart kOrder[] = {ScrollBarPart::StartArrow, ScrollBarPart::EndArrow, ScrollBarPart::Thumb};
+  for (int i = 0; i < 3; ++i) {
+    const RECT& r = parts[static_cast<std::size_t>(i)];
+    if (r.left <= x && x <= r.right && r.top <= y && y <= r.bottom) return kOrder[i];
+  }
+  return ScrollBarPart::None;
+}
+
+}  // namespace
+
+BarTint ControlBarTint(HWND control) {
+  const auto colour = static_cast<COLORREF>(prop::Read(control, prop::kTintColour));
+  const auto alpha = static_cast<int>(prop::Read(control, prop::kTintAlpha));
+  if (colour == 0 && alpha == 0) return {kWhite, GlobalAlpha};
+  return {colour, alpha};
+}
+
+bool DrawVScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, BarTint tint, ScrollBarPart hot,
+                    ScrollPartRects& parts) {
+  const int d = info.dxyLineButton;
+  const int t0 = info.xyThumbTop;
+  const int t1 = info.xyThumbBottom;
+  if (d < 1 || t1 - t0 < 1) return false;
+  const auto W = static_cast<float>(width);
+  const auto H = static_cast<float>(height);
+  const auto D = static_cast<float>(d);
+  const auto T0 = static_cast<float>(t0);
+  const auto L = static_cast<float>(t1 - t0);
+  const bool available = info.rgstate[0] != kUnavailable;
+
+  GdipGraphics g;
+  PrepareGraphics(g, dc);
+  parts = {RECT{1, 1, width - 2, 17}, RECT{1, height - 17, width - 2, height - 1}, RECT{1, t0, d + 1, t1}};
+  DrawTrack(g, W, H, tint);
+  if (available) {
+    DrawThumb(g, (W - D) / 2 + 1, T0, D - 3, L - 1, MakePair(1.0f, T0), MakePair(D - 2, T0),
+              hot == ScrollBarPart::Thumb);
+  }
+  DrawArrowButton(g, 1, 1, D - 3, kButton, MakePair(1.0f, 1.0f), MakePair(D - 2, 1.0f),
+                  available && hot == ScrollBarPart::StartArrow);
+  DrawArrow(g, ScrollArrowUp(), [&](float iw, float ih) {
+    return POINT{Trunc((D - iw) / 2), Trunc((kButton - ih) / 2 + 2)};
+  });
+  DrawArrowButton(g, 1, H - 17, D - 3, kButton, MakePair(1.0f, H - 17), MakePair(D - 2, H - 17),
+                  available && hot == ScrollBarPart::EndArrow);
+  DrawArrow(g, ScrollArrowDown(), [&](float iw, float ih) {
+    return POINT{Trunc((D - iw) / 2), Trunc(H - kButton + (kButton - ih) / 2)};
+  });
+  return true;
+}
+
+void DrawHScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, BarTint tint, ScrollBarPart hot,
+                    ScrollPartRects& parts) {
+  const int d = info.dxyLineButton;
+  const int t0 = info.xyThumbTop;
+  const int t1 = info.xyThumbBottom;
+  const auto W = static_cast<float>(width);
+  const auto H = static_cast<float>(height);
+  const auto D = static_cast<float>(d);
+  const auto T0 = static_cast<float>(t0);
+  const auto L = static_cast<float>(t1 - t0);
+  const bool available = info.rgstate[0] != kUnavailable;
+
+  GdipGraphics g;
+  PrepareGraphics(g, dc);
+  // The end arrow's rectangle stops at W - 4.
+  parts = {RECT{1, 1, 17, height - 2}, RECT{width - 17, 1, width - 4, height - 1}, RECT{t0, 1, t1, d + 1}};
+  DrawTrack(g, W, H, tint);
+  if (available) {
+    DrawThumb(g, T0, (H - D) / 2 + 1, L - 1, D - 3, MakePair(T0, 1.0f), MakePair(T0, D - 2),
+              hot == ScrollBarPart::Thumb);
+  }
+  DrawArrowButton(g, 1, 1, kButton, D - 3, MakePair(1.0f, 1.0f), MakePair(1.0f, D - 2),
+                  available && hot == ScrollBarPart::StartArrow);
+  DrawArrow(g, ScrollArrowLeft(), [&](float iw, float ih) {
+    return POINT{Trunc((kButton - iw) / 2 + 1), Trunc((D - ih) / 2)};
+  });
+  DrawArrowButton(g, W - 17, 1, kButton, D - 3, MakePair(W - 17, 1.0f), MakePair(W - 17, D - 2),
+                  available && hot == ScrollBarPart::EndArrow);
+  DrawArrow(g, ScrollArrowRight(), [&](float iw, float ih) {
+    return POINT{Trunc(W - 17 + (kButton - iw) / 2 + 1), Trunc((D - ih) / 2)};
+  });
+}
+
+void PaintVScrollBar(HWND control, ScrollBarPart hot) {
+  const std::optional<ScrollBarFields> fields = FindScrollBarFields(control);
+  if (!fields || *fields->vOverlay == nullptr) return;
+  const SCROLLBARINFO info = BarInfo(control, OBJID_VSCROLL);
+  // A bar without arrow size or thumb keeps its last image.
+  if (info.dxyLineButton < 1 || info.xyThumbBottom - info.xyThumbTop < 1) return;
+  const BarTint tint = ControlBarTint(control);
+  PaintOnOverlay(*fields->vOverlay, [&](HDC dc, int width, int height) {
+    return DrawVScrollBar(dc, width, height, info, tint, hot, *fields->vParts);
+  });
+}
+
+void PaintHScrollBar(HWND control, ScrollBarPart hot) {
+  const std::optional<ScrollBarFields> fields = FindScrollBarFields(control);
+  if (!fields || *fields->hOverlay == nullptr) return;
+  const SCROLLBARINFO info = BarInfo(control, OBJID_HSCROLL);
+  const BarTint tint = ControlBarTint(control);
+  PaintOnOverlay(*fields->hOverlay, [&](HDC dc, int width, int height) {
+    DrawHScrollBar(dc, width, height, info, tint, hot, *fields->hParts);
+    return true;
+  });
+}
+
+ScrollBarPart HitTestVScroll(HWND control, LPARAM point) {
+  const std::optional<ScrollBarFields> fields = FindScrollBarFields(control);
+  return fields ? HitTest(*fields->vOverlay, *fields->vParts, point) : ScrollBarPart::None;
+}
+
+ScrollBarPart HitTestHScroll(HWND control, LPARAM point) {
+  const std::optional<ScrollBarFields> fields = FindScrollBarFields(control);
+  return fields ? HitTest(*fields->hOverlay, *fields->hParts, point) : ScrollBarPart::None;
+}
+
+}  // namespace skin

@@ -1,0 +1,148 @@
+// The edit and combo skins in a real, shown window in TransparencyMode:
+// what reaches the screen after the system's own paint cycle, and the
+// painted bar following a scroll.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "skin/core/control_brush.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/window_properties.h"
+#include "skin/lists/edit_installers.h"
+#include "tests/skin/core/composed_frame.h"
+#include "tests/skin/lists/pixel_checks.h"
+#include "tests/support/gdip_test_env.h"
+
+namespace {
+
+using quillora_test::Blend;
+using quillora_test::FrameRgb;
+using quillora_test::MakeChild;
+using quillora_test::NearRgb;
+using quillora_test::TestWindow;
+
+constexpr std::uint32_t kWhiteRgb = 0xFFFFFF;
+
+WNDPROC framePrevious = nullptr;
+
+// The host's side of the skin: the brush reply for its edits.
+LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CTLCOLOREDIT && skin::TransparencyMode) {
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    const auto child = reinterpret_cast<HWND>(lParam);
+    SetTextColor(dc, static_cast<COLORREF>(skin::prop::Read(child, skin::prop::kTextColour)));
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(skin::RenewControlBrush(child));
+  }
+  return CallWindowProcA(framePrevious, hwnd, message, wParam, lParam);
+}
+
+void Pump(int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  MSG msg;
+  while (GetTickCount() < end) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+// Screen pixel as a DIB colour (0x00RRGGBB).
+std::uint32_t ScreenRgb(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF c = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return quillora_test::DibRgb(c);
+}
+
+class EditWindowTest : public quillora_test::ComposedFrameTest {
+ protected:
+  bool FrameShown() const override { return true; }
+  void SetUp() override {
+    ComposedFrameTest::SetUp();
+    framePrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostProc)));
+    single = MakeChild(frame, 40, 40, 429, 24, "Edit", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+    multi = MakeChild(frame, 40, 100, 200, 200, "Edit",
+                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE);
+    combo = MakeChild(frame, 300, 100, 160, 150, "ComboBox", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST);
+    std::string text;
+    for (int i = 1; i <= 60; ++i) text += "line " + std::to_string(i) + "\r\n";
+    SetWindowTextA(multi, text.c_str());
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("choice"));
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    skin::SkinEditControls(windowIndex, frame);
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(300);
+  }
+  void TearDown() override {
+    skin::DeleteControlBrush(single);
+    ComposedFrameTest::TearDown();
+  }
+  POINT Origin(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return {r.left, r.top};
+  }
+  std::uint32_t Tinted(int x, int y) { return Blend(FrameRgb(x, y), kWhiteRgb, 160); }
+
+  quillora_test::EngineDefaults settings{1};
+  TestWindow single, multi, combo;
+};
+
+TEST_F(EditWindowTest, TheScreenShowsTheRingTheBarAndTheComboFace) {
+  const POINT e = Origin(single);
+  EXPECT_TRUE(NearRgb(ScreenRgb(e.x, e.y + 12), Blend(Tinted(40, 52), 0, 80), 6)) << "idle ring border";
+  EXPECT_TRUE(NearRgb(ScreenRgb(e.x + 1, e.y + 12), Tinted(41, 52), 6)) << "tinted ring";
+
+  const skin::EditRecord& record = Record().edits.At(2);
+  ASSERT_EQ(record.hwnd, multi.get());
+  RECT bar{};
+  GetWindowRect(record.vScrollOverlay, &bar);
+  const RECT& thumb = record.vScrollParts[2];
+  ASSERT_LT(thumb.top, thumb.bottom) << "the bar was painted";
+  const POINT f = Origin(frame);
+  for (int y : {bar.top + 8, bar.top + (thumb.top + thumb.bottom) / 2, bar.bottom - 30}) {
+    const int x = bar.left + (bar.right - bar.left) / 2;
+    EXPECT_TRUE(NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc, x - f.x, y - f.y), 2))
+        << "painted bar on screen at y " << y - bar.top;
+  }
+
+  const POINT c = Origin(combo);
+  RECT face{};
+  GetWindowRect(combo, &face);
+  const int h = face.bottom - face.top;
+  EXPECT_TRUE(NearRgb(ScreenRgb(c.x, c.y + h / 2), Blend(Tinted(300, 100 + h / 2), 0, 80), 6)) << "combo border";
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  const RECT& b = info.rcButton;
+  const int ax = c.x + static_cast<int>(b.left + (b.right - b.left - 14) / 2.0f) + 3;
+  const int ay = c.y + static_cast<int>(b.top + (b.bottom - b.top - 14) / 2.0f) + 5;
+  EXPECT_TRUE(NearRgb(ScreenRgb(ax, ay), 0x98C1D6, 4)) << "the drop button's chevron";
+}
+
+TEST_F(EditWindowTest, AfterAScrollThePaintedThumbHasMoved) {
+  const skin::EditRecord& record = Record().edits.At(2);
+  const RECT before = record.vScrollParts[2];
+  SendMessageA(multi, WM_VSCROLL, SB_PAGEDOWN, 0);
+  SendMessageA(multi, WM_VSCROLL, SB_PAGEDOWN, 0);
+  Pump(100);
+  const RECT after = record.vScrollParts[2];
+  EXPECT_GT(after.top, before.top);
+  RECT bar{};
+  GetWindowRect(record.vScrollOverlay, &bar);
+  const POINT f = Origin(frame);
+  const int x = bar.left + (bar.right - bar.left) / 2;
+  const int y = bar.top + (after.top + after.bottom) / 2;
+  EXPECT_TRUE(NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc, x - f.x, y - f.y), 2));
+  EXPECT_FALSE(NearRgb(ScreenRgb(x, y), ScreenRgb(x, bar.top + (before.top + before.bottom) / 2), 2))
+      << "thumb and track differ where the thumb was";
+}
+
+}  // namespace
