@@ -34,20 +34,16 @@ constexpr LONG_PTR kDropDownBit = 0x2;  // CBS_DROPDOWN, also part of CBS_DROPDO
 
 using gdip::GdipGraphics;
 
-void KeyOut(GdipGraphics& g, const RECT& r) {
-  g.SetClipRect(static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right - r.left),
-                static_cast<float>(r.bottom - r.top));
-  g.Clear(ToArgb(kComboKeyColour));
-  g.ResetClip();
-}
+void KeyOut(HDC dc, const RECT& r) { FillKeyColour(dc, r, kComboKeyColour); }
 
 bool IsClass(HWND window, const char* name) { return lstrcmpiA(GetWindowClassName(window).c_str(), name) == 0; }
 
 // The child windows' areas: a simple combo box's list (2 pixels inside its
-// edge) and edit, with the separator above the list; a drop-down's edit.
-void KeyOutChildren(GdipGraphics& g, HWND combo, LONG_PTR style) {
+// edge) and edit; a drop-down's edit. Returns the list's rectangle (zero
+// without one).
+RECT KeyOutChildren(HDC dc, HWND combo, LONG_PTR style) {
+  RECT list{};
   if (style & kSimpleBit) {
-    RECT list{};
     for (HWND child = FindWindowExA(combo, nullptr, nullptr, nullptr); child;
          child = FindWindowExA(combo, child, nullptr, nullptr)) {
       RECT r = GetRectInParentWindow(child);
@@ -55,15 +51,12 @@ void KeyOutChildren(GdipGraphics& g, HWND combo, LONG_PTR style) {
         list = r;
         InflateRect(&r, -2, -2);
       }
-      KeyOut(g, r);
+      KeyOut(dc, r);
     }
-    gdip::GdipPen pen;
-    pen.Create(ToArgb(kBlack, 80), 1.0f);
-    const auto top = static_cast<float>(list.top - 1);
-    g.DrawLine(pen, 0, top, static_cast<float>(list.right - list.left + 2), top);
   } else if (HWND field = FindWindowExA(combo, nullptr, nullptr, nullptr)) {
-    KeyOut(g, GetRectInParentWindow(field));
+    KeyOut(dc, GetRectInParentWindow(field));
   }
+  return list;
 }
 
 bool DrawButtonImage(GdipGraphics& g, const ComboRecord& record, int hover, const RECT& button) {
@@ -137,14 +130,24 @@ void DrawComboFace(HDC dc, int width, int height, const ComboRecord& record, int
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
 
-  GdipGraphics g;
-  g.CreateFromHdc(dc);
   {
+    GdipGraphics plateSurface;
+    plateSurface.CreateFromHdc(dc);
     gdip::GdipSolidBrush plate;
     plate.Create(TransparencyMode ? ToArgb(kWhite, GlobalAlpha) : ToArgb(kWhite));
-    g.FillRectangle(plate, 0, 0, w, h);
+    plateSurface.FillRectangle(plate, 0, 0, w, h);
   }
-  KeyOutChildren(g, combo, style);
+  const RECT list = KeyOutChildren(dc, combo, style);
+
+  GdipGraphics g;
+  g.CreateFromHdc(dc);
+  if (style & kSimpleBit) {
+    // The separator above the list; with no list it lies above the window.
+    gdip::GdipPen pen;
+    pen.Create(ToArgb(kBlack, 80), 1.0f);
+    const auto top = static_cast<float>(list.top - 1);
+    g.DrawLine(pen, 0, top, static_cast<float>(list.right - list.left + 2), top);
+  }
   {
     gdip::GdipPen border;
     border.Create(hover || focused ? ToArgb(AccentColour, 200) : ToArgb(kBlack, 80), 1.0f);

@@ -144,15 +144,9 @@ void PaintEditFrame(HWND edit, std::optional<int> focused, std::optional<int> ho
     BitBlt(screen.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
   }
 
-  {
-    // The client is keyed out, so the composition keeps the text the edit
-    // painted there itself.
-    gdip::GdipGraphics g;
-    g.CreateFromHdc(dc);
-    g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
-                  static_cast<float>(Width(client)), static_cast<float>(Height(client)));
-    g.Clear(ToArgb(kKey));
-  }
+  // The client is keyed out, so the composition keeps the text the edit
+  // painted there itself.
+  FillKeyColour(dc, client, kKey);
   ComposeKeyedImage(edit, dc, kKey);
   ReleaseCachedDc(dc);
 }

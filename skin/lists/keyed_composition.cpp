@@ -1,10 +1,16 @@
 #include "skin/lists/keyed_composition.h"
 
+#include "runtime/gdi_object.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/host_record.h"
 #include "skin/core/skin_lookups.h"
 
 namespace skin {
+
+void FillKeyColour(HDC image, const RECT& area, COLORREF key) {
+  rt::UniqueBrush brush(CreateSolidBrush(key));
+  FillRect(image, &area, brush.get());
+}
 
 void ComposeKeyedImage(HWND control, HDC source, COLORREF key, int kjLink) {
   SkinWindowRecord* host = HostSkinRecord(control, kjLink != 0);

@@ -134,7 +134,10 @@ TEST_F(EditInstallerTest, BarStylesGetOverlaysShownOverTheBarOrParkedHidden) {
     EXPECT_EQ(Prop(overlay, skin::prop::kOverlayTarget), reinterpret_cast<INT_PTR>(shown.get()));
     EXPECT_EQ(Prop(overlay, skin::prop::kHostIndex), 1);
     EXPECT_EQ(Prop(overlay, skin::prop::kOldProc), staticProc);
-    EXPECT_EQ(GetWindow(overlay, GW_HWNDPREV), nullptr) << "the overlay lies on top";
+    bool aboveTheEdit = false;
+    for (HWND below = GetWindow(overlay, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+      aboveTheEdit = aboveTheEdit || below == shown.get();
+    EXPECT_TRUE(aboveTheEdit) << "the overlay lies above its edit";
   }
   SCROLLBARINFO bar{};
   bar.cbSize = sizeof bar;

@@ -91,12 +91,17 @@ TEST_F(EditSkinTest, MessagesAnsweredAndPassedOn) {
     WPARAM wParam = c.message == WM_ERASEBKGND ? reinterpret_cast<WPARAM>(dc) : 1;
     LPARAM lParam = c.message == WM_SETTEXT ? reinterpret_cast<LPARAM>("text") : 0;
     WINDOWPOS pos{};
-    if (c.message == WM_WINDOWPOSCHANGING) lParam = reinterpret_cast<LPARAM>(&pos), pos.flags = SWP_NOMOVE | SWP_NOSIZE;
+    pos.flags = SWP_NOMOVE | SWP_NOSIZE;
+    if (c.message == WM_WINDOWPOSCHANGING) lParam = reinterpret_cast<LPARAM>(&pos);
     const LRESULT result = SendMessageA(edit, c.message, wParam, lParam);
     ReleaseDC(edit, dc);
     EXPECT_EQ(Seen(c.message), c.passedOn);
-    if (c.message == WM_ERASEBKGND && c.transparency) EXPECT_EQ(result, 1);
-    if (c.message == WM_NCPAINT) EXPECT_EQ(result, DefWindowProcA(edit, WM_NCPAINT, 0xFFFFFFFF, 0));
+    if (c.message == WM_ERASEBKGND && c.transparency) {
+      EXPECT_EQ(result, 1);
+    }
+    if (c.message == WM_NCPAINT) {
+      EXPECT_EQ(result, DefWindowProcA(edit, WM_NCPAINT, 0xFFFFFFFF, 0));
+    }
   }
 }
 
@@ -176,7 +181,6 @@ TEST(BorderKindTest, StylesGiveTheirBorderClass) {
   for (const Case& c : {Case{0, 0, skin::BorderKind::None}, Case{WS_BORDER, 0, skin::BorderKind::Line},
                         Case{WS_BORDER, WS_EX_CLIENTEDGE, skin::BorderKind::Line},
                         Case{0, WS_EX_CLIENTEDGE, skin::BorderKind::Edge},
-                        Case{0, WS_EX_WINDOWEDGE, skin::BorderKind::Edge},
                         Case{0, WS_EX_DLGMODALFRAME, skin::BorderKind::Edge},
                         Case{0, WS_EX_STATICEDGE, skin::BorderKind::None}}) {
     TestWindow w = MakeChild(top, 0, 0, 50, 20, "Static", WS_CHILD);
@@ -203,7 +207,9 @@ TEST_F(EditSkinTest, TheRingShowsEachLook) {
     skin::PaintEditFrame(edit, c.focused, c.hover);
     EXPECT_TRUE(NearRgb(Ring(0, 12), c.edge));
     EXPECT_TRUE(NearRgb(Ring(1, 12), c.inner));
-    if (c.hover) EXPECT_TRUE(NearRgb(Ring(427, 12), Blend(kWhiteRgb, accent, 180))) << "inner right edge";
+    if (c.hover) {
+      EXPECT_TRUE(NearRgb(Ring(427, 12), Blend(kWhiteRgb, accent, 180))) << "inner right edge";
+    }
   }
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
