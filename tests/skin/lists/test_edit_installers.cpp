@@ -49,19 +49,18 @@ RECT RectInParent(HWND hwnd) {
   return r;
 }
 
+BOOL CALLBACK CollectSkinProp(HWND, LPSTR name, HANDLE, ULONG_PTR data) {
+  if (IS_INTRESOURCE(name)) return TRUE;
+  const std::string text(name);
+  if (text.rfind("Hw_", 0) == 0 || text.rfind("Kj_", 0) == 0)
+    reinterpret_cast<std::vector<std::string>*>(data)->push_back(text);
+  return TRUE;
+}
+
 // The skin's own properties of a window, in the order the system lists them.
 std::vector<std::string> SkinProps(HWND hwnd) {
   std::vector<std::string> names;
-  EnumPropsExA(
-      hwnd,
-      [](HWND, LPSTR name, HANDLE, ULONG_PTR data) -> BOOL {
-        if (IS_INTRESOURCE(name)) return TRUE;
-        const std::string text(name);
-        if (text.rfind("Hw_", 0) == 0 || text.rfind("Kj_", 0) == 0)
-          reinterpret_cast<std::vector<std::string>*>(data)->push_back(text);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&names));
+  EnumPropsExA(hwnd, CollectSkinProp, reinterpret_cast<LPARAM>(&names));
   return names;
 }
 
