@@ -80,6 +80,7 @@ ImageSize SizeOf(const GdipImage& image) {
 }  // namespace
 
 void GdipGraphics::AttributesRelease::operator()(GpImageAttributes* attributes) const noexcept {
+  NoteNativeReleased();
   RecordUnstored(flat::GdipDisposeImageAttributes(attributes));
 }
 
@@ -750,7 +751,10 @@ void GdipGraphics::DrawImageAlpha(const GdipImage& image, REAL x, REAL y, REAL w
   ColourMatrix.m[3][3] = alpha.value;
   if (!imageAttributes_) {
     GpImageAttributes* made = nullptr;
-    if (RecordUnstored(flat::GdipCreateImageAttributes(&made))) imageAttributes_.reset(made);
+    if (RecordUnstored(flat::GdipCreateImageAttributes(&made))) {
+      imageAttributes_.reset(made);
+      NoteNativeMade();
+    }
   }
   RecordUnstored(flat::GdipSetImageAttributesColorMatrix(imageAttributes_.get(), Gdiplus::ColorAdjustTypeBitmap, TRUE,
                                                          &ColourMatrix, nullptr, Gdiplus::ColorMatrixFlagsDefault));

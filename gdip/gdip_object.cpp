@@ -4,6 +4,15 @@
 
 namespace gdip {
 
+namespace {
+// Plain process-wide value: the wrappers live on the user-interface thread.
+unsigned long g_liveNatives = 0;
+}  // namespace
+
+unsigned long LiveNativeCount() noexcept { return g_liveNatives; }
+void NoteNativeMade() noexcept { ++g_liveNatives; }
+void NoteNativeReleased() noexcept { --g_liveNatives; }
+
 void GdipMemoryFree::operator()(void* block) const noexcept { flat::GdipFree(block); }
 
 GdipMemory GdipObject::Alloc(std::size_t size) { return GdipMemory(flat::GdipAlloc(size)); }
@@ -26,11 +35,13 @@ void GdipObject::SetHandle(void* native) {
   if (native == handle_) return;
   ReleaseNative();
   handle_ = native;
+  if (native != nullptr) NoteNativeMade();
 }
 
 bool GdipObject::ReleaseNative() {
   if (handle_ == nullptr) return false;
   void* native = std::exchange(handle_, nullptr);
+  NoteNativeReleased();
   if (deleter_ == nullptr) return true;
   return Record(deleter_(native));
 }

@@ -79,6 +79,15 @@ class GdipObject {
   NativeDeleter deleter_;
 };
 
+// Native GDI+ objects the wrappers hold at this moment. Leak checks compare
+// it before and after a piece of work: every object made is released once.
+unsigned long LiveNativeCount() noexcept;
+
+// Bookkeeping of LiveNativeCount for owners outside GdipObject (the
+// graphics' cached image attributes).
+void NoteNativeMade() noexcept;
+void NoteNativeReleased() noexcept;
+
 // The native object of any wrapper, typed for a flat call.
 template <class Native>
 Native* NativeOf(const GdipObject& object) noexcept {

@@ -270,7 +270,8 @@ HWND WaitForFolderDialog(DWORD processId) {
   HWND dialog = nullptr;
   qtest::WaitUntil([&] {
     for (HWND window : qtest::TopLevelWindows(processId, "#32770")) {
-      if (qtest::IsShown(window) && FindDescendant(window, "SysTreeView32")) dialog = window;
+      // Listed windows may be gone by now: a plain query, not a check.
+      if (IsWindowVisible(window) && FindDescendant(window, "SysTreeView32")) dialog = window;
     }
     return dialog != nullptr;
   });

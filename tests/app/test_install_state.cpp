@@ -9,10 +9,12 @@
 #include <string>
 
 #include "app/install_state.h"
+#include "app/installed_files.h"
 #include "app/installer_variables.h"
 #include "app/startup_checks.h"
 #include "runtime/window_runtime.h"
 #include "tests/app/loaded_installer_window.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -91,6 +93,35 @@ TEST(IsProcessRunning, NeverCountsTheCallingProcess) {
   const std::string self = std::string(path).substr(std::string(path).find_last_of('\\') + 1);
   EXPECT_FALSE(app::IsProcessRunning(self, true));
   EXPECT_FALSE(app::IsProcessRunning("no-such-program.exe", false));
+}
+
+// Another process under the product's name in other letter case: a copy of
+// this test program, started suspended so that none of it runs.
+TEST(IsProcessRunning, FindsAnotherProcessWhateverTheCaseOfItsName) {
+  const testsupport::TempFolder folder("qt-running");
+  const std::string helper = folder / "QuilLORA.exe";
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  ASSERT_TRUE(CopyFileA(self, helper.c_str(), FALSE));
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string commandLine = "\"" + helper + "\"";
+  ASSERT_TRUE(CreateProcessA(helper.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                             nullptr, &startup, &process));
+
+  EXPECT_TRUE(app::IsProcessRunning(app::kProgramName, false));
+  EXPECT_TRUE(app::IsProcessRunning("QUILLORA.EXE", false));
+  EXPECT_TRUE(app::IsProcessRunning("QuilLORA.exe", true));
+  EXPECT_FALSE(app::IsProcessRunning(app::kProgramName, true)) << "an exact match keeps the case";
+  EXPECT_FALSE(app::IsProcessRunning("Quillora", false)) << "the whole name, not a part of it";
+
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hThread, 10000);
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_FALSE(app::IsProcessRunning(app::kProgramName, false));
 }
 
 // A folder of a previous installation, with or without its version file

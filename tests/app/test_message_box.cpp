@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "app/options_menu.h"
 #include "skin/frames/message_box.h"
 #include "tests/app/loaded_installer_window.h"
@@ -14,6 +18,7 @@ struct Answer {
   unsigned flags;
   int pressed;
   int result;
+  std::vector<int> shown;  // the buttons the box offers, in id order
 };
 
 class ShowSkinnedMessageBoxTest : public ::testing::TestWithParam<Answer> {};
@@ -25,8 +30,14 @@ TEST_P(ShowSkinnedMessageBoxTest, GivesThePressedIdMinusOneAndRemovesTheHook) {
   HHOOK armed = nullptr;
   {
     apptest::MessageBoxAnswerer answerer(answer.pressed, &skin::MessageBoxHook);
-    result = skin::ShowSkinnedMessageBox(owner, "text", answer.flags, "caption");
-    ASSERT_TRUE(answerer.Seen().has_value());
+    result = skin::ShowSkinnedMessageBox(owner, "请确认 text", answer.flags, "标题 caption");
+    const std::optional<qtest::MessageBoxView>& box = answerer.Seen();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, "请确认 text");
+    EXPECT_EQ(box->caption, "标题 caption");
+    std::vector<int> buttons = box->buttons;
+    std::sort(buttons.begin(), buttons.end());
+    EXPECT_EQ(buttons, answer.shown);
     armed = answerer.HookWhileShown();
   }
   EXPECT_EQ(result, answer.result);
@@ -38,9 +49,14 @@ TEST_P(ShowSkinnedMessageBoxTest, GivesThePressedIdMinusOneAndRemovesTheHook) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, ShowSkinnedMessageBoxTest,
-                         ::testing::Values(Answer{MB_OK, IDOK, 0}, Answer{MB_OKCANCEL, IDOK, 0},
-                                           Answer{MB_OKCANCEL, IDCANCEL, 1}, Answer{MB_YESNO, IDYES, 5},
-                                           Answer{MB_YESNO, IDNO, 6}, Answer{MB_ABORTRETRYIGNORE, IDRETRY, 3}));
+                         ::testing::Values(Answer{MB_OK, IDOK, 0, {IDOK}},
+                                           Answer{MB_OKCANCEL, IDOK, 0, {IDOK, IDCANCEL}},
+                                           Answer{MB_OKCANCEL, IDCANCEL, 1, {IDOK, IDCANCEL}},
+                                           Answer{MB_YESNO, IDYES, 5, {IDYES, IDNO}},
+                                           Answer{MB_YESNO, IDNO, 6, {IDYES, IDNO}},
+                                           Answer{MB_YESNOCANCEL, IDCANCEL, 1, {IDCANCEL, IDYES, IDNO}},
+                                           Answer{MB_RETRYCANCEL, IDRETRY, 3, {IDCANCEL, IDRETRY}},
+                                           Answer{MB_ABORTRETRYIGNORE, IDRETRY, 3, {IDABORT, IDRETRY, IDIGNORE}}));
 
 TEST(ShowSkinnedMessageBox, GivesMinusOneWhenNoBoxCanBeShown) {
   HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

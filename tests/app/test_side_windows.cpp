@@ -109,7 +109,11 @@ TEST_F(OptionsMenuTest, IntroductionOpensOverTheMainWindowWhereverItStands) {
   EXPECT_EQ(side.bottom - side.top, 450);
   EXPECT_EQ(GetWindow(intro, GW_OWNER), window_);
   EXPECT_EQ(qtest::TextOf(intro), "软件简介");
-  EXPECT_EQ(rt::ReadProperty(app::kIntroWindow, app::kSideTextEdit, rt::TextProperty::Text), app::IntroText());
+  const rt::Text shown = rt::ReadProperty(app::kIntroWindow, app::kSideTextEdit, rt::TextProperty::Text);
+  EXPECT_EQ(shown, app::IntroText());
+  for (const char* line : {"\r\n　　Quillora的特点:\r\n",
+                           "\r\n　　5、写作素材：收录景物、人物外貌、心理、动作等分类描写素材，支持检索和收藏，随写随用。\r\n"})
+    EXPECT_NE(shown.find(line), rt::Text::npos) << line;
 }
 
 TEST_F(OptionsMenuTest, SideWindowDragsTheMainWindowAlong) {
@@ -173,6 +177,10 @@ TEST(SideWindowTexts, IntroductionHasItsTitleHeadingAndNineteenLines) {
   EXPECT_EQ(lines[4], "　　Quillora的特点:");
   for (std::size_t i = 2; i < lines.size(); i += 2) EXPECT_EQ(lines[i].rfind("　　", 0), 0u) << i;
   for (std::size_t i = 1; i < lines.size(); i += 2) EXPECT_EQ(lines[i], "") << i;
+  EXPECT_EQ(lines[6], "　　1、字数记录：自动统计每天、每章的写作字数，记录您的写作进度，帮助您养成稳定的写作习惯。");
+  EXPECT_EQ(lines[16], "　　9、简洁写作窗口：清爽的写作界面，隐藏多余的按钮，正文自动保存，让您心无旁骛地写作。");
+  EXPECT_EQ(lines[18],
+            "　　10、如果您有任何意见或建议，欢迎通过软件“系统设置”菜单中的“关于”一项与作者联系，我们会不断完善Quillora。");
 }
 
 TEST(SideWindowTexts, LicenceHasItsTitleSectionsAndThirtyEightLines) {
@@ -186,7 +194,13 @@ TEST(SideWindowTexts, LicenceHasItsTitleSectionsAndThirtyEightLines) {
     ASSERT_NE(found, lines.end()) << heading;
     next = static_cast<std::size_t>(found - lines.begin());
   }
-  EXPECT_NE(app::LicenceText().find("Lumenfall"), std::string::npos) << "the licence names its rights holder";
+  EXPECT_EQ(lines[3],
+            "　　Quillora软件（以下简称“本软件”）由Lumenfall（以下简称“著作权人”）独立开发，著作权人依法享有本软件的全部著作权。");
+  EXPECT_EQ(lines[20], "　　　　操作系统：32位Windows XP或Windows 7；");
+  EXPECT_EQ(lines[21], "　　　　存储空间：30MB以上；");
+  EXPECT_EQ(lines[22], "　　　　内存：1GB以上。");
+  EXPECT_EQ(lines[31], "　　本软件为免费软件，著作权人不对本软件提供任何明示或暗示的担保。");
+  EXPECT_EQ(lines[37], "　　本协议的最终解释权归著作权人Lumenfall所有。");
 }
 
 }  // namespace

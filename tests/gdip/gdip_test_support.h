@@ -1,5 +1,6 @@
 // Helpers of the graphics-layer tests: GDI+ started for the program, a
-// count of the flat calls an operation makes, and a GDI bitmap owner.
+// count of the flat calls an operation makes, the native objects it leaves
+// alive, and a GDI bitmap owner.
 #pragma once
 
 #include <memory>
@@ -23,6 +24,16 @@ class FlatCalls {
 
  private:
   unsigned long start_;
+};
+
+// Native GDI+ objects made and not yet released since construction.
+class LiveNatives {
+ public:
+  LiveNatives() : start_(static_cast<long>(gdip::LiveNativeCount())) {}
+  long added() const { return static_cast<long>(gdip::LiveNativeCount()) - start_; }
+
+ private:
+  long start_;
 };
 
 struct BitmapHandleDelete {

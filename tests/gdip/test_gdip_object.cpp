@@ -14,6 +14,7 @@ namespace {
 
 using gdip::GdipPath;
 using gdip_test::FlatCalls;
+using gdip_test::LiveNatives;
 
 TEST(GdipObject, EmptyDeleteMakesNoCallAndKeepsLastStatus) {
   GdipPath path;
@@ -25,15 +26,19 @@ TEST(GdipObject, EmptyDeleteMakesNoCallAndKeepsLastStatus) {
 }
 
 TEST(GdipObject, DeleteReleasesOnceThenReportsEmpty) {
+  LiveNatives live;
   GdipPath path;
   ASSERT_TRUE(path.Create());
   ASSERT_FALSE(path.IsEmpty());
+  EXPECT_EQ(live.added(), 1);
   EXPECT_TRUE(path.Delete());
   EXPECT_TRUE(path.IsEmpty());
   EXPECT_EQ(path.GetHandle(), nullptr);
+  EXPECT_EQ(live.added(), 0);
   FlatCalls calls;
   EXPECT_FALSE(path.Delete());
   EXPECT_EQ(calls.made(), 0u);
+  EXPECT_EQ(live.added(), 0);
 }
 
 TEST(GdipObject, LastStatusFollowsEveryCall) {
@@ -46,62 +51,79 @@ TEST(GdipObject, LastStatusFollowsEveryCall) {
 }
 
 TEST(GdipObject, MoveHandsOverOwnershipWithoutReleasing) {
-  GdipPath source;
-  ASSERT_TRUE(source.Create());
-  void* native = source.GetHandle();
-  FlatCalls calls;
-  GdipPath moved(std::move(source));
-  EXPECT_EQ(moved.GetHandle(), native);
-  EXPECT_TRUE(source.IsEmpty());
-  { GdipPath gone(std::move(source)); }  // an empty wrapper releases nothing
-  EXPECT_EQ(calls.made(), 0u);
-  EXPECT_TRUE(moved.AddLine(0, 0, 5, 5));
+  LiveNatives live;
+  {
+    GdipPath source;
+    ASSERT_TRUE(source.Create());
+    void* native = source.GetHandle();
+    GdipPath moved(std::move(source));
+    EXPECT_EQ(moved.GetHandle(), native);
+    EXPECT_TRUE(source.IsEmpty());
+    { GdipPath gone(std::move(source)); }  // an empty wrapper releases nothing
+    EXPECT_EQ(live.added(), 1);
+    EXPECT_TRUE(moved.AddLine(0, 0, 5, 5));
+  }
+  EXPECT_EQ(live.added(), 0);
 }
 
 TEST(GdipObject, MoveAssignmentReleasesTheOldObjectOnce) {
-  GdipPath target, source;
-  ASSERT_TRUE(target.Create());
-  ASSERT_TRUE(source.Create());
-  void* incoming = source.GetHandle();
-  FlatCalls calls;
-  target = std::move(source);
-  EXPECT_EQ(calls.made(), 1u);  // the target's old path, nothing else
-  EXPECT_EQ(target.GetHandle(), incoming);
-  EXPECT_TRUE(source.IsEmpty());
+  LiveNatives live;
+  {
+    GdipPath target, source;
+    ASSERT_TRUE(target.Create());
+    ASSERT_TRUE(source.Create());
+    void* incoming = source.GetHandle();
+    target = std::move(source);
+    EXPECT_EQ(live.added(), 1);  // the target's old path is gone
+    EXPECT_EQ(target.GetHandle(), incoming);
+    EXPECT_TRUE(source.IsEmpty());
+    EXPECT_TRUE(target.AddLine(0, 0, 5, 5));
+  }
+  EXPECT_EQ(live.added(), 0);
 }
 
 TEST(GdipObject, SetHandleTakesOwnershipAndReleasesThePrevious) {
-  GdipPath holder, donor;
-  ASSERT_TRUE(holder.Create());
-  ASSERT_TRUE(donor.Create());
-  ASSERT_TRUE(donor.AddLine(0, 0, 3, 4));
-  Gdiplus::GpPath* fresh = nullptr;
-  ASSERT_EQ(gdip::flat::GdipClonePath(gdip::NativeOf<Gdiplus::GpPath>(donor), &fresh), Gdiplus::Ok);
+  LiveNatives live;
+  {
+    GdipPath holder, donor;
+    ASSERT_TRUE(holder.Create());
+    ASSERT_TRUE(donor.Create());
+    ASSERT_TRUE(donor.AddLine(0, 0, 3, 4));
+    Gdiplus::GpPath* fresh = nullptr;
+    ASSERT_EQ(gdip::flat::GdipClonePath(gdip::NativeOf<Gdiplus::GpPath>(donor), &fresh), Gdiplus::Ok);
 
-  FlatCalls calls;
-  holder.SetHandle(fresh);
-  EXPECT_EQ(calls.made(), 1u);  // the previous path was released
-  EXPECT_EQ(holder.GetHandle(), fresh);
-  EXPECT_EQ(holder.GetPointCount(), 2);  // the holder's own calls use the new path
+    holder.SetHandle(fresh);
+    EXPECT_EQ(live.added(), 2);  // the holder's previous path was released
+    EXPECT_EQ(holder.GetHandle(), fresh);
+    EXPECT_EQ(holder.GetPointCount(), 2);  // the holder's own calls use the new path
+    holder.SetHandle(fresh);               // the same object again changes nothing
+    EXPECT_EQ(live.added(), 2);
+    EXPECT_EQ(holder.GetPointCount(), 2);
+  }
+  EXPECT_EQ(live.added(), 0);  // the adopted path went with the holder
 }
 
 TEST(GdipObject, CreatingIntoAHeldObjectReleasesTheOldFirst) {
-  GdipPath path;
-  ASSERT_TRUE(path.Create());
-  FlatCalls calls;
-  ASSERT_TRUE(path.Create(1));
-  EXPECT_EQ(calls.made(), 2u);  // delete, then create
-  EXPECT_EQ(gdip::LastStatus, Gdiplus::Ok);
-  EXPECT_EQ(path.GetFillMode(), 1);
-}
-
-TEST(GdipObject, DestructionReleasesAHeldObject) {
-  FlatCalls calls;
+  LiveNatives live;
   {
     GdipPath path;
     ASSERT_TRUE(path.Create());
+    ASSERT_TRUE(path.Create(1));
+    EXPECT_EQ(live.added(), 1);
+    EXPECT_EQ(gdip::LastStatus, Gdiplus::Ok);
+    EXPECT_EQ(path.GetFillMode(), 1);
   }
-  EXPECT_EQ(calls.made(), 2u);  // create and delete
+  EXPECT_EQ(live.added(), 0);
+}
+
+TEST(GdipObject, DestructionReleasesAHeldObject) {
+  LiveNatives live;
+  {
+    GdipPath path;
+    ASSERT_TRUE(path.Create());
+    EXPECT_EQ(live.added(), 1);
+  }
+  EXPECT_EQ(live.added(), 0);
 }
 
 TEST(GdipObject, AllocGivesGdiplusMemory) {

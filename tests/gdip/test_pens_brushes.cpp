@@ -35,6 +35,7 @@ using gdip::PointF;
 using gdip_test::BitmapCanvas;
 using gdip_test::BlueOf;
 using gdip_test::FlatCalls;
+using gdip_test::LiveNatives;
 using gdip_test::kBlue;
 using gdip_test::kRed;
 using gdip_test::RedOf;
@@ -83,12 +84,16 @@ TEST(GdipBrush, TypesAndTheEmptyBrush) {
 }
 
 TEST(GdipBrush, DeleteThenDestroyReleasesOnce) {
+  LiveNatives live;
   auto brush = std::make_unique<GdipSolidBrush>();
   ASSERT_TRUE(brush->Create(kRed));
-  FlatCalls calls;
+  EXPECT_EQ(live.added(), 1);
   EXPECT_TRUE(brush->Delete());
+  EXPECT_EQ(live.added(), 0);
+  FlatCalls calls;
   brush.reset();
-  EXPECT_EQ(calls.made(), 1u);
+  EXPECT_EQ(calls.made(), 0u);  // nothing left to release
+  EXPECT_EQ(live.added(), 0);
 
   // The same object may be created again after its Delete.
   GdipSolidBrush reused;

@@ -167,6 +167,17 @@ TEST_F(ArchiveTest, NamesLeavingTheTargetFolderAreNeverWritten) {
       "/逃出.txt",          "\\逃出.txt",        "C:/逃出.txt",        "C:逃出.txt",
       "sub/.. /../逃出.txt", "ok.txt:stream",
   };
+  // Where a careless join would put a rooted or drive-relative name: the
+  // drive's root, and the current folder (made a fresh one here).
+  const std::string current = temp_ / "当前";
+  ASSERT_TRUE(CreateDirectoryA(current.c_str(), nullptr));
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA(current.c_str()));
+  const std::vector<std::string> elsewhere = {temp_.path().substr(0, 3) + "逃出.txt", "C:\\逃出.txt",
+                                              current + "\\逃出.txt"};
+  for (const std::string& path : elsewhere) ASSERT_FALSE(rt::FileExists(path)) << path << " is left from before";
+
   for (const char* name : hostile) {
     SCOPED_TRACE(name);
     events_.clear();
@@ -178,8 +189,13 @@ TEST_F(ArchiveTest, NamesLeavingTheTargetFolderAreNeverWritten) {
     EXPECT_FALSE(rt::FileExists(temp_ / "深\\逃出.txt"));
     EXPECT_FALSE(rt::FileExists(temp_ / "逃出.txt"));
     EXPECT_FALSE(rt::FileExists(target + "\\after.txt"));
+    for (const std::string& path : elsewhere) {
+      EXPECT_FALSE(rt::FileExists(path)) << path;
+      DeleteFileA(path.c_str());
+    }
     testsupport::RemoveTree(temp_ / "深");
   }
+  SetCurrentDirectoryA(previous);
 }
 
 TEST_F(ArchiveTest, CorruptOrTruncatedDataFailsAndLeavesNoPartialFile) {

@@ -1,10 +1,13 @@
 // The folder dialog (driven from a helper thread, as a user would) and
 // started programs.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -41,6 +44,17 @@ HWND FindDialogOf(DWORD thread) {
   return found;
 }
 
+// Polls `condition` every 20 ms for up to `ms` milliseconds.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= ms) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
 // Waits for the dialog on `thread`, notes what the test asks, then ends it.
 struct DialogDriver {
   DWORD thread;
@@ -48,16 +62,22 @@ struct DialogDriver {
   bool accept;           // OK, or Cancel
   std::atomic<bool> otherWasDisabled{false};
   std::atomic<bool> hadEditField{false};
+  std::atomic<bool> treeFilled{false};
   std::atomic<HWND> owner{nullptr};
 
   void Run() {
     HWND dialog = nullptr;
-    for (int i = 0; i < 200 && !dialog; ++i) {
-      Sleep(50);
-      dialog = FindDialogOf(thread);
+    if (!WaitFor([&] { return (dialog = FindDialogOf(thread)) != nullptr; }, 15000)) {
+      // The test thread sits in a call that shows nothing: end the program
+      // with the reason rather than leave it to the run's time-out.
+      std::fprintf(stderr, "the folder dialog did not appear within 15 s\n");
+      std::fflush(stderr);
+      std::_Exit(1);
     }
-    if (!dialog) return;
-    Sleep(200);  // let it finish filling its tree
+    // The tree is filled once it shows a selected folder.
+    HWND tree = FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr);
+    treeFilled = tree != nullptr &&
+                 WaitFor([&] { return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0; }, 10000);
     otherWasDisabled = !IsWindowEnabled(other);
     owner = GetWindow(dialog, GW_OWNER);
     HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
@@ -96,6 +116,7 @@ class BrowseForFolderTest : public testing::Test {
 TEST_F(BrowseForFolderTest, CancelGivesEmptyAndOtherWindowsAreDisabledMeanwhile) {
   DialogDriver driver{GetCurrentThreadId(), second_, false};
   EXPECT_EQ(Browse(driver), "");
+  EXPECT_TRUE(driver.treeFilled) << "the folder tree showed no selected folder within 10 s";
   EXPECT_EQ(driver.owner.load(), first_);
   EXPECT_TRUE(driver.otherWasDisabled);
   EXPECT_TRUE(driver.hadEditField);
@@ -110,6 +131,7 @@ TEST_F(BrowseForFolderTest, OkGivesTheSelectedFolderWithoutSeparator) {
   std::string desktop = rt::SpecialFolder(rt::kFolderDesktop);
   desktop.pop_back();
   EXPECT_STRCASEEQ(Browse(driver).c_str(), desktop.c_str());
+  EXPECT_TRUE(driver.treeFilled) << "the folder tree showed no selected folder within 10 s";
 }
 
 TEST(RunCommandLineTest, WaitsForTheExitCodeOnlyWhenAsked) {

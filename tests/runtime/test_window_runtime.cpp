@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -294,6 +295,18 @@ TEST_F(WindowRuntimeTest, SnapshotIsABitmapFileOfTheClientSize) {
   EXPECT_EQ(file.bfSize, bmp.size());
   EXPECT_EQ(info.biWidth, 400);
   EXPECT_EQ(info.biHeight, 300);
+  ASSERT_EQ(info.biBitCount, 24);
+
+  // The picture holds the window's pixels: rows bottom-up, blue-green-red,
+  // each row padded to whole DWORDs.
+  const auto pixel = [&](int x, int y) {
+    const std::size_t row = (static_cast<std::size_t>(info.biWidth) * 3 + 3) / 4 * 4;
+    const std::uint8_t* p = bmp.data() + file.bfOffBits + (info.biHeight - 1 - y) * row + x * 3;
+    return RGB(p[2], p[1], p[0]);
+  };
+  EXPECT_EQ(pixel(380, 280), RGB(0, 0x60, 0xC0)) << "the window's background";
+  EXPECT_EQ(pixel(390, 5), RGB(0, 0x60, 0xC0)) << "the window's background";
+  EXPECT_EQ(pixel(100, 132), GetSysColor(COLOR_WINDOW)) << "inside the folder box";
   EXPECT_TRUE(rt::WindowSnapshot(nullptr).empty());
 }
 

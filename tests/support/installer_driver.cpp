@@ -1,5 +1,7 @@
 #include "tests/support/installer_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -163,8 +165,19 @@ RECT WindowRectOf(HWND window) {
 
 LONG_PTR StyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
 LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_EXSTYLE); }
-bool IsShown(HWND window) { return (StyleOf(window) & WS_VISIBLE) != 0; }
-bool IsEnabled(HWND window) { return (StyleOf(window) & WS_DISABLED) == 0; }
+
+// A handle that is no window is a failed check, not an answer: a control
+// that is missing or renamed must not pass for "hidden" or "enabled".
+bool IsWindowChecked(HWND window, const char* query) {
+  if (IsWindow(window)) return true;
+  ADD_FAILURE() << query << " asked of " << window << ", which is no window";
+  return false;
+}
+
+bool IsShown(HWND window) { return IsWindowChecked(window, "IsShown") && (StyleOf(window) & WS_VISIBLE) != 0; }
+bool IsEnabled(HWND window) {
+  return IsWindowChecked(window, "IsEnabled") && (StyleOf(window) & WS_DISABLED) == 0;
+}
 
 bool IsChecked(HWND checkBox) {
   DWORD_PTR state = 0;

@@ -46,8 +46,10 @@ DWORD ProcessOf(HWND window);
 RECT WindowRectOf(HWND window);
 LONG_PTR StyleOf(HWND window);
 LONG_PTR ExStyleOf(HWND window);
-bool IsShown(HWND window);    // WS_VISIBLE
-bool IsEnabled(HWND window);  // not WS_DISABLED
+// WS_VISIBLE / not WS_DISABLED; a handle that is no window fails the
+// running test (and answers false).
+bool IsShown(HWND window);
+bool IsEnabled(HWND window);
 bool IsChecked(HWND checkBox);
 
 // Top-level windows of a process, in z-order. An empty class or caption

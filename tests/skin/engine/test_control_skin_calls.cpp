@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "runtime/fatal_error.h"
 #include "skin/containers/control_skin.h"
@@ -250,19 +251,27 @@ class ProgressStyleTest : public ControlSkinCallsTest {
 
   skin::ProgressRecord& Progress() { return Record().progressBars.At(2); }
 
-  // WM_TIMER messages for the bar during `ms` milliseconds, by id.
-  int CountTicks(UINT_PTR id, DWORD ms) {
+  // Milliseconds from the first to the last of `count` WM_TIMER messages of
+  // the bar with that id; nullopt when they do not all come within
+  // `deadline` ms.
+  std::optional<DWORD> TimeTicks(UINT_PTR id, int count, DWORD deadline) {
     int ticks = 0;
+    DWORD first = 0;
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms) {
+    while (GetTickCount() - start < deadline) {
       MSG msg;
       while (PeekMessageA(&msg, bar, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-        if (msg.wParam == id) ++ticks;
+        if (msg.wParam != id) continue;
+        if (++ticks == 1) first = GetTickCount();
+        if (ticks == count) return GetTickCount() - first;
       }
-      Sleep(2);
+      Sleep(1);
     }
-    return ticks;
+    return std::nullopt;
   }
+
+  // Whether the bar's shine timer exists; asking removes it.
+  bool TimerRuns() { return KillTimer(bar, 2) != FALSE; }
 
   TestWindow first, bar;
 };
@@ -275,17 +284,19 @@ TEST_F(ProgressStyleTest, ShineOnAVisibleHorizontalBarStartsAThirtyMillisecondTi
   EXPECT_EQ(Progress().fillColour, 0x0080FFu);
   EXPECT_EQ(Progress().frameColour, 0u);
   EXPECT_EQ(Progress().shineStyle, skin::ShineStyle::Glow);
-  const int ticks = CountTicks(2, 600);
-  EXPECT_GE(ticks, 8) << "about 20 ticks of 30 ms expected";
-  EXPECT_LE(ticks, 28);
+  // Nine periods of 30 ms between the first and the tenth tick: a load can
+  // only stretch them, so the lower bound is tight and the upper one loose.
+  const std::optional<DWORD> span = TimeTicks(2, 10, 5000);
+  ASSERT_TRUE(span.has_value()) << "ten ticks did not come within 5 s";
+  EXPECT_GE(*span, 9u * 30u - 20u);
+  EXPECT_LE(*span, 9u * 300u) << "far slower than a 30 ms timer";
   EXPECT_EQ(Record().progressBars.At(1).shineWidth, 0) << "the other bar is untouched";
 
   // Without the shine the timer stops; the colours not given stay.
   ASSERT_TRUE(skin::SetProgressStyle(bar));
   EXPECT_EQ(Progress().shineOn, 0);
   EXPECT_EQ(Progress().fillColour, 0x0080FFu);
-  CountTicks(2, 40);  // a tick already due may still come
-  EXPECT_EQ(CountTicks(2, 150), 0);
+  EXPECT_FALSE(TimerRuns());
 }
 
 TEST_F(ProgressStyleTest, EachShineStyleMeasuresItsOwnStrip) {
@@ -307,13 +318,13 @@ TEST_F(ProgressStyleTest, VerticalOrHiddenBarsRunNoTimer) {
   Progress().vertical = 1;
   ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1));
   EXPECT_EQ(Progress().shineWidth, 0) << "a vertical bar never shows the strip";
-  EXPECT_EQ(CountTicks(2, 120), 0);
+  EXPECT_FALSE(TimerRuns());
 
   Progress().vertical = 0;
   ShowWindow(bar, SW_HIDE);
   ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1, std::nullopt, std::nullopt, skin::ShineStyle::Cyan));
   EXPECT_EQ(Progress().shineWidth, 126);
-  EXPECT_EQ(CountTicks(2, 120), 0);
+  EXPECT_FALSE(TimerRuns());
 }
 
 TEST_F(ProgressStyleTest, BarsNotListedAreRefused) {
@@ -324,7 +335,7 @@ TEST_F(ProgressStyleTest, BarsNotListedAreRefused) {
   EXPECT_FALSE(skin::SetProgressStyle(loose, 0, 1));
   skin::prop::Write(bar, skin::prop::kIndex, 5);
   EXPECT_FALSE(skin::SetProgressStyle(bar, 0, 1));
-  EXPECT_EQ(CountTicks(2, 80), 0);
+  EXPECT_FALSE(TimerRuns());
 }
 
 }  // namespace

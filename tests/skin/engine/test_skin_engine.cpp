@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <string>
+#include <vector>
 
 #include "gdip/gdiplus_startup.h"
 #include "skin/core/engine_globals.h"
@@ -120,19 +120,77 @@ std::string HelperPathInWindowsFolder() {
   return std::string(windir) + "\\empty.exe";
 }
 
-TEST(TrimWorkingSetTest, TrimsInPlaceAndNeverWritesAProgram) {
+// Counts this program's calls of the working-set trim, by pointing its
+// import-table entries for it at a counting stand-in while the object lives.
+class TrimCalls {
+ public:
+  TrimCalls() {
+    calls_ = 0;
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (imports.VirtualAddress == 0) return;
+    for (auto* module = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         module->Name != 0; ++module) {
+      if (module->OriginalFirstThunk == 0) continue;
+      auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+      auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+      for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+        if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+        const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+        const std::string name = reinterpret_cast<const char*>(byName->Name);
+        if (name != "EmptyWorkingSet" && name != "K32EmptyWorkingSet") continue;
+        original_ = reinterpret_cast<Trim>(slots->u1.Function);
+        Point(slots, reinterpret_cast<ULONG_PTR>(&Counted));
+        patched_.push_back(slots);
+      }
+    }
+  }
+  ~TrimCalls() {
+    for (IMAGE_THUNK_DATA* slot : patched_) Point(slot, reinterpret_cast<ULONG_PTR>(original_));
+  }
+  TrimCalls(const TrimCalls&) = delete;
+  TrimCalls& operator=(const TrimCalls&) = delete;
+
+  bool watching() const { return !patched_.empty(); }
+  int made() const { return calls_; }
+
+ private:
+  using Trim = BOOL(WINAPI*)(HANDLE);
+
+  static BOOL WINAPI Counted(HANDLE process) {
+    ++calls_;
+    return original_(process);
+  }
+
+  static void Point(IMAGE_THUNK_DATA* slot, ULONG_PTR to) {
+    DWORD was = 0;
+    VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
+    slot->u1.Function = to;
+    VirtualProtect(slot, sizeof *slot, was, &was);
+  }
+
+  static inline int calls_ = 0;
+  static inline Trim original_ = nullptr;
+  std::vector<IMAGE_THUNK_DATA*> patched_;
+};
+
+TEST(TrimWorkingSetTest, TrimsInPlaceOnlyWhileSwitchedOnAndNeverWritesAProgram) {
   const std::string helper = HelperPathInWindowsFolder();
   ASSERT_EQ(GetFileAttributesA(helper.c_str()), INVALID_FILE_ATTRIBUTES);
 
+  const TrimCalls trims;
+  ASSERT_TRUE(trims.watching()) << "the program imports no working-set trim";
   skin::WorkingSetTrimOff = 1;
   skin::TrimWorkingSet();
+  EXPECT_EQ(trims.made(), 0) << "switched off";
   skin::WorkingSetTrimOff = 0;
   skin::TrimWorkingSet();
+  EXPECT_EQ(trims.made(), 1) << "switched on";
   skin::WorkingSetTrimOff = 1;
 
   EXPECT_EQ(GetFileAttributesA(helper.c_str()), INVALID_FILE_ATTRIBUTES);
-  PROCESS_MEMORY_COUNTERS counters{};
-  EXPECT_TRUE(GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters));
 }
 
 }  // namespace

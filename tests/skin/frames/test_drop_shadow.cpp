@@ -10,6 +10,7 @@
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
+#include "gdip/gdip_object.h"
 #include "gdip/image_encoders.h"
 #include "skin/core/dc_cache.h"
 #include "runtime/gdi_object.h"
@@ -253,16 +254,19 @@ TEST_F(DropShadowTest, RenderingWaitsForItsSettingsAndKeepsNothing) {
   MoveWindow(bare, 0, 0, 0, 0, FALSE);
   EXPECT_EQ(ShadowPicture(bare).width(), 1);
 
-  // Rendering over and over leaves no DC, bitmap or other GDI object behind.
+  // Rendering over and over leaves no DC, bitmap or other GDI object, and
+  // no GDI+ object, behind.
   MakeOwner(100, 100, 200, 150);
   ASSERT_TRUE(skin::SetWindowShadow(owner));
   const HWND shadow = Record().shadowHwnd;
   skin::RenderShadow(shadow);
   const std::size_t cached = skin::DcCache.size();
   const DWORD objects = quillora_test::GdiObjectCount();
+  const unsigned long natives = gdip::LiveNativeCount();
   for (int i = 0; i < 5; ++i) skin::RenderShadow(shadow);
   EXPECT_EQ(skin::DcCache.size(), cached);
   EXPECT_EQ(quillora_test::GdiObjectCount(), objects);
+  EXPECT_EQ(gdip::LiveNativeCount(), natives);
 }
 
 TEST_F(DropShadowTest, CustomImageIsPlacedByItsModeAndKeptOffTheOwner) {
