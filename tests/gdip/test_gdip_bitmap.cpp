@@ -152,12 +152,10 @@ TEST(GdipBitmap, OtherSources) {
   info.bmiHeader.biCompression = BI_RGB;
   DWORD bits[2] = {0x00112233, 0x00445566};
   GdipBitmap dib;
-  const bool fromDib = dib.CreateFromGdiDib(&info, bits);
-  EXPECT_EQ(fromDib, gdip::LastStatus == Gdiplus::Ok);
-  if (fromDib) {
-    EXPECT_EQ(dib.GetWidth(), 2u);
-    EXPECT_EQ(dib.GetPixel(1, 0) & 0x00FFFFFF, 0x445566u);
-  }
+  ASSERT_TRUE(dib.CreateFromGdiDib(&info, bits));
+  EXPECT_EQ(dib.GetWidth(), 2u);
+  EXPECT_EQ(dib.GetPixel(0, 0) & 0x00FFFFFF, 0x112233u);
+  EXPECT_EQ(dib.GetPixel(1, 0) & 0x00FFFFFF, 0x445566u);
 
   GdipBitmap resource;
   EXPECT_FALSE(resource.CreateFromResource(GetModuleHandleA(nullptr), L"QUILLORA_NO_SUCH_BITMAP"));
