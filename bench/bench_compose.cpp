@@ -207,6 +207,10 @@ int main() {
         status = 1;
       }
     }
+    if (status != 0) {
+      gdip::ShutdownGdiplus();
+      return status;  // no figures for a wrong picture
+    }
     ComposeOnce(stage);  // warm up what the system allocates once
     PlainBlitOnce(stage);
 
