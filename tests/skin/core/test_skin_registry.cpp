@@ -197,6 +197,61 @@ TEST(ControlListTest, IndexFromAPropertyMustNameThatWindowsRecord) {
   EXPECT_EQ(list.Listed(1, nullptr), nullptr);
 }
 
+// The shape of a nested container install: the outer install takes its
+// record and, before it has finished writing it, skins the container's
+// children, one of which (a toolbar with a child) installs a container of
+// its own in the same list.
+int InstallNested(skin::ControlList<skin::ContainerRecord>& containers, HWND outer, int depth,
+                  INT_PTR& nextWindow) {
+  const int index = containers.Take(outer);
+  skin::ContainerRecord& record = containers.At(index);
+  record.fontFace = "outer";
+  if (depth > 0) {
+    for (int child = 1; child <= 40; ++child) {  // enough appends to outgrow any reserve
+      InstallNested(containers, reinterpret_cast<HWND>(++nextWindow), depth - 1, nextWindow);
+    }
+  }
+  record.tintColour = 0x123456;  // the outer install writes on after the inner ones
+  record.fontSize = depth;
+  EXPECT_EQ(&containers.At(index), &record);
+  return index;
+}
+
+TEST(ControlListTest, RecordsKeepTheirAddressWhileTheListGrowsAndShrinks) {
+  skin::ControlList<skin::ContainerRecord> containers;
+  const HWND outer = reinterpret_cast<HWND>(0x10);
+  INT_PTR nextWindow = 0x100;
+  const int index = InstallNested(containers, outer, 2, nextWindow);
+  ASSERT_EQ(index, 1);
+  EXPECT_EQ(containers.Count(), 1 + 40 + 40 * 40);
+  const skin::ContainerRecord& written = containers.At(index);
+  EXPECT_EQ(written.hwnd, outer);
+  EXPECT_EQ(written.tintColour, 0x123456u);
+  EXPECT_EQ(written.fontFace, "outer");
+  EXPECT_EQ(written.fontSize, 2);
+
+  // A removal renumbers the records behind it but leaves them in place.
+  skin::ContainerRecord* last = &containers.At(containers.Count());
+  const HWND lastWindow = last->hwnd;
+  const int before = containers.Count();
+  containers.RemoveAt(2);
+  EXPECT_EQ(&containers.At(before - 1), last);
+  EXPECT_EQ(containers.Find(lastWindow), before - 1);
+}
+
+TEST(ControlListTest, ALoopSeesTheRecordsThatWereThereWhenItBegan) {
+  skin::ControlList<skin::LabelRecord> labels;
+  labels.Take(reinterpret_cast<HWND>(0x10));
+  labels.Take(reinterpret_cast<HWND>(0x20));
+  int visited = 0;
+  for (skin::LabelRecord& label : labels) {
+    ++visited;
+    if (label.hwnd == reinterpret_cast<HWND>(0x10)) labels.Take(reinterpret_cast<HWND>(0x30));
+  }
+  EXPECT_EQ(visited, 2);
+  EXPECT_EQ(labels.Count(), 3);
+}
+
 TEST(SkinWindowTableTest, IndexFromAPropertyIsCheckedAgainstTheTable) {
   quillora_test::SkinTableGuard guard;
   EXPECT_EQ(skin::SkinWindowTable.Find(1), nullptr);
