@@ -67,17 +67,14 @@ struct Stage {
     record->height = kFrameHeight;
     record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
     record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc, 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
+    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
     const int index = skin::SkinWindowTable.Append(std::move(record));
     skin::prop::Write(frame, skin::prop::kIndex, index);
     skin::prop::Write(control, skin::prop::kHostIndex, index);
   }
 
   ~Stage() {
-    skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
-    skin::ReleaseCachedDc(record.backgroundDc);
-    skin::ReleaseCachedDc(record.compositionDc);
-    skin::SkinWindowTable.Clear();
+    skin::SkinWindowTable.Clear();  // the record releases its cached DCs
     DestroyWindow(frame);
   }
 
@@ -86,9 +83,8 @@ struct Stage {
 
 // One paint's composition as every control painter does it.
 void ComposeOnce(const Stage& stage) {
-  HDC dc = skin::ComposeControlBackground(stage.control, {0, 0, kControlWidth, kControlHeight});
-  skin::BlitControlToHost(stage.control, dc);
-  skin::ReleaseCachedDc(dc);
+  skin::CachedDc dc = skin::ComposeControlBackground(stage.control, {0, 0, kControlWidth, kControlHeight});
+  skin::BlitControlToHost(stage.control, dc.get());
 }
 
 // The same, timing its three steps; returns seconds per call of each.
@@ -100,11 +96,11 @@ Split SplitOfComposeOnce(const Stage& stage) {
   Split total;
   for (int i = 0; i < kCallsPerRound; ++i) {
     const double t0 = Now();
-    HDC dc = skin::ComposeControlBackground(stage.control, {0, 0, kControlWidth, kControlHeight});
+    skin::CachedDc dc = skin::ComposeControlBackground(stage.control, {0, 0, kControlWidth, kControlHeight});
     const double t1 = Now();
-    skin::BlitControlToHost(stage.control, dc);
+    skin::BlitControlToHost(stage.control, dc.get());
     const double t2 = Now();
-    skin::ReleaseCachedDc(dc);
+    dc.reset();
     const double t3 = Now();
     total.compose += t1 - t0;
     total.blit += t2 - t1;
@@ -135,14 +131,14 @@ void PlainSameWorkOnce(Stage& stage) {
 
 // For scale: one bare blit of the area.
 void PlainBlitOnce(Stage& stage) {
-  BitBlt(stage.Record().compositionDc, kControlX, kControlY, kControlWidth, kControlHeight,
-         stage.Record().backgroundDc, kControlX, kControlY, SRCCOPY);
+  BitBlt(stage.Record().compositionDc.get(), kControlX, kControlY, kControlWidth, kControlHeight,
+         stage.Record().backgroundDc.get(), kControlX, kControlY, SRCCOPY);
 }
 
 // For scale: the copy onto the control's own DC that ends every paint.
 void ScreenBlitOnce(Stage& stage) {
   HDC dc = GetDC(stage.control);
-  BitBlt(dc, 0, 0, kControlWidth, kControlHeight, stage.Record().backgroundDc, kControlX, kControlY, SRCCOPY);
+  BitBlt(dc, 0, 0, kControlWidth, kControlHeight, stage.Record().backgroundDc.get(), kControlX, kControlY, SRCCOPY);
   ReleaseDC(stage.control, dc);
 }
 

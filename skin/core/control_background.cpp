@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_path.h"
@@ -27,10 +29,6 @@ constexpr int kUnskinnedThemeAlpha = 30;
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
-// A fresh, registered memory DC of w x h.
-HDC NewBackgroundDc(int width, int height) {
-  return CreateDibDc({0, 0, width, height});
-}
 
 // Copies the source's pixels behind `area` of a control placed at `place`.
 void CopyBehind(HDC dc, HDC source, const RECT& place, const RECT& area) {
@@ -158,7 +156,7 @@ void CopyFromPanel(HDC dc, HWND control, HWND panel, int windowIndex, const RECT
     if (outer) {
       CopyBehind(dc, prop::ReadHandle<HDC>(outer, prop::kPanelDc), GetRectRelativeTo(outer, control), area);
     } else if (SkinWindowTable.Contains(windowIndex)) {
-      CopyBehind(dc, SkinWindowTable.At(windowIndex).backgroundDc, GetRectInSkinWindow(control), area);
+      CopyBehind(dc, SkinWindowTable.At(windowIndex).backgroundDc.get(), GetRectInSkinWindow(control), area);
     }
     return;
   }
@@ -167,35 +165,34 @@ void CopyFromPanel(HDC dc, HWND control, HWND panel, int windowIndex, const RECT
 
 }  // namespace
 
-HDC ComposeControlBackground(HWND control, const RECT& area, std::optional<int> inset,
-                             std::optional<int> corner) {
-  HDC dc = NewBackgroundDc(Width(area), Height(area));
+CachedDc ComposeControlBackground(HWND control, const RECT& area, std::optional<int> inset,
+                                  std::optional<int> corner) {
+  CachedDc owner = CreateDibDc({0, 0, Width(area), Height(area)});
+  if (!owner) return owner;
+  HDC dc = owner.get();
 
   int windowIndex = 0, containerIndex = 0;
   HWND panel = nullptr;
   if (FindControlHost(control, windowIndex, containerIndex, panel, true) == 1) {
     SkinWindowRecord& window = SkinWindowTable.At(windowIndex);
-    CopyBehind(dc, window.backgroundDc, GetRectInHost(control), area);
+    CopyBehind(dc, window.backgroundDc.get(), GetRectInHost(control), area);
     const int own = FindContainerRecord(windowIndex, control);
     if (own >= 1 && window.containers.At(own).tintColour != 0)
       TintContainerInWindow(dc, control, window.containers.At(own), area, inset, corner);
-    return dc;
+    return owner;
   }
 
   if (windowIndex < 1) windowIndex = FindSkinWindowOfAncestor(control);
-  if (windowIndex < 1) {
-    ReleaseCachedDc(dc);
-    return nullptr;
-  }
+  if (windowIndex < 1) return {};  // the owner releases the DC made above
   if (panel) {
     CopyFromPanel(dc, control, panel, windowIndex, area);
   } else {
     // A container's own painting is not in backgroundDc: the background
     // always comes from the window frame.
-    CopyBehind(dc, SkinWindowTable.At(windowIndex).backgroundDc, GetRectInSkinWindow(control), area);
+    CopyBehind(dc, SkinWindowTable.At(windowIndex).backgroundDc.get(), GetRectInSkinWindow(control), area);
   }
   TintInsideContainer(dc, control, windowIndex, area, inset, corner, panel);
-  return dc;
+  return owner;
 }
 
 RECT GetTabPageRect(HWND tab) {
@@ -232,20 +229,20 @@ ControlTint TintOf(HWND control) {
 }
 
 // The control's composed client-area background with its tint over it.
-HDC ComposeTintedClientBackground(HWND control, RECT& area) {
+CachedDc ComposeTintedClientBackground(HWND control, RECT& area) {
   area = GetClientRectInWindow(control);
-  HDC dc = ComposeControlBackground(control, area);
-  if (!dc) return nullptr;
+  CachedDc dc = ComposeControlBackground(control, area);
+  if (!dc) return dc;
   const ControlTint tint = TintOf(control);
   gdip::GdipGraphics graphics;
-  graphics.CreateFromHdc(dc);
+  graphics.CreateFromHdc(dc.get());
   FillRect(graphics, static_cast<float>(Width(area)), static_cast<float>(Height(area)), tint.colour, tint.alpha);
   return dc;
 }
 
 }  // namespace
 
-HDC MakeBackgroundDc(HWND control) {
+CachedDc MakeBackgroundDc(HWND control) {
   RECT area{};
   return ComposeTintedClientBackground(control, area);
 }
@@ -253,9 +250,9 @@ HDC MakeBackgroundDc(HWND control) {
 rt::UniqueBitmap MakeBackgroundBitmap(HWND control) {
   if (FindSkinWindowOfAncestor(control) != 0) {
     RECT area{};
-    HDC dc = ComposeTintedClientBackground(control, area);
+    CachedDc dc = ComposeTintedClientBackground(control, area);
     if (!dc) return rt::UniqueBitmap();
-    return CopyToNewBitmap(dc, Width(area), Height(area));
+    return CopyToNewBitmap(std::move(dc), Width(area), Height(area));
   }
   RECT window{};
   GetWindowRect(control, &window);

@@ -5,12 +5,19 @@
 
 namespace skin {
 
-std::vector<DcCacheEntry> DcCache;
+// DcCache itself is defined beside SkinWindowTable (engine_globals.cpp).
+
+namespace {
+
+std::uint64_t LastSerial = 0;
+
+}  // namespace
 
 DcCacheEntry::DcCacheEntry(DcCacheEntry&& other) noexcept
     : memoryDc_(std::exchange(other.memoryDc_, nullptr)),
       dib_(std::exchange(other.dib_, nullptr)),
-      previous_(std::exchange(other.previous_, nullptr)) {}
+      previous_(std::exchange(other.previous_, nullptr)),
+      serial_(std::exchange(other.serial_, 0)) {}
 
 DcCacheEntry& DcCacheEntry::operator=(DcCacheEntry&& other) noexcept {
   if (this != &other) {
@@ -18,6 +25,7 @@ DcCacheEntry& DcCacheEntry::operator=(DcCacheEntry&& other) noexcept {
     memoryDc_ = std::exchange(other.memoryDc_, nullptr);
     dib_ = std::exchange(other.dib_, nullptr);
     previous_ = std::exchange(other.previous_, nullptr);
+    serial_ = std::exchange(other.serial_, 0);
   }
   return *this;
 }
@@ -49,6 +57,41 @@ std::vector<DcCacheEntry>::iterator FindEntry(HDC memoryDc) {
 
 }  // namespace
 
+CachedDc::CachedDc(CachedDc&& other) noexcept
+    : dc_(std::exchange(other.dc_, nullptr)), serial_(std::exchange(other.serial_, 0)) {}
+
+CachedDc& CachedDc::operator=(CachedDc&& other) noexcept {
+  if (this != &other) {
+    reset();
+    dc_ = std::exchange(other.dc_, nullptr);
+    serial_ = std::exchange(other.serial_, 0);
+  }
+  return *this;
+}
+
+CachedDc CachedDc::Adopt(HDC memoryDc) noexcept {
+  CachedDc owner;
+  if (memoryDc == nullptr) return owner;
+  auto entry = FindEntry(memoryDc);
+  if (entry == DcCache.end()) return owner;
+  owner.dc_ = memoryDc;
+  owner.serial_ = entry->serial();
+  return owner;
+}
+
+HDC CachedDc::release() noexcept {
+  serial_ = 0;
+  return std::exchange(dc_, nullptr);
+}
+
+void CachedDc::reset() noexcept {
+  HDC dc = std::exchange(dc_, nullptr);
+  const std::uint64_t serial = std::exchange(serial_, 0);
+  if (dc == nullptr) return;
+  auto entry = FindEntry(dc);
+  if (entry != DcCache.end() && entry->serial() == serial) DcCache.erase(entry);
+}
+
 rt::UniqueBitmap CreateDib32(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -60,13 +103,18 @@ rt::UniqueBitmap CreateDib32(int width, int height) {
   return rt::UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0));
 }
 
-void RegisterCachedDc(HDC memoryDc, HBITMAP dib, HGDIOBJ previous) {
+bool RegisterCachedDc(HDC memoryDc, HBITMAP dib, HGDIOBJ previous) {
+  if (memoryDc == nullptr) {
+    if (dib) DeleteObject(dib);
+    return false;
+  }
   auto entry = FindEntry(memoryDc);
   if (entry != DcCache.end()) {
     entry->ReplaceDib(dib, previous);
-    return;
+    return true;
   }
-  DcCache.emplace_back(memoryDc, dib, previous);
+  DcCache.emplace_back(memoryDc, dib, previous, ++LastSerial);
+  return true;
 }
 
 bool ReleaseCachedDc(HDC memoryDc) {
@@ -77,12 +125,14 @@ bool ReleaseCachedDc(HDC memoryDc) {
   return true;
 }
 
-HDC CreateDibDc(const RECT& area) {
+CachedDc CreateDibDc(const RECT& area) {
   rt::UniqueBitmap dib = CreateDib32(area.right - area.left, area.bottom - area.top);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, dib.get());
-  RegisterCachedDc(dc, dib.release(), previous);
-  return dc;
+  if (!dib) return {};
+  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc) return {};
+  HGDIOBJ previous = SelectObject(dc.get(), dib.get());
+  RegisterCachedDc(dc.get(), dib.release(), previous);
+  return CachedDc::Adopt(dc.release());
 }
 
 rt::UniqueBitmap CopyToNewBitmap(HDC source, int width, int height) {
@@ -94,6 +144,11 @@ rt::UniqueBitmap CopyToNewBitmap(HDC source, int width, int height) {
   }
   ReleaseCachedDc(source);
   return copy;
+}
+
+rt::UniqueBitmap CopyToNewBitmap(CachedDc source, int width, int height) {
+  // Released by handle inside; the owner then finds nothing left to release.
+  return CopyToNewBitmap(source.get(), width, height);
 }
 
 }  // namespace skin

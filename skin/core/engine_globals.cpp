@@ -2,6 +2,10 @@
 
 namespace skin {
 
+// Defined before the window table in this one file, so it is built before
+// the table and destroyed after it: records still holding cached DCs at
+// exit release them into a live cache.
+std::vector<DcCacheEntry> DcCache;
 SkinWindowList SkinWindowTable;
 
 int SkinChildControls = 0;

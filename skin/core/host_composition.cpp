@@ -10,7 +10,7 @@ void BlitControlToHost(HWND control, HDC image, bool kjLink, bool wholeWindow) {
   SkinWindowRecord* host = HostSkinRecord(control, kjLink);
   if (!host) return;
   const RECT r = wholeWindow ? GetRectInSkinWindow(control) : GetClientRectInSkinWindow(control);
-  HDC target = host->compositionDc;
+  HDC target = host->compositionDc.get();
   ExcludeVisibleChildren(control, target);
   BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, image, 0, 0, SRCCOPY);
   SelectClipRgn(target, nullptr);
@@ -32,7 +32,7 @@ void PaintBackgroundFromForm(HWND control, bool kjLink, bool skinnedChildrenMode
     own = GetDcWithoutChildren(control);
     target = own.get();
   }
-  BitBlt(target, 0, 0, r.right - r.left, r.bottom - r.top, host->compositionDc, r.left, r.top, SRCCOPY);
+  BitBlt(target, 0, 0, r.right - r.left, r.bottom - r.top, host->compositionDc.get(), r.left, r.top, SRCCOPY);
 }
 
 }  // namespace skin

@@ -32,7 +32,7 @@ void UpdateLayeredFromBuffer(HWND window, std::optional<HDC> source, std::option
   if (!source) {
     const SkinWindowRecord* record = OwnSkinRecord(window);
     if (!record) return;
-    source = record->backgroundDc;
+    source = record->backgroundDc.get();
   }
   RECT r{};
   GetWindowRect(window, &r);

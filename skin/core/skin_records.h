@@ -13,6 +13,7 @@
 #include "runtime/byte_array.h"
 #include "skin/core/control_list.h"
 #include "skin/core/control_records.h"
+#include "skin/core/dc_cache.h"
 #include "skin/core/frame_records.h"
 #include "skin/core/nine_grid_image.h"
 #include "skin/core/skin_geometry.h"
@@ -127,12 +128,13 @@ struct SkinWindowRecord {
   ControlList<StaticRecord> statics;
   ControlList<LabelRecord> labels;
 
-  // Cached images of the frame.
+  // Cached images of the frame. Assigning a new DC releases the one held
+  // before; the record releases what it holds when it goes.
   int recompose = 0;
-  HDC backgroundDc = nullptr;   // the composed frame: source of every control background
-  HDC captionDc = nullptr;
-  HDC bottomDc = nullptr;
-  HDC compositionDc = nullptr;  // the frame plus the last image of every control
+  CachedDc backgroundDc;   // the composed frame: source of every control background
+  CachedDc captionDc;
+  CachedDc bottomDc;
+  CachedDc compositionDc;  // the frame plus the last image of every control
 
   int lastHot = 0;
   int hot = 0;

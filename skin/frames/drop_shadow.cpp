@@ -85,14 +85,18 @@ void DrawShadowImage(gdip::GdipGraphics& graphics, const SkinWindowRecord& recor
   graphics.ResetClip();
 }
 
-// A new memory DC in the DC cache holding a transparent 32-bit picture.
-HDC NewShadowDc(int width, int height) {
+// A new memory DC in the DC cache holding a transparent 32-bit picture;
+// empty when either cannot be made.
+CachedDc NewShadowDc(int width, int height) {
   gdip::GdipBitmap canvas;
   canvas.Create(width, height);
-  const HBITMAP bitmap = canvas.GetHbitmap();
-  const HDC dc = CreateCompatibleDC(nullptr);
-  RegisterCachedDc(dc, bitmap, SelectObject(dc, bitmap));
-  return dc;
+  rt::UniqueBitmap bitmap(canvas.GetHbitmap());
+  if (!bitmap) return {};
+  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  if (!dc) return {};
+  const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+  RegisterCachedDc(dc.get(), bitmap.release(), previous);
+  return CachedDc::Adopt(dc.release());
 }
 
 }  // namespace
@@ -138,18 +142,19 @@ HWND CreateShadowWindow(HWND owner, int depth, COLORREF colour, int opacity, int
   return shadow;
 }
 
-HDC ComposeShadowPicture(HWND shadow) {
+CachedDc ComposeShadowPicture(HWND shadow) {
   const ShadowProperties p = ReadShadowProperties(shadow);
-  if (p.depth < 1 || p.owner == nullptr) return nullptr;
+  if (p.depth < 1 || p.owner == nullptr) return {};
   const SkinWindowRecord* record = OwnSkinRecord(p.owner);
   const int frameOff = record != nullptr && record->frameSwitch == 0 ? 1 : 0;
   const SIZE size = ClientSize(shadow);
   const int w = std::max<int>(1, size.cx);
   const int h = std::max<int>(1, size.cy);
 
-  const HDC dc = NewShadowDc(w, h);
+  CachedDc dc = NewShadowDc(w, h);
+  if (!dc) return dc;
   gdip::GdipGraphics graphics;
-  graphics.CreateFromHdc(dc);
+  graphics.CreateFromHdc(dc.get());
   if (record == nullptr) {
     BuildShadowBitmap(graphics, p.sides, p.depth, p.colour, p.opacity, 0, 0, w, h, 0);
     return dc;
@@ -161,10 +166,9 @@ HDC ComposeShadowPicture(HWND shadow) {
 }
 
 void RenderShadow(HWND shadow) {
-  const HDC dc = ComposeShadowPicture(shadow);
-  if (dc == nullptr) return;
-  UpdateLayeredFromBuffer(shadow, dc, 255);
-  ReleaseCachedDc(dc);
+  const CachedDc dc = ComposeShadowPicture(shadow);
+  if (!dc) return;
+  UpdateLayeredFromBuffer(shadow, dc.get(), 255);
 }
 
 void AlignShadow(HWND owner, int rerender, std::optional<int> x, std::optional<int> y,

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "runtime/byte_array.h"
+#include "skin/core/dc_cache.h"
 
 namespace gdip {
 class GdipGraphics;
@@ -53,9 +54,9 @@ bool SetWindowShadow(HWND owner, const ShadowSettings& settings = {});
 HWND CreateShadowWindow(HWND owner, int depth, COLORREF colour, int opacity, int sides);
 
 // Draws the shadow picture into a new memory DC of the shadow's client
-// size, registered in the DC cache; the caller releases it with
-// ReleaseCachedDc. Null while the shadow has no owner or depth yet.
-HDC ComposeShadowPicture(HWND shadow);
+// size, registered in the DC cache and released by the owner returned.
+// Empty while the shadow has no owner or depth yet.
+CachedDc ComposeShadowPicture(HWND shadow);
 
 // Redraws the shadow picture and pushes it to the shadow window.
 void RenderShadow(HWND shadow);

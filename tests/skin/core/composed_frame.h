@@ -69,7 +69,7 @@ class ComposedFrameTest : public ::testing::Test {
     record.height = kHeight;
     record.backgroundDc = skin::CreateDibDc({0, 0, kWidth, kHeight});
     record.compositionDc = skin::CreateDibDc({0, 0, kWidth, kHeight});
-    DibPixels frameBits(record.backgroundDc);
+    DibPixels frameBits(record.backgroundDc.get());
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) frameBits.at(x, y) = FrameRgb(x, y);
     cacheBefore = skin::DcCache.size();
@@ -77,8 +77,8 @@ class ComposedFrameTest : public ::testing::Test {
 
   void TearDown() override {
     skin::SkinWindowRecord& record = skin::SkinWindowTable.At(windowIndex);
-    skin::ReleaseCachedDc(record.backgroundDc);
-    skin::ReleaseCachedDc(record.compositionDc);
+    record.backgroundDc.reset();
+    record.compositionDc.reset();
   }
 
   virtual bool FrameShown() const { return false; }

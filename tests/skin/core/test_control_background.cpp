@@ -31,10 +31,8 @@ constexpr std::uint32_t kGreenRgb = 0x00FF00;
 
 // Releases a composed DC when the test ends.
 struct Composed {
-  explicit Composed(HDC dc) : dc(dc) {}
-  ~Composed() { skin::ReleaseCachedDc(dc); }
-  Composed(const Composed&) = delete;
-  Composed& operator=(const Composed&) = delete;
+  explicit Composed(skin::CachedDc owned) : owner(std::move(owned)), dc(owner.get()) {}
+  skin::CachedDc owner;
   HDC dc;
 };
 
@@ -153,7 +151,7 @@ TEST_F(ControlBackgroundTest, AControlInsideContainersTakesTheNearestTintingAnce
 
 TEST_F(ControlBackgroundTest, AHalfTransparentTintBlendsWithTheFrame) {
   TestWindow plain = MakeChild(frame, 0, 0, 40, 40);
-  Fill(Record().backgroundDc, kWidth, kHeight, 0x000000);
+  Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x000000);
   AddContainer(plain, 0xFFFFFF, 128);
   Composed dc(skin::ComposeControlBackground(plain, {0, 0, 40, 40}));
   const std::uint32_t pixel = Rgb(dc.dc, 20, 20);

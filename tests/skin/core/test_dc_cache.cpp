@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "skin/core/dc_cache.h"
+#include "skin/core/skin_window_table.h"
 #include "tests/support/gdi_object_count.h"
 
 namespace {
@@ -49,7 +50,7 @@ TEST_F(DcCacheTest, CreateDib32MakesABottomUp32BitSection) {
 }
 
 TEST_F(DcCacheTest, CreateDibDcRegistersADcWithTheDibSelected) {
-  HDC dc = skin::CreateDibDc({10, 20, 110, 44});
+  HDC dc = skin::CreateDibDc({10, 20, 110, 44}).release();
   ASSERT_EQ(skin::DcCache.size(), 1u);
   const skin::DcCacheEntry& entry = skin::DcCache.front();
   EXPECT_EQ(entry.memoryDc(), dc);
@@ -61,7 +62,7 @@ TEST_F(DcCacheTest, CreateDibDcRegistersADcWithTheDibSelected) {
 }
 
 TEST_F(DcCacheTest, ReleaseFreesTheDcAndTheDibOnceAndKeepsTheDisplacedObject) {
-  HDC dc = skin::CreateDibDc({0, 0, 8, 8});
+  HDC dc = skin::CreateDibDc({0, 0, 8, 8}).release();
   const HBITMAP dib = skin::DcCache.front().dib();
   const HGDIOBJ displaced = skin::DcCache.front().previous();
   ASSERT_TRUE(IsLive(displaced));
@@ -77,7 +78,7 @@ TEST_F(DcCacheTest, ReleaseFreesTheDcAndTheDibOnceAndKeepsTheDisplacedObject) {
 }
 
 TEST_F(DcCacheTest, ReleaseOfAnUnknownDcLeavesTheCacheAndTheDcAlone) {
-  HDC registered = skin::CreateDibDc({0, 0, 4, 4});
+  HDC registered = skin::CreateDibDc({0, 0, 4, 4}).release();
   rt::UniqueMemoryDc stranger(CreateCompatibleDC(nullptr));
   EXPECT_FALSE(skin::ReleaseCachedDc(stranger.get()));
   EXPECT_TRUE(IsLive(stranger.get()));
@@ -86,9 +87,9 @@ TEST_F(DcCacheTest, ReleaseOfAnUnknownDcLeavesTheCacheAndTheDcAlone) {
 }
 
 TEST_F(DcCacheTest, ReleaseRemovesOnlyItsEntryAndKeepsTheOrderOfTheRest) {
-  HDC a = skin::CreateDibDc({0, 0, 2, 2});
-  HDC b = skin::CreateDibDc({0, 0, 2, 2});
-  HDC c = skin::CreateDibDc({0, 0, 2, 2});
+  HDC a = skin::CreateDibDc({0, 0, 2, 2}).release();
+  HDC b = skin::CreateDibDc({0, 0, 2, 2}).release();
+  HDC c = skin::CreateDibDc({0, 0, 2, 2}).release();
   ASSERT_TRUE(skin::ReleaseCachedDc(b));
   ASSERT_EQ(skin::DcCache.size(), 2u);
   EXPECT_EQ(skin::DcCache[0].memoryDc(), a);
@@ -98,7 +99,7 @@ TEST_F(DcCacheTest, ReleaseRemovesOnlyItsEntryAndKeepsTheOrderOfTheRest) {
 }
 
 TEST_F(DcCacheTest, RegisteringAKnownDcAgainReplacesItsDibAndDeletesTheOldOne) {
-  HDC dc = skin::CreateDibDc({0, 0, 4, 4});
+  HDC dc = skin::CreateDibDc({0, 0, 4, 4}).release();
   const HBITMAP oldDib = skin::DcCache.front().dib();
   const HGDIOBJ ownBitmap = skin::DcCache.front().previous();
 
@@ -120,8 +121,8 @@ TEST_F(DcCacheTest, RegisteringAKnownDcAgainReplacesItsDibAndDeletesTheOldOne) {
 }
 
 TEST_F(DcCacheTest, CopyToNewBitmapCopiesTheCornerAndReleasesTheSource) {
-  HDC keep = skin::CreateDibDc({0, 0, 2, 2});
-  HDC source = skin::CreateDibDc({0, 0, 10, 10});
+  HDC keep = skin::CreateDibDc({0, 0, 2, 2}).release();
+  HDC source = skin::CreateDibDc({0, 0, 10, 10}).release();
   PutPixel(source, 0, 0, 0x00112233);
   PutPixel(source, 3, 2, 0x80445566);
   PutPixel(source, 5, 5, 0x00778899);  // outside the copied corner
@@ -142,12 +143,12 @@ TEST_F(DcCacheTest, CopyToNewBitmapCopiesTheCornerAndReleasesTheSource) {
 
 TEST_F(DcCacheTest, CreateAndReleaseLoopsLeaveCacheAndGdiObjectsWhereTheyBegan) {
   // Warm up whatever the system allocates once per process.
-  skin::ReleaseCachedDc(skin::CreateDibDc({0, 0, 100, 24}));
+  skin::ReleaseCachedDc(skin::CreateDibDc({0, 0, 100, 24}).release());
   const DWORD objectsBefore = GdiObjectCount();
 
   for (int round = 0; round < 500; ++round) {
     HDC held[4];
-    for (HDC& dc : held) dc = skin::CreateDibDc({0, 0, 100, 24});
+    for (HDC& dc : held) dc = skin::CreateDibDc({0, 0, 100, 24}).release();
     if (round == 0) ASSERT_GE(GdiObjectCount(), objectsBefore + 8) << "the count must see our DCs";
     // Every other round the DCs also pass through a replaced DIB and a copy.
     if (round % 2) {
@@ -165,3 +166,86 @@ TEST_F(DcCacheTest, CreateAndReleaseLoopsLeaveCacheAndGdiObjectsWhereTheyBegan) 
 }
 
 }  // namespace
+
+namespace {
+
+// Handles of the DC and DIB an owner holds, to test that they are gone.
+struct Held {
+  HDC dc;
+  HBITMAP dib;
+};
+
+Held HeldBy(const skin::CachedDc& owner) {
+  for (const skin::DcCacheEntry& entry : skin::DcCache) {
+    if (entry.memoryDc() == owner.get()) return {entry.memoryDc(), entry.dib()};
+  }
+  ADD_FAILURE() << "the owner's DC is not in the cache";
+  return {};
+}
+
+bool Gone(const Held& held) { return !IsLive(held.dc) && !IsLive(held.dib); }
+
+}  // namespace
+
+TEST_F(DcCacheTest, AnOwnerReleasesItsDcOnceWhereverItIsMoved) {
+  const DWORD objectsBefore = GdiObjectCount();
+  Held held{};
+  {
+    skin::CachedDc first = skin::CreateDibDc({0, 0, 8, 8});
+    ASSERT_TRUE(first);
+    held = HeldBy(first);
+    skin::CachedDc second(std::move(first));
+    EXPECT_FALSE(first);
+    skin::CachedDc third;
+    third = std::move(second);
+    EXPECT_EQ(third.get(), held.dc);
+    EXPECT_EQ(skin::DcCache.size(), 1u) << "moving never registers or releases";
+    EXPECT_FALSE(Gone(held));
+  }
+  EXPECT_TRUE(skin::DcCache.empty());
+  EXPECT_TRUE(Gone(held));
+  EXPECT_EQ(GdiObjectCount(), objectsBefore);
+}
+
+TEST_F(DcCacheTest, ReplacingAFramesCachedDcReleasesTheOldOne) {
+  auto record = skin::MakeSkinWindowRecord(nullptr);
+  record->backgroundDc = skin::CreateDibDc({0, 0, 16, 16});
+  record->compositionDc = skin::CreateDibDc({0, 0, 16, 16});
+  const Held old = HeldBy(record->backgroundDc);
+
+  record->backgroundDc = skin::CreateDibDc({0, 0, 32, 32});
+  EXPECT_TRUE(Gone(old));
+  EXPECT_EQ(skin::DcCache.size(), 2u);
+  const Held replacement = HeldBy(record->backgroundDc);
+
+  record.reset();  // the record's end releases what it holds
+  EXPECT_TRUE(skin::DcCache.empty());
+  EXPECT_TRUE(Gone(replacement));
+}
+
+TEST_F(DcCacheTest, AnOwnerLeavesAloneWhatWasReleasedByHandle) {
+  skin::CachedDc owner = skin::CreateDibDc({0, 0, 4, 4});
+  ASSERT_TRUE(skin::ReleaseCachedDc(owner.get()));  // a painter that holds only the handle
+  skin::CachedDc other = skin::CreateDibDc({0, 0, 4, 4});
+  const Held kept = HeldBy(other);
+  owner.reset();
+  ASSERT_EQ(skin::DcCache.size(), 1u);
+  EXPECT_FALSE(Gone(kept));
+}
+
+TEST_F(DcCacheTest, NothingUnreleasableIsRegistered) {
+  rt::UniqueBitmap dib = skin::CreateDib32(4, 4);
+  const HBITMAP handed = dib.release();
+  EXPECT_FALSE(skin::RegisterCachedDc(nullptr, handed, nullptr));
+  EXPECT_FALSE(IsLive(handed)) << "a refused DIB is not left behind";
+  EXPECT_TRUE(skin::DcCache.empty());
+
+  // A DIB that cannot be made (an empty area) gives an empty owner.
+  for (const RECT& area : {RECT{0, 0, 0, 10}, RECT{0, 0, 10, 0}, RECT{5, 5, 2, 9}}) {
+    EXPECT_FALSE(skin::CreateDibDc(area));
+    EXPECT_TRUE(skin::DcCache.empty());
+  }
+  EXPECT_EQ(skin::CachedDc::Adopt(nullptr), nullptr);
+  rt::UniqueMemoryDc stranger(CreateCompatibleDC(nullptr));
+  EXPECT_EQ(skin::CachedDc::Adopt(stranger.get()), nullptr);
+}

@@ -29,12 +29,12 @@ class ShownFrameTest : public ComposedFrameTest {
 
   void SetUp() override {
     ComposedFrameTest::SetUp();
-    Fill(Record().compositionDc, kWidth, kHeight, kOld);
+    Fill(Record().compositionDc.get(), kWidth, kHeight, kOld);
   }
 
   // A registered memory DC holding one colour, released after the test.
   HDC MakeImage(int width, int height, std::uint32_t colour) {
-    HDC dc = skin::CreateDibDc({0, 0, width, height});
+    HDC dc = skin::CreateDibDc({0, 0, width, height}).release();
     Fill(dc, width, height, colour);
     images_.push_back(dc);
     return dc;
@@ -45,7 +45,7 @@ class ShownFrameTest : public ComposedFrameTest {
     ComposedFrameTest::TearDown();
   }
 
-  std::uint32_t Composition(int x, int y) { return Rgb(Record().compositionDc, x, y); }
+  std::uint32_t Composition(int x, int y) { return Rgb(Record().compositionDc.get(), x, y); }
 
  private:
   std::vector<HDC> images_;
@@ -75,7 +75,7 @@ TEST_F(ShownFrameTest, BlitControlToHostLeavesVisibleOpaqueChildrenUntouched) {
   EXPECT_EQ(Composition(90, 90), kImage) << "just past the opaque child";
   EXPECT_EQ(Composition(120, 80), kImage) << "transparent child";
   EXPECT_EQ(Composition(170, 80), kImage) << "hidden child";
-  EXPECT_FALSE(HasClip(Record().compositionDc)) << "the clip must not outlive the copy";
+  EXPECT_FALSE(HasClip(Record().compositionDc.get())) << "the clip must not outlive the copy";
 }
 
 TEST_F(ShownFrameTest, BlitControlToHostFindsItsHostOnlyThroughValidIndices) {
@@ -118,7 +118,7 @@ TEST_F(ShownFrameTest, BlitControlToHostFindsItsHostOnlyThroughValidIndices) {
 
   // The frame itself is found through its own "Hw_lbID"; its children
   // stay untouched.
-  Fill(Record().compositionDc, kWidth, kHeight, kOld);
+  Fill(Record().compositionDc.get(), kWidth, kHeight, kOld);
   skin::BlitControlToHost(frame, MakeImage(kWidth, kHeight, kImage));
   EXPECT_EQ(Composition(0, 0), kImage);
   EXPECT_EQ(Composition(320, 320), kOld);
@@ -172,7 +172,7 @@ TEST_F(ShownFrameTest, PaintBackgroundFromFormCopiesTheCompositionAndLeavesAGive
   container.width = 100;
   container.height = 40;
   for (int y = 60; y < 100; ++y)
-    for (int x = 50; x < 150; ++x) quillora_test::DibPixel(Record().compositionDc, x, y) = kImage;
+    for (int x = 50; x < 150; ++x) quillora_test::DibPixel(Record().compositionDc.get(), x, y) = kImage;
   const COLORREF imageColour = RGB(0xAB, 0xCD, 0xEF);
   const COLORREF grey = RGB(0x22, 0x22, 0x22);
 

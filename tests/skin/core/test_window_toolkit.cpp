@@ -145,19 +145,19 @@ TEST(LayeredWindow, UpdateFromBufferPlacesTheWindowAndNeedsASourceOrASkinRecord)
   GetWindowRect(window, &r);
   EXPECT_TRUE(Equal(r, {10, 20, 70, 60})) << Show(r);
 
-  HDC source = skin::CreateDibDc({0, 0, 80, 80});
-  skin::UpdateLayeredFromBuffer(window, source, 255, 100, 110, 80, 70);
+  skin::CachedDc source = skin::CreateDibDc({0, 0, 80, 80});
+  skin::UpdateLayeredFromBuffer(window, source.get(), 255, 100, 110, 80, 70);
   GetWindowRect(window, &r);
   EXPECT_TRUE(Equal(r, {100, 110, 180, 180})) << Show(r);
 
   // With its skin record the frame's composed picture is the source, and
   // position and size stay as they are.
   ASSERT_EQ(AddSkinWindow(window), 1);
-  skin::SkinWindowTable.At(1).backgroundDc = source;
+  skin::SkinWindowTable.At(1).backgroundDc = std::move(source);
   skin::UpdateLayeredFromBuffer(window);
   GetWindowRect(window, &r);
   EXPECT_TRUE(Equal(r, {100, 110, 180, 180})) << Show(r);
-  skin::ReleaseCachedDc(source);
+  skin::SkinWindowTable.At(1).backgroundDc.reset();
 }
 
 class InvalidationTest : public ::testing::Test {

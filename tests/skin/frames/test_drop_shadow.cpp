@@ -74,11 +74,9 @@ class Picture {
 
 // The picture a shadow would push now; the DC goes back to the cache.
 Picture ShadowPicture(HWND shadow) {
-  const HDC dc = skin::ComposeShadowPicture(shadow);
-  EXPECT_NE(dc, nullptr);
-  Picture picture(dc);
-  skin::ReleaseCachedDc(dc);
-  return picture;
+  const skin::CachedDc dc = skin::ComposeShadowPicture(shadow);
+  EXPECT_TRUE(dc);
+  return Picture(dc.get());
 }
 
 rt::ByteArray RedSquare(int size) {
