@@ -99,4 +99,20 @@ class ScopedSelection {
   HGDIOBJ old_;
 };
 
+// Saves a DC's state (clip region, selections, modes) for one scope and
+// restores it when the scope ends, whatever the scope changed.
+class ScopedSaveDc {
+ public:
+  explicit ScopedSaveDc(HDC dc) noexcept : dc_(dc), saved_(dc ? SaveDC(dc) : 0) {}
+  ScopedSaveDc(const ScopedSaveDc&) = delete;
+  ScopedSaveDc& operator=(const ScopedSaveDc&) = delete;
+  ~ScopedSaveDc() {
+    if (saved_ != 0) RestoreDC(dc_, saved_);
+  }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 }  // namespace rt

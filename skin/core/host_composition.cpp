@@ -16,23 +16,29 @@ void BlitControlToHost(HWND control, HDC image, bool kjLink, bool wholeWindow) {
   SelectClipRgn(target, nullptr);
 }
 
-void PaintBackgroundFromForm(HWND control, bool kjLink, bool skinnedChildrenMode, HDC dc) {
-  SkinWindowRecord* host = HostSkinRecord(control, kjLink);
+void PaintBackgroundFromForm(HWND control, HostLink link, ChildClip clip, HDC dc) {
+  SkinWindowRecord* host = HostSkinRecord(control, link == HostLink::Kj);
   if (!host) return;
   const RECT r = GetClientRectInSkinWindow(control);
+  const auto copy = [&](HDC target) {
+    BitBlt(target, 0, 0, r.right - r.left, r.bottom - r.top, host->compositionDc.get(), r.left, r.top,
+           SRCCOPY);
+  };
 
-  rt::WindowDc own;
-  HDC target = dc;
-  if (skinnedChildrenMode) {
-    own = GetDcWithoutSelfPaintingChildren(control);
-    target = own.get();
+  if (clip == ChildClip::SelfPainting) {
+    copy(GetDcWithoutSelfPaintingChildren(control).get());
   } else if (dc) {
-    GetDcWithoutChildren(control, dc);
+    // The children are cut out of the caller's clip region for the copy
+    // only.
+    rt::ScopedSaveDc saved(dc);
+    copy(GetDcWithoutChildren(control, dc));
   } else {
-    own = GetDcWithoutChildren(control);
-    target = own.get();
+    copy(GetDcWithoutChildren(control).get());
   }
-  BitBlt(target, 0, 0, r.right - r.left, r.bottom - r.top, host->compositionDc.get(), r.left, r.top, SRCCOPY);
+}
+
+void PaintBackgroundFromForm(HWND control, HDC dc) {
+  PaintBackgroundFromForm(control, HostLink::Hw, ChildClip::All, dc);
 }
 
 }  // namespace skin

@@ -176,25 +176,59 @@ TEST_F(ShownFrameTest, PaintBackgroundFromFormCopiesTheCompositionAndLeavesAGive
   const COLORREF imageColour = RGB(0xAB, 0xCD, 0xEF);
   const COLORREF grey = RGB(0x22, 0x22, 0x22);
 
-  for (bool mode : {false, true}) {
+  for (skin::ChildClip clip : {skin::ChildClip::All, skin::ChildClip::SelfPainting}) {
     for (bool given : {false, true}) {
-      SCOPED_TRACE(testing::Message() << "mode " << mode << ", given DC " << given);
+      SCOPED_TRACE(testing::Message() << "self-painting clip " << (clip == skin::ChildClip::SelfPainting)
+                                      << ", given DC " << given);
       rt::WindowDc paint(control);
       rt::UniqueBrush greyBrush(CreateSolidBrush(grey));
       RECT all{0, 0, 100, 40};
       FillRect(paint.get(), &all, greyBrush.get());
 
-      skin::PaintBackgroundFromForm(control, false, mode, given ? paint.get() : nullptr);
+      skin::PaintBackgroundFromForm(control, skin::HostLink::Hw, clip, given ? paint.get() : nullptr);
 
       EXPECT_EQ(GetPixel(paint.get(), 5, 5), imageColour);
       EXPECT_EQ(GetPixel(paint.get(), 99, 39), imageColour);
       EXPECT_EQ(GetPixel(paint.get(), 15, 15), grey) << "the child is clipped out";
-      // The caller's DC must still draw.
-      SelectClipRgn(paint.get(), nullptr);
-      EXPECT_TRUE(PatBlt(paint.get(), 0, 0, 2, 2, BLACKNESS));
-      EXPECT_EQ(GetPixel(paint.get(), 1, 1), RGB(0, 0, 0));
+      EXPECT_TRUE(PtVisible(paint.get(), 15, 15)) << "the caller's DC gets its clip region back";
     }
   }
+}
+
+// The flags of PaintBackgroundFromForm are not integers: a DC (or a bool)
+// in a flag's place does not compile, and (control, dc) paints onto dc.
+template <class Flag>
+concept TakenAsHostLink = requires(HWND control, Flag flag) {
+  skin::PaintBackgroundFromForm(control, flag, skin::ChildClip::All);
+};
+static_assert(!TakenAsHostLink<HDC>);
+static_assert(!TakenAsHostLink<bool>);
+static_assert(TakenAsHostLink<skin::HostLink>);
+
+TEST_F(ShownFrameTest, PaintBackgroundFromFormWithADcPaintsOntoItAndRestoresItsClip) {
+  TestWindow control = MakeChild(frame, 50, 60, 100, 40);
+  TestWindow child = MakeChild(control, 10, 10, 20, 10);
+  skin::ContainerRecord& container = AddContainer(control, 0, 0);
+  container.width = 100;
+  container.height = 40;
+  for (int y = 60; y < 100; ++y)
+    for (int x = 50; x < 150; ++x) quillora_test::DibPixel(Record().compositionDc.get(), x, y) = kImage;
+
+  rt::WindowDc paint(control);
+  PatBlt(paint.get(), 0, 0, 100, 40, BLACKNESS);
+  // The caller paints only the left 60 pixels.
+  rt::UniqueRegion left(CreateRectRgn(0, 0, 60, 40));
+  SelectClipRgn(paint.get(), left.get());
+
+  skin::PaintBackgroundFromForm(control, paint.get());
+
+  EXPECT_EQ(GetPixel(paint.get(), 5, 5), RGB(0xAB, 0xCD, 0xEF));
+  EXPECT_EQ(GetPixel(paint.get(), 15, 15), RGB(0, 0, 0)) << "the child is clipped out";
+  rt::UniqueRegion after(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(GetClipRgn(paint.get(), after.get()), 1);
+  EXPECT_TRUE(EqualRgn(after.get(), left.get())) << "the caller's clip region comes back as it was";
+  SelectClipRgn(paint.get(), nullptr);
+  EXPECT_EQ(GetPixel(paint.get(), 80, 5), RGB(0, 0, 0)) << "nothing outside the caller's clip";
 }
 
 }  // namespace
