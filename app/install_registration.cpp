@@ -11,7 +11,6 @@
 namespace app {
 namespace {
 
-constexpr std::string_view kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillora";
 constexpr std::string_view kUninstallerName = "卸载.exe";
 constexpr std::string_view kLinkName = "Quillora";
 constexpr std::string_view kLinkDescription = "Quillora";
@@ -55,7 +54,7 @@ void WriteUninstallEntry(std::string_view folder) {
     std::string_view name;
     rt::Text data;
   } values[] = {
-      {"softURL", rt::Text(folder)},
+      {rt::Text(kInstallFolderValue), rt::Text(folder)},
       {"DisplayIcon", JoinPath(folder, kProgramName)},
       {"DisplayName", "Quillora"},
       {"DisplayVersion", ""},

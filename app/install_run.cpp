@@ -8,6 +8,7 @@
 #include "app/install_text.h"
 #include "app/installed_files.h"
 #include "app/installer_variables.h"
+#include "app/message_flags.h"
 #include "app/window_names.h"
 #include "runtime/archive.h"
 #include "runtime/files.h"
@@ -22,10 +23,6 @@ namespace {
 constexpr std::string_view kProgramArchiveFile = "Quillora.zip";
 constexpr std::string_view kDataPackageFile = "数据安装包.zip";
 constexpr std::string_view kMaterialsArchiveFile = "写作素材包.zip";
-constexpr std::string_view kVersion = "03.41.50";
-
-constexpr unsigned kOverwriteQuestionFlags = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2;  // 0x134
-constexpr unsigned kFailureFlags = MB_OK | MB_ICONEXCLAMATION;                              // 0x30
 constexpr int kAnswerYes = IDYES - 1;
 
 // The controls whose values the run reads; they stay locked from the start
@@ -84,7 +81,7 @@ void ReportFailure(std::string_view path) {
   rt::Text text = "安装失败,无法写入文件:\r\n";
   text += path;
   rt::WriteProperty(kInstallerWindow, kStatusLabel, rt::TextProperty::Caption, text);
-  ShowMessage(text, kFailureFlags, "安装提示");
+  ShowMessage(text, kNoticeFlags, "安装提示");
   UnlockWindowAfterFailure();
 }
 
@@ -145,7 +142,7 @@ void RunInstall() {
   LockWindowForRun();
 
   if (!InstallArchive(folder, kProgramArchiveFile, MainProgramArchive())) return;
-  rt::WriteIniText(JoinPath(folder, kVersionFile), kVersionSection, kVersionKey, kVersion);
+  rt::WriteIniText(JoinPath(folder, kVersionFile), kVersionSection, kVersionKey, kProductVersion);
   WriteUninstallEntry(folder);
   rt::SleepMs(150);
 

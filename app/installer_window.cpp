@@ -6,6 +6,8 @@
 #include "app/embedded_payload.h"
 #include "app/install_run.h"
 #include "app/install_state.h"
+#include "app/install_text.h"
+#include "app/installed_files.h"
 #include "app/installer_skinning.h"
 #include "app/installer_variables.h"
 #include "app/options_menu.h"
@@ -23,7 +25,6 @@ using rt::ControlTemplate;
 using rt::NumberProperty;
 using rt::TextProperty;
 
-constexpr char kPreviousFolderValue[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillora\\softURL";
 
 ControlTemplate Control(std::string_view name, ControlKind kind, rt::Place place, std::string_view caption,
                         std::string_view parent = {}) {
@@ -159,7 +160,7 @@ const rt::WindowTemplate& InstallerWindowTemplate() {
 void InstallerWindowCreated() {
   SkinInstallerWindow();
   rt::WriteProperty(kInstallerWindow, kReleaseNotesEdit, TextProperty::Text, ReleaseNotes());
-  PreviousInstallDir = rt::ReadRegistryText(rt::kRootLocalMachine, kPreviousFolderValue);
+  PreviousInstallDir = rt::ReadRegistryText(rt::kRootLocalMachine, JoinPath(kUninstallKey, kInstallFolderValue));
   WriteMusicFile();
   RunStartupChecks();
   CloseAllowed = 1;

@@ -9,6 +9,7 @@
 #include "app/install_state.h"
 #include "app/installed_files.h"
 #include "app/installer_variables.h"
+#include "app/message_flags.h"
 #include "app/window_names.h"
 #include "runtime/process.h"
 #include "runtime/win_handle.h"
@@ -19,8 +20,6 @@ namespace app {
 namespace {
 
 constexpr int kWindows7 = 5;
-constexpr unsigned kOkExclamation = 0x30;
-constexpr unsigned kOkCancelExclamationCancelDefault = 0x131;
 constexpr int kCancelResult = 1;
 
 struct OsVersion {
@@ -58,7 +57,7 @@ HWND InstallerWindowHandle() { return rt::WindowHandleOf(kInstallerWindow); }
 void RunStartupChecks() {
   if (IsProcessRunning(kProgramName, false)) {
     skin::ShowSkinnedMessageBox(InstallerWindowHandle(), "请关闭正在运行的Quillora,否则可能导致安装失败!",
-                                kOkExclamation, "安装提示");
+                                kNoticeFlags, "安装提示");
     LeaveInstaller();
   }
   CheckOsVersion();
@@ -84,7 +83,7 @@ void CheckOsVersion() {
   const int code = GetOsVersionCode();
   if (code == kWindows7) return;
   const int answer = skin::ShowSkinnedMessageBox(InstallerWindowHandle(), OsVersionWarning(code, IsThirtyTwoBitSystem()),
-                                                 kOkCancelExclamationCancelDefault, "安装警告");
+                                                 kVersionWarningFlags, "安装警告");
   if (answer == kCancelResult) LeaveInstaller();
 }
 

@@ -27,7 +27,7 @@ bool GdipBitmap::CreateBitmap(Call call) {
 }
 
 bool GdipBitmap::Create(INT width, INT height, Opt<int> pixelFormat) {
-  return CreateFromScan0(width, height, 0, pixelFormat.Or(PixelFormat32bppARGB));
+  return CreateFromScan0(width, height, 0, pixelFormat.Or(kPixelFormat32bppArgb));
 }
 
 bool GdipBitmap::CreateFromScan0(INT width, INT height, INT stride, int pixelFormat, Opt<BYTE*> pixels) {
@@ -147,7 +147,7 @@ bool GdipBitmap::Rotate(REAL angle, GdipBitmap& target, Opt<ARGB> background, Op
   }
 
   GdipBitmap canvas;
-  if (!canvas.Create(canvasWidth, canvasHeight, PixelFormat32bppARGB)) return false;
+  if (!canvas.Create(canvasWidth, canvasHeight, kPixelFormat32bppArgb)) return false;
   // Drawn at its natural size, the picture keeps its pixel size.
   canvas.SetResolution(GetHorizontalResolution(), GetVerticalResolution());
   GdipGraphics graphics;

@@ -6,6 +6,10 @@
 
 namespace gdip {
 
+// The pixel format of every picture the engine composes: 32 bits per
+// pixel with alpha.
+inline constexpr int kPixelFormat32bppArgb = PixelFormat32bppARGB;
+
 class GdipGraphics;
 
 class GdipBitmap : public GdipImage {

@@ -10,27 +10,20 @@
 
 namespace skin {
 
-namespace {
-
-constexpr char kDefaultFace[] = "宋体";
-constexpr int kDefaultSize = 12;
-
-}  // namespace
-
 FontSpec GetControlFont(HWND window) {
   const auto font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
-  if (!font) return {kDefaultFace, kDefaultSize, 0};
+  if (!font) return {kDefaultFontFace, kDefaultFontSize, 0};
 
   rt::WindowDc dc(window);
   gdip::GdipFont gdiplusFont;
   gdiplusFont.CreateFromHfont(dc.get(), font);
   float size = gdiplusFont.GetSize();
-  if (std::fabs(size) <= 1e-7f) size = kDefaultSize;
+  if (std::fabs(size) <= 1e-7f) size = kDefaultFontSize;
 
   gdip::GdipFontFamily family;
   gdiplusFont.GetFamily(family);
   rt::Text face = family.GetName();
-  if (face.empty()) face = kDefaultFace;
+  if (face.empty()) face = kDefaultFontFace;
   return {std::move(face), static_cast<int>(size), gdiplusFont.GetStyle()};
 }
 

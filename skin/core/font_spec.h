@@ -5,6 +5,10 @@
 
 namespace skin {
 
+// The font of a control that has none, and of texts drawn without a face.
+inline constexpr char kDefaultFontFace[] = "宋体";
+inline constexpr int kDefaultFontSize = 12;
+
 struct FontSpec {
   rt::Text face;  // family name
   int size = 0;   // em size in whole pixels

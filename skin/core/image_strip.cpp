@@ -11,7 +11,6 @@ namespace skin {
 namespace {
 
 constexpr int kMarkerRow = 2;  // markers are looked for on the third row
-constexpr int kPixelFormat32bppArgb = 0x26200A;
 const rt::Text kPngFormat = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
 
 // The area (x, 0, width, full height) of the bitmap as PNG bytes; empty
@@ -22,7 +21,7 @@ rt::ByteArray EncodeArea(gdip::GdipBitmap& source, int x, int width, int height,
   gdip::GdipBitmap piece;
   const gdip::RectF area{static_cast<float>(x), 0.0f, static_cast<float>(width),
                          static_cast<float>(height)};
-  if (!source.CloneArea(area, kPixelFormat32bppArgb, piece)) return {};
+  if (!source.CloneArea(area, gdip::kPixelFormat32bppArgb, piece)) return {};
   if (drawGuides) {
     const auto guide = ToArgb(guideColour);
     const int midX = width / 2;

@@ -14,7 +14,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kPixelFormat32bppArgb = 0x26200A;
 constexpr COLORREF kGuideColour = 0xFF00FF;  // opaque magenta
 constexpr std::size_t kPieceCount = 9;
 
@@ -73,7 +72,7 @@ NinePiece CutPiece(gdip::GdipBitmap& source, const GuideScanner& scan, const Pie
   gdip::GdipBitmap cut;
   const gdip::RectF rect{static_cast<float>(area.x), static_cast<float>(area.y),
                          static_cast<float>(area.width), static_cast<float>(area.height)};
-  if (source.CloneArea(rect, kPixelFormat32bppArgb, cut)) piece.png = cut.SaveToStream(gdip::kPngFormat);
+  if (source.CloneArea(rect, gdip::kPixelFormat32bppArgb, cut)) piece.png = cut.SaveToStream(gdip::kPngFormat);
   return piece;
 }
 

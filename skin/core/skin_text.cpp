@@ -6,6 +6,7 @@
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_solid_brush.h"
 #include "skin/core/colour_convert.h"
+#include "skin/core/font_spec.h"
 
 namespace skin {
 
@@ -87,7 +88,8 @@ void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF&
     format = &built;
   }
   gdip::GdipFont font;
-  font.CreateFromName(face.value_or("宋体"), size.value_or(12.0f), style.value_or(0));
+  font.CreateFromName(face.value_or(kDefaultFontFace), size.value_or(static_cast<float>(kDefaultFontSize)),
+                      style.value_or(0));
 
   gdip::GdipBitmap glow = MakeGlow(text, font, *format, haloColour, width, height, divisor);
   target.DrawImage(glow, box.x, box.y);

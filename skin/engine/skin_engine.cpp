@@ -4,6 +4,7 @@
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
 #include "skin/core/engine_globals.h"
+#include "skin/frames/drop_shadow.h"
 #include "skin/frames/shadow_window.h"
 
 namespace skin {
@@ -44,8 +45,8 @@ void InitSkinEngine() {
   AppIcon = LoadAppIcon();
   SetEngineDefaults();
   LoadSystemCursors();
-  RegisterSkinWindowClass("yinyWindow", ShadowWindowProc);
-  RegisterSkinWindowClass("hbfcWindow", CanvasWindowProc);
+  RegisterSkinWindowClass(kShadowWindowClass, ShadowWindowProc);
+  RegisterSkinWindowClass(kCanvasWindowClass, CanvasWindowProc);
   GlyphStrip.Load(rt::LoadEmbeddedBytes(IDR_GLYPH_STRIP));
   CustomDrawTable.clear();
   BrushOwners.clear();

@@ -6,6 +6,8 @@
 
 namespace skin {
 
+inline constexpr char kCanvasWindowClass[] = "hbfcWindow";
+
 LRESULT CALLBACK ShadowWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // No window of the canvas class is ever created; it only passes messages on.
