@@ -2,7 +2,7 @@
 
 #include "gdip/array_reads.h"
 #include "gdip/gdip_matrix.h"
-#include "gdip/transform_at.h"
+#include "gdip/object_transform_calls.h"
 
 namespace gdip {
 
@@ -14,10 +14,23 @@ namespace {
 // Linear gradients always tile beyond their ends when made.
 constexpr Gdiplus::WrapMode kCreatedWrapMode = Gdiplus::WrapModeTile;
 
-Gdiplus::MatrixOrder OrderOf(const Opt<int>& order) { return static_cast<Gdiplus::MatrixOrder>(order.value); }
 Gdiplus::LinearGradientMode GradientModeOf(int mode) { return static_cast<Gdiplus::LinearGradientMode>(mode); }
 
 }  // namespace
+
+// The flat calls behind the shared transform operations.
+struct LineTransformCalls {
+  using Native = Gdiplus::GpLineGradient;
+  static inline const auto Get = flat::GdipGetLineTransform;
+  static inline const auto Set = flat::GdipSetLineTransform;
+  static inline const auto Reset = flat::GdipResetLineTransform;
+  static inline const auto Multiply = flat::GdipMultiplyLineTransform;
+  static inline const auto Translate = flat::GdipTranslateLineTransform;
+  static inline const auto Scale = flat::GdipScaleLineTransform;
+  static inline const auto Rotate = flat::GdipRotateLineTransform;
+};
+
+template class TransformOps<GdipLinearGradientBrush, LineTransformCalls>;
 
 bool GdipLinearGradientBrush::Create(const PointF& point1, const PointF& point2, ARGB colour1, ARGB colour2) {
   const Gdiplus::PointF p1 = ToNative(point1), p2 = ToNative(point2);
@@ -145,48 +158,6 @@ int GdipLinearGradientBrush::GetWrapMode() {
 
 bool GdipLinearGradientBrush::SetWrapMode(int wrapMode) {
   return Record(flat::GdipSetLineWrapMode(Native(), static_cast<Gdiplus::WrapMode>(wrapMode)));
-}
-
-bool GdipLinearGradientBrush::GetTransform(GdipMatrix& target) {
-  // GDI+ copies the transform into an existing matrix.
-  if (!target.Create()) return false;
-  return Record(flat::GdipGetLineTransform(Native(), NativeOf<GpMatrix>(target)));
-}
-
-bool GdipLinearGradientBrush::SetTransform(const GdipMatrix& matrix) {
-  return Record(flat::GdipSetLineTransform(Native(), NativeOf<GpMatrix>(matrix)));
-}
-
-bool GdipLinearGradientBrush::ResetTransform() { return Record(flat::GdipResetLineTransform(Native())); }
-
-bool GdipLinearGradientBrush::MultiplyTransform(const GdipMatrix& matrix, Opt<int> order) {
-  return Record(flat::GdipMultiplyLineTransform(Native(), NativeOf<GpMatrix>(matrix), OrderOf(order)));
-}
-
-bool GdipLinearGradientBrush::TranslateTransform(REAL dx, REAL dy, Opt<int> order) {
-  return Record(flat::GdipTranslateLineTransform(Native(), dx, dy, OrderOf(order)));
-}
-
-bool GdipLinearGradientBrush::ScaleTransform(REAL sx, REAL sy, Opt<int> order) {
-  return Record(flat::GdipScaleLineTransform(Native(), sx, sy, OrderOf(order)));
-}
-
-bool GdipLinearGradientBrush::RotateTransform(REAL angle, Opt<int> order) {
-  return Record(flat::GdipRotateLineTransform(Native(), angle, OrderOf(order)));
-}
-
-bool GdipLinearGradientBrush::ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) { return flat::GdipTranslateLineTransform(Native(), dx, dy, o); },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipScaleLineTransform(Native(), sx, sy, o); });
-}
-
-bool GdipLinearGradientBrush::RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) { return flat::GdipTranslateLineTransform(Native(), dx, dy, o); },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipRotateLineTransform(Native(), angle, o); });
 }
 
 }  // namespace gdip

@@ -5,12 +5,16 @@
 #include <vector>
 
 #include "gdip/gdip_brush.h"
+#include "gdip/object_transform.h"
 
 namespace gdip {
 
 class GdipMatrix;
 
-class GdipLinearGradientBrush : public GdipBrush {
+struct LineTransformCalls;
+
+// The transform operations come from TransformOps (object_transform.h).
+class GdipLinearGradientBrush : public GdipBrush, public TransformOps<GdipLinearGradientBrush, LineTransformCalls> {
  public:
   GdipLinearGradientBrush() = default;
   GdipLinearGradientBrush(GdipLinearGradientBrush&&) noexcept = default;
@@ -48,18 +52,6 @@ class GdipLinearGradientBrush : public GdipBrush {
   bool SetLinearBlend(REAL focus, REAL scale);
   int GetWrapMode();
   bool SetWrapMode(int wrapMode);
-
-  // The brush's transform goes into the target, which gets a matrix of its own.
-  bool GetTransform(GdipMatrix& target);
-  bool SetTransform(const GdipMatrix& matrix);
-  bool ResetTransform();
-  bool MultiplyTransform(const GdipMatrix& matrix, Opt<int> order = {});
-  bool TranslateTransform(REAL dx, REAL dy, Opt<int> order = {});
-  bool ScaleTransform(REAL sx, REAL sy, Opt<int> order = {});
-  bool RotateTransform(REAL angle, Opt<int> order = {});
-  // Scale or rotation about a centre point (see transform_at.h).
-  bool ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order = {});
-  bool RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order = {});
 
  private:
   Gdiplus::GpLineGradient* Native() const { return NativeAs<Gdiplus::GpLineGradient>(); }

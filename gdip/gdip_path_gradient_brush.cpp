@@ -3,7 +3,7 @@
 #include "gdip/array_reads.h"
 #include "gdip/gdip_matrix.h"
 #include "gdip/gdip_path.h"
-#include "gdip/transform_at.h"
+#include "gdip/object_transform_calls.h"
 
 namespace gdip {
 
@@ -18,9 +18,21 @@ Gdiplus::WrapMode WrapModeOf(const Opt<int>& mode) {
   return static_cast<Gdiplus::WrapMode>(mode.Or(Gdiplus::WrapModeClamp));
 }
 
-Gdiplus::MatrixOrder OrderOf(const Opt<int>& order) { return static_cast<Gdiplus::MatrixOrder>(order.value); }
-
 }  // namespace
+
+// The flat calls behind the shared transform operations.
+struct PathGradientTransformCalls {
+  using Native = Gdiplus::GpPathGradient;
+  static inline const auto Get = flat::GdipGetPathGradientTransform;
+  static inline const auto Set = flat::GdipSetPathGradientTransform;
+  static inline const auto Reset = flat::GdipResetPathGradientTransform;
+  static inline const auto Multiply = flat::GdipMultiplyPathGradientTransform;
+  static inline const auto Translate = flat::GdipTranslatePathGradientTransform;
+  static inline const auto Scale = flat::GdipScalePathGradientTransform;
+  static inline const auto Rotate = flat::GdipRotatePathGradientTransform;
+};
+
+template class TransformOps<GdipPathGradientBrush, PathGradientTransformCalls>;
 
 bool GdipPathGradientBrush::Create(std::span<const PointF> points, Opt<int> wrapMode) {
   NativeArray<PointF> buffer(points);
@@ -204,52 +216,6 @@ bool GdipPathGradientBrush::GetFocusScales(REAL& xScale, REAL& yScale) {
 
 bool GdipPathGradientBrush::SetFocusScales(REAL xScale, REAL yScale) {
   return Record(flat::GdipSetPathGradientFocusScales(Native(), xScale, yScale));
-}
-
-bool GdipPathGradientBrush::GetTransform(GdipMatrix& target) {
-  // GDI+ copies the transform into an existing matrix.
-  if (!target.Create()) return false;
-  return Record(flat::GdipGetPathGradientTransform(Native(), NativeOf<GpMatrix>(target)));
-}
-
-bool GdipPathGradientBrush::SetTransform(const GdipMatrix& matrix) {
-  return Record(flat::GdipSetPathGradientTransform(Native(), NativeOf<GpMatrix>(matrix)));
-}
-
-bool GdipPathGradientBrush::ResetTransform() { return Record(flat::GdipResetPathGradientTransform(Native())); }
-
-bool GdipPathGradientBrush::MultiplyTransform(const GdipMatrix& matrix, Opt<int> order) {
-  return Record(flat::GdipMultiplyPathGradientTransform(Native(), NativeOf<GpMatrix>(matrix), OrderOf(order)));
-}
-
-bool GdipPathGradientBrush::TranslateTransform(REAL dx, REAL dy, Opt<int> order) {
-  return Record(flat::GdipTranslatePathGradientTransform(Native(), dx, dy, OrderOf(order)));
-}
-
-bool GdipPathGradientBrush::ScaleTransform(REAL sx, REAL sy, Opt<int> order) {
-  return Record(flat::GdipScalePathGradientTransform(Native(), sx, sy, OrderOf(order)));
-}
-
-bool GdipPathGradientBrush::RotateTransform(REAL angle, Opt<int> order) {
-  return Record(flat::GdipRotatePathGradientTransform(Native(), angle, OrderOf(order)));
-}
-
-bool GdipPathGradientBrush::ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) {
-        return flat::GdipTranslatePathGradientTransform(Native(), dx, dy, o);
-      },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipScalePathGradientTransform(Native(), sx, sy, o); });
-}
-
-bool GdipPathGradientBrush::RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) {
-        return flat::GdipTranslatePathGradientTransform(Native(), dx, dy, o);
-      },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipRotatePathGradientTransform(Native(), angle, o); });
 }
 
 }  // namespace gdip

@@ -6,13 +6,17 @@
 #include <vector>
 
 #include "gdip/gdip_brush.h"
+#include "gdip/object_transform.h"
 
 namespace gdip {
 
 class GdipMatrix;
 class GdipPath;
 
-class GdipPathGradientBrush : public GdipBrush {
+struct PathGradientTransformCalls;
+
+// The transform operations come from TransformOps (object_transform.h).
+class GdipPathGradientBrush : public GdipBrush, public TransformOps<GdipPathGradientBrush, PathGradientTransformCalls> {
  public:
   GdipPathGradientBrush() = default;
   GdipPathGradientBrush(GdipPathGradientBrush&&) noexcept = default;
@@ -65,17 +69,6 @@ class GdipPathGradientBrush : public GdipBrush {
   // The share (0 to 1) of the area around the centre that keeps the centre colour.
   bool GetFocusScales(REAL& xScale, REAL& yScale);
   bool SetFocusScales(REAL xScale, REAL yScale);
-
-  // The brush's transform goes into the target, which gets a matrix of its own.
-  bool GetTransform(GdipMatrix& target);
-  bool SetTransform(const GdipMatrix& matrix);
-  bool ResetTransform();
-  bool MultiplyTransform(const GdipMatrix& matrix, Opt<int> order = {});
-  bool TranslateTransform(REAL dx, REAL dy, Opt<int> order = {});
-  bool ScaleTransform(REAL sx, REAL sy, Opt<int> order = {});
-  bool RotateTransform(REAL angle, Opt<int> order = {});
-  bool ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order = {});
-  bool RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order = {});
 
  private:
   Gdiplus::GpPathGradient* Native() const { return NativeAs<Gdiplus::GpPathGradient>(); }

@@ -3,7 +3,7 @@
 #include "gdip/array_reads.h"
 #include "gdip/gdip_brush.h"
 #include "gdip/gdip_matrix.h"
-#include "gdip/transform_at.h"
+#include "gdip/object_transform_calls.h"
 
 namespace gdip {
 
@@ -16,11 +16,24 @@ namespace {
 GpStatus DeletePen(void* native) { return flat::GdipDeletePen(static_cast<GpPen*>(native)); }
 
 Gdiplus::Unit UnitOf(int unit) { return static_cast<Gdiplus::Unit>(unit); }
-Gdiplus::MatrixOrder OrderOf(const Opt<int>& order) { return static_cast<Gdiplus::MatrixOrder>(order.value); }
 Gdiplus::LineCap CapOf(int cap) { return static_cast<Gdiplus::LineCap>(cap); }
 Gdiplus::DashCap DashCapOf(int cap) { return static_cast<Gdiplus::DashCap>(cap); }
 
 }  // namespace
+
+// The flat calls behind the shared transform operations.
+struct PenTransformCalls {
+  using Native = Gdiplus::GpPen;
+  static inline const auto Get = flat::GdipGetPenTransform;
+  static inline const auto Set = flat::GdipSetPenTransform;
+  static inline const auto Reset = flat::GdipResetPenTransform;
+  static inline const auto Multiply = flat::GdipMultiplyPenTransform;
+  static inline const auto Translate = flat::GdipTranslatePenTransform;
+  static inline const auto Scale = flat::GdipScalePenTransform;
+  static inline const auto Rotate = flat::GdipRotatePenTransform;
+};
+
+template class TransformOps<GdipPen, PenTransformCalls>;
 
 GdipPen::GdipPen() : GdipObject(DeletePen) {}
 
@@ -114,34 +127,6 @@ int GdipPen::GetMode() {
   return static_cast<int>(alignment);
 }
 
-bool GdipPen::SetTransform(const GdipMatrix& matrix) {
-  return Record(flat::GdipSetPenTransform(Native(), NativeOf<GpMatrix>(matrix)));
-}
-
-bool GdipPen::GetTransform(GdipMatrix& target) {
-  // GDI+ copies the transform into an existing matrix.
-  if (!target.Create()) return false;
-  return Record(flat::GdipGetPenTransform(Native(), NativeOf<GpMatrix>(target)));
-}
-
-bool GdipPen::ResetTransform() { return Record(flat::GdipResetPenTransform(Native())); }
-
-bool GdipPen::MultiplyTransform(const GdipMatrix& matrix, Opt<int> order) {
-  return Record(flat::GdipMultiplyPenTransform(Native(), NativeOf<GpMatrix>(matrix), OrderOf(order)));
-}
-
-bool GdipPen::RotateTransform(REAL angle, Opt<int> order) {
-  return Record(flat::GdipRotatePenTransform(Native(), angle, OrderOf(order)));
-}
-
-bool GdipPen::ScaleTransform(REAL sx, REAL sy, Opt<int> order) {
-  return Record(flat::GdipScalePenTransform(Native(), sx, sy, OrderOf(order)));
-}
-
-bool GdipPen::TranslateTransform(REAL dx, REAL dy, Opt<int> order) {
-  return Record(flat::GdipTranslatePenTransform(Native(), dx, dy, OrderOf(order)));
-}
-
 ARGB GdipPen::GetColor() {
   ARGB colour = 0;
   Record(flat::GdipGetPenColor(Native(), &colour));
@@ -198,20 +183,6 @@ bool GdipPen::SetCompoundArray(std::span<const REAL> compounds) {
 int GdipPen::GetCompoundArray(std::vector<REAL>& compounds) {
   return ReadArrays([&](INT* n) { return flat::GdipGetPenCompoundCount(Native(), n); },
                     [&](REAL* first, INT n) { return flat::GdipGetPenCompoundArray(Native(), first, n); }, compounds);
-}
-
-bool GdipPen::ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) { return flat::GdipTranslatePenTransform(Native(), dx, dy, o); },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipScalePenTransform(Native(), sx, sy, o); });
-}
-
-bool GdipPen::RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) { return flat::GdipTranslatePenTransform(Native(), dx, dy, o); },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipRotatePenTransform(Native(), angle, o); });
 }
 
 }  // namespace gdip

@@ -10,13 +10,17 @@
 #include <vector>
 
 #include "gdip/gdip_object.h"
+#include "gdip/object_transform.h"
 
 namespace gdip {
 
 class GdipBrush;
 class GdipMatrix;
 
-class GdipPen : public GdipObject {
+struct PenTransformCalls;
+
+// The transform operations come from TransformOps (object_transform.h).
+class GdipPen : public GdipObject, public TransformOps<GdipPen, PenTransformCalls> {
  public:
   GdipPen();
   GdipPen(GdipPen&&) noexcept = default;
@@ -48,15 +52,6 @@ class GdipPen : public GdipObject {
   bool SetMode(int alignment);
   int GetMode();
 
-  bool SetTransform(const GdipMatrix& matrix);
-  // The pen's transform goes into the target, which gets a matrix of its own.
-  bool GetTransform(GdipMatrix& target);
-  bool ResetTransform();
-  bool MultiplyTransform(const GdipMatrix& matrix, Opt<int> order = {});
-  bool RotateTransform(REAL angle, Opt<int> order = {});
-  bool ScaleTransform(REAL sx, REAL sy, Opt<int> order = {});
-  bool TranslateTransform(REAL dx, REAL dy, Opt<int> order = {});
-
   ARGB GetColor();
   bool SetColor(ARGB colour);
   bool SetBrushFill(const GdipBrush& brush);
@@ -77,10 +72,6 @@ class GdipPen : public GdipObject {
   // Second names of GetDashCap and SetLineCap.
   int GetDashCap2();
   bool SetLineCap2(int startCap, int endCap, int dashCap);
-
-  // Scale or rotation about a centre point (see transform_at.h).
-  bool ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order = {});
-  bool RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order = {});
 
  private:
   Gdiplus::GpPen* Native() const { return NativeAs<Gdiplus::GpPen>(); }

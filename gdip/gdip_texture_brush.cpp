@@ -2,7 +2,7 @@
 
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_matrix.h"
-#include "gdip/transform_at.h"
+#include "gdip/object_transform_calls.h"
 
 namespace gdip {
 
@@ -14,9 +14,22 @@ using Gdiplus::GpTexture;
 namespace {
 
 Gdiplus::WrapMode WrapModeOf(const Opt<int>& mode) { return static_cast<Gdiplus::WrapMode>(mode.value); }
-Gdiplus::MatrixOrder OrderOf(const Opt<int>& order) { return static_cast<Gdiplus::MatrixOrder>(order.value); }
 
 }  // namespace
+
+// The flat calls behind the shared transform operations.
+struct TextureTransformCalls {
+  using Native = Gdiplus::GpTexture;
+  static inline const auto Get = flat::GdipGetTextureTransform;
+  static inline const auto Set = flat::GdipSetTextureTransform;
+  static inline const auto Reset = flat::GdipResetTextureTransform;
+  static inline const auto Multiply = flat::GdipMultiplyTextureTransform;
+  static inline const auto Translate = flat::GdipTranslateTextureTransform;
+  static inline const auto Scale = flat::GdipScaleTextureTransform;
+  static inline const auto Rotate = flat::GdipRotateTextureTransform;
+};
+
+template class TransformOps<GdipTextureBrush, TextureTransformCalls>;
 
 bool GdipTextureBrush::Create(const GdipImage& image, Opt<int> wrapMode) {
   return CreateWith<GpTexture>(
@@ -49,48 +62,6 @@ bool GdipTextureBrush::CreateIAI(const GdipImage& image, INT x, INT y, INT width
     return flat::GdipCreateTextureIAI(NativeOf<GpImage>(image), NativeOf<GpImageAttributes>(attributes), x, y, width,
                                       height, out);
   });
-}
-
-bool GdipTextureBrush::GetTransform(GdipMatrix& target) {
-  // GDI+ copies the transform into an existing matrix.
-  if (!target.Create()) return false;
-  return Record(flat::GdipGetTextureTransform(Native(), NativeOf<GpMatrix>(target)));
-}
-
-bool GdipTextureBrush::SetTransform(const GdipMatrix& matrix) {
-  return Record(flat::GdipSetTextureTransform(Native(), NativeOf<GpMatrix>(matrix)));
-}
-
-bool GdipTextureBrush::ResetTransform() { return Record(flat::GdipResetTextureTransform(Native())); }
-
-bool GdipTextureBrush::MultiplyTransform(const GdipMatrix& matrix, Opt<int> order) {
-  return Record(flat::GdipMultiplyTextureTransform(Native(), NativeOf<GpMatrix>(matrix), OrderOf(order)));
-}
-
-bool GdipTextureBrush::TranslateTransform(REAL dx, REAL dy, Opt<int> order) {
-  return Record(flat::GdipTranslateTextureTransform(Native(), dx, dy, OrderOf(order)));
-}
-
-bool GdipTextureBrush::ScaleTransform(REAL sx, REAL sy, Opt<int> order) {
-  return Record(flat::GdipScaleTextureTransform(Native(), sx, sy, OrderOf(order)));
-}
-
-bool GdipTextureBrush::RotateTransform(REAL angle, Opt<int> order) {
-  return Record(flat::GdipRotateTextureTransform(Native(), angle, OrderOf(order)));
-}
-
-bool GdipTextureBrush::ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) { return flat::GdipTranslateTextureTransform(Native(), dx, dy, o); },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipScaleTextureTransform(Native(), sx, sy, o); });
-}
-
-bool GdipTextureBrush::RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order) {
-  return TransformAt(
-      centre, order,
-      [&](REAL dx, REAL dy, Gdiplus::MatrixOrder o) { return flat::GdipTranslateTextureTransform(Native(), dx, dy, o); },
-      [&](Gdiplus::MatrixOrder o) { return flat::GdipRotateTextureTransform(Native(), angle, o); });
 }
 
 int GdipTextureBrush::GetWrapMode() {

@@ -2,13 +2,17 @@
 #pragma once
 
 #include "gdip/gdip_brush.h"
+#include "gdip/object_transform.h"
 
 namespace gdip {
 
 class GdipImage;
 class GdipMatrix;
 
-class GdipTextureBrush : public GdipBrush {
+struct TextureTransformCalls;
+
+// The transform operations come from TransformOps (object_transform.h).
+class GdipTextureBrush : public GdipBrush, public TransformOps<GdipTextureBrush, TextureTransformCalls> {
  public:
   GdipTextureBrush() = default;
   GdipTextureBrush(GdipTextureBrush&&) noexcept = default;
@@ -22,17 +26,6 @@ class GdipTextureBrush : public GdipBrush {
   // The part of the image under image attributes (any object holding them).
   bool CreateIA(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, const GdipObject& attributes);
   bool CreateIAI(const GdipImage& image, INT x, INT y, INT width, INT height, const GdipObject& attributes);
-
-  // The brush's transform goes into the target, which gets a matrix of its own.
-  bool GetTransform(GdipMatrix& target);
-  bool SetTransform(const GdipMatrix& matrix);
-  bool ResetTransform();
-  bool MultiplyTransform(const GdipMatrix& matrix, Opt<int> order = {});
-  bool TranslateTransform(REAL dx, REAL dy, Opt<int> order = {});
-  bool ScaleTransform(REAL sx, REAL sy, Opt<int> order = {});
-  bool RotateTransform(REAL angle, Opt<int> order = {});
-  bool ScaleTransformAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order = {});
-  bool RotateTransformAt(REAL angle, const PointF& centre, Opt<int> order = {});
 
   int GetWrapMode();
   bool SetWrapMode(int wrapMode);
