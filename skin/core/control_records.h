@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "runtime/byte_array.h"
+#include "skin/core/font_spec.h"
 #include "skin/core/nine_grid_image.h"
 #include "skin/core/tooltip.h"
 
@@ -46,9 +47,7 @@ struct ButtonRecord {
   int checkedAtInstall = 0;
   HWND parent = nullptr;
   Tooltip tooltip;  // never gets a window
-  rt::Text fontFace;
-  int fontSize = 0;
-  int fontStyle = 0;
+  FontSpec font;
   int mouseDown = 0;
   int stretchImages = 0;
   COLORREF textEffect = 0;  // halo colour of the caption, or -1 for plain text
@@ -118,9 +117,7 @@ struct ListControlRecord {
   int hoverReported = 0;
   ScrollBarPart hotPart = ScrollBarPart::None;
   COLORREF listViewBackColour = 0;
-  rt::Text fontFace;
-  int fontSize = 0;
-  int fontStyle = 0;
+  FontSpec font;
   COLORREF textColour = 0;
   COLORREF effectColour = 0;
   int textEffect = 0;
@@ -152,9 +149,7 @@ struct HeaderRecord {
   int buttons = 0;
   int pressedItem = 0;
   int buttonDown = 0;
-  rt::Text fontFace;
-  int fontStyle = 0;
-  int fontSize = 0;
+  FontSpec font;
   HIMAGELIST imageList = nullptr;
 };
 
@@ -189,9 +184,7 @@ struct ContainerRecord {
   // Non-zero: the engine paints the container, and its tint is laid over
   // the background of every control inside it.
   int paintMode = 0;
-  rt::Text fontFace;
-  int fontSize = 0;
-  int fontStyle = 0;
+  FontSpec font;
   std::vector<ChildAnchor> anchors = std::vector<ChildAnchor>(1);
 };
 
@@ -200,9 +193,7 @@ struct ControlRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
   COLORREF background = 0;
-  rt::Text fontFace;
-  int fontSize = 0;
-  int fontStyle = 0;
+  FontSpec font;
   int redraw = 0;  // draw afresh instead of copying the cached image
   int hover = 0;
   int dropFrame = 0;
@@ -227,9 +218,7 @@ struct StaticRecord {
   ImagePlacement imagePlacement = ImagePlacement::TopLeft;
   StaticKind kind = StaticKind::None;
   WNDPROC oldProc = nullptr;
-  rt::Text fontFace;
-  int fontSize = 0;
-  int fontStyle = 0;
+  FontSpec font;
 };
 
 struct LabelRecord {
@@ -240,9 +229,7 @@ struct LabelRecord {
   COLORREF textColour = 0;
   int halo = 0;
   COLORREF haloColour = 0;
-  rt::Text fontFace;
-  int fontSize = 0;
-  int fontStyle = 0;
+  FontSpec font;
   int needsRepaint = 0;  // draw the text again over a fresh background
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/byte_array.h"
+#include "skin/core/font_spec.h"
 #include "skin/core/image_strip.h"
 
 namespace skin {
@@ -45,10 +46,8 @@ struct CustomDrawRecord {
 struct MenuItemRecord {
   rt::ByteArray icon;
   rt::Text caption;
-  rt::Text fontFace;
+  FontSpec font;
   COLORREF textColour = 0;
-  int fontSize = 0;
-  int fontStyle = 0;
   int separator = 0;
 };
 

@@ -14,6 +14,7 @@
 #include "skin/core/control_list.h"
 #include "skin/core/control_records.h"
 #include "skin/core/dc_cache.h"
+#include "skin/core/font_spec.h"
 #include "skin/core/frame_records.h"
 #include "skin/core/nine_grid_image.h"
 #include "skin/core/skin_geometry.h"
@@ -83,9 +84,7 @@ struct SkinWindowRecord {
   // Title.
   COLORREF titleColour = 0;
   COLORREF titleColour2 = 0;  // outline or second colour; -1 draws plain text
-  rt::Text titleFontFace;
-  int titleFontSize = 0;
-  int titleFontStyle = 0;
+  FontSpec titleFont;
   int titleEffect = 0;
 
   // Hover state of the caption and of the controls.
@@ -109,8 +108,7 @@ struct SkinWindowRecord {
   int bottomTextHalo = 0;
   COLORREF bottomTextColour = 0;
   COLORREF bottomTextColour2 = 0;
-  rt::Text bottomFontFace;
-  int bottomFontSize = 0;
+  FontSpec bottomFont;  // face and size; the style stays 0
   FARPROC bottomClickRoutine = nullptr;
   FARPROC bottomRightClickRoutine = nullptr;
   FARPROC bottomDoubleClickRoutine = nullptr;

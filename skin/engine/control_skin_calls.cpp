@@ -66,9 +66,9 @@ void SkinControl(HWND control, std::optional<COLORREF> background, COLORREF cont
   const int listIndex = host.controls.Take(control);
   ControlRecord& record = host.controls.At(listIndex);
   FontSpec font = GetControlFont(control);
-  record.fontFace = font.face.empty() ? rt::Text(kDefaultFontFace) : font.face;
-  record.fontSize = font.size == 0 ? kDefaultFontSize : font.size;
-  record.fontStyle = font.style;
+  record.font.face = font.face.empty() ? rt::Text(kDefaultFontFace) : font.face;
+  record.font.size = font.size == 0 ? kDefaultFontSize : font.size;
+  record.font.style = font.style;
   record.background = background.value_or(GetSysColor(COLOR_BTNFACE));
 
   prop::Write(control, prop::kControlIndex, listIndex);

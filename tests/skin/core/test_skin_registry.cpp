@@ -205,14 +205,14 @@ int InstallNested(skin::ControlList<skin::ContainerRecord>& containers, HWND out
                   INT_PTR& nextWindow) {
   const int index = containers.Take(outer);
   skin::ContainerRecord& record = containers.At(index);
-  record.fontFace = "outer";
+  record.font.face = "outer";
   if (depth > 0) {
     for (int child = 1; child <= 40; ++child) {  // enough appends to outgrow any reserve
       InstallNested(containers, reinterpret_cast<HWND>(++nextWindow), depth - 1, nextWindow);
     }
   }
   record.tintColour = 0x123456;  // the outer install writes on after the inner ones
-  record.fontSize = depth;
+  record.font.size = depth;
   EXPECT_EQ(&containers.At(index), &record);
   return index;
 }
@@ -227,8 +227,8 @@ TEST(ControlListTest, RecordsKeepTheirAddressWhileTheListGrowsAndShrinks) {
   const skin::ContainerRecord& written = containers.At(index);
   EXPECT_EQ(written.hwnd, outer);
   EXPECT_EQ(written.tintColour, 0x123456u);
-  EXPECT_EQ(written.fontFace, "outer");
-  EXPECT_EQ(written.fontSize, 2);
+  EXPECT_EQ(written.font.face, "outer");
+  EXPECT_EQ(written.font.size, 2);
 
   // A removal renumbers the records behind it but leaves them in place.
   skin::ContainerRecord* last = &containers.At(containers.Count());

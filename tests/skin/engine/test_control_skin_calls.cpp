@@ -185,8 +185,8 @@ TEST_F(ControlSkinCallsTest, SkinControlFillsOneControlRecordAndSubclassesOnce) 
   const skin::ControlRecord& record = Record().controls.At(1);
   EXPECT_EQ(record.hwnd, plain.get());
   EXPECT_EQ(record.background, GetSysColor(COLOR_BTNFACE)) << "the second call changes nothing";
-  EXPECT_EQ(record.fontFace, rt::Text("宋体"));
-  EXPECT_EQ(record.fontSize, 12);
+  EXPECT_EQ(record.font.face, rt::Text("宋体"));
+  EXPECT_EQ(record.font.size, 12);
   EXPECT_EQ(AsLong(record.oldProc), original);
   EXPECT_EQ(ProcOf(plain), AsLong(skin::ControlSkinProc));
   EXPECT_EQ(Prop(plain, skin::prop::kControlIndex), 1);
