@@ -117,9 +117,7 @@ void FillFromSettings(SkinWindowRecord& record, const MainWindowSettings& settin
 void SetTitleDefaults(SkinWindowRecord& record) {
   record.titleColour = 0xFFFFFF;
   record.titleColour2 = 0x808080;
-  record.titleFontFace = "宋体";
-  record.titleFontSize = 12;
-  record.titleFontStyle = 1;  // bold
+  record.titleFont = {kDefaultFontFace, kDefaultFontSize, 1};  // bold
 }
 
 // Tools get their rectangles from the caption layout that follows.
@@ -214,8 +212,7 @@ void SkinMainWindow(HWND window, const MainWindowSettings& settings) {
     }
     listed.bottomTextColour = 0;
     listed.bottomTextColour2 = 0xFFFFFF;
-    listed.bottomFontFace = "宋体";
-    listed.bottomFontSize = 12;
+    listed.bottomFont = {kDefaultFontFace, kDefaultFontSize, 0};
   }
   LayoutBottomBar(windowIndex);
 

@@ -25,29 +25,13 @@ void DeleteEditBrushes(SkinWindowRecord& record) {
   }
 }
 
-// A skinned dialog makes its background DC itself, outside the cache, and
-// leaves its bitmap and the object it pushed out in "Ck_wtjbdx" and
-// "Ck_Ycjdx".
-void ReleaseDialogBackgroundDc(HWND window, HDC backgroundDc) {
-  const auto bitmap = prop::ReadHandle<HGDIOBJ>(window, prop::kDialogBitmap);
-  if (bitmap == nullptr) return;
-  if (backgroundDc != nullptr) {
-    SelectObject(backgroundDc, prop::ReadHandle<HGDIOBJ>(window, prop::kDialogPaintObject));
-    DeleteDC(backgroundDc);
-  }
-  DeleteObject(bitmap);
-}
-
-void ReleaseFrameDcs(SkinWindowRecord& record, HWND window) {
-  const bool backgroundCached = ReleaseCachedDc(record.backgroundDc);
-  ReleaseCachedDc(record.captionDc);
-  ReleaseCachedDc(record.bottomDc);
-  ReleaseCachedDc(record.compositionDc);
-  if (!backgroundCached) ReleaseDialogBackgroundDc(window, record.backgroundDc);
-  record.backgroundDc = nullptr;
-  record.captionDc = nullptr;
-  record.bottomDc = nullptr;
-  record.compositionDc = nullptr;
+// Every frame DC, a skinned dialog's own background DC included, is held
+// by an owner of the DC cache, which releases it with its bitmap.
+void ReleaseFrameDcs(SkinWindowRecord& record) {
+  record.backgroundDc.reset();
+  record.captionDc.reset();
+  record.bottomDc.reset();
+  record.compositionDc.reset();
 }
 
 }  // namespace
@@ -59,7 +43,7 @@ void ReleaseWindowSkin(HWND window) {
     DeleteToolTips(record);
     if (const auto menu = prop::ReadHandle<HMENU>(window, prop::kMenuToDestroy)) DestroyMenu(menu);
     DeleteEditBrushes(record);
-    ReleaseFrameDcs(record, window);
+    ReleaseFrameDcs(record);
     SetWindowLongPtrA(window, GWLP_WNDPROC, prop::Read(window, prop::kOldProc));
     RemoveSkinWindow(index);
     return;

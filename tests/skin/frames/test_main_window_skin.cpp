@@ -177,9 +177,9 @@ TEST_F(MainWindowSkinTest, OmittedSettingsTakeTheirDefaults) {
   EXPECT_EQ(r.maxTrackHeight, GetSystemMetrics(SM_CYSCREEN));
   EXPECT_EQ(r.titleColour, 0xFFFFFFu);
   EXPECT_EQ(r.titleColour2, 0x808080u);
-  EXPECT_EQ(r.titleFontFace, "宋体");
-  EXPECT_EQ(r.titleFontSize, 12);
-  EXPECT_EQ(r.titleFontStyle, 1);
+  EXPECT_EQ(r.titleFont.face, "宋体");
+  EXPECT_EQ(r.titleFont.size, 12);
+  EXPECT_EQ(r.titleFont.style, 1);
   EXPECT_EQ(r.recompose, 1);
   EXPECT_EQ(r.width, 570);
   EXPECT_EQ(r.height, 450);
@@ -188,7 +188,7 @@ TEST_F(MainWindowSkinTest, OmittedSettingsTakeTheirDefaults) {
   EXPECT_EQ(r.faceImageLoaded, 0);
   EXPECT_TRUE(r.companions.empty());
   EXPECT_EQ(r.bottomBarHeight, 0);
-  EXPECT_TRUE(r.bottomFontFace.empty());
+  EXPECT_TRUE(r.bottomFont.face.empty());
   EXPECT_EQ(skin::BorderZone, 3);
   EXPECT_EQ(skin::CaptionClickRoutine, &skin::OnCaptionButtonClick);
   skin::ThemeMode = 0;
@@ -358,8 +358,8 @@ TEST_F(MainWindowSkinTest, BottomBarItemsShareWhatTheFixedOnesLeave) {
   }
   EXPECT_EQ(r.bottomItems[1].text, "b");
   EXPECT_EQ(r.bottomTextColour2, 0xFFFFFFu);
-  EXPECT_EQ(r.bottomFontFace, "宋体");
-  EXPECT_EQ(r.bottomFontSize, 12);
+  EXPECT_EQ(r.bottomFont.face, "宋体");
+  EXPECT_EQ(r.bottomFont.size, 12);
 
   // A wider client gives the shares the difference.
   SetWindowPos(window, nullptr, 0, 0, 700, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -398,7 +398,7 @@ TEST_F(MainWindowSkinTest, ABarHeightOfZeroIgnoresTheItems) {
   ASSERT_EQ(r.bottomItems.size(), 1u);
   EXPECT_EQ(r.bottomItems[0].width, 0);
   EXPECT_TRUE(r.bottomItems[0].text.empty());
-  EXPECT_TRUE(r.bottomFontFace.empty());
+  EXPECT_TRUE(r.bottomFont.face.empty());
 }
 
 // The six embedded images: 32-bit RGBA in their sizes, a white glyph and a

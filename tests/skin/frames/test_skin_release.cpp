@@ -207,10 +207,12 @@ TEST_F(SkinReleaseTest, ADialogsOwnBackgroundDcIsDeletedWithItsBitmap) {
   const HDC dc = CreateCompatibleDC(nullptr);
   const HBITMAP bitmap = CreateCompatibleBitmap(GetDC(nullptr), 20, 20);
   const HGDIOBJ displaced = SelectObject(dc, bitmap);
-  r.backgroundDc = dc;
+  // The dialog hands its DC to the cache, which then owns DC and bitmap.
+  ASSERT_TRUE(skin::RegisterCachedDc(dc, bitmap, displaced));
+  r.backgroundDc = skin::CachedDc::Adopt(dc);
   skin::prop::WriteHandle(dialog, skin::prop::kDialogBitmap, bitmap);
   skin::prop::WriteHandle(dialog, skin::prop::kDialogPaintObject, displaced);
-  const std::size_t cached = skin::DcCache.size();
+  const std::size_t cached = skin::DcCache.size() - 1;
 
   skin::ReleaseWindowSkin(dialog);
   EXPECT_EQ(GetObjectType(dc), 0u);
