@@ -122,8 +122,8 @@ void PlainSameWorkOnce(Stage& stage) {
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(dc, dib);
-  BitBlt(dc, 0, 0, kControlWidth, kControlHeight, stage.Record().backgroundDc, kControlX, kControlY, SRCCOPY);
-  BitBlt(stage.Record().compositionDc, kControlX, kControlY, kControlWidth, kControlHeight, dc, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, kControlWidth, kControlHeight, stage.Record().backgroundDc.get(), kControlX, kControlY, SRCCOPY);
+  BitBlt(stage.Record().compositionDc.get(), kControlX, kControlY, kControlWidth, kControlHeight, dc, 0, 0, SRCCOPY);
   SelectObject(dc, old);
   DeleteObject(dib);
   DeleteDC(dc);
@@ -147,8 +147,8 @@ void ScreenBlitOnce(Stage& stage) {
 void PaintPattern(Stage& stage) {
   for (int y = kControlY - 2; y < kControlY + kControlHeight + 2; ++y)
     for (int x = kControlX - 2; x < kControlX + kControlWidth + 2; ++x)
-      SetPixelV(stage.Record().backgroundDc, x, y, RGB(x & 0xFF, y & 0xFF, (x + y) & 0x7F));
-  PatBlt(stage.Record().compositionDc, 0, 0, kFrameWidth, kFrameHeight, BLACKNESS);
+      SetPixelV(stage.Record().backgroundDc.get(), x, y, RGB(x & 0xFF, y & 0xFF, (x + y) & 0x7F));
+  PatBlt(stage.Record().compositionDc.get(), 0, 0, kFrameWidth, kFrameHeight, BLACKNESS);
 }
 
 // Empty when the composition image holds the frame's picture in the
@@ -158,8 +158,8 @@ std::string WrongPixel(Stage& stage) {
     for (int x = kControlX - 2; x < kControlX + kControlWidth + 2; ++x) {
       const bool inside = x >= kControlX && x < kControlX + kControlWidth && y >= kControlY &&
                           y < kControlY + kControlHeight;
-      const COLORREF want = inside ? GetPixel(stage.Record().backgroundDc, x, y) : RGB(0, 0, 0);
-      const COLORREF got = GetPixel(stage.Record().compositionDc, x, y);
+      const COLORREF want = inside ? GetPixel(stage.Record().backgroundDc.get(), x, y) : RGB(0, 0, 0);
+      const COLORREF got = GetPixel(stage.Record().compositionDc.get(), x, y);
       if (got != want) {
         char text[96];
         std::snprintf(text, sizeof text, "pixel %d,%d is %06lX, not %06lX", x, y, static_cast<unsigned long>(got),

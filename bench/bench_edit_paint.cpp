@@ -86,7 +86,7 @@ struct Stage {
     record->height = kFrameHeight;
     record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
     record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc, 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
+    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
     const int index = skin::SkinWindowTable.Append(std::move(record));
     skin::prop::Write(frame, skin::prop::kIndex, index);
     skin::SkinEditControls(index, frame);
@@ -94,8 +94,8 @@ struct Stage {
 
   ~Stage() {
     skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
-    skin::ReleaseCachedDc(record.backgroundDc);
-    skin::ReleaseCachedDc(record.compositionDc);
+    record.backgroundDc.reset();
+    record.compositionDc.reset();
     DestroyWindow(frame);
     DestroyWindow(plainFrame);
     skin::SkinWindowTable.Clear();
@@ -112,7 +112,7 @@ SIZE SizeOf(HWND hwnd) {
 
 // What every painter of a window of that size must do at least.
 void FloorOnce(HWND window, SIZE size, bool windowDc) {
-  HDC dc = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy});
+  HDC dc = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy}).release();
   HDC screen = windowDc ? GetWindowDC(window) : GetDC(window);
   BitBlt(screen, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
   ReleaseDC(window, screen);
@@ -169,7 +169,7 @@ int main() {
     const double bar = BestSecondsPerCall([&] { skin::PaintVScrollBar(stage.multi); });
     const double barFloor = BestSecondsPerCall([&] { FloorOnce(overlay, barSize, false); });
     // Where a bar paint's time goes.
-    HDC barDc = skin::CreateDibDc({0, 0, barSize.cx, barSize.cy});
+    HDC barDc = skin::CreateDibDc({0, 0, barSize.cx, barSize.cy}).release();
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
     GetScrollBarInfo(stage.multi, OBJID_VSCROLL, &info);

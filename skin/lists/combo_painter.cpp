@@ -166,15 +166,15 @@ void PaintComboBox(int windowIndex, int comboIndex, std::optional<int> hover, st
   GetWindowRect(combo, &window);
   const int width = window.right - window.left;
   const int height = window.bottom - window.top;
-  HDC dc = ComposeControlBackground(combo, {0, 0, width, height});
-  if (dc == nullptr) return;
+  const CachedDc owned = ComposeControlBackground(combo, {0, 0, width, height});
+  if (!owned) return;
+  HDC dc = owned.get();
   DrawComboFace(dc, width, height, record, hover.value_or(0), focused.value_or(record.focused));
   {
     rt::WindowDc screen(combo, GetWindowDC(combo));
     TransparentBlt(screen.get(), 0, 0, width, height, dc, 0, 0, width, height, kComboKeyColour);
     ComposeKeyedImage(combo, dc, kComboKeyColour);
   }
-  ReleaseCachedDc(dc);
 }
 
 }  // namespace skin

@@ -132,8 +132,9 @@ void PaintEditFrame(HWND edit, std::optional<int> focused, std::optional<int> ho
   const int width = Width(window);
   const int height = Height(window);
   const RECT client = GetClientRectInWindow(edit);
-  HDC dc = ComposeControlBackground(edit, {0, 0, width, height});
-  if (dc == nullptr) return;
+  const CachedDc owned = ComposeControlBackground(edit, {0, 0, width, height});
+  if (!owned) return;
+  HDC dc = owned.get();
   DrawEditRing(dc, edit, width, height, client, isFocused, isHover);
 
   {
@@ -148,13 +149,13 @@ void PaintEditFrame(HWND edit, std::optional<int> focused, std::optional<int> ho
   // painted there itself.
   FillKeyColour(dc, client, kKey);
   ComposeKeyedImage(edit, dc, kKey);
-  ReleaseCachedDc(dc);
 }
 
 void PaintEditBackground(HWND edit, HDC target, std::optional<int> alpha) {
   const RECT client = GetClientRectInWindow(edit);
-  HDC dc = ComposeControlBackground(edit, client);
-  if (dc == nullptr) return;
+  const CachedDc owned = ComposeControlBackground(edit, client);
+  if (!owned) return;
+  HDC dc = owned.get();
   const int width = Width(client);
   const int height = Height(client);
   {
@@ -171,7 +172,6 @@ void PaintEditBackground(HWND edit, HDC target, std::optional<int> alpha) {
     rt::WindowDc screen(edit, GetWindowDC(edit));
     BitBlt(screen.get(), client.left, client.top, width, height, dc, 0, 0, SRCCOPY);
   }
-  ReleaseCachedDc(dc);
 }
 
 }  // namespace skin

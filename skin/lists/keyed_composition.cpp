@@ -16,7 +16,7 @@ void ComposeKeyedImage(HWND control, HDC source, COLORREF key, int kjLink) {
   SkinWindowRecord* host = HostSkinRecord(control, kjLink != 0);
   if (host == nullptr || host->compositionDc == nullptr) return;
   const RECT r = GetRectInSkinWindow(control);
-  HDC target = host->compositionDc;
+  HDC target = host->compositionDc.get();
   ExcludeVisibleChildren(control, target);
   TransparentBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, source, 0, 0, r.right - r.left,
                  r.bottom - r.top, key);

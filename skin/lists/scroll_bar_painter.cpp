@@ -118,14 +118,14 @@ void PaintOnOverlay(HWND overlay, Draw draw) {
   GetWindowRect(overlay, &window);
   const int width = window.right - window.left;
   const int height = window.bottom - window.top;
-  HDC dc = ComposeControlBackground(overlay, {0, 0, width, height});
-  if (dc == nullptr) return;
+  const CachedDc owned = ComposeControlBackground(overlay, {0, 0, width, height});
+  if (!owned) return;
+  HDC dc = owned.get();
   if (draw(dc, width, height)) {
     BlitControlToHost(overlay, dc);
     rt::WindowDc screen(overlay);
     BitBlt(screen.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
   }
-  ReleaseCachedDc(dc);
 }
 
 SCROLLBARINFO BarInfo(HWND control, LONG object) {

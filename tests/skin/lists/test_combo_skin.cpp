@@ -69,10 +69,10 @@ class ComboSkinTest : public quillora_test::ComposedFrameTest {
     OffsetRect(&window, -window.left, -window.top);
     info.cbSize = sizeof info;
     SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    quillora_test::Fill(Record().compositionDc, kWidth, kHeight, kMarker);
+    quillora_test::Fill(Record().compositionDc.get(), kWidth, kHeight, kMarker);
     seen.clear();
   }
-  std::uint32_t Face(int x, int y) { return Rgb(Record().compositionDc, 40 + x, 40 + y); }
+  std::uint32_t Face(int x, int y) { return Rgb(Record().compositionDc.get(), 40 + x, 40 + y); }
   int W() const { return window.right; }
   int H() const { return window.bottom; }
   // Pixels of the drawn arrow's chevron (row 5, columns 2-4 of the picture).

@@ -57,7 +57,7 @@ class EditSkinTest : public quillora_test::ComposedFrameTest {
  protected:
   void SetUp() override {
     ComposedFrameTest::SetUp();
-    quillora_test::Fill(Record().backgroundDc, kWidth, kHeight, kBackgroundRgb);
+    quillora_test::Fill(Record().backgroundDc.get(), kWidth, kHeight, kBackgroundRgb);
     edit = MakeChild(frame, 40, 40, 429, 24, "Edit", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
     nativeEdit = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Recorder)));
@@ -68,7 +68,7 @@ class EditSkinTest : public quillora_test::ComposedFrameTest {
 
   skin::EditRecord& EditRecord() { return Record().edits.At(1); }
   // A composition pixel of the edit at (x, y) of its window.
-  std::uint32_t Ring(int x, int y) { return Rgb(Record().compositionDc, 40 + x, 40 + y); }
+  std::uint32_t Ring(int x, int y) { return Rgb(Record().compositionDc.get(), 40 + x, 40 + y); }
 
   quillora_test::EngineDefaults settings;
   TestWindow edit;
@@ -136,7 +136,7 @@ TEST_F(EditSkinTest, HotTrackingDrawsTheHoverLookOnceAndALeaveClearsIt) {
   EXPECT_TRUE(NearRgb(Ring(1, 12), Blend(kWhiteRgb, DibRgb(skin::AccentColour), 180))) << "hover look";
 
   // A second move within the edit draws nothing new.
-  quillora_test::Fill(Record().compositionDc, kWidth, kHeight, 0);
+  quillora_test::Fill(Record().compositionDc.get(), kWidth, kHeight, 0);
   SendMessageA(edit, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
   EXPECT_EQ(Ring(1, 12), 0u);
 
@@ -162,13 +162,13 @@ TEST_F(EditSkinTest, AnEditWhosePropertiesNameAnotherRecordIsPassedOnUnpainted) 
   skin::prop::Write(impostor, skin::prop::kHostIndex, windowIndex);
   skin::prop::Write(impostor, skin::prop::kIndex, 1);  // the first edit's record
   skin::prop::WriteHandle(impostor, skin::prop::kOldProc, Recorder);
-  quillora_test::Fill(Record().compositionDc, kWidth, kHeight, 0);
+  quillora_test::Fill(Record().compositionDc.get(), kWidth, kHeight, 0);
   seen.clear();
   SendMessageA(impostor, WM_NCPAINT, 1, 0);
   SendMessageA(impostor, WM_SETFOCUS, 0, 0);
   EXPECT_TRUE(Seen(WM_NCPAINT)) << "passed on, not answered";
   EXPECT_EQ(EditRecord().focused, 0) << "the other edit's record is left alone";
-  EXPECT_EQ(Rgb(Record().compositionDc, 40, 112), 0u);
+  EXPECT_EQ(Rgb(Record().compositionDc.get(), 40, 112), 0u);
   DestroyWindow(impostor);
 }
 
@@ -224,7 +224,7 @@ TEST_F(EditSkinTest, ALineBorderNeverShowsTheHoverRectangles) {
 }
 
 TEST_F(EditSkinTest, TheClientIsKeyedOutOfTheComposition) {
-  quillora_test::Fill(Record().compositionDc, kWidth, kHeight, 0x123456);
+  quillora_test::Fill(Record().compositionDc.get(), kWidth, kHeight, 0x123456);
   skin::PaintEditFrame(edit);
   const RECT client = skin::GetClientRectInWindow(edit);
   EXPECT_EQ(Ring(client.left + 5, client.top + 5), 0x123456u);
@@ -251,7 +251,7 @@ TEST_F(EditSkinTest, TheBackgroundIsTheHostsUnderTheTint) {
     skin::prop::Write(edit, skin::prop::kAltTint, c.alternative);
     skin::prop::Write(edit, skin::prop::kAltTintColour, 0xFF0000);
     skin::prop::Write(edit, skin::prop::kAltTintAlpha, 255);
-    HDC target = skin::CreateDibDc({0, 0, width, height});
+    HDC target = skin::CreateDibDc({0, 0, width, height}).release();
     skin::PaintEditBackground(edit, target, c.alpha);
     EXPECT_TRUE(NearRgb(Rgb(target, width / 2, height / 2), c.expected));
     skin::ReleaseCachedDc(target);

@@ -109,7 +109,7 @@ TEST_F(EditWindowTest, TheScreenShowsTheRingTheBarAndTheComboFace) {
   const POINT f = Origin(frame);
   for (int y : {bar.top + 8, bar.top + (thumb.top + thumb.bottom) / 2, bar.bottom - 30}) {
     const int x = bar.left + (bar.right - bar.left) / 2;
-    EXPECT_TRUE(NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc, x - f.x, y - f.y), 2))
+    EXPECT_TRUE(NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc.get(), x - f.x, y - f.y), 2))
         << "painted bar on screen at y " << y - bar.top;
   }
 
@@ -140,7 +140,7 @@ TEST_F(EditWindowTest, AfterAScrollThePaintedThumbHasMoved) {
   const POINT f = Origin(frame);
   const int x = bar.left + (bar.right - bar.left) / 2;
   const int y = bar.top + (after.top + after.bottom) / 2;
-  EXPECT_TRUE(NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc, x - f.x, y - f.y), 2));
+  EXPECT_TRUE(NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc.get(), x - f.x, y - f.y), 2));
   EXPECT_FALSE(NearRgb(ScreenRgb(x, y), ScreenRgb(x, bar.top + (before.top + before.bottom) / 2), 2))
       << "thumb and track differ where the thumb was";
 }

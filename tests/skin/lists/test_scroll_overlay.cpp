@@ -156,7 +156,7 @@ TEST_F(ScrollOverlayTest, HitTestsReadThePaintedRectanglesEdgesIncluded) {
   const RECT h = ScreenRect(record.hScrollOverlay);
   const int width = h.right - h.left;
   const int height = h.bottom - h.top;
-  HDC dc = skin::CreateDibDc({0, 0, width, height});
+  HDC dc = skin::CreateDibDc({0, 0, width, height}).release();
   SCROLLBARINFO info{};
   info.dxyLineButton = 17;
   info.xyThumbTop = 30;
@@ -204,7 +204,7 @@ TEST_F(ScrollOverlayTest, PaintingStoresThePartsTheControlReports) {
   const RECT frameRect = ScreenRect(frame);
   const int x = vo.left - frameRect.left + vw / 2;
   const int y = vo.top - frameRect.top + vh / 2;
-  EXPECT_NE(Rgb(Record().compositionDc, x, y), 0u);
+  EXPECT_NE(Rgb(Record().compositionDc.get(), x, y), 0u);
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
@@ -232,7 +232,7 @@ class BarPixelsTest : public ::testing::Test {
 
   bool Paint(skin::BarTint tint, ScrollBarPart hot = ScrollBarPart::None) {
     if (dc) skin::ReleaseCachedDc(dc);
-    dc = skin::CreateDibDc({0, 0, kW, kH});
+    dc = skin::CreateDibDc({0, 0, kW, kH}).release();
     return skin::DrawVScrollBar(dc, kW, kH, info, tint, hot, parts);
   }
   std::uint32_t At(int x, int y) { return Rgb(dc, x, y); }
@@ -285,7 +285,7 @@ TEST_F(BarPixelsTest, AVerticalBarWithoutThumbIsLeftAloneAHorizontalOneIsNot) {
   EXPECT_EQ(At(8, 120), 0u);
   EXPECT_EQ(parts[0].left, 7) << "the rectangles keep their last values";
 
-  HDC horizontal = skin::CreateDibDc({0, 0, 200, 17});
+  HDC horizontal = skin::CreateDibDc({0, 0, 200, 17}).release();
   skin::DrawHScrollBar(horizontal, 200, 17, info, {0xFFFFFF, 160}, ScrollBarPart::None, parts);
   EXPECT_NE(Rgb(horizontal, 100, 8), 0u);
   skin::ReleaseCachedDc(horizontal);
