@@ -7,6 +7,9 @@
 // Check-box glyph strip (131 x 16 RGBA PNG, magenta marker columns).
 #define IDR_GLYPH_STRIP 210
 
+// Check mark of the drawn check-box look and the menu items (13 x 12 RGBA PNG).
+#define IDR_CHECK_MARK 211
+
 // Shine strips of the progress bar (32-bit RGBA PNG).
 #define IDR_SHINE_STRIP_GLOW 201
 #define IDR_SHINE_STRIP_BAND 202

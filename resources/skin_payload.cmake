@@ -18,3 +18,5 @@ endforeach()
 foreach(arrow up down left right)
   quillora_generate(SKIN_FILES OUTPUT scroll_arrow_${arrow}.png SCRIPT scroll_arrows.py ARGS ${arrow} DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
 endforeach()
+# The check mark of the drawn check-box look and the menu items.
+quillora_generate(SKIN_FILES OUTPUT check_mark.png SCRIPT check_mark.py DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)

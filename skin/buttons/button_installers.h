@@ -6,11 +6,12 @@
 
 namespace skin {
 
-// Skins the push buttons among the parent's direct "BUTTON" children.
+// Skins the push buttons among the parent's direct "BUTTON" children: they
+// become owner-drawn and are painted through their parent's WM_DRAWITEM.
 void SkinPushButtons(int windowIndex, HWND parent);
 
 // Skins the check boxes and auto radio buttons among the parent's direct
-// "BUTTON" children.
+// "BUTTON" children; they keep their style and paint themselves.
 void SkinCheckButtons(int windowIndex, HWND parent);
 
 }  // namespace skin

@@ -2,7 +2,6 @@
 // no record is taken and no window is subclassed.
 #include <gtest/gtest.h>
 
-#include "skin/buttons/button_installers.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/control_skin.h"
 #include "skin/containers/menu_skin.h"
@@ -24,13 +23,9 @@ bool Untouched(const skin::ControlList<Record>& list) {
 TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
   quillora_test::SkinTableGuard guard;
   auto frame = MakePopup(0, 0, 300, 200);
-  auto push = MakeChild(frame, 0, 0, 80, 24, "Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
-  auto check = MakeChild(frame, 0, 30, 80, 24, "Button", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX);
   auto label = MakeChild(frame, 0, 90, 80, 24);
   const int index = quillora_test::AddSkinWindow(frame);
 
-  skin::SkinPushButtons(index, frame);
-  skin::SkinCheckButtons(index, frame);
   skin::SkinListControls(index, frame);
   skin::SkinUpDowns(index, frame);
   skin::SkinHeaders(index, frame);
@@ -43,13 +38,12 @@ TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
   skin::SkinLabel(label);
 
   const skin::SkinWindowRecord& record = skin::SkinWindowTable.At(index);
-  EXPECT_TRUE(Untouched(record.buttons));
   EXPECT_TRUE(Untouched(record.listControls));
   EXPECT_TRUE(Untouched(record.statics));
   EXPECT_TRUE(Untouched(record.labels));
   EXPECT_TRUE(Untouched(record.containers));
   EXPECT_TRUE(Untouched(record.controls));
-  for (HWND child : {push.get(), check.get(), label.get()}) {
+  for (HWND child : {label.get()}) {
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kOldProc), 0);
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kHostIndex), 0);
   }

@@ -1,0 +1,216 @@
+// Button paint speed: a skinned 82 x 26 push button and a 141 x 24 check
+// box painted in a 570 x 450 skinned frame, each beside the native paint
+// of an unskinned twin and beside the floor every skinned paint stands on
+// (compose the background, put the image into the host, copy it onto the
+// control), in the same run; and one hover-fade step beside a full paint.
+//
+// Each measure runs several rounds; the best round counts. Prints the
+// times per paint, the ratios (goals: a paint at most 3x its floor, a fade
+// step at most 1/10 of a paint), and DcCache's size and the process's GDI
+// object count before and after 10,000 paints of each look (both must be
+// unchanged).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "gdip/gdiplus_startup.h"
+#include "resources/resource_ids.h"
+#include "runtime/embedded_resource.h"
+#include "skin/buttons/button_installers.h"
+#include "skin/buttons/check_box_painter.h"
+#include "skin/buttons/hover_fades.h"
+#include "skin/buttons/push_button_painter.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "tests/support/gdi_object_count.h"
+
+namespace {
+
+constexpr int kFrameWidth = 570, kFrameHeight = 450;
+constexpr int kPushWidth = 82, kPushHeight = 26;
+constexpr int kCheckWidth = 141, kCheckHeight = 24;
+constexpr int kPaintsPerRound = 500;
+constexpr int kStepsPerRound = 5000;
+constexpr int kRounds = 3;
+constexpr int kLeakPaints = 10000;
+constexpr double kPaintGoal = 3.0;
+constexpr double kFadeGoal = 0.1;
+
+double Now() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / frequency;
+}
+
+HWND Child(HWND parent, const char* className, DWORD style, int x, int y, int width, int height, const char* text) {
+  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+// A skinned frame with a patterned picture; a skinned push button and
+// check box, and their unskinned twins.
+struct Stage {
+  HWND frame = nullptr;
+  HWND push = nullptr, check = nullptr, nativePush = nullptr, nativeCheck = nullptr;
+
+  Stage() {
+    frame = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 50, 50, kFrameWidth, kFrameHeight, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    auto record = skin::MakeSkinWindowRecord(frame);
+    record->width = kFrameWidth;
+    record->height = kFrameHeight;
+    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    for (int y = 0; y < kFrameHeight; y += 8)
+      for (int x = 0; x < kFrameWidth; x += 8) SetPixel(record->backgroundDc, x, y, RGB(x & 0xFF, y & 0xFF, 90));
+    const int index = skin::SkinWindowTable.Append(std::move(record));
+    skin::prop::Write(frame, skin::prop::kIndex, index);
+
+    push = Child(frame, "Button", BS_PUSHBUTTON, 40, 40, kPushWidth, kPushHeight, "确定(&O)");
+    check = Child(frame, "Button", BS_AUTOCHECKBOX, 40, 100, kCheckWidth, kCheckHeight, "创建桌面快捷方式");
+    nativePush = Child(frame, "Button", BS_PUSHBUTTON, 300, 40, kPushWidth, kPushHeight, "确定(&O)");
+    nativeCheck = Child(frame, "Button", BS_AUTOCHECKBOX, 300, 100, kCheckWidth, kCheckHeight, "创建桌面快捷方式");
+    skin::SkinPushButtons(index, frame);
+    skin::SkinCheckButtons(index, frame);
+  }
+
+  ~Stage() {
+    skin::StopAllFades();
+    skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
+    skin::ReleaseCachedDc(record.backgroundDc);
+    skin::ReleaseCachedDc(record.compositionDc);
+    DestroyWindow(frame);
+    skin::SkinWindowTable.Clear();
+  }
+};
+
+void PaintPush(HWND push, int state) {
+  HDC dc = GetDC(push);  // as the owner-draw request hands it over
+  const RECT client{0, 0, kPushWidth, kPushHeight};
+  skin::PaintPushButton(push, dc, state, &client);
+  ReleaseDC(push, dc);
+}
+
+void NativePaint(HWND control) { RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+// What every skinned paint does besides drawing.
+void Floor(HWND control, int width, int height) {
+  HDC memory = skin::ComposeControlBackground(control, {0, 0, width, height});
+  skin::BlitControlToHost(control, memory);
+  HDC dc = GetDC(control);
+  BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+  ReleaseDC(control, dc);
+  skin::ReleaseCachedDc(memory);
+}
+
+template <class Call>
+double BestSecondsPerCall(int calls, Call call) {
+  double best = 1e9;
+  for (int round = 0; round < kRounds; ++round) {
+    const double start = Now();
+    for (int i = 0; i < calls; ++i) call();
+    GdiFlush();
+    best = std::min(best, (Now() - start) / calls);
+  }
+  return best;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+}  // namespace
+
+int main() {
+  const ULONG_PTR token = gdip::StartGdiplus();
+  skin::SkinChildControls = 1;
+  skin::AccentColour = 0xDDCA22;
+  skin::GlyphStrip.Load(rt::LoadEmbeddedBytes(IDR_GLYPH_STRIP));
+  int status = 0;
+  {
+    Stage stage;
+    Pump();
+    PaintPush(stage.push, 0);  // warm up what the system makes once (fonts, brushes)
+    skin::PaintCheckBox(stage.check, 0);
+
+    const double push = BestSecondsPerCall(kPaintsPerRound, [&] { PaintPush(stage.push, 0); });
+    const double pushNative = BestSecondsPerCall(kPaintsPerRound, [&] { NativePaint(stage.nativePush); });
+    const double pushFloor = BestSecondsPerCall(kPaintsPerRound, [&] { Floor(stage.push, kPushWidth, kPushHeight); });
+    const double check = BestSecondsPerCall(kPaintsPerRound, [&] { skin::PaintCheckBox(stage.check, 0); });
+    const double checkNative = BestSecondsPerCall(kPaintsPerRound, [&] { NativePaint(stage.nativeCheck); });
+    const double checkFloor =
+        BestSecondsPerCall(kPaintsPerRound, [&] { Floor(stage.check, kCheckWidth, kCheckHeight); });
+
+    // One fade step: the blend a timer tick does, from a prepared image
+    // onto the button's own DC.
+    HDC image = skin::ComposeControlBackground(stage.push, {0, 0, kPushWidth, kPushHeight});
+    HDC screen = GetDC(stage.push);
+    int alpha = 50;
+    const double step = BestSecondsPerCall(kStepsPerRound, [&] {
+      skin::BlendWithConstantAlpha(screen, 0, 0, kPushWidth, kPushHeight, image, 0, 0, kPushWidth, kPushHeight, alpha);
+      alpha = alpha >= 250 ? 50 : alpha + 25;
+    });
+    ReleaseDC(stage.push, screen);
+    skin::ReleaseCachedDc(image);
+
+    std::printf("push button %dx%d:  skinned paint %8.1f us, native twin %8.1f us, floor %8.1f us\n", kPushWidth,
+                kPushHeight, push * 1e6, pushNative * 1e6, pushFloor * 1e6);
+    std::printf("check box %dx%d:   skinned paint %8.1f us, native twin %8.1f us, floor %8.1f us\n", kCheckWidth,
+                kCheckHeight, check * 1e6, checkNative * 1e6, checkFloor * 1e6);
+    std::printf("hover fade step:      %8.2f us\n", step * 1e6);
+    const double pushRatio = push / pushFloor, checkRatio = check / checkFloor, fadeRatio = step / push;
+    std::printf("ratio push paint / floor: %.2f (goal <= %.1f) %s\n", pushRatio, kPaintGoal,
+                pushRatio <= kPaintGoal ? "met" : "NOT MET");
+    std::printf("ratio check-box paint / floor: %.2f (goal <= %.1f) %s\n", checkRatio, kPaintGoal,
+                checkRatio <= kPaintGoal ? "met" : "NOT MET");
+    std::printf("ratio fade step / push paint: %.3f (goal <= %.2f) %s\n", fadeRatio, kFadeGoal,
+                fadeRatio <= kFadeGoal ? "met" : "NOT MET");
+    std::printf("for scale, skinned / native: push %.2f, check box %.2f\n", push / pushNative, check / checkNative);
+
+    // Leak check: 10,000 paints of every look.
+    struct Look {
+      const char* name;
+      void (*paint)(Stage&);
+    };
+    const Look looks[] = {
+        {"push normal", [](Stage& s) { PaintPush(s.push, 0); }},
+        {"push pressed", [](Stage& s) { PaintPush(s.push, ODS_SELECTED); }},
+        {"push focus", [](Stage& s) { PaintPush(s.push, ODS_FOCUS); }},
+        {"push disabled", [](Stage& s) { PaintPush(s.push, ODS_DISABLED); }},
+        {"push hover", [](Stage& s) { PaintPush(s.push, ODS_HOTLIGHT); }},
+        {"check box", [](Stage& s) { skin::PaintCheckBox(s.check, 0); }},
+        {"check box hover", [](Stage& s) { skin::PaintCheckBox(s.check, ODS_HOTLIGHT); }},
+        {"check box disabled", [](Stage& s) { skin::PaintCheckBox(s.check, ODS_DISABLED); }},
+        {"check box frame 4", [](Stage& s) { skin::PaintCheckBox(s.check, 0, 1, 4); }},
+    };
+    SendMessageA(stage.check, BM_SETCHECK, BST_CHECKED, 0);
+    for (const Look& look : looks) {
+      look.paint(stage);
+      skin::StopAllFades();
+      const std::size_t cacheBefore = skin::DcCache.size();
+      const DWORD objectsBefore = quillora_test::GdiObjectCount();
+      for (int i = 0; i < kLeakPaints; ++i) look.paint(stage);
+      skin::StopAllFades();
+      const std::size_t cacheAfter = skin::DcCache.size();
+      const DWORD objectsAfter = quillora_test::GdiObjectCount();
+      const bool same = cacheBefore == cacheAfter && objectsBefore == objectsAfter;
+      std::printf("after %d paints of %-18s: DcCache %zu -> %zu, GDI objects %lu -> %lu %s\n", kLeakPaints,
+                  look.name, cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
+                  static_cast<unsigned long>(objectsAfter), same ? "unchanged" : "CHANGED");
+      if (!same) status = 1;
+    }
+  }
+  gdip::ShutdownGdiplus(token);
+  return status;
+}

@@ -1,0 +1,78 @@
+#include "skin/buttons/hover_fades.h"
+
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/layered_window.h"
+
+namespace skin {
+
+namespace {
+
+constexpr UINT kStepMilliseconds = 20;
+constexpr int kLastStep = 10;
+constexpr int kAlphaPerStep = 25;
+
+}  // namespace
+
+void StartFade(HWND window, int x, int y, int width, int height, HDC sourceDc, int sourceX, int sourceY,
+               HDC destDc, int layered, int keepSource) {
+  FadeRecord& fade = FadeList.emplace_back();
+  fade.hwnd = window;
+  fade.destDc = destDc != nullptr ? destDc : GetDC(window);
+  fade.x = x;
+  fade.y = y;
+  fade.width = width;
+  fade.height = height;
+  fade.sourceDc = sourceDc;
+  fade.sourceX = sourceX;
+  fade.sourceY = sourceY;
+  fade.step = 1;
+  fade.layered = layered;
+  fade.keepSource = keepSource;
+  fade.timerId = SetTimer(nullptr, 0, kStepMilliseconds, &OnFadeTimer);
+}
+
+void CALLBACK OnFadeTimer(HWND, UINT, UINT_PTR timerId, DWORD) {
+  const int position = FindFadeByTimer(timerId);
+  if (position < 1 || position > static_cast<int>(FadeList.size())) return;
+  FadeRecord& fade = FadeList[static_cast<std::size_t>(position - 1)];
+  fade.step += 1;
+  BlendWithConstantAlpha(fade.destDc, fade.x, fade.y, fade.width, fade.height, fade.sourceDc, fade.sourceX,
+                         fade.sourceY, fade.width, fade.height, fade.step * kAlphaPerStep);
+  if (fade.layered != 0) UpdateLayeredFromBuffer(fade.hwnd, fade.destDc);
+  if (fade.step < kLastStep) return;
+
+  KillTimer(nullptr, fade.timerId);
+  if (fade.hwnd != nullptr && fade.layered == 0) ReleaseDC(fade.hwnd, fade.destDc);
+  if (fade.keepSource == 0) ReleaseCachedDc(fade.sourceDc);
+  FadeList.erase(FadeList.begin() + (position - 1));
+}
+
+void StopAllFades() {
+  for (const FadeRecord& fade : FadeList) {
+    KillTimer(nullptr, fade.timerId);
+    ReleaseDC(fade.hwnd, fade.destDc);
+    ReleaseCachedDc(fade.sourceDc);
+  }
+  FadeList.clear();
+}
+
+int FindFadeByTimer(UINT_PTR timerId) {
+  for (std::size_t i = 0; i < FadeList.size(); ++i) {
+    if (FadeList[i].timerId == timerId) return static_cast<int>(i + 1);
+  }
+  return 0;
+}
+
+BOOL BlendWithConstantAlpha(HDC destDc, int destX, int destY, int destWidth, int destHeight, HDC sourceDc,
+                            int sourceX, int sourceY, int sourceWidth, int sourceHeight, int alpha) {
+  BLENDFUNCTION blend{};
+  blend.BlendOp = AC_SRC_OVER;
+  blend.BlendFlags = 0;
+  blend.SourceConstantAlpha = static_cast<BYTE>(alpha);
+  blend.AlphaFormat = 0;
+  return GdiAlphaBlend(destDc, destX, destY, destWidth, destHeight, sourceDc, sourceX, sourceY, sourceWidth,
+                       sourceHeight, blend);
+}
+
+}  // namespace skin

@@ -1,0 +1,34 @@
+// Hover fades: a finished hover image blended over what a button shows, in
+// nine steps of 20 ms on a thread timer. The fades of the whole process are
+// kept in FadeList (engine globals), in start order.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// Appends a fade of the source area over (x, y, width, height) of destDc,
+// or of the window's own DC when none is given, and starts its timer. The
+// fade owns sourceDc (a DcCache entry) from now on. A layered fade refreshes
+// the layered window after every blend and leaves destDc alone at its end;
+// keepSource leaves the source DC alone at the end.
+void StartFade(HWND window, int x, int y, int width, int height, HDC sourceDc, int sourceX, int sourceY,
+               HDC destDc = nullptr, int layered = 0, int keepSource = 0);
+
+// The timer procedure of every fade: one blend step of the fade whose
+// timer this is; after the tenth step the fade ends.
+void CALLBACK OnFadeTimer(HWND window, UINT message, UINT_PTR timerId, DWORD time);
+
+// Ends every running fade where it stands: timers killed, DCs released,
+// the list emptied. A stopped button keeps its partly blended look.
+void StopAllFades();
+
+// 1-based position in FadeList of the fade with that timer, 0 when none.
+int FindFadeByTimer(UINT_PTR timerId);
+
+// The source area laid over the destination area at a constant alpha; the
+// source's own alpha is ignored.
+BOOL BlendWithConstantAlpha(HDC destDc, int destX, int destY, int destWidth, int destHeight, HDC sourceDc,
+                            int sourceX, int sourceY, int sourceWidth, int sourceHeight, int alpha = 255);
+
+}  // namespace skin

@@ -1,0 +1,213 @@
+#include "skin/buttons/push_button_painter.h"
+
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
+#include "skin/buttons/button_records.h"
+#include "skin/buttons/hover_fades.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/geometry_makers.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/skin_text.h"
+#include "skin/core/window_properties.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kGlowColour = 0xDDCA22;  // fixed: the focus glow ignores the theme's accent
+constexpr int kCorner = 5;
+constexpr int kSmoothingAntiAlias = 4;
+constexpr int kPixelOffsetHighQuality = 2;
+constexpr int kAlignCenter = 1;       // StringAlignmentCenter
+constexpr int kHotkeyPrefixShow = 1;  // HotkeyPrefixShow
+
+void FillSolid(gdip::GdipGraphics& g, const gdip::GdipPath& path, COLORREF colour, int alpha) {
+  gdip::GdipSolidBrush brush;
+  brush.Create(ToArgb(colour, alpha));
+  g.FillPath(brush, path);
+}
+
+void FillVertical(gdip::GdipGraphics& g, const gdip::GdipPath& path, float x, float top, float bottom,
+                  COLORREF from, int fromAlpha, COLORREF to, int toAlpha) {
+  gdip::GdipLinearGradientBrush brush;
+  brush.Create(MakePair(x, top), MakePair(x, bottom), ToArgb(from, fromAlpha), ToArgb(to, toAlpha));
+  g.FillPath(brush, path);
+}
+
+void Outline(gdip::GdipGraphics& g, const gdip::GdipPath& path, COLORREF colour, int alpha) {
+  gdip::GdipPen pen;
+  pen.Create(ToArgb(colour, alpha), 1);
+  g.DrawPath(pen, path);
+}
+
+gdip::GdipPath RoundRect(float x, float y, float width, float height, int corner, bool integerArcs = false) {
+  gdip::GdipPath path;
+  path.Create();
+  if (integerArcs) {
+    AddRoundRectPathI(path, x, y, width, height, corner);
+  } else {
+    AddRoundRectPath(path, x, y, width, height, corner);
+  }
+  return path;
+}
+
+void ClipToFaceInset(gdip::GdipGraphics& g, int x, int y, int w, int h, int a, int b) {
+  gdip::GdipPath inset = RoundRect(float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1),
+                                   b, true);
+  g.SetClipPath(inset, 0);
+}
+
+void DrawCaption(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record, int state, int w, int h) {
+  const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
+  if (HasTextEffect(record)) {
+    DrawSkinText(g, record.caption, MakeRectF(0, 0, float(w), float(h + 2)), textColour, record.textEffect, 4,
+                 record.fontFace, record.fontStyle, float(record.fontSize), 1, 1);
+    return;
+  }
+  const COLORREF colour = (state & ODS_DISABLED) != 0
+                              ? static_cast<COLORREF>(prop::Read(window, prop::kDisabledTextColour))
+                              : textColour;
+  gdip::GdipSolidBrush brush;
+  brush.Create(ToArgb(colour, 255));
+  gdip::GdipFont font;
+  font.CreateFromName(record.fontFace, float(record.fontSize), record.fontStyle);
+  gdip::GdipStringFormat format;
+  format.Create();
+  format.SetAlign(kAlignCenter);
+  format.SetLineAlign(kAlignCenter);
+  format.SetHotkeyPrefix(kHotkeyPrefixShow);
+  g.DrawString(record.caption, font, brush, gdip::RectF{0, 2, float(w), float(h)}, format);
+}
+
+}  // namespace
+
+void DrawGlow(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, int count, COLORREF colour, int alpha) {
+  gdip::GdipPen pen;
+  pen.Create(ToArgb(colour, alpha), 1);
+  for (int i = 1; i <= count; ++i) {
+    pen.SetWidth(float(i));
+    graphics.DrawPath(pen, path);
+  }
+}
+
+void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
+  const ListedButton listed = FindListedButton(window);
+  if (!listed) return;
+  RECT area{};
+  if (rectangle != nullptr) {
+    area = *rectangle;
+  } else {
+    GetClientRect(window, &area);
+  }
+  const int x = area.left, y = area.top, w = area.right - area.left, h = area.bottom - area.top;
+  HDC memory = ComposeControlBackground(window, area);
+  if (memory == nullptr) return;
+  ButtonRecord& record = *listed.button;
+  const COLORREF accent = AccentColour;
+  {
+    gdip::GdipGraphics g;
+    g.CreateFromHdc(memory);
+
+    // The button's own face, else the window's; neither is ever loaded here.
+    NineGridImage* face = record.faceLoaded != 0                 ? &record.face
+                          : listed.host->faceImageLoaded != 0 ? &listed.host->faceImage
+                                                                 : nullptr;
+    int a = 0, b = 0;
+    {
+      gdip::GdipPath base;
+      base.Create();
+      if (face != nullptr) {
+        g.SetSmoothingMode(kSmoothingAntiAlias);
+        g.SetPixelOffsetMode(kPixelOffsetHighQuality);
+        face->SetRect(x, y, w, h);
+        a = face->GetInsetA();
+        b = face->GetInsetB();
+        AddRoundRectPathI(base, float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1), b);
+        g.SetClipPath(base, 0);
+      } else {
+        AddRoundRectPath(base, float(x), float(y), float(w - 1), float(h - 1), kCorner);
+      }
+      FillSolid(g, base, kWhite, 160);
+    }
+
+    const float left = float(x), top = float(y);
+    if ((state & ODS_DISABLED) != 0) {
+      gdip::GdipPath p = RoundRect(left, top, float(w - 1), float(h - 1), kCorner);
+      FillSolid(g, p, 0xC0C0C0, 255);
+      FillVertical(g, p, left, top, float(y + h), kWhite, 10, kWhite, 50);
+      if (face != nullptr) {
+        g.ResetClip();
+        face->DrawState4(g);
+      } else {
+        Outline(g, p, kBlack, 80);
+      }
+    } else {
+      gdip::GdipPath p = RoundRect(left, top, float(w - 1), float(h - 1), face != nullptr ? b : kCorner);
+      const float bottom = float(y + h - 1);
+      FillVertical(g, p, left, top, bottom, kWhite, 30, 0x808080, 60);
+      if ((state & ODS_HOTLIGHT) != 0) {
+        if (face != nullptr) {
+          FillVertical(g, p, left, top, bottom, accent, 30, kBlack, 10);
+          g.ResetClip();
+          face->DrawState2(g);
+          ClipToFaceInset(g, x, y, w, h, a, b);
+        } else {
+          FillVertical(g, p, left, top, bottom, accent, 60, kWhite, 80);
+          FillVertical(g, p, left, top, bottom, kWhite, 100, accent, 30);
+          Outline(g, p, kBlack, 150);
+          Outline(g, p, accent, 100);
+        }
+      } else if ((state & ODS_FOCUS) != 0) {
+        if (face != nullptr) {
+          g.ResetClip();
+          face->DrawState3(g);
+          ClipToFaceInset(g, x, y, w, h, a, b);
+        } else {
+          g.SetClipPath(p, 0);
+          DrawGlow(g, p, 3, kGlowColour, 120);
+          g.ResetClip();
+          Outline(g, p, kBlack, 80);
+        }
+      } else if (face != nullptr) {
+        g.ResetClip();
+        face->DrawState1(g);
+        ClipToFaceInset(g, x, y, w, h, a, b);
+      } else {
+        Outline(g, p, kBlack, 120);
+      }
+      if ((state & ODS_SELECTED) != 0) {
+        gdip::GdipPath pressed = RoundRect(float(x + 2), float(y + 2), float(w - 3), float(h - 3), kCorner);
+        gdip::GdipLinearGradientBrush brush;
+        brush.Create(MakePair(2.0f, 2.0f), MakePair(2.0f, float(h - 2)), ToArgb(accent, 60), ToArgb(kWhite, 100));
+        g.FillPath(brush, pressed);
+      }
+    }
+
+    DrawCaption(g, window, record, state, w, h);
+  }
+
+  BlitControlToHost(window, memory);
+  StopAllFades();
+  rt::WindowDc own;
+  if (GetDeviceCaps(dc, HORZRES) == 0) {
+    own = rt::WindowDc(window);
+    dc = own.get();
+  }
+  if ((state & ODS_HOTLIGHT) != 0) {
+    StartFade(window, 0, 0, w, h, memory, 0, 0);  // the fade owns the image now
+  } else {
+    BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
+    ReleaseCachedDc(memory);
+  }
+}
+
+}  // namespace skin

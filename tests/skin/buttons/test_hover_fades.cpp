@@ -1,0 +1,87 @@
+// Hover fades: the nine blends, the list of running fades, stopping them.
+#include <gtest/gtest.h>
+
+#include "skin/buttons/check_box_painter.h"
+#include "skin/buttons/hover_fades.h"
+#include "skin/buttons/push_button_painter.h"
+#include "skin/core/engine_globals.h"
+#include "tests/skin/buttons/button_fixture.h"
+
+namespace {
+
+using quillora_test::DibPixel;
+
+class HoverFadeTest : public quillora_test::SkinnedButtonTest {};
+
+TEST_F(HoverFadeTest, AFadeBlendsNineTimesFromAlpha50To250ThenRemovesItself) {
+  constexpr int kSize = 4;
+  HDC dest = skin::CreateDibDc({0, 0, kSize, kSize});
+  HDC source = skin::CreateDibDc({0, 0, kSize, kSize});
+  quillora_test::Fill(dest, kSize, kSize, 0x00000000);
+  quillora_test::Fill(source, kSize, kSize, 0x00FFFFFF);
+  skin::StartFade(nullptr, 0, 0, kSize, kSize, source, 0, 0, dest);
+  ASSERT_EQ(skin::FadeList.size(), 1u);
+  const UINT_PTR timer = skin::FadeList.front().timerId;
+  EXPECT_EQ(skin::FindFadeByTimer(timer), 1);
+  EXPECT_EQ(skin::FindFadeByTimer(timer + 1000), 0);
+  skin::OnFadeTimer(nullptr, WM_TIMER, timer + 1000, 0);  // not a fade's timer: nothing
+  EXPECT_EQ(skin::FadeList.front().step, 1);
+
+  double expected = 0;
+  for (int alpha = 50; alpha <= 250; alpha += 25) {
+    SCOPED_TRACE(alpha);
+    ASSERT_EQ(skin::FadeList.size(), 1u);
+    skin::OnFadeTimer(nullptr, WM_TIMER, timer, 0);
+    expected += (255 - expected) * alpha / 255.0;
+    EXPECT_NEAR(DibPixel(dest, 1, 1) & 0xFF, expected, 1.5);
+  }
+  EXPECT_TRUE(skin::FadeList.empty());
+  EXPECT_LT(DibPixel(dest, 1, 1) & 0xFF, 255u);  // 250 at most: never quite the image
+  skin::ReleaseCachedDc(dest);
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);  // the fade released its source
+}
+
+TEST_F(HoverFadeTest, ARunningFadeEndsOnItsOwnWhileMessagesArePumped) {
+  const RECT client{0, 0, kPushWidth, kPushHeight};
+  const DWORD start = GetTickCount();
+  skin::PaintPushButton(push, nullptr, ODS_HOTLIGHT, &client);
+  ASSERT_EQ(skin::FadeList.size(), 1u);
+  while (!skin::FadeList.empty() && GetTickCount() - start < 2000) quillora_test::Pump(10);
+  EXPECT_TRUE(skin::FadeList.empty());
+  EXPECT_GE(GetTickCount() - start, 150u);  // nine steps of 20 ms
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+}
+
+TEST_F(HoverFadeTest, ASecondHoverStopsTheFirstButACheckBoxPaintDoesNot) {
+  quillora_test::TestWindow other = quillora_test::MakeChild(frame, 200, 60, 75, 23, "Button",
+                                                             WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
+  skin::SkinPushButtons(windowIndex, frame);
+  const RECT client{0, 0, kPushWidth, kPushHeight};
+  skin::PaintPushButton(push, nullptr, ODS_HOTLIGHT, &client);
+  skin::PaintCheckBox(check, ODS_HOTLIGHT);
+  ASSERT_EQ(skin::FadeList.size(), 1u);
+  EXPECT_EQ(skin::FadeList.front().hwnd, push.get());
+  skin::PaintPushButton(other, nullptr, ODS_HOTLIGHT, &client);
+  ASSERT_EQ(skin::FadeList.size(), 1u);
+  EXPECT_EQ(skin::FadeList.front().hwnd, other.get());
+  // A normal repaint stops the running fade too.
+  skin::PaintPushButton(other, nullptr, 0, &client);
+  EXPECT_TRUE(skin::FadeList.empty());
+  skin::StopAllFades();  // nothing left to stop
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+}
+
+TEST(BlendWithConstantAlphaTest, IgnoresTheSourcesOwnAlpha) {
+  HDC dest = skin::CreateDibDc({0, 0, 2, 2});
+  HDC source = skin::CreateDibDc({0, 0, 2, 2});
+  quillora_test::Fill(dest, 2, 2, 0x00000000);
+  quillora_test::Fill(source, 2, 2, 0x00FFFFFF);  // colour with alpha byte 0
+  EXPECT_TRUE(skin::BlendWithConstantAlpha(dest, 0, 0, 2, 2, source, 0, 0, 2, 2, 128));
+  EXPECT_NEAR(DibPixel(dest, 0, 0) & 0xFF, 128, 1);
+  EXPECT_TRUE(skin::BlendWithConstantAlpha(dest, 0, 0, 2, 2, source, 0, 0, 2, 2));
+  EXPECT_EQ(DibPixel(dest, 0, 0) & 0xFFFFFF, 0xFFFFFFu);
+  skin::ReleaseCachedDc(dest);
+  skin::ReleaseCachedDc(source);
+}
+
+}  // namespace
