@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "skin/buttons/button_proc.h"
+#include "skin/buttons/check_box_painter.h"
 #include "skin/core/engine_globals.h"
 #include "tests/skin/buttons/button_fixture.h"
 
@@ -95,7 +96,9 @@ TEST_F(ButtonProcTest, MessagesAnsweredOrPassedOn) {
     const LPARAM lParam = c.message == WM_WINDOWPOSCHANGING ? reinterpret_cast<LPARAM>(&pos) : c.lParam;
     const LRESULT result = SendMessageA(button, c.message, c.wParam, lParam);
     EXPECT_EQ(Seen(c.message), c.passed);
-    if (!c.passed && c.message != WM_NCPAINT) EXPECT_EQ(result, c.result);
+    if (!c.passed && c.message != WM_NCPAINT) {
+      EXPECT_EQ(result, c.result);
+    }
   }
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(Button(1).mouseDown, 0);  // the release cleared it

