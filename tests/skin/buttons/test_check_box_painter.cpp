@@ -162,6 +162,24 @@ TEST_F(CheckPainterTest, AButtonWhosePropertiesNameAnotherRecordIsNotPainted) {
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
+TEST_F(CheckPainterTest, WithoutTheGlyphPropertyTheDrawnLookShowsTheTintedMark) {
+  skin::prop::Write(check, skin::prop::kClickAnimation, 0);
+  // Box of 12 x 12 from (2, 2) at height 16; the mark's pixel (3, 5) lands on (5, 7).
+  skin::PaintCheckBox(check, 0);
+  const Rgb3 empty = Composed(check, 5, 7);
+  EXPECT_GT(std::min({empty.r, empty.g, empty.b}), 200);  // white box
+  EXPECT_GE(CaptionLeft(), 13);
+  SetChecked(BST_CHECKED);
+  skin::PaintCheckBox(check, 0);
+  const Rgb3 ticked = Composed(check, 5, 7);
+  EXPECT_GT(ticked.g - ticked.r, 30);  // the accent-tinted tick
+  EXPECT_LT(ticked.r, empty.r - 60);
+  // Hover lays a glow ring around the box, above it too.
+  EXPECT_EQ(Composed(check, 8, 1), Background(check, 8, 1));
+  skin::PaintCheckBox(check, ODS_HOTLIGHT);
+  EXPECT_FALSE(Composed(check, 8, 1) == Background(check, 8, 1));
+}
+
 struct Pixel {
   Rgb3 colour;
   int alpha;
