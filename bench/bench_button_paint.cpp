@@ -15,6 +15,11 @@
 #include <cstdio>
 #include <utility>
 
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
 #include "gdip/gdiplus_startup.h"
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
@@ -177,6 +182,34 @@ int main() {
     std::printf("ratio fade step / push paint: %.3f (goal <= %.2f) %s\n", fadeRatio, kFadeGoal,
                 fadeRatio <= kFadeGoal ? "met" : "NOT MET");
     std::printf("for scale, skinned / native: push %.2f, check box %.2f\n", push / pushNative, check / checkNative);
+
+    // Where a check-box paint goes beyond its floor: every paint decodes two
+    // glyph pieces, looks its font up by name and lays out its caption.
+    HDC surface = skin::ComposeControlBackground(stage.check, {0, 0, kCheckWidth, kCheckHeight});
+    const double decode = BestSecondsPerCall(kPaintsPerRound, [] {
+      gdip::GdipImage piece;
+      piece.LoadFromStream(skin::GlyphStrip.GetPiece(5));
+    });
+    const double font = BestSecondsPerCall(kPaintsPerRound, [] {
+      gdip::GdipFont f;
+      f.CreateFromName("宋体", 12.0f, 0, 2);
+    });
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromHdc(surface);
+    gdip::GdipFont captionFont;
+    captionFont.CreateFromName("宋体", 12.0f, 0, 2);
+    gdip::GdipSolidBrush ink;
+    ink.Create(0xFE000000);
+    gdip::GdipStringFormat format;
+    format.Create(0x1000);
+    const double text = BestSecondsPerCall(kPaintsPerRound, [&] {
+      graphics.DrawString("创建桌面快捷方式", captionFont, ink, gdip::RectF{17, 2, kCheckWidth, kCheckHeight + 1},
+                          format);
+    });
+    graphics.Delete();
+    skin::ReleaseCachedDc(surface);
+    std::printf("  check-box paint split: piece decode %.1f us (x2), font by name %.1f us, caption %.1f us\n",
+                decode * 1e6, font * 1e6, text * 1e6);
 
     // Leak check: 10,000 paints of every look.
     struct Look {

@@ -47,9 +47,9 @@ class CheckPainterTest : public quillora_test::SkinnedButtonTest {
       }
     return box;
   }
-  // Leftmost dark caption pixel right of the glyph.
-  int CaptionLeft() {
-    for (int x = 0; x < kCheckWidth; ++x)
+  // Leftmost dark caption pixel from column `from` on.
+  int CaptionLeft(int from = 0) {
+    for (int x = from; x < kCheckWidth; ++x)
       for (int y = 0; y < kCheckHeight; ++y)
         if (quillora_test::IsDark(Composed(check, x, y), 70)) return x;
     return -1;
@@ -168,7 +168,9 @@ TEST_F(CheckPainterTest, WithoutTheGlyphPropertyTheDrawnLookShowsTheTintedMark) 
   skin::PaintCheckBox(check, 0);
   const Rgb3 empty = Composed(check, 5, 7);
   EXPECT_GT(std::min({empty.r, empty.g, empty.b}), 200);  // white box
-  EXPECT_GE(CaptionLeft(), 13);
+  // The caption starts 13 pixels in, right of the box's dark frame (x 2 to 14).
+  EXPECT_GE(CaptionLeft(15), 15);
+  EXPECT_LE(CaptionLeft(15), 18);
   SetChecked(BST_CHECKED);
   skin::PaintCheckBox(check, 0);
   const Rgb3 ticked = Composed(check, 5, 7);
