@@ -4,6 +4,4 @@ namespace skin {
 
 void SkinTrackbars(int /*windowIndex*/, HWND /*parent*/) {}
 
-void SkinProgressBars(int /*windowIndex*/, HWND /*parent*/) {}
-
 }  // namespace skin

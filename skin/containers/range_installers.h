@@ -1,4 +1,4 @@
-// Installers of the trackbar and progress-bar skins.
+// Installer of the trackbar skin.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +7,5 @@ namespace skin {
 
 // Skins the parent's direct trackbars.
 void SkinTrackbars(int windowIndex, HWND parent);
-
-// Skins the parent's direct progress bars, filled in the accent colour of
-// that moment.
-void SkinProgressBars(int windowIndex, HWND parent);
 
 }  // namespace skin

@@ -4,7 +4,6 @@
 
 #include "skin/containers/container_skin.h"
 #include "skin/containers/control_skin.h"
-#include "skin/containers/menu_skin.h"
 #include "skin/containers/range_installers.h"
 #include "skin/containers/static_skins.h"
 #include "skin/lists/list_installers.h"
@@ -30,24 +29,20 @@ TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
   skin::SkinUpDowns(index, frame);
   skin::SkinHeaders(index, frame);
   skin::SkinTrackbars(index, frame);
-  skin::SkinProgressBars(index, frame);
   skin::SkinStatics(index, frame, 9, 14);
   skin::SkinToolbars(index, frame);
   skin::SkinTransparentChildren(index, frame);
   skin::InstallContainerSkin(label);
-  skin::SkinLabel(label);
 
   const skin::SkinWindowRecord& record = skin::SkinWindowTable.At(index);
   EXPECT_TRUE(Untouched(record.listControls));
   EXPECT_TRUE(Untouched(record.statics));
-  EXPECT_TRUE(Untouched(record.labels));
   EXPECT_TRUE(Untouched(record.containers));
   EXPECT_TRUE(Untouched(record.controls));
   for (HWND child : {label.get()}) {
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kOldProc), 0);
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kHostIndex), 0);
   }
-  EXPECT_EQ(skin::FindMenuRecord(nullptr), 0);
 }
 
 }  // namespace

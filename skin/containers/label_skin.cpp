@@ -1,0 +1,178 @@
+#include "skin/containers/label_skin.h"
+
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
+#include "runtime/gdi_object.h"
+#include "skin/containers/control_skin.h"
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/child_clipping.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/skin_lookups.h"
+#include "skin/core/skin_text.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+
+namespace skin {
+
+namespace {
+
+constexpr int kLineLimit = 0x2000;
+constexpr int kNoWrap = 0x1000;
+constexpr COLORREF kNoHalo = static_cast<COLORREF>(-1);
+constexpr int kHaloDivisor = 4;
+
+// A memory DC of DcCache, released when the paint ends.
+class CachedDc {
+ public:
+  explicit CachedDc(HDC dc) : dc_(dc) {}
+  CachedDc(const CachedDc&) = delete;
+  CachedDc& operator=(const CachedDc&) = delete;
+  ~CachedDc() { ReleaseCachedDc(dc_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// The record named by the label's own properties; nullptr when they do
+// not name this label's record.
+LabelRecord* OwnRecord(HWND label) {
+  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(label, prop::kHostIndex));
+  return host != nullptr ? host->labels.Listed(prop::Read(label, prop::kIndex), label) : nullptr;
+}
+
+LRESULT CallSaved(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto saved = prop::ReadHandle<WNDPROC>(label, prop::kOldProc);
+  // Never hand the message back to this procedure.
+  if (saved == nullptr || saved == LabelSkinProc) return DefWindowProcA(label, message, wParam, lParam);
+  return CallWindowProcA(saved, label, message, wParam, lParam);
+}
+
+}  // namespace
+
+int SkinLabel(HWND label, std::optional<rt::Text> face, std::optional<int> size, int style,
+              std::optional<COLORREF> colour, std::optional<COLORREF> haloColour,
+              std::optional<int> alignment, std::optional<int> lineAlignment, int wrap) {
+  const int windowIndex = FindSkinWindowOfAncestor(label);
+  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
+  if (host == nullptr) return 0;
+  if (OwnRecord(label) != nullptr) return 1;
+  // Another skin's procedure sits on this window: taking it too would make
+  // the two hand each other its messages.
+  if (prop::Read(label, prop::kOldProc) != 0) return 0;
+
+  const int listIndex = host->labels.Take(label);
+  LabelRecord& record = host->labels.At(listIndex);
+  record.textColour = colour.value_or(0);
+  record.halo = haloColour ? 1 : 0;
+  record.haloColour = haloColour.value_or(kNoHalo);
+  record.alignment = alignment.value_or(0);
+  record.lineAlignment = lineAlignment.value_or(1);
+  record.wrap = wrap;
+  record.fontFace = face ? *face : rt::Text("宋体");
+  record.fontSize = size.value_or(12);
+  record.fontStyle = style;
+  record.needsRepaint = 1;
+
+  const auto previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelSkinProc)));
+  prop::WriteHandle(label, prop::kOldProc, previous);
+  prop::Write(label, prop::kHostIndex, windowIndex);
+  prop::Write(label, prop::kIndex, listIndex);
+  return 1;
+}
+
+LRESULT CALLBACK LabelSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LabelRecord* record = OwnRecord(hwnd);
+  if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
+
+  switch (message) {
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(hwnd);
+      break;
+    case WM_MOVE:
+      record->needsRepaint = 1;
+      InvalidateRect(hwnd, nullptr, FALSE);
+      break;
+    case WM_SIZE:
+      record->needsRepaint = 1;
+      break;
+    case WM_SHOWWINDOW:
+      if (wParam == 1) record->needsRepaint = 1;
+      break;
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      if (record->needsRepaint == 0) record->needsRepaint = NeedsRedraw(hwnd);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      BeginPaint(hwnd, &paint);
+      if (record->needsRepaint != 0) {
+        PaintLabel(hwnd);
+      } else {
+        PaintBackgroundFromForm(hwnd, false, false, paint.hdc);
+      }
+      EndPaint(hwnd, &paint);
+      return 0;
+    }
+    case WM_SETTEXT: {
+      // On screen and in the composition image before the window stores it.
+      const char* text = reinterpret_cast<const char*>(lParam);
+      PaintLabel(hwnd, rt::Text(text != nullptr ? text : ""));
+      break;
+    }
+    default:
+      break;
+  }
+  return CallSaved(hwnd, message, wParam, lParam);
+}
+
+void DrawLabel(HDC dc, const RECT& area, const LabelRecord& record, const rt::Text& text) {
+  const float w = static_cast<float>(area.right - area.left);
+  const float h = static_cast<float>(area.bottom - area.top);
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromHdc(dc);
+  gdip::GdipFont font;
+  font.CreateFromName(record.fontFace, static_cast<float>(record.fontSize), record.fontStyle);
+  gdip::GdipStringFormat format;
+  format.Create(record.wrap == 0 ? kNoWrap | kLineLimit : kLineLimit);
+  format.SetAlign(record.alignment);
+  format.SetLineAlign(record.lineAlignment);
+
+  // Two pixels left of the client area and eight wider: the DC clips the rest.
+  const RectF layout{-2, 0, w + 8, h};
+  if (record.halo == 0) {
+    gdip::GdipSolidBrush brush;
+    brush.Create(ToArgb(record.textColour, 255));
+    graphics.DrawString(text, font, brush, layout, format);
+  } else {
+    DrawSkinText(graphics, text, layout, record.textColour, record.haloColour, kHaloDivisor,
+                 record.fontFace, record.fontStyle, static_cast<float>(record.fontSize),
+                 record.alignment, record.lineAlignment, record.wrap);
+  }
+}
+
+void PaintLabel(HWND label, std::optional<rt::Text> text) {
+  LabelRecord* record = OwnRecord(label);
+  if (record == nullptr) return;
+  const rt::Text shown = text ? *text : GetWindowTextCopy(label);
+
+  RECT client{};
+  GetClientRect(label, &client);
+  CachedDc image(ComposeControlBackground(label, client));
+  if (image.get() == nullptr) return;
+  DrawLabel(image.get(), client, *record, shown);
+
+  BlitControlToHost(label, image.get());
+  rt::WindowDc target = GetDcWithoutChildren(label);
+  BitBlt(target.get(), 0, 0, client.right, client.bottom, image.get(), 0, 0, SRCCOPY);
+  record->needsRepaint = 0;
+}
+
+}  // namespace skin

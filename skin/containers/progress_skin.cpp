@@ -1,0 +1,262 @@
+#include "skin/containers/progress_skin.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/shine_strips.h"
+#include "skin/core/skin_lookups.h"
+#include "skin/core/window_properties.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr int kAntiAlias = 4;
+constexpr int kHighQualityBilinear = 6;
+constexpr int kFrameCorner = 5;
+constexpr int kInnerCorner = 3;
+
+// A memory DC of DcCache, released when the paint ends.
+class CachedDc {
+ public:
+  explicit CachedDc(HDC dc) : dc_(dc) {}
+  CachedDc(const CachedDc&) = delete;
+  CachedDc& operator=(const CachedDc&) = delete;
+  ~CachedDc() { ReleaseCachedDc(dc_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// The record named by the bar's own properties, with its window and list
+// index; nullptr when the properties do not name this bar's record.
+ProgressRecord* OwnRecord(HWND bar, int* windowIndex = nullptr, int* listIndex = nullptr) {
+  const INT_PTR hostIndex = prop::Read(bar, prop::kHostIndex);
+  const INT_PTR index = prop::Read(bar, prop::kIndex);
+  SkinWindowRecord* host = SkinWindowTable.Find(hostIndex);
+  ProgressRecord* record = host != nullptr ? host->progressBars.Listed(index, bar) : nullptr;
+  if (record != nullptr) {
+    if (windowIndex) *windowIndex = static_cast<int>(hostIndex);
+    if (listIndex) *listIndex = static_cast<int>(index);
+  }
+  return record;
+}
+
+LRESULT CallSaved(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto saved = prop::ReadHandle<WNDPROC>(bar, prop::kOldProc);
+  // Never hand the message back to this procedure.
+  if (saved == nullptr || saved == ProgressSkinProc) return DefWindowProcA(bar, message, wParam, lParam);
+  return CallWindowProcA(saved, bar, message, wParam, lParam);
+}
+
+void Stroke(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, COLORREF colour, int alpha) {
+  gdip::GdipPen pen;
+  pen.Create(ToArgb(colour, alpha), 1.0f);
+  graphics.DrawPath(pen, path);
+}
+
+void FillGradient(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, PointF from, PointF to,
+                  std::uint32_t first, std::uint32_t second) {
+  gdip::GdipLinearGradientBrush brush;
+  brush.Create(from, to, first, second);
+  graphics.FillPath(brush, path);
+}
+
+// The frame, the trough or the fill outline: a plain rectangle in the
+// square look, else a rounded one.
+void AddShape(gdip::GdipPath& path, bool square, float x, float y, float width, float height,
+              int corner) {
+  path.Create();
+  if (square) {
+    path.AddRectangle(x, y, width, height);
+  } else {
+    AddRoundRectPath(path, x, y, width, height, corner);
+  }
+}
+
+void DrawShine(gdip::GdipGraphics& graphics, const ProgressRecord& record, float height) {
+  gdip::GdipImage strip;
+  if (!strip.LoadFromStream(LoadShineStrip(record.shineStyle))) return;
+  graphics.DrawImageRect(strip, static_cast<float>(record.shineX), 0,
+                         static_cast<float>(strip.GetWidth()), height);
+}
+
+}  // namespace
+
+void SkinProgressBars(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  for (HWND bar = FindWindowExA(parent, nullptr, PROGRESS_CLASSA, nullptr); bar != nullptr;
+       bar = FindWindowExA(parent, bar, PROGRESS_CLASSA, nullptr)) {
+    // A second run, or a bar another skin subclassed, must not chain the
+    // procedure onto itself.
+    if (host.progressBars.Find(bar) > 0 || prop::Read(bar, prop::kOldProc) != 0) continue;
+    const int listIndex = host.progressBars.Take(bar);
+    ProgressRecord& record = host.progressBars.At(listIndex);
+    const LONG_PTR style = GetWindowLongPtrA(bar, GWL_STYLE);
+    record.vertical = (style | PBS_VERTICAL) == style ? 1 : 0;
+    record.fillColour = AccentColour;
+    record.frameColour = kBlack;
+    record.oldProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProgressSkinProc)));
+    prop::Write(bar, prop::kIndex, listIndex);
+    prop::Write(bar, prop::kHostIndex, windowIndex);
+    prop::WriteHandle(bar, prop::kOldProc, record.oldProc);
+  }
+}
+
+LRESULT CALLBACK ProgressSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  int windowIndex = 0;
+  int listIndex = 0;
+  ProgressRecord* record = OwnRecord(hwnd, &windowIndex, &listIndex);
+  if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
+  const auto timerId = static_cast<UINT_PTR>(listIndex);
+
+  switch (message) {
+    case WM_DESTROY:
+      KillTimer(hwnd, timerId);
+      break;
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(hwnd);
+      break;
+    case WM_MOVE:
+      PaintProgressBar(windowIndex, listIndex);
+      break;
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      BeginPaint(hwnd, &paint);
+      PaintProgressBar(windowIndex, listIndex);
+      EndPaint(hwnd, &paint);
+      return 0;
+    }
+    case WM_NCPAINT:
+      PaintProgressBar(windowIndex, listIndex);
+      return 1;
+    case WM_SHOWWINDOW:
+      if (wParam == 0) {
+        KillTimer(hwnd, timerId);
+      } else if (record->vertical == 0 && record->shineOn != 0) {
+        SetTimer(hwnd, timerId, kShinePeriod, nullptr);
+      }
+      break;
+    case WM_TIMER: {
+      InvalidateRect(hwnd, nullptr, FALSE);
+      record->shineX += kShineStep;
+      RECT window{};
+      GetWindowRect(hwnd, &window);
+      // Wraps as soon as the strip's left edge reaches the right edge.
+      if (record->shineX >= window.right - window.left) record->shineX = -record->shineWidth;
+      break;
+    }
+    default:
+      break;
+  }
+  return CallSaved(hwnd, message, wParam, lParam);
+}
+
+ProgressFill ComputeProgressFill(bool vertical, int width, int height, int position, int low,
+                                 int high) {
+  ProgressFill fill;
+  const double length = vertical ? height : width;
+  const double span = static_cast<double>(high) - low;
+  const double done = static_cast<double>(position) - low;
+  // An empty range or a position at the low end fills nothing; a position
+  // beyond the high end fills no more than the bar.
+  double f = 0;
+  if (span > 0 && done > 0) f = std::fmin(length / span * done, length);
+  fill.length = static_cast<int>(f);
+  if (vertical) {
+    fill.x = 0;
+    fill.y = static_cast<float>(static_cast<int>(height - f));
+    fill.width = static_cast<float>(width);
+    fill.height = static_cast<float>(fill.length);
+  } else {
+    fill.width = static_cast<float>(fill.length);
+    fill.height = static_cast<float>(height);
+  }
+  return fill;
+}
+
+void DrawProgressBar(HDC dc, const RECT& area, const ProgressRecord& record) {
+  const float w = static_cast<float>(area.right - area.left);
+  const float h = static_cast<float>(area.bottom - area.top);
+  const bool square = record.squareCorners == 1;
+  const bool vertical = record.vertical != 0;
+
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromHdc(dc);
+  graphics.SetSmoothingMode(kAntiAlias);
+  graphics.SetInterpolationMode(kHighQualityBilinear);
+
+  gdip::GdipPath frame;
+  AddShape(frame, square, 0, 0, w - 1, h - 1, kFrameCorner);
+  Stroke(graphics, frame, kWhite, 160);
+  Stroke(graphics, frame, record.frameColour, 120);
+
+  gdip::GdipPath trough;
+  AddShape(trough, square, 1, 1, w - 3, h - 3, kInnerCorner);
+  FillGradient(graphics, trough, {0, 0}, vertical ? PointF{w - 1, 0} : PointF{0, h - 1},
+               ToArgb(kWhite, 160), square ? ToArgb(kWhite, 160) : ToArgb(kBlack, 30));
+
+  const auto position = static_cast<int>(SendMessageA(record.hwnd, PBM_GETPOS, 0, 0));
+  PBRANGE range{};
+  SendMessageA(record.hwnd, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  const ProgressFill fill = ComputeProgressFill(vertical, static_cast<int>(w), static_cast<int>(h),
+                                                position, range.iLow, range.iHigh);
+  if (fill.length <= 0) return;
+
+  gdip::GdipPath part;
+  if (square) {
+    AddShape(part, true, fill.x + 1, fill.y + 1, fill.width - 2, fill.height - 2, kInnerCorner);
+  } else {
+    AddShape(part, false, fill.x, fill.y + 1, fill.width - 2, fill.height - 2, kInnerCorner);
+  }
+  const PointF from{fill.x, fill.y};
+  const PointF to = vertical ? PointF{fill.x + fill.width - 1, fill.y} : PointF{0, h - 1};
+  const std::uint32_t solid = ToArgb(record.fillColour, 220);
+  graphics.SetClipPath(part);
+  FillGradient(graphics, part, from, to, square ? solid : ToArgb(kWhite, 100), solid);
+  if (square) Stroke(graphics, part, record.fillColour, 255);
+  graphics.SetClipPath(part);
+  // The clip keeps the strip inside the filled part.
+  if (record.shineOn != 0 && !vertical) DrawShine(graphics, record, fill.height);
+}
+
+void PaintProgressBar(int windowIndex, int listIndex) {
+  const ProgressRecord& record = SkinWindowTable.At(windowIndex).progressBars.At(listIndex);
+  const HWND bar = record.hwnd;
+  RECT window{};
+  GetWindowRect(bar, &window);
+  const RECT area{0, 0, window.right - window.left, window.bottom - window.top};
+  CachedDc image(ComposeControlBackground(bar, area));
+  if (image.get() == nullptr) return;
+
+  DrawProgressBar(image.get(), area, record);
+  BlitControlToHost(bar, image.get(), false, true);
+  rt::WindowDc windowDc(bar, GetWindowDC(bar));
+  BitBlt(windowDc.get(), 0, 0, area.right, area.bottom, image.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace skin
