@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
+#include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_linear_gradient_brush.h"
@@ -33,6 +35,7 @@ constexpr int kAntiAlias = 4;
 constexpr int kHighQualityBilinear = 6;
 constexpr int kFrameCorner = 5;
 constexpr int kInnerCorner = 3;
+constexpr int kPixelFormat32bppRgb = 0x22009;
 
 // A memory DC of DcCache, released when the paint ends.
 class CachedDc {
@@ -91,6 +94,29 @@ void AddShape(gdip::GdipPath& path, bool square, float x, float y, float width, 
   } else {
     AddRoundRectPath(path, x, y, width, height, corner);
   }
+}
+
+// Opens `graphics` on the DC. On a DC that holds a DIB section the drawing
+// goes straight into the DIB's pixels through a bitmap over them: the
+// system's GDI+ then draws in memory instead of blending every figure onto
+// the DC separately, several times faster for the shine's 30 ms ticks.
+void OpenGraphics(HDC dc, gdip::GdipBitmap& pixels, gdip::GdipGraphics& graphics) {
+  DIBSECTION dib{};
+  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+  if (GetObjectA(bitmap, sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBits != nullptr &&
+      dib.dsBm.bmBitsPixel == 32) {
+    const int stride = dib.dsBm.bmWidthBytes;
+    auto* bits = static_cast<BYTE*>(dib.dsBm.bmBits);
+    const bool bottomUp = dib.dsBmih.biHeight > 0;
+    BYTE* firstRow = bottomUp ? bits + static_cast<std::ptrdiff_t>(stride) * (dib.dsBm.bmHeight - 1) : bits;
+    GdiFlush();  // GDI's pending drawing lands before GDI+ reads the pixels
+    if (pixels.CreateFromScan0(dib.dsBm.bmWidth, dib.dsBm.bmHeight, bottomUp ? -stride : stride,
+                               kPixelFormat32bppRgb, firstRow) &&
+        graphics.CreateFromImage(pixels)) {
+      return;
+    }
+  }
+  graphics.CreateFromHdc(dc);
 }
 
 void DrawShine(gdip::GdipGraphics& graphics, const ProgressRecord& record, float height) {
@@ -205,8 +231,9 @@ void DrawProgressBar(HDC dc, const RECT& area, const ProgressRecord& record) {
   const bool square = record.squareCorners == 1;
   const bool vertical = record.vertical != 0;
 
-  gdip::GdipGraphics graphics;
-  graphics.CreateFromHdc(dc);
+  gdip::GdipBitmap pixels;
+  gdip::GdipGraphics graphics;  // released before the bitmap it may draw on
+  OpenGraphics(dc, pixels, graphics);
   graphics.SetSmoothingMode(kAntiAlias);
   graphics.SetInterpolationMode(kHighQualityBilinear);
 

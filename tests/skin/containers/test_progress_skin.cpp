@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "skin/containers/progress_skin.h"
-#include "skin/core/control_skin_calls.h"
+#include "skin/engine/control_skin_calls.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"

@@ -15,7 +15,7 @@
 #include "skin/containers/label_skin.h"
 #include "skin/containers/owner_draw_router.h"
 #include "skin/containers/progress_skin.h"
-#include "skin/core/control_skin_calls.h"
+#include "skin/engine/control_skin_calls.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "tests/skin/buttons/button_test_env.h"
