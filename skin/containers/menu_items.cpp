@@ -12,6 +12,7 @@
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
+#include "runtime/gdi_object.h"
 #include "skin/buttons/check_box_painter.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/dc_cache.h"
@@ -92,15 +93,29 @@ HDC SkinSource(HWND owner, int itemTop, int& sourceTop) {
   return record->backgroundDc;
 }
 
+// A memory DC of DcCache, released when the paint ends.
+class CachedDc {
+ public:
+  explicit CachedDc(HDC dc) : dc_(dc) {}
+  CachedDc(const CachedDc&) = delete;
+  CachedDc& operator=(const CachedDc&) = delete;
+  ~CachedDc() { ReleaseCachedDc(dc_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // A w x h 32-bit memory DC registered in DcCache, its bitmap made by GDI+.
 HDC NewItemDc(int w, int h) {
   gdip::GdipBitmap bitmap;
   if (!bitmap.Create(w, h, kPixelFormat32bppArgb)) return nullptr;
-  HBITMAP hbitmap = bitmap.GetHbitmap(0);
-  if (hbitmap == nullptr) return nullptr;
+  rt::UniqueBitmap hbitmap(bitmap.GetHbitmap(0));
+  if (!hbitmap) return nullptr;
   HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, hbitmap);
-  RegisterCachedDc(dc, hbitmap, previous);
+  if (dc == nullptr) return nullptr;
+  HGDIOBJ previous = SelectObject(dc, hbitmap.get());
+  RegisterCachedDc(dc, hbitmap.release(), previous);  // the cache owns both now
   return dc;
 }
 
@@ -119,7 +134,8 @@ void PaintMenuItemBack(HWND owner, const DRAWITEMSTRUCT& item) {
   const int w = item.rcItem.right - item.rcItem.left;
   const int h = item.rcItem.bottom - item.rcItem.top;
   if (w <= 0 || h <= 0) return;
-  HDC dc = NewItemDc(w, h);
+  CachedDc image(NewItemDc(w, h));
+  HDC dc = image.get();
   if (dc == nullptr) return;
 
   const COLORREF colour = MenuColour(*found.menu);
@@ -147,7 +163,6 @@ void PaintMenuItemBack(HWND owner, const DRAWITEMSTRUCT& item) {
   PaintMenuItem(item, dc);
 
   BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, w, h, dc, 0, 0, SRCCOPY);
-  ReleaseCachedDc(dc);
 }
 
 void PaintMenuItem(const DRAWITEMSTRUCT& item, HDC dc) {
