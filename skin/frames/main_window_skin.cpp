@@ -6,6 +6,7 @@
 #include "runtime/embedded_resource.h"
 #include "skin/buttons/button_installers.h"
 #include "skin/containers/control_skin.h"
+#include "skin/containers/progress_skin.h"
 #include "skin/containers/range_installers.h"
 #include "skin/containers/static_skins.h"
 #include "skin/core/engine_globals.h"
