@@ -77,7 +77,7 @@ struct Stage {
     record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
     record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
     for (int y = 0; y < kFrameHeight; y += 8)
-      for (int x = 0; x < kFrameWidth; x += 8) SetPixel(record->backgroundDc, x, y, RGB(x & 0xFF, y & 0xFF, 90));
+      for (int x = 0; x < kFrameWidth; x += 8) SetPixel(record->backgroundDc.get(), x, y, RGB(x & 0xFF, y & 0xFF, 90));
     const int index = skin::SkinWindowTable.Append(std::move(record));
     skin::prop::Write(frame, skin::prop::kIndex, index);
 
@@ -92,8 +92,8 @@ struct Stage {
   ~Stage() {
     skin::StopAllFades();
     skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
-    skin::ReleaseCachedDc(record.backgroundDc);
-    skin::ReleaseCachedDc(record.compositionDc);
+    record.backgroundDc.reset();
+    record.compositionDc.reset();
     DestroyWindow(frame);
     skin::SkinWindowTable.Clear();
   }
@@ -110,7 +110,7 @@ void NativePaint(HWND control) { RedrawWindow(control, nullptr, nullptr, RDW_INV
 
 // What every skinned paint does besides drawing.
 void Floor(HWND control, int width, int height) {
-  HDC memory = skin::ComposeControlBackground(control, {0, 0, width, height});
+  HDC memory = skin::ComposeControlBackground(control, {0, 0, width, height}).release();
   skin::BlitControlToHost(control, memory);
   HDC dc = GetDC(control);
   BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
@@ -159,7 +159,7 @@ int main() {
 
     // One fade step: the blend a timer tick does, from a prepared image
     // onto the button's own DC.
-    HDC image = skin::ComposeControlBackground(stage.push, {0, 0, kPushWidth, kPushHeight});
+    HDC image = skin::ComposeControlBackground(stage.push, {0, 0, kPushWidth, kPushHeight}).release();
     HDC screen = GetDC(stage.push);
     int alpha = 50;
     const double step = BestSecondsPerCall(kStepsPerRound, [&] {
@@ -185,7 +185,7 @@ int main() {
 
     // Where a check-box paint goes beyond its floor: every paint decodes two
     // glyph pieces, looks its font up by name and lays out its caption.
-    HDC surface = skin::ComposeControlBackground(stage.check, {0, 0, kCheckWidth, kCheckHeight});
+    HDC surface = skin::ComposeControlBackground(stage.check, {0, 0, kCheckWidth, kCheckHeight}).release();
     const double decode = BestSecondsPerCall(kPaintsPerRound, [] {
       gdip::GdipImage piece;
       piece.LoadFromStream(skin::GlyphStrip.GetPiece(5));

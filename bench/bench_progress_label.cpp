@@ -71,7 +71,7 @@ struct Stage {
     record->active = 1;
     record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
     record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc, 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
+    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
     const int index = skin::SkinWindowTable.Append(std::move(record));
     skin::prop::Write(frame, skin::prop::kIndex, index);
 
@@ -93,8 +93,8 @@ struct Stage {
 
   ~Stage() {
     skin::SkinWindowRecord& record = Record();
-    skin::ReleaseCachedDc(record.backgroundDc);
-    skin::ReleaseCachedDc(record.compositionDc);
+    record.backgroundDc.reset();
+    record.compositionDc.reset();
     DestroyWindow(frame);
     skin::SkinWindowTable.Clear();
   }
@@ -112,7 +112,7 @@ void TickOnce(Stage& stage) {
 // The least any paint of the bar costs: its background composed, put
 // into the host and copied onto the bar.
 void FloorOnce(Stage& stage) {
-  HDC dc = skin::ComposeControlBackground(stage.bar, {0, 0, kBarWidth, kBarHeight});
+  HDC dc = skin::ComposeControlBackground(stage.bar, {0, 0, kBarWidth, kBarHeight}).release();
   skin::BlitControlToHost(stage.bar, dc, false, true);
   HDC window = GetWindowDC(stage.bar);
   BitBlt(window, 0, 0, kBarWidth, kBarHeight, dc, 0, 0, SRCCOPY);
@@ -170,7 +170,7 @@ int main() {
     const double tick = BestSecondsPerCall([&] { TickOnce(stage); });
     const double floor = BestSecondsPerCall([&] { FloorOnce(stage); });
     const double share = tick / kPeriodSeconds;
-    HDC memory = skin::CreateDibDc({0, 0, kBarWidth, kBarHeight});
+    HDC memory = skin::CreateDibDc({0, 0, kBarWidth, kBarHeight}).release();
     const double draw = BestSecondsPerCall([&] {
       skin::DrawProgressBar(memory, {0, 0, kBarWidth, kBarHeight}, stage.Record().progressBars.At(stage.barIndex));
     });

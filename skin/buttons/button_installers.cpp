@@ -57,9 +57,9 @@ void SkinPushButtons(int windowIndex, HWND parent) {
     SetWindowLongA(child, GWL_STYLE, style | BS_OWNERDRAW);
 
     FontSpec font = GetControlFont(child);
-    record.fontFace = font.face;
-    record.fontSize = font.size != 0 ? font.size : kDefaultPushFontSize;
-    record.fontStyle = font.style;
+    record.font.face = font.face;
+    record.font.size = font.size != 0 ? font.size : kDefaultPushFontSize;
+    record.font.style = font.style;
   });
 }
 
@@ -91,9 +91,9 @@ void SkinCheckButtons(int windowIndex, HWND parent) {
     prop::WriteHandle(child, prop::kOldProc, record.oldProc);
 
     FontSpec font = GetControlFont(child);
-    record.fontFace = font.face;
-    record.fontSize = font.size;
-    record.fontStyle = font.style;
+    record.font.face = font.face;
+    record.font.size = font.size;
+    record.font.style = font.style;
   });
 }
 

@@ -241,7 +241,7 @@ void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
   GetClientRect(window, &client);
   const int left = client.left, top = client.top;
   const int width = client.right - client.left, height = client.bottom - client.top;
-  HDC memory = ComposeControlBackground(window, client);
+  HDC memory = ComposeControlBackground(window, client).release();
   if (memory == nullptr) return;
   // The record is read again: sending BM_GETCHECK ran the window's procedure.
   const ListedButton again = FindListedButton(window);
@@ -256,7 +256,7 @@ void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
     g.CreateFromHdc(memory);
     if (prop::Read(window, prop::kClickAnimation) != 0) {
       DrawCheckBoxFrames(g, left, top, width, height, record.caption, hover, checked, pressed, disabled, animate,
-                         frame, record.fontFace, record.fontSize, record.fontStyle, textColour,
+                         frame, record.font.face, record.font.size, record.font.style, textColour,
                          HasTextEffect(record), record.textEffect);
     } else {
       const CheckBoxImages images{&record.checkedImage,          &record.checkedHoverImage,
@@ -264,7 +264,7 @@ void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
                                   &record.uncheckedImage,        &record.uncheckedHoverImage,
                                   &record.uncheckedPressedImage, &record.uncheckedDisabledImage};
       DrawCheckBox(g, left, top, width, height, record.caption, hover, checked, pressed, disabled,
-                   record.useStateImages != 0, images, record.fontFace, record.fontSize, record.fontStyle,
+                   record.useStateImages != 0, images, record.font.face, record.font.size, record.font.style,
                    textColour, HasTextEffect(record), record.textEffect);
     }
     BlitControlToHost(window, memory);

@@ -70,7 +70,7 @@ void DrawCaption(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record,
   const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
   if (HasTextEffect(record)) {
     DrawSkinText(g, record.caption, MakeRectF(0, 0, float(w), float(h + 2)), textColour, record.textEffect, 4,
-                 record.fontFace, record.fontStyle, float(record.fontSize), 1, 1);
+                 record.font.face, record.font.style, float(record.font.size), 1, 1);
     return;
   }
   const COLORREF colour = (state & ODS_DISABLED) != 0
@@ -79,7 +79,7 @@ void DrawCaption(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record,
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(colour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.fontFace, float(record.fontSize), record.fontStyle);
+  font.CreateFromName(record.font.face, float(record.font.size), record.font.style);
   gdip::GdipStringFormat format;
   format.Create();
   format.SetAlign(kAlignCenter);
@@ -109,7 +109,7 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
     GetClientRect(window, &area);
   }
   const int x = area.left, y = area.top, w = area.right - area.left, h = area.bottom - area.top;
-  HDC memory = ComposeControlBackground(window, area);
+  HDC memory = ComposeControlBackground(window, area).release();
   if (memory == nullptr) return;
   ButtonRecord& record = *listed.button;
   const COLORREF accent = AccentColour;

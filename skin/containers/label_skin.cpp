@@ -27,19 +27,6 @@ constexpr int kNoWrap = 0x1000;
 constexpr COLORREF kNoHalo = static_cast<COLORREF>(-1);
 constexpr int kHaloDivisor = 4;
 
-// A memory DC of DcCache, released when the paint ends.
-class CachedDc {
- public:
-  explicit CachedDc(HDC dc) : dc_(dc) {}
-  CachedDc(const CachedDc&) = delete;
-  CachedDc& operator=(const CachedDc&) = delete;
-  ~CachedDc() { ReleaseCachedDc(dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // The record named by the label's own properties; nullptr when they do
 // not name this label's record.
 LabelRecord* OwnRecord(HWND label) {
@@ -75,9 +62,9 @@ int SkinLabel(HWND label, std::optional<rt::Text> face, std::optional<int> size,
   record.alignment = alignment.value_or(0);
   record.lineAlignment = lineAlignment.value_or(1);
   record.wrap = wrap;
-  record.fontFace = face ? *face : rt::Text("宋体");
-  record.fontSize = size.value_or(12);
-  record.fontStyle = style;
+  record.font.face = face ? *face : rt::Text("宋体");
+  record.font.size = size.value_or(12);
+  record.font.style = style;
   record.needsRepaint = 1;
 
   const auto previous = reinterpret_cast<WNDPROC>(
@@ -116,7 +103,7 @@ LRESULT CALLBACK LabelSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       if (record->needsRepaint != 0) {
         PaintLabel(hwnd);
       } else {
-        PaintBackgroundFromForm(hwnd, false, false, paint.hdc);
+        PaintBackgroundFromForm(hwnd, paint.hdc);
       }
       EndPaint(hwnd, &paint);
       return 0;
@@ -139,7 +126,7 @@ void DrawLabel(HDC dc, const RECT& area, const LabelRecord& record, const rt::Te
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
   gdip::GdipFont font;
-  font.CreateFromName(record.fontFace, static_cast<float>(record.fontSize), record.fontStyle);
+  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), record.font.style);
   gdip::GdipStringFormat format;
   format.Create(record.wrap == 0 ? kNoWrap | kLineLimit : kLineLimit);
   format.SetAlign(record.alignment);
@@ -153,7 +140,7 @@ void DrawLabel(HDC dc, const RECT& area, const LabelRecord& record, const rt::Te
     graphics.DrawString(text, font, brush, layout, format);
   } else {
     DrawSkinText(graphics, text, layout, record.textColour, record.haloColour, kHaloDivisor,
-                 record.fontFace, record.fontStyle, static_cast<float>(record.fontSize),
+                 record.font.face, record.font.style, static_cast<float>(record.font.size),
                  record.alignment, record.lineAlignment, record.wrap);
   }
 }
@@ -165,7 +152,7 @@ void PaintLabel(HWND label, std::optional<rt::Text> text) {
 
   RECT client{};
   GetClientRect(label, &client);
-  CachedDc image(ComposeControlBackground(label, client));
+  const CachedDc image = ComposeControlBackground(label, client);
   if (image.get() == nullptr) return;
   DrawLabel(image.get(), client, *record, shown);
 

@@ -90,21 +90,8 @@ HDC SkinSource(HWND owner, int itemTop, int& sourceTop) {
   const SkinWindowRecord* record = OwnSkinRecord(owner);
   if (record == nullptr) return nullptr;
   sourceTop = itemTop + record->captionHeight;
-  return record->backgroundDc;
+  return record->backgroundDc.get();
 }
-
-// A memory DC of DcCache, released when the paint ends.
-class CachedDc {
- public:
-  explicit CachedDc(HDC dc) : dc_(dc) {}
-  CachedDc(const CachedDc&) = delete;
-  CachedDc& operator=(const CachedDc&) = delete;
-  ~CachedDc() { ReleaseCachedDc(dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 // A w x h 32-bit memory DC registered in DcCache, its bitmap made by GDI+.
 HDC NewItemDc(int w, int h) {
@@ -134,7 +121,7 @@ void PaintMenuItemBack(HWND owner, const DRAWITEMSTRUCT& item) {
   const int w = item.rcItem.right - item.rcItem.left;
   const int h = item.rcItem.bottom - item.rcItem.top;
   if (w <= 0 || h <= 0) return;
-  CachedDc image(NewItemDc(w, h));
+  const CachedDc image = CachedDc::Adopt(NewItemDc(w, h));
   HDC dc = image.get();
   if (dc == nullptr) return;
 
@@ -208,7 +195,7 @@ void PaintMenuItem(const DRAWITEMSTRUCT& item, HDC dc) {
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb((item.itemState & ODS_DISABLED) != 0 ? kDisabledCaption : record.textColour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.fontFace, static_cast<float>(record.fontSize), record.fontStyle);
+  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), record.font.style);
   graphics.DrawString(record.caption, font, brush, RectF{kContentLeft, 2, w - kContentLeft, h}, format);
 
   if (!record.icon.empty() && !checked) DrawImageBytes(graphics, record.icon, 2, (h - kIconSize) / 2, kIconSize);

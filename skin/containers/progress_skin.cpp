@@ -37,19 +37,6 @@ constexpr int kFrameCorner = 5;
 constexpr int kInnerCorner = 3;
 constexpr int kPixelFormat32bppRgb = 0x22009;
 
-// A memory DC of DcCache, released when the paint ends.
-class CachedDc {
- public:
-  explicit CachedDc(HDC dc) : dc_(dc) {}
-  CachedDc(const CachedDc&) = delete;
-  CachedDc& operator=(const CachedDc&) = delete;
-  ~CachedDc() { ReleaseCachedDc(dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // The record named by the bar's own properties, with its window and list
 // index; nullptr when the properties do not name this bar's record.
 ProgressRecord* OwnRecord(HWND bar, int* windowIndex = nullptr, int* listIndex = nullptr) {
@@ -277,7 +264,7 @@ void PaintProgressBar(int windowIndex, int listIndex) {
   RECT window{};
   GetWindowRect(bar, &window);
   const RECT area{0, 0, window.right - window.left, window.bottom - window.top};
-  CachedDc image(ComposeControlBackground(bar, area));
+  const CachedDc image = ComposeControlBackground(bar, area);
   if (image.get() == nullptr) return;
 
   DrawProgressBar(image.get(), area, record);

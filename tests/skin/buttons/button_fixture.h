@@ -77,7 +77,7 @@ class SkinnedButtonTest : public ComposedFrameTest {
   Rgb3 Composed(HWND control, int x, int y) {
     POINT origin{0, 0};
     MapWindowPoints(control, frame, &origin, 1);
-    return FromDib(DibPixel(Record().compositionDc, origin.x + x, origin.y + y));
+    return FromDib(DibPixel(Record().compositionDc.get(), origin.x + x, origin.y + y));
   }
 
   Rgb3 Background(HWND control, int x, int y) {
@@ -96,7 +96,7 @@ class SkinnedButtonTest : public ComposedFrameTest {
 
   // Marks the composition image so that a later paint is seen.
   void MarkComposition() {
-    Fill(Record().compositionDc, kWidth, kHeight, 0x00123456);
+    Fill(Record().compositionDc.get(), kWidth, kHeight, 0x00123456);
   }
   bool Repainted(HWND control) { return !(Composed(control, 3, 3) == FromDib(0x00123456)); }
 

@@ -113,7 +113,7 @@ TEST_F(ButtonInstallerTest, InstallersFillRecordsPropertiesAndProcedures) {
     EXPECT_EQ(r.hwnd, e.hwnd);
     EXPECT_EQ(r.kind, e.kind);
     EXPECT_EQ(r.caption, e.caption);
-    EXPECT_EQ(r.fontSize, e.fontSize);
+    EXPECT_EQ(r.font.size, e.fontSize);
     EXPECT_EQ(static_cast<int>(r.textEffect), -1);
     EXPECT_FALSE(skin::HasTextEffect(r));
     EXPECT_EQ(GetWindowLongA(e.hwnd, GWL_STYLE) & BS_TYPEMASK, e.type);
@@ -125,10 +125,10 @@ TEST_F(ButtonInstallerTest, InstallersFillRecordsPropertiesAndProcedures) {
     EXPECT_EQ(skin::prop::Read(e.hwnd, skin::prop::kDisabledTextColour), 0x606060);
     EXPECT_EQ(skin::prop::Read(e.hwnd, skin::prop::kClickAnimation), e.animation);
   }
-  EXPECT_EQ(At(1).fontFace, "宋体");
-  EXPECT_EQ(At(1).fontStyle, 0);
-  EXPECT_EQ(At(2).fontStyle, tinySpec.style);  // the control's own font
-  EXPECT_EQ(At(2).fontFace, tinySpec.face);
+  EXPECT_EQ(At(1).font.face, "宋体");
+  EXPECT_EQ(At(1).font.style, 0);
+  EXPECT_EQ(At(2).font.style, tinySpec.style);  // the control's own font
+  EXPECT_EQ(At(2).font.face, tinySpec.face);
   EXPECT_NE(GetWindowLongA(defPush, GWL_STYLE) & WS_TABSTOP, 0);  // other style bits kept
   EXPECT_EQ(At(3).checkedAtInstall, 1);
   EXPECT_EQ(At(3).parent, frame.get());

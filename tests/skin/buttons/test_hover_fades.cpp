@@ -15,8 +15,8 @@ class HoverFadeTest : public quillora_test::SkinnedButtonTest {};
 
 TEST_F(HoverFadeTest, AFadeBlendsNineTimesFromAlpha50To250ThenRemovesItself) {
   constexpr int kSize = 4;
-  HDC dest = skin::CreateDibDc({0, 0, kSize, kSize});
-  HDC source = skin::CreateDibDc({0, 0, kSize, kSize});
+  HDC dest = skin::CreateDibDc({0, 0, kSize, kSize}).release();
+  HDC source = skin::CreateDibDc({0, 0, kSize, kSize}).release();
   quillora_test::Fill(dest, kSize, kSize, 0x00000000);
   quillora_test::Fill(source, kSize, kSize, 0x00FFFFFF);
   skin::StartFade(nullptr, 0, 0, kSize, kSize, source, 0, 0, dest);
@@ -71,8 +71,8 @@ TEST_F(HoverFadeTest, ASecondHoverStopsTheFirstButACheckBoxPaintDoesNot) {
 }
 
 TEST(BlendWithConstantAlphaTest, IgnoresTheSourcesOwnAlpha) {
-  HDC dest = skin::CreateDibDc({0, 0, 2, 2});
-  HDC source = skin::CreateDibDc({0, 0, 2, 2});
+  HDC dest = skin::CreateDibDc({0, 0, 2, 2}).release();
+  HDC source = skin::CreateDibDc({0, 0, 2, 2}).release();
   quillora_test::Fill(dest, 2, 2, 0x00000000);
   quillora_test::Fill(source, 2, 2, 0x00FFFFFF);  // colour with alpha byte 0
   EXPECT_TRUE(skin::BlendWithConstantAlpha(dest, 0, 0, 2, 2, source, 0, 0, 2, 2, 128));

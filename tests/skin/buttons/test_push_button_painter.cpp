@@ -21,7 +21,7 @@ class PushPainterTest : public quillora_test::SkinnedButtonTest {
   // Paints into a memory DC standing for the screen; returns the
   // composition image of the button.
   std::vector<Rgb3> Paint(int state) {
-    HDC screen = skin::CreateDibDc({0, 0, kPushWidth, kPushHeight});
+    HDC screen = skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release();
     const RECT client{0, 0, kPushWidth, kPushHeight};
     skin::PaintPushButton(push, screen, state, &client);
     std::vector<Rgb3> image;

@@ -35,8 +35,8 @@ class LabelSkinTest : public ComposedFrameTest {
  protected:
   void SetUp() override {
     ComposedFrameTest::SetUp();
-    Fill(Record().backgroundDc, kWidth, kHeight, kGrey);
-    Fill(Record().compositionDc, kWidth, kHeight, 0);
+    Fill(Record().backgroundDc.get(), kWidth, kHeight, kGrey);
+    Fill(Record().compositionDc.get(), kWidth, kHeight, 0);
   }
 
   TestWindow AddLabel(int x, int y, int width, int height, const char* text = "") {
@@ -49,7 +49,7 @@ class LabelSkinTest : public ComposedFrameTest {
     return Record().labels.At(static_cast<int>(skin::prop::Read(label, skin::prop::kIndex)));
   }
 
-  std::uint32_t At(int x, int y) { return Rgb(Record().compositionDc, x, y); }
+  std::uint32_t At(int x, int y) { return Rgb(Record().compositionDc.get(), x, y); }
 
   // Pixels of the composition image inside the rectangle that differ from
   // the background, and the rows they span.
@@ -85,9 +85,9 @@ TEST_F(LabelSkinTest, SkinLabelDefaultsAndProperties) {
   EXPECT_EQ(record.wrap, 0);
   EXPECT_EQ(record.alignment, 0);
   EXPECT_EQ(record.lineAlignment, 1);
-  EXPECT_EQ(record.fontFace, rt::Text("宋体"));
-  EXPECT_EQ(record.fontSize, 12);
-  EXPECT_EQ(record.fontStyle, 0);
+  EXPECT_EQ(record.font.face, rt::Text("宋体"));
+  EXPECT_EQ(record.font.size, 12);
+  EXPECT_EQ(record.font.style, 0);
   EXPECT_EQ(record.halo, 0);
   EXPECT_EQ(record.haloColour, static_cast<COLORREF>(-1));
   EXPECT_EQ(record.needsRepaint, 1);
@@ -101,9 +101,9 @@ TEST_F(LabelSkinTest, SkinLabelDefaultsAndProperties) {
   EXPECT_EQ(skin::SkinLabel(second, rt::Text("黑体"), 14, 1, 0x0000FF, 0xFFFFFF, 2, 0, 1), 1);
   const skin::LabelRecord& given = Label(second);
   EXPECT_EQ(skin::prop::Read(second, skin::prop::kIndex), 2);
-  EXPECT_EQ(given.fontFace, rt::Text("黑体"));
-  EXPECT_EQ(given.fontSize, 14);
-  EXPECT_EQ(given.fontStyle, 1);
+  EXPECT_EQ(given.font.face, rt::Text("黑体"));
+  EXPECT_EQ(given.font.size, 14);
+  EXPECT_EQ(given.font.style, 1);
   EXPECT_EQ(given.textColour, 0x0000FFu);
   EXPECT_EQ(given.halo, 1);
   EXPECT_EQ(given.haloColour, 0xFFFFFFu);
@@ -118,7 +118,7 @@ TEST_F(LabelSkinTest, SkinLabelTakesALabelOnceAndNeverOneOfAnotherSkinOrOutsideA
   ASSERT_EQ(skin::SkinLabel(label, std::nullopt, std::nullopt, 0, 0x0000FF), 1);
   EXPECT_EQ(skin::SkinLabel(label, std::nullopt, 20), 1);
   EXPECT_EQ(Record().labels.Count(), 1);
-  EXPECT_EQ(Label(label).fontSize, 12) << "the second call changes nothing";
+  EXPECT_EQ(Label(label).font.size, 12) << "the second call changes nothing";
   EXPECT_EQ(Label(label).textColour, 0x0000FFu);
   EXPECT_EQ(skin::prop::Read(label, skin::prop::kOldProc), nativeProc);
 
@@ -294,7 +294,7 @@ TEST_F(LabelSkinTest, SetTextIsInTheCompositionBeforeTheWindowStoresIt) {
   TestWindow label = AddLabel(20, 30, 120, 24, "");
   g_native = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SpyProc)));
-  g_composition = Record().compositionDc;
+  g_composition = Record().compositionDc.get();
   ASSERT_EQ(skin::SkinLabel(label), 1);
   skin::PaintLabel(label);
   ASSERT_EQ(InkIn({20, 30, 140, 54}).count, 0);
@@ -315,7 +315,7 @@ TEST_F(ShownLabelTest, CleanPaintCopiesTheCompositionAndDirtyPaintDrawsAnew) {
   ASSERT_EQ(skin::SkinLabel(label), 1);
   UpdateWindow(frame);
   Label(label).needsRepaint = 0;
-  Fill(Record().compositionDc, kWidth, kHeight, 0x123456);
+  Fill(Record().compositionDc.get(), kWidth, kHeight, 0x123456);
   InvalidateRect(label, nullptr, FALSE);
   UpdateWindow(label);
   rt::WindowDc screen(label);

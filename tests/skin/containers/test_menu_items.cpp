@@ -73,15 +73,15 @@ class MenuItemTest : public ComposedFrameTest {
     record->items.resize(3);
     for (skin::MenuItemRecord& item : record->items) {
       item.caption = rt::Text("打开文件");
-      item.fontFace = rt::Text("宋体");
-      item.fontSize = 12;
+      item.font.face = rt::Text("宋体");
+      item.font.size = 12;
       item.textColour = kRed;
     }
     record->items[2].separator = 1;
     skin::MenuTable.push_back(std::move(record));
     item = skin::MenuTable.back().get();
 
-    itemDc = skin::CreateDibDc({0, 0, kWidth, kItemHeight});
+    itemDc = skin::CreateDibDc({0, 0, kWidth, kItemHeight}).release();
   }
   void TearDown() override {
     skin::MenuTable.clear();
@@ -172,7 +172,7 @@ TEST_F(MenuItemTest, MeasureGivesTheRecordsSizesAndLeavesItemsOutsideTheTable) {
 
 TEST_F(MenuItemTest, BackgroundIsThemeColourUnderAWhiteWashWithATintedIconColumn) {
   Fill(itemDc, kWidth, kItemHeight, 0x00FF00);
-  Fill(Record().backgroundDc, kWidth, kHeight, 0x0000FF);  // blue skin
+  Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x0000FF);  // blue skin
   DRAWITEMSTRUCT draw = Draw(101, 1);
   draw.itemData = ItemData(1, 1);
   // No caption, to see the background alone.

@@ -28,7 +28,7 @@ class RouterTest : public quillora_test::SkinnedButtonTest {
  protected:
   void SetUp() override {
     SkinnedButtonTest::SetUp();
-    itemDc = skin::CreateDibDc({0, 0, kW, kH});
+    itemDc = skin::CreateDibDc({0, 0, kW, kH}).release();
   }
   void TearDown() override {
     skin::ReleaseCachedDc(itemDc);

@@ -43,7 +43,7 @@ class ProgressSkinTest : public ComposedFrameTest {
     ComposedFrameTest::SetUp();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    Fill(Record().backgroundDc, kWidth, kHeight, kGrey);
+    Fill(Record().backgroundDc.get(), kWidth, kHeight, kGrey);
     savedAccent = skin::AccentColour;
     skin::SkinChildControls = 1;  // the engine's default; InitSkinEngine is not run here
   }
@@ -61,7 +61,7 @@ class ProgressSkinTest : public ComposedFrameTest {
   int Index(HWND bar) { return static_cast<int>(skin::prop::Read(bar, skin::prop::kIndex)); }
   skin::ProgressRecord& Bar(HWND bar) { return Record().progressBars.At(Index(bar)); }
 
-  std::uint32_t At(int x, int y) { return Rgb(Record().compositionDc, x, y); }
+  std::uint32_t At(int x, int y) { return Rgb(Record().compositionDc.get(), x, y); }
 
   COLORREF savedAccent = 0;
 };
@@ -237,7 +237,7 @@ TEST_F(ProgressSkinTest, GlowStripBrightensTheFillWhereItStands) {
 TEST_F(ProgressSkinTest, WholeWindowRectangleGoesIntoTheComposition) {
   TestWindow bar = AddBar(20, 40, 200, 16, WS_BORDER);
   skin::SkinProgressBars(windowIndex, frame);
-  Fill(Record().compositionDc, kWidth, kHeight, 0);
+  Fill(Record().compositionDc.get(), kWidth, kHeight, 0);
   skin::PaintProgressBar(windowIndex, Index(bar));
   for (auto [x, y] : {std::pair{0, 0}, std::pair{199, 0}, std::pair{0, 15}, std::pair{199, 15}, std::pair{100, 8}})
     EXPECT_NE(At(20 + x, 40 + y), 0u) << x << "," << y;
@@ -293,7 +293,7 @@ TEST_F(ProgressSkinTest, BarWhosePropertiesNameNoRecordIsPassedOnUnpainted) {
   TestWindow bar = AddBar(20, 40, 200, 16);
   TestWindow other = AddBar(20, 80, 200, 16);
   skin::SkinProgressBars(windowIndex, frame);
-  Fill(Record().compositionDc, kWidth, kHeight, 0);
+  Fill(Record().compositionDc.get(), kWidth, kHeight, 0);
   // The bar now points at its neighbour's record.
   skin::prop::Write(bar, skin::prop::kIndex, Index(other));
   SendMessageA(bar, WM_NCPAINT, 1, 0);

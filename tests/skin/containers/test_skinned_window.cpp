@@ -47,7 +47,7 @@ class SkinnedWindowTest : public quillora_test::ComposedFrameTest {
 TEST_F(SkinnedWindowTest, ButtonBarAndLabelShowTheSkinsLook) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
-  Fill(Record().backgroundDc, kWidth, kHeight, 0x404040);
+  Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x404040);
   TestWindow push = MakeChild(frame, 460, 400, 82, 26, "Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
   SetWindowTextA(push, "安装");
   TestWindow bar = MakeChild(frame, 26, 360, 518, 16, PROGRESS_CLASSA, WS_CHILD | WS_VISIBLE);
