@@ -54,7 +54,7 @@ void WriteUninstallEntry(std::string_view folder) {
     std::string_view name;
     rt::Text data;
   } values[] = {
-      {rt::Text(kInstallFolderValue), rt::Text(folder)},
+      {kInstallFolderValue, rt::Text(folder)},
       {"DisplayIcon", JoinPath(folder, kProgramName)},
       {"DisplayName", "Quillora"},
       {"DisplayVersion", ""},

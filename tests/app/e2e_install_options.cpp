@@ -82,7 +82,6 @@ TEST_F(InstallOptionsTest, EveryOptionTickedInstallsAllAndFinishesIntoTheProduct
   }
   ASSERT_TRUE(session_.AcceptAgreement());
   session_.TypeFolder(typed);
-  session_.ClickStart();
 
   // While the files come out, what the run reads stays locked. A look
   // counts only when the run was under way before it (the bar has moved)
@@ -96,6 +95,7 @@ TEST_F(InstallOptionsTest, EveryOptionTickedInstallsAllAndFinishesIntoTheProduct
       {"更改路径", session_.Button("更改路径")}};
   HWND finish = session_.Button("完成");
   ASSERT_NE(finish, nullptr);
+  session_.ClickStart();
   bool started = false;
   int looksDuringRun = 0;
   bool materialsSeen = false;
