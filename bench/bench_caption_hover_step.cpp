@@ -66,7 +66,7 @@ void HoverStep() {
 
 void PlainFrameCopy(HWND window) {
   HDC dc = GetDC(window);
-  BitBlt(dc, 0, 0, kWidth, kHeight, skin::SkinWindowTable.At(1).backgroundDc, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, kWidth, kHeight, skin::SkinWindowTable.At(1).backgroundDc.get(), 0, 0, SRCCOPY);
   ReleaseDC(window, dc);
 }
 
@@ -116,7 +116,7 @@ int main() {
                 share < kGoalShare ? "met" : "NOT MET");
     // Where a step's time goes: the surface it opens, the button picture it
     // decodes, the window DC it takes.
-    HDC background = record.backgroundDc;
+    HDC background = record.backgroundDc.get();
     const rt::ByteArray& picture = record.captionButtons[kCloseButton - 1].image;
     const double surface = BestSecondsPerCall(kStepsPerRound, [background] {
       gdip::GdipGraphics graphics;

@@ -16,8 +16,8 @@ namespace skin {
 
 void RestoreBottomBarArea(int windowIndex, const RECT& rect) {
   const SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
-  if (record.bottomDc == nullptr) return;
-  BitBlt(record.backgroundDc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, record.bottomDc,
+  if (record.bottomDc.get() == nullptr) return;
+  BitBlt(record.backgroundDc.get(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, record.bottomDc.get(),
          rect.left - record.bottomBarRect.x, rect.top - record.bottomBarRect.y, SRCCOPY);
 }
 
@@ -26,13 +26,13 @@ void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool comp
   const int index = itemIndex.value_or(1);
   const XywhRect& cell = rt::At1(record.bottomItemRects, static_cast<std::size_t>(index), "bottom-bar cells");
   const BottomBarItem& item = rt::At1(record.bottomItems, static_cast<std::size_t>(index), "bottom-bar items");
-  if (!composing && (record.backgroundDc == nullptr || record.bottomDc == nullptr)) return;
+  if (!composing && (record.backgroundDc.get() == nullptr || record.bottomDc.get() == nullptr)) return;
   const float x = static_cast<float>(cell.x), y = static_cast<float>(cell.y), w = static_cast<float>(cell.width);
   const int height = record.bottomBarHeight;
   const float h = static_cast<float>(height);
   if (!composing) {
     graphics.Delete();
-    if (!graphics.CreateFromHdc(record.backgroundDc)) return;
+    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
     RestoreBottomBarArea(windowIndex, RECT{cell.x, cell.y, cell.x + cell.width, cell.y + height});
   }
 
@@ -59,13 +59,13 @@ void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool comp
   const COLORREF colour = record.bottomThemeColour ? ~ThemeColour & 0xFFFFFF : item.textColour;
   if (record.bottomTextHalo) {
     DrawSkinText(graphics, item.text, textBox, record.bottomTextColour, record.bottomTextColour2, 4,
-                 record.bottomFontFace, 0, static_cast<float>(record.bottomFontSize), 0, 1, 1);
+                 record.bottomFont.face, 0, static_cast<float>(record.bottomFont.size), 0, 1, 1);
   } else {
     gdip::GdipSolidBrush brush;
     gdip::GdipFont font;
     gdip::GdipStringFormat format;
     brush.Create(ToArgb(colour, 255));
-    font.CreateFromName(record.bottomFontFace, static_cast<float>(record.bottomFontSize), 0,
+    font.CreateFromName(record.bottomFont.face, static_cast<float>(record.bottomFont.size), 0,
                         static_cast<int>(Gdiplus::UnitPixel));
     format.Create(0);
     format.SetAlign(0);
@@ -75,9 +75,9 @@ void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool comp
 
   if (!composing) {
     graphics.Delete();
-    BitBlt(record.compositionDc, cell.x, cell.y, cell.width, height, record.backgroundDc, cell.x, cell.y, SRCCOPY);
+    BitBlt(record.compositionDc.get(), cell.x, cell.y, cell.width, height, record.backgroundDc.get(), cell.x, cell.y, SRCCOPY);
     rt::WindowDc window(record.hwnd);
-    BitBlt(window.get(), cell.x, cell.y, cell.width, height, record.backgroundDc, cell.x, cell.y, SRCCOPY);
+    BitBlt(window.get(), cell.x, cell.y, cell.width, height, record.backgroundDc.get(), cell.x, cell.y, SRCCOPY);
   }
 }
 

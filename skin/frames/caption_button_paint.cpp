@@ -47,19 +47,19 @@ const rt::ByteArray& ImageOf(const SkinWindowRecord& record, const CaptionButton
 // Copies the button's finished rectangle from the backgroundDc to the window.
 void ShowButton(const SkinWindowRecord& record, const ButtonBox& box) {
   rt::WindowDc window(record.hwnd);
-  BitBlt(window.get(), box.x, box.y, box.w, box.h, record.backgroundDc, box.x, box.y, SRCCOPY);
+  BitBlt(window.get(), box.x, box.y, box.w, box.h, record.backgroundDc.get(), box.x, box.y, SRCCOPY);
 }
 
 // A single repaint needs the caches of a compose.
 bool Composed(const SkinWindowRecord& record) {
-  return record.backgroundDc != nullptr && record.captionDc != nullptr;
+  return record.backgroundDc.get() != nullptr && record.captionDc.get() != nullptr;
 }
 
 // The pressed look draws on a surface of its own at default quality.
 void PaintPressed(SkinWindowRecord& record, int windowIndex, const CaptionButtonRecord& button) {
   const ButtonBox b = BoxOf(button);
   gdip::GdipGraphics graphics;
-  if (!graphics.CreateFromHdc(record.backgroundDc)) return;
+  if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
   RestoreCaptionArea(windowIndex, RECT{b.x, b.y, b.x + b.w, b.y + b.h});
 
   gdip::GdipPath shape;
@@ -88,14 +88,14 @@ void PaintPressed(SkinWindowRecord& record, int windowIndex, const CaptionButton
 
 void RestoreCaptionArea(int windowIndex, const RECT& rect) {
   const SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
-  if (record.captionDc == nullptr) return;
+  if (record.captionDc.get() == nullptr) return;
   // The strip holds the top captionHeight rows only: below them there is
   // nothing cached to read.
   const LONG bottom = std::min<LONG>(rect.bottom, record.captionHeight);
   const LONG top = std::max<LONG>(rect.top, 0);
   const LONG left = std::max<LONG>(rect.left, 0);
   if (rect.right <= left || bottom <= top) return;
-  BitBlt(record.backgroundDc, left, top, rect.right - left, bottom - top, record.captionDc, left, top, SRCCOPY);
+  BitBlt(record.backgroundDc.get(), left, top, rect.right - left, bottom - top, record.captionDc.get(), left, top, SRCCOPY);
 }
 
 void AddCaptionButtonPath(gdip::GdipPath& path, int x, int y, int w, int h, int r) {
@@ -181,7 +181,7 @@ void PaintCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& gr
   }
   if (!composing) {
     graphics.Delete();
-    if (!graphics.CreateFromHdc(record.backgroundDc)) return;
+    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
   }
   PaintCaptionButtonHover(graphics, windowIndex, buttonIndex, hoverAlpha.value_or(0));

@@ -78,7 +78,7 @@ void PaintFrameBackground(gdip::GdipGraphics& graphics, int windowIndex) {
   const float w = static_cast<float>(client.right);
   const float h = static_cast<float>(client.bottom);
   const bool own = !record.backgroundImage.empty();
-  HDC dc = record.backgroundDc;
+  HDC dc = record.backgroundDc.get();
 
   FillSolid(dc, client, own ? record.backgroundColour : ThemeColour);
 

@@ -58,40 +58,40 @@ RectF FrameTitleLayout(int windowIndex) {
 
 void PaintFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, bool composing, const std::optional<rt::Text>& text) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
-  if (!composing && (record.backgroundDc == nullptr || record.captionDc == nullptr)) return;
+  if (!composing && (record.backgroundDc.get() == nullptr || record.captionDc.get() == nullptr)) return;
   const RectF layout = FrameTitleLayout(windowIndex);
   const RECT area = TitleArea(record, layout);
   if (!composing) {
     graphics.Delete();
-    if (!graphics.CreateFromHdc(record.backgroundDc)) return;
+    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
     RestoreCaptionArea(windowIndex, area);
   }
   if (!record.hideIcon) {
-    DrawIconEx(record.backgroundDc, BorderZone + 6, BorderZone + 1, AppIcon, kIconSize, kIconSize, 0, nullptr,
+    DrawIconEx(record.backgroundDc.get(), BorderZone + 6, BorderZone + 1, AppIcon, kIconSize, kIconSize, 0, nullptr,
                DI_NORMAL);
   }
   const rt::Text title = text ? *text : WindowText(record.hwnd);
-  const int style = record.titleFontStyle != 0 ? 1 : 0;  // FontStyleBold
-  const float size = static_cast<float>(record.titleFontSize);
+  const int style = record.titleFont.style != 0 ? 1 : 0;  // FontStyleBold
+  const float size = static_cast<float>(record.titleFont.size);
   if (record.titleColour2 == static_cast<COLORREF>(-1)) {
     gdip::GdipFont font;
     gdip::GdipSolidBrush brush;
-    font.CreateFromName(record.titleFontFace, size, style);
+    font.CreateFromName(record.titleFont.face, size, style);
     brush.Create(ToArgb(record.titleColour, 255));
     graphics.DrawString(title, font, brush, layout, gdip::GdipStringFormat());
   } else if (record.titleEffect) {
-    DrawSkinText(graphics, title, layout, record.titleColour, record.titleColour2, 4, record.titleFontFace, style,
+    DrawSkinText(graphics, title, layout, record.titleColour, record.titleColour2, 4, record.titleFont.face, style,
                  size, 0, 0, 1, 0);
   } else {
-    DrawOutlinedText(graphics, title, layout, record.titleColour, record.titleColour2, 1, record.titleFontFace, style,
+    DrawOutlinedText(graphics, title, layout, record.titleColour, record.titleColour2, 1, record.titleFont.face, style,
                      size);
   }
   if (!composing) {
     graphics.Delete();
     const int w = area.right - area.left, h = area.bottom - area.top;
-    BitBlt(record.compositionDc, area.left, area.top, w, h, record.backgroundDc, area.left, area.top, SRCCOPY);
+    BitBlt(record.compositionDc.get(), area.left, area.top, w, h, record.backgroundDc.get(), area.left, area.top, SRCCOPY);
     rt::WindowDc window = GetDcWithoutChildren(record.hwnd);
-    BitBlt(window.get(), area.left, area.top, w, h, record.backgroundDc, area.left, area.top, SRCCOPY);
+    BitBlt(window.get(), area.left, area.top, w, h, record.backgroundDc.get(), area.left, area.top, SRCCOPY);
   }
 }
 

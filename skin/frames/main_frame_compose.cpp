@@ -22,11 +22,6 @@ namespace skin {
 namespace {
 
 // A cache DC is released before its field takes the next one.
-void ReplaceCacheDc(HDC& field, HDC fresh) {
-  if (field != nullptr) ReleaseCachedDc(field);
-  field = fresh;
-}
-
 }  // namespace
 
 void ComposeMainFrame(int windowIndex, bool present) {
@@ -37,21 +32,21 @@ void ComposeMainFrame(int windowIndex, bool present) {
 
   if (record.frameSwitch && present) ApplyRoundRegion(record.hwnd);
 
-  ReplaceCacheDc(record.backgroundDc, CreateDibDc(RECT{0, 0, w, h}));
+  record.backgroundDc = CreateDibDc(RECT{0, 0, w, h});
   {
     gdip::GdipGraphics graphics;
-    graphics.CreateFromHdc(record.backgroundDc);
+    graphics.CreateFromHdc(record.backgroundDc.get());
     PaintFrameBackground(graphics, windowIndex);
 
     if (record.frameSwitch) {
       PaintFrameOutline(windowIndex, graphics);
-      ReplaceCacheDc(record.captionDc, CreateImageDc(w, record.captionHeight));
-      BitBlt(record.captionDc, 0, 0, w, record.captionHeight, record.backgroundDc, 0, 0, SRCCOPY);
+      record.captionDc = CachedDc::Adopt(CreateImageDc(w, record.captionHeight));
+      BitBlt(record.captionDc.get(), 0, 0, w, record.captionHeight, record.backgroundDc.get(), 0, 0, SRCCOPY);
     }
     if (record.bottomBarHeight > 0) {
       const XywhRect& bar = record.bottomBarRect;
-      ReplaceCacheDc(record.bottomDc, CreateImageDc(bar.width, bar.height));
-      BitBlt(record.bottomDc, 0, 0, bar.width, bar.height, record.backgroundDc, bar.x, bar.y, SRCCOPY);
+      record.bottomDc = CachedDc::Adopt(CreateImageDc(bar.width, bar.height));
+      BitBlt(record.bottomDc.get(), 0, 0, bar.width, bar.height, record.backgroundDc.get(), bar.x, bar.y, SRCCOPY);
     }
     if (record.frameSwitch) {
       if (record.showTitle) PaintFrameTitle(windowIndex, graphics, true);
@@ -64,14 +59,14 @@ void ComposeMainFrame(int windowIndex, bool present) {
     }
   }
 
-  ReplaceCacheDc(record.compositionDc, CreateDibDc(RECT{0, 0, w, h}));
-  BitBlt(record.compositionDc, 0, 0, w, h, record.backgroundDc, 0, 0, SRCCOPY);
-  prop::Write(record.hwnd, prop::kCompositionDc, reinterpret_cast<INT_PTR>(record.compositionDc));
+  record.compositionDc = CreateDibDc(RECT{0, 0, w, h});
+  BitBlt(record.compositionDc.get(), 0, 0, w, h, record.backgroundDc.get(), 0, 0, SRCCOPY);
+  prop::Write(record.hwnd, prop::kCompositionDc, reinterpret_cast<INT_PTR>(record.compositionDc.get()));
 
   record.recompose = 0;
   if (present) {
     rt::WindowDc window = GetDcWithoutChildren(record.hwnd);
-    BitBlt(window.get(), 0, 0, w, h, record.backgroundDc, 0, 0, SRCCOPY);
+    BitBlt(window.get(), 0, 0, w, h, record.backgroundDc.get(), 0, 0, SRCCOPY);
   }
   record.width = w;
   record.height = h;

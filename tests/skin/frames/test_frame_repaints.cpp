@@ -25,7 +25,7 @@ using skin::RectF;
 class RepaintTest : public quillora_test::FramePaintTest {
  protected:
   skin::SkinWindowRecord& Record() { return skin::SkinWindowTable.At(1); }
-  HDC Background() { return Record().backgroundDc; }
+  HDC Background() { return Record().backgroundDc.get(); }
 
   // The caption rows of the composed frame.
   std::vector<COLORREF> Caption() { return Pixels(Background(), 0, 0, 570, 50); }
@@ -92,7 +92,7 @@ TEST_F(RepaintTest, TitleRepaintsDoNotPileUp) {
   EXPECT_EQ(once, composed);
   for (int i = 0; i < 20; ++i) RepaintTitle();
   EXPECT_EQ(Caption(), once);
-  EXPECT_EQ(Pixels(r.compositionDc, 0, 0, 570, 25), Pixels(Background(), 0, 0, 570, 25));
+  EXPECT_EQ(Pixels(r.compositionDc.get(), 0, 0, 570, 25), Pixels(Background(), 0, 0, 570, 25));
 
   // Another text leaves nothing of the old one behind: the same as a frame
   // composed with that text.
@@ -135,7 +135,7 @@ TEST_F(RepaintTest, SeparatorsMarkTheButtonEdges) {
     EXPECT_EQ(static_cast<int>(r.captionButtons[i].rect.y), 1);
   }
   const auto darkening = [&](int x, int y) {
-    return Brightness(Pixel(r.captionDc, x, y)) - Brightness(Pixel(Background(), x, y));
+    return Brightness(Pixel(r.captionDc.get(), x, y)) - Brightness(Pixel(Background(), x, y));
   };
   EXPECT_GT(darkening(476, 2), darkening(503, 2)) << "the strip's left edge is the darkest";
   EXPECT_GT(darkening(503, 2), 0);
@@ -170,7 +170,7 @@ TEST_F(RepaintTest, HoverAndPressedLooks) {
   RepaintButton(3, true, std::nullopt);
   EXPECT_TRUE(Reddish(Pixel(Background(), 533, 1))) << "pressed: red at its top";
   // Hover and press reach the window only, not the composition image.
-  EXPECT_FALSE(Reddish(Pixel(Record().compositionDc, 533, 1)));
+  EXPECT_FALSE(Reddish(Pixel(Record().compositionDc.get(), 533, 1)));
 }
 
 TEST_F(RepaintTest, HoverStepsDoNotPileUp) {
@@ -241,9 +241,9 @@ TEST_F(RepaintTest, BottomBarPictureAndText) {
     TestWindow window = InstallerFrame(570, 450, WS_MINIMIZEBOX, settings);
     skin::SkinWindowRecord& r = Record();
     skin::ComposeMainFrame(1, true);
-    ASSERT_NE(r.bottomDc, nullptr);
-    EXPECT_EQ(quillora_test::BitmapSize(r.bottomDc).cx, r.bottomBarRect.width);
-    EXPECT_EQ(quillora_test::BitmapSize(r.bottomDc).cy, 24);
+    ASSERT_NE(r.bottomDc.get(), nullptr);
+    EXPECT_EQ(quillora_test::BitmapSize(r.bottomDc.get()).cx, r.bottomBarRect.width);
+    EXPECT_EQ(quillora_test::BitmapSize(r.bottomDc.get()).cy, 24);
     const skin::XywhRect cell = r.bottomItemRects.at(0);
     const int x = cell.x, y = cell.y;
     constexpr COLORREF kMagenta = 0xFF00FF;
@@ -275,7 +275,7 @@ TEST_F(RepaintTest, BottomBarPictureAndText) {
       skin::PaintBottomBarItem(1, again, false);
     }
     EXPECT_EQ(Pixels(Background(), x, y, x + cell.width, y + 24), once);
-    EXPECT_EQ(Pixels(r.compositionDc, x, y, x + cell.width, y + 24), once);
+    EXPECT_EQ(Pixels(r.compositionDc.get(), x, y, x + cell.width, y + 24), once);
   }
 }
 

@@ -39,32 +39,32 @@ TEST_F(ComposeTest, FillsTheCachesAndRecordsTheSize) {
   const std::size_t cached = skin::DcCache.size();
   skin::ComposeMainFrame(1, true);
 
-  ASSERT_NE(r.backgroundDc, nullptr);
-  ASSERT_NE(r.captionDc, nullptr);
-  ASSERT_NE(r.compositionDc, nullptr);
-  EXPECT_EQ(r.bottomDc, nullptr);
-  EXPECT_EQ(BitmapSize(r.backgroundDc).cx, 570);
-  EXPECT_EQ(BitmapSize(r.backgroundDc).cy, 450);
-  EXPECT_EQ(BitmapSize(r.captionDc).cx, 570);
-  EXPECT_EQ(BitmapSize(r.captionDc).cy, 25);
-  EXPECT_EQ(BitmapSize(r.compositionDc).cx, 570);
-  EXPECT_EQ(BitmapSize(r.compositionDc).cy, 450);
-  EXPECT_EQ(skin::prop::Read(window, skin::prop::kCompositionDc), reinterpret_cast<INT_PTR>(r.compositionDc));
+  ASSERT_NE(r.backgroundDc.get(), nullptr);
+  ASSERT_NE(r.captionDc.get(), nullptr);
+  ASSERT_NE(r.compositionDc.get(), nullptr);
+  EXPECT_EQ(r.bottomDc.get(), nullptr);
+  EXPECT_EQ(BitmapSize(r.backgroundDc.get()).cx, 570);
+  EXPECT_EQ(BitmapSize(r.backgroundDc.get()).cy, 450);
+  EXPECT_EQ(BitmapSize(r.captionDc.get()).cx, 570);
+  EXPECT_EQ(BitmapSize(r.captionDc.get()).cy, 25);
+  EXPECT_EQ(BitmapSize(r.compositionDc.get()).cx, 570);
+  EXPECT_EQ(BitmapSize(r.compositionDc.get()).cy, 450);
+  EXPECT_EQ(skin::prop::Read(window, skin::prop::kCompositionDc), reinterpret_cast<INT_PTR>(r.compositionDc.get()));
   EXPECT_EQ(r.recompose, 0);
   EXPECT_EQ(r.width, 570);
   EXPECT_EQ(r.height, 450);
   EXPECT_EQ(skin::DcCache.size(), cached + 3);
 
   // No picture: the flat theme colour, the same in the finished copy.
-  EXPECT_EQ(Pixel(r.backgroundDc, 285, 300), 0xECECECu);
-  EXPECT_EQ(Pixel(r.compositionDc, 285, 300), 0xECECECu);
+  EXPECT_EQ(Pixel(r.backgroundDc.get(), 285, 300), 0xECECECu);
+  EXPECT_EQ(Pixel(r.compositionDc.get(), 285, 300), 0xECECECu);
   // The caption strip holds the frame before title and buttons.
-  EXPECT_EQ(Pixel(r.captionDc, 285, 12), 0xECECECu);
+  EXPECT_EQ(Pixel(r.captionDc.get(), 285, 12), 0xECECECu);
 
   // The dark outer line, the white inner line inside it.
-  EXPECT_LT(Brightness(Pixel(r.backgroundDc, 0, 200)), Brightness(0xECECEC));
-  EXPECT_GT(Brightness(Pixel(r.backgroundDc, 1, 200)), Brightness(0xECECEC));
-  EXPECT_LT(Brightness(Pixel(r.backgroundDc, 285, 449)), Brightness(0xECECEC));
+  EXPECT_LT(Brightness(Pixel(r.backgroundDc.get(), 0, 200)), Brightness(0xECECEC));
+  EXPECT_GT(Brightness(Pixel(r.backgroundDc.get(), 1, 200)), Brightness(0xECECEC));
+  EXPECT_LT(Brightness(Pixel(r.backgroundDc.get(), 285, 449)), Brightness(0xECECEC));
 
   // The window's region is the rounded rectangle.
   rt::UniqueRegion got(CreateRectRgn(0, 0, 0, 0));
@@ -88,8 +88,8 @@ TEST_F(ComposeTest, ADropShadowLeavesOnlyTheOuterLine) {
   Record().shadowHwnd = window;  // only its presence is read
   skin::ComposeMainFrame(1, false);
   Record().shadowHwnd = nullptr;
-  EXPECT_LT(Brightness(Pixel(Record().backgroundDc, 0, 200)), Brightness(0xECECEC));
-  EXPECT_EQ(Pixel(Record().backgroundDc, 1, 200), 0xECECECu);
+  EXPECT_LT(Brightness(Pixel(Record().backgroundDc.get(), 0, 200)), Brightness(0xECECEC));
+  EXPECT_EQ(Pixel(Record().backgroundDc.get(), 1, 200), 0xECECECu);
 }
 
 TEST_F(ComposeTest, WithoutPresentationNeitherRegionNorChildrenChange) {
@@ -118,17 +118,17 @@ TEST_F(ComposeTest, FrameSwitchOffDrawsNoOutlineTitleOrButtons) {
   skin::ThemeMode = 0;
   skin::ComposeMainFrame(1, true);
   const skin::SkinWindowRecord& r = Record();
-  EXPECT_EQ(r.captionDc, nullptr);
-  ASSERT_NE(r.bottomDc, nullptr);
+  EXPECT_EQ(r.captionDc.get(), nullptr);
+  ASSERT_NE(r.bottomDc.get(), nullptr);
   rt::UniqueRegion got(CreateRectRgn(0, 0, 0, 0));
   EXPECT_EQ(GetWindowRgn(window, got.get()), ERROR);
-  EXPECT_EQ(Pixel(r.backgroundDc, 5, 5) & 0xFF0000, 0xFF0000u) << "the picture";
-  EXPECT_GT(Brightness(Pixel(r.backgroundDc, 300, 2)), Brightness(0xECECEC)) << "the gloss band";
-  EXPECT_EQ(Pixel(r.backgroundDc, 0, 200), 0xECECECu) << "no outline";
+  EXPECT_EQ(Pixel(r.backgroundDc.get(), 5, 5) & 0xFF0000, 0xFF0000u) << "the picture";
+  EXPECT_GT(Brightness(Pixel(r.backgroundDc.get(), 300, 2)), Brightness(0xECECEC)) << "the gloss band";
+  EXPECT_EQ(Pixel(r.backgroundDc.get(), 0, 200), 0xECECECu) << "no outline";
   // Neither title nor buttons: the caption row is the gloss over the base.
-  EXPECT_EQ(Pixel(r.backgroundDc, 30, 12), Pixel(r.backgroundDc, 545, 12));
+  EXPECT_EQ(Pixel(r.backgroundDc.get(), 30, 12), Pixel(r.backgroundDc.get(), 545, 12));
   // The bar's sheen is drawn.
-  EXPECT_GT(Brightness(Pixel(r.backgroundDc, 300, 450 - 20)), Brightness(0xECECEC));
+  EXPECT_GT(Brightness(Pixel(r.backgroundDc.get(), 300, 450 - 20)), Brightness(0xECECEC));
 }
 
 struct PlacementCase {
@@ -155,25 +155,25 @@ TEST_F(ComposeTest, EveryPlacementPutsThePictureWhereItBelongs) {
     r.backgroundMode = c.mode;
     skin::ComposeMainFrame(1, false);
     if (c.left < 0) {
-      EXPECT_EQ(Pixel(r.backgroundDc, 50, 40), kRed);
-      EXPECT_EQ(Pixel(r.backgroundDc, 150, 40), kGreen);
-      EXPECT_EQ(Pixel(r.backgroundDc, 50, 120), kBlue);
-      EXPECT_EQ(Pixel(r.backgroundDc, 150, 120), kYellow);
+      EXPECT_EQ(Pixel(r.backgroundDc.get(), 50, 40), kRed);
+      EXPECT_EQ(Pixel(r.backgroundDc.get(), 150, 40), kGreen);
+      EXPECT_EQ(Pixel(r.backgroundDc.get(), 50, 120), kBlue);
+      EXPECT_EQ(Pixel(r.backgroundDc.get(), 150, 120), kYellow);
       continue;
     }
-    EXPECT_EQ(Pixel(r.backgroundDc, c.left + 10, c.top + 7), kRed);
-    EXPECT_EQ(Pixel(r.backgroundDc, c.left + 30, c.top + 7), kGreen);
-    EXPECT_EQ(Pixel(r.backgroundDc, c.left + 10, c.top + 22), kBlue);
-    EXPECT_EQ(Pixel(r.backgroundDc, c.left + 30, c.top + 22), kYellow);
+    EXPECT_EQ(Pixel(r.backgroundDc.get(), c.left + 10, c.top + 7), kRed);
+    EXPECT_EQ(Pixel(r.backgroundDc.get(), c.left + 30, c.top + 7), kGreen);
+    EXPECT_EQ(Pixel(r.backgroundDc.get(), c.left + 10, c.top + 22), kBlue);
+    EXPECT_EQ(Pixel(r.backgroundDc.get(), c.left + 30, c.top + 22), kYellow);
     // The window's own base colour where the picture is not.
-    EXPECT_EQ(Pixel(r.backgroundDc, c.left < 100 ? 190 : 10, c.top < 80 ? 150 : 10), 0x808080u);
+    EXPECT_EQ(Pixel(r.backgroundDc.get(), c.left < 100 ? 190 : 10, c.top < 80 ? 150 : 10), 0x808080u);
   }
   // A mode outside the table draws no picture but the rest.
   r.backgroundMode = 11;
   r.overlayColour = 0x00FFFF;
   r.overlayAlpha = 255;
   skin::ComposeMainFrame(1, false);
-  EXPECT_EQ(Pixel(r.backgroundDc, 10, 7), 0x00FFFFu);
+  EXPECT_EQ(Pixel(r.backgroundDc.get(), 10, 7), 0x00FFFFu);
 }
 
 TEST_F(ComposeTest, TileTopMirrorsEverySecondCopy) {
@@ -184,7 +184,7 @@ TEST_F(ComposeTest, TileTopMirrorsEverySecondCopy) {
   skin::ThemeBackground = Picture(100, 20, [](int x, int) { return x < 50 ? kRedArgb : kBlueArgb; });
   skin::ThemeMode = 4;
   skin::ComposeMainFrame(1, false);
-  HDC dc = Record().backgroundDc;
+  HDC dc = Record().backgroundDc.get();
   EXPECT_EQ(Pixel(dc, 25, 10), kRed);
   EXPECT_EQ(Pixel(dc, 75, 10), kBlue);
   EXPECT_EQ(Pixel(dc, 125, 10), kBlue);  // mirrored
@@ -204,8 +204,8 @@ TEST_F(ComposeTest, AnOwnPictureReplacesTheThemePictureAndColour) {
   r.backgroundMode = 0;
   r.backgroundColour = 0x404040;
   skin::ComposeMainFrame(1, false);
-  EXPECT_EQ(Pixel(r.backgroundDc, 5, 5), kRed);
-  EXPECT_EQ(Pixel(r.backgroundDc, 100, 100), 0x404040u);
+  EXPECT_EQ(Pixel(r.backgroundDc.get(), 5, 5), kRed);
+  EXPECT_EQ(Pixel(r.backgroundDc.get(), 100, 100), 0x404040u);
 }
 
 struct TintCase {
@@ -258,7 +258,7 @@ TEST_F(ComposeTest, TintAndCaptionBand) {
     r.overlayAlpha = c.alpha;
     r.captionBand = c.band;
     skin::ComposeMainFrame(1, false);
-    c.check(r.backgroundDc);
+    c.check(r.backgroundDc.get());
   }
 }
 
