@@ -1,0 +1,152 @@
+// Caption-button hover speed: one fade step (PaintCaptionButton at a fade
+// alpha, restoring the button from the caption strip and copying it to the
+// window) in the installer's own frame (570 x 450, a 570 x 451 JPEG theme
+// picture stretched, no icon, title, main-menu, minimize and close
+// buttons), beside a plain copy of the whole finished frame to the window
+// (GetDC, one BitBlt of 570 x 450, ReleaseDC), in the same run.
+//
+// Prints the time per call of each, their ratio, the step's share of the
+// 20 ms fade tick (goal: under 5 %), the time of one full compose for
+// scale, and DcCache's size and the process's GDI object count before and
+// after 1,000 composes and 10,000 hover steps (both must be unchanged).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "gdip/gdip_bitmap.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdiplus_startup.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/frames/caption_button_paint.h"
+#include "skin/frames/main_frame_compose.h"
+#include "skin/frames/main_window_skin.h"
+#include "tests/support/gdi_object_count.h"
+
+namespace {
+
+constexpr int kWidth = 570, kHeight = 450;
+constexpr int kCloseButton = 3;
+constexpr int kStepsPerRound = 2000;
+constexpr int kRounds = 3;
+constexpr double kFadeTick = 0.020;
+constexpr double kGoalShare = 0.05;
+constexpr char kJpegFormat[] = "{557CF401-1A04-11D3-9A73-0000F81EF32E}";
+
+double Now() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / frequency;
+}
+
+// A photograph-like picture: smooth colour ramps, stored as JPEG.
+rt::ByteArray ThemePicture() {
+  gdip::GdipBitmap bitmap;
+  bitmap.Create(kWidth, kHeight + 1);
+  for (int y = 0; y <= kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      bitmap.SetPixel(x, y, 0xFF000000u | (static_cast<unsigned>(x * 255 / kWidth) << 16) |
+                                (static_cast<unsigned>(y * 255 / kHeight) << 8) | 0x80u);
+  return bitmap.SaveToStream(kJpegFormat);
+}
+
+int step = 0;
+
+void HoverStep() {
+  gdip::GdipGraphics graphics;
+  skin::PaintCaptionButton(1, kCloseButton, graphics, false, std::nullopt, 30 * (1 + step++ % 8));
+}
+
+void PlainFrameCopy(HWND window) {
+  HDC dc = GetDC(window);
+  BitBlt(dc, 0, 0, kWidth, kHeight, skin::SkinWindowTable.At(1).backgroundDc.get(), 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+}
+
+template <class Call>
+double BestSecondsPerCall(int calls, Call call) {
+  double best = 1e9;
+  for (int round = 0; round < kRounds; ++round) {
+    const double start = Now();
+    for (int i = 0; i < calls; ++i) call();
+    GdiFlush();
+    best = std::min(best, (Now() - start) / calls);
+  }
+  return best;
+}
+
+}  // namespace
+
+int main() {
+  gdip::StartGdiplus();
+  int status = 0;
+  {
+    skin::ThemeColour = 0xECECEC;
+    skin::ThemeBackground = ThemePicture();
+    skin::ThemeMode = 3;
+    HWND window = CreateWindowExA(0, "Static", "Quillora Setup", WS_POPUP | WS_VISIBLE | WS_MINIMIZEBOX, 100, 100,
+                                  kWidth, kHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    skin::MainWindowSettings settings;
+    settings.menuButton = 1;
+    settings.hideIcon = 1;
+    skin::SkinMainWindow(window, settings);
+    skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
+    record.titleColour = 0xECECEC;
+    record.titleColour2 = 0x606060;
+    skin::ComposeMainFrame(1, true);  // warm up what the system allocates once
+    HoverStep();
+    PlainFrameCopy(window);
+
+    const double hover = BestSecondsPerCall(kStepsPerRound, HoverStep);
+    const double copy = BestSecondsPerCall(kStepsPerRound, [&] { PlainFrameCopy(window); });
+    const double compose = BestSecondsPerCall(20, [] { skin::ComposeMainFrame(1, true); });
+    const double share = hover / kFadeTick;
+    std::printf("hover step (close button, restore + paint + copy to window): %8.2f us per call\n", hover * 1e6);
+    std::printf("plain copy of the finished %dx%d frame to the window:     %8.2f us per call\n", kWidth, kHeight,
+                copy * 1e6);
+    std::printf("ratio hover step / frame copy: %.2f\n", hover / copy);
+    std::printf("share of the 20 ms fade tick: %.2f %% (goal < %.0f %%) %s\n", share * 100, kGoalShare * 100,
+                share < kGoalShare ? "met" : "NOT MET");
+    // Where a step's time goes: the surface it opens, the button picture it
+    // decodes, the window DC it takes.
+    HDC background = record.backgroundDc.get();
+    const rt::ByteArray& picture = record.captionButtons[kCloseButton - 1].image;
+    const double surface = BestSecondsPerCall(kStepsPerRound, [background] {
+      gdip::GdipGraphics graphics;
+      graphics.CreateFromHdc(background);
+    });
+    const double decode = BestSecondsPerCall(kStepsPerRound, [&picture] {
+      gdip::GdipImage image;
+      image.LoadFromStream(picture);
+    });
+    const double windowDc = BestSecondsPerCall(kStepsPerRound, [window] { ReleaseDC(window, GetDC(window)); });
+    std::printf("  of which at most: GDI+ surface on the frame %.2f us, button picture decode %.2f us, "
+                "window DC %.2f us\n",
+                surface * 1e6, decode * 1e6, windowDc * 1e6);
+    if (GetEnvironmentVariableA("QUILLORA_BENCH_SPLITS_ONLY", nullptr, 0) != 0) return 0;
+    std::printf("for scale, one presented compose: %.2f ms\n", compose * 1e3);
+
+    const std::size_t cacheBefore = skin::DcCache.size();
+    const DWORD objectsBefore = quillora_test::GdiObjectCount();
+    for (int i = 0; i < 1000; ++i) skin::ComposeMainFrame(1, true);
+    for (int i = 0; i < 10000; ++i) HoverStep();
+    const std::size_t cacheAfter = skin::DcCache.size();
+    const DWORD objectsAfter = quillora_test::GdiObjectCount();
+    std::printf("after 1000 composes and 10000 hover steps: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n",
+                cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
+                static_cast<unsigned long>(objectsAfter),
+                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
+    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+    DestroyWindow(window);
+    skin::SkinWindowTable.Clear();
+  }
+  gdip::ShutdownGdiplus();
+  return status;
+}

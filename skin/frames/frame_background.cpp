@@ -1,0 +1,118 @@
+#include "skin/frames/frame_background.h"
+
+#include <windows.h>
+
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_texture_brush.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/skin_window_table.h"
+
+namespace skin {
+
+namespace {
+
+constexpr int kArgb32 = 0x26200A;  // PixelFormat32bppARGB
+
+RECT ClientOf(const SkinWindowRecord& record) {
+  RECT client{};
+  GetClientRect(record.hwnd, &client);
+  return client;
+}
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+  rt::UniqueBrush brush(CreateSolidBrush(colour));
+  FillRect(dc, &area, brush.get());
+}
+
+// Draws the prepared picture where `mode` places it.
+void DrawPlaced(gdip::GdipGraphics& graphics, gdip::GdipBitmap& bitmap, int mode, float w, float h) {
+  const float iw = static_cast<float>(bitmap.GetWidth());
+  const float ih = static_cast<float>(bitmap.GetHeight());
+  switch (static_cast<BackgroundMode>(mode)) {
+    case BackgroundMode::TopLeft: graphics.DrawImage(bitmap, 0, 0); break;
+    case BackgroundMode::TopRight: graphics.DrawImage(bitmap, w - iw, 0); break;
+    case BackgroundMode::TileTop: graphics.DrawImage(bitmap, 0, 0); break;
+    case BackgroundMode::Centre: graphics.DrawImageRect(bitmap, (w - iw) / 2, (h - ih) / 2, iw, ih); break;
+    case BackgroundMode::Stretch: graphics.DrawImageRect(bitmap, 0, 0, w, h); break;
+    case BackgroundMode::BottomLeft: graphics.DrawImageRect(bitmap, 0, h - ih, iw, ih); break;
+    case BackgroundMode::BottomRight: graphics.DrawImageRect(bitmap, w - iw, h - ih, iw, ih); break;
+    case BackgroundMode::BottomCentre: graphics.DrawImageRect(bitmap, (w - iw) / 2, h - ih, iw, ih); break;
+    case BackgroundMode::RightMiddle: graphics.DrawImageRect(bitmap, w - iw, (h - ih) / 2, iw, ih); break;
+    case BackgroundMode::TopCentre: graphics.DrawImageRect(bitmap, (w - iw) / 2, 0, iw, ih); break;
+    case BackgroundMode::LeftMiddle: graphics.DrawImageRect(bitmap, 0, (h - ih) / 2, iw, ih); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void PlaceBackgroundImage(int windowIndex, gdip::GdipBitmap& bitmap) {
+  SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
+  const bool own = !record.backgroundImage.empty();
+  const rt::ByteArray& source = own ? record.backgroundImage : ThemeBackground;
+  if (source.empty()) return;
+  const int mode = own ? record.backgroundMode : ThemeMode;
+  if (mode != static_cast<int>(BackgroundMode::TileTop)) {
+    bitmap.CreateFromStream(source);
+    return;
+  }
+  gdip::GdipImage picture;
+  if (!picture.LoadFromStream(source)) return;
+  const int width = ClientOf(record).right;
+  const int height = static_cast<int>(picture.GetHeight());
+  if (!bitmap.Create(width, height, kArgb32)) return;
+  gdip::GdipGraphics band;
+  gdip::GdipTextureBrush brush;
+  if (band.CreateFromImage(bitmap) && brush.Create(picture, Gdiplus::WrapModeTileFlipX)) {
+    band.FillRectangleI(brush, 0, 0, width, height);
+  }
+}
+
+void PaintFrameBackground(gdip::GdipGraphics& graphics, int windowIndex) {
+  SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
+  const RECT client = ClientOf(record);
+  const float w = static_cast<float>(client.right);
+  const float h = static_cast<float>(client.bottom);
+  const bool own = !record.backgroundImage.empty();
+  HDC dc = record.backgroundDc.get();
+
+  FillSolid(dc, client, own ? record.backgroundColour : ThemeColour);
+
+  if (own || !ThemeBackground.empty()) {
+    gdip::GdipBitmap bitmap;
+    PlaceBackgroundImage(windowIndex, bitmap);
+    DrawPlaced(graphics, bitmap, own ? record.backgroundMode : ThemeMode, w, h);
+  }
+
+  // The overlay colour -1 means no tint.
+  const auto overlay = static_cast<LONG>(record.overlayColour);
+  if (overlay >= 0) {
+    RECT area = client;
+    if (record.captionBand) area.top = record.captionHeight;
+    if (record.overlayAlpha == 255) {
+      FillSolid(dc, area, record.overlayColour);
+    } else {
+      gdip::GdipSolidBrush tint;
+      if (tint.Create(ToArgb(record.overlayColour, record.overlayAlpha))) {
+        graphics.FillRectangleI(tint, area.left, area.top, area.right - area.left, area.bottom - area.top);
+      }
+    }
+  }
+
+  if (record.captionBand) {
+    const float band = static_cast<float>(record.captionHeight);
+    gdip::GdipLinearGradientBrush gloss;
+    const bool coloured = overlay > 0;
+    const gdip::ARGB top = coloured ? ToArgb(record.overlayColour, record.overlayAlpha / 5) : ToArgb(0xFFFFFF, 150);
+    const gdip::ARGB bottom = coloured ? ToArgb(record.overlayColour, record.overlayAlpha) : ToArgb(0xFFFFFF, 0);
+    if (gloss.Create(PointF{0, 0}, PointF{0, band}, top, bottom)) {
+      graphics.FillRectangle(gloss, 0, 0, w, band);
+    }
+  }
+}
+
+}  // namespace skin
