@@ -11,6 +11,8 @@
 // unchanged).
 #include <windows.h>
 
+#include "bench/bench_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -46,16 +48,7 @@ constexpr int kLeakPaints = 10000;
 constexpr double kPaintGoal = 3.0;
 constexpr double kFadeGoal = 0.1;
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
+using bench::Now;
 
 HWND Child(HWND parent, const char* className, DWORD style, int x, int y, int width, int height, const char* text) {
   return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent, nullptr,

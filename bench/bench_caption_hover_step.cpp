@@ -11,6 +11,8 @@
 // after 1,000 composes and 10,000 hover steps (both must be unchanged).
 #include <windows.h>
 
+#include "bench/bench_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -35,16 +37,7 @@ constexpr double kFadeTick = 0.020;
 constexpr double kGoalShare = 0.05;
 constexpr char kJpegFormat[] = "{557CF401-1A04-11D3-9A73-0000F81EF32E}";
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
+using bench::Now;
 
 // A photograph-like picture: smooth colour ramps, stored as JPEG.
 rt::ByteArray ThemePicture() {

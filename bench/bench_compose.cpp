@@ -19,6 +19,8 @@
 // objects behind; a missed goal is a figure, not a failure.
 #include <windows.h>
 
+#include "bench/bench_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -40,16 +42,7 @@ constexpr int kCallsPerRound = 10000;
 constexpr int kRounds = 3;
 constexpr double kGoal = 3.0;
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
+using bench::Now;
 
 // A skinned frame with a composed picture and a composition image, and a
 // plain child control placed straight in it.

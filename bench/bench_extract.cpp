@@ -11,6 +11,8 @@
 // figure, not a failure.
 #include <windows.h>
 
+#include "bench/bench_clock.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -108,12 +110,7 @@ Archive MakeLargeFile(const std::string& folder, TextMaker& maker) {
   return archive;
 }
 
-double Seconds() {
-  LARGE_INTEGER frequency{}, now{};
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double Seconds() { return bench::Now(); }
 
 // The reference: what a program using minizip directly would write.
 bool ReferenceExtract(const std::string& zipPath, const std::string& target) {

@@ -24,6 +24,8 @@
 // usage: bench_install_run [installer.exe]   (default: QUILLORA_SETUP_EXE,
 // then QuilloraSetup.exe beside this program's folder)
 #include <windows.h>
+
+#include "bench/bench_clock.h"
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -59,13 +61,7 @@ constexpr int kRounds = 3;
 constexpr double kGoal = 1.2;
 constexpr DWORD kTimeoutMs = 120000;
 
-double Seconds() {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double Seconds() { return bench::Now(); }
 
 std::string TempFolder() {
   char buffer[MAX_PATH] = {};

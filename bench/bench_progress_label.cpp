@@ -11,6 +11,8 @@
 //    ticks and 10,000 label paints (both must be unchanged).
 // Each side runs several rounds; the best round counts.
 #include <windows.h>
+
+#include "bench/bench_clock.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -37,16 +39,7 @@ constexpr int kRounds = 3;
 constexpr double kPeriodSeconds = 0.030;
 constexpr double kGoalShare = 1.0 / 3.0;
 
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / frequency;
-}
+using bench::Now;
 
 // A shown skinned frame with a composed picture, the installer's bar at
 // half way with its shine, and a skinned status label.
