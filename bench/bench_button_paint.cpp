@@ -111,18 +111,6 @@ void Floor(HWND control, int width, int height) {
   skin::ReleaseCachedDc(memory);
 }
 
-template <class Call>
-double BestSecondsPerCall(int calls, Call call) {
-  double best = 1e9;
-  for (int round = 0; round < kRounds; ++round) {
-    const double start = Now();
-    for (int i = 0; i < calls; ++i) call();
-    GdiFlush();
-    best = std::min(best, (Now() - start) / calls);
-  }
-  return best;
-}
-
 void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
@@ -142,20 +130,20 @@ int main() {
     PaintPush(stage.push, 0);  // warm up what the system makes once (fonts, brushes)
     skin::PaintCheckBox(stage.check, 0);
 
-    const double push = BestSecondsPerCall(kPaintsPerRound, [&] { PaintPush(stage.push, 0); });
-    const double pushNative = BestSecondsPerCall(kPaintsPerRound, [&] { NativePaint(stage.nativePush); });
-    const double pushFloor = BestSecondsPerCall(kPaintsPerRound, [&] { Floor(stage.push, kPushWidth, kPushHeight); });
-    const double check = BestSecondsPerCall(kPaintsPerRound, [&] { skin::PaintCheckBox(stage.check, 0); });
-    const double checkNative = BestSecondsPerCall(kPaintsPerRound, [&] { NativePaint(stage.nativeCheck); });
+    const double push = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] { PaintPush(stage.push, 0); });
+    const double pushNative = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] { NativePaint(stage.nativePush); });
+    const double pushFloor = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] { Floor(stage.push, kPushWidth, kPushHeight); });
+    const double check = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] { skin::PaintCheckBox(stage.check, 0); });
+    const double checkNative = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] { NativePaint(stage.nativeCheck); });
     const double checkFloor =
-        BestSecondsPerCall(kPaintsPerRound, [&] { Floor(stage.check, kCheckWidth, kCheckHeight); });
+        bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] { Floor(stage.check, kCheckWidth, kCheckHeight); });
 
     // One fade step: the blend a timer tick does, from a prepared image
     // onto the button's own DC.
     HDC image = skin::ComposeControlBackground(stage.push, {0, 0, kPushWidth, kPushHeight}).release();
     HDC screen = GetDC(stage.push);
     int alpha = 50;
-    const double step = BestSecondsPerCall(kStepsPerRound, [&] {
+    const double step = bench::BestSecondsPerCall(kRounds, kStepsPerRound, [&] {
       skin::BlendWithConstantAlpha(screen, 0, 0, kPushWidth, kPushHeight, image, 0, 0, kPushWidth, kPushHeight, alpha);
       alpha = alpha >= 250 ? 50 : alpha + 25;
     });
@@ -179,11 +167,11 @@ int main() {
     // Where a check-box paint goes beyond its floor: every paint decodes two
     // glyph pieces, looks its font up by name and lays out its caption.
     HDC surface = skin::ComposeControlBackground(stage.check, {0, 0, kCheckWidth, kCheckHeight}).release();
-    const double decode = BestSecondsPerCall(kPaintsPerRound, [] {
+    const double decode = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [] {
       gdip::GdipImage piece;
       piece.LoadFromStream(skin::GlyphStrip.GetPiece(5));
     });
-    const double font = BestSecondsPerCall(kPaintsPerRound, [] {
+    const double font = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [] {
       gdip::GdipFont f;
       f.CreateFromName("宋体", 12.0f, 0, 2);
     });
@@ -195,7 +183,7 @@ int main() {
     ink.Create(0xFE000000);
     gdip::GdipStringFormat format;
     format.Create(0x1000);
-    const double text = BestSecondsPerCall(kPaintsPerRound, [&] {
+    const double text = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] {
       graphics.DrawString("创建桌面快捷方式", captionFont, ink, gdip::RectF{17, 2, kCheckWidth, kCheckHeight + 1},
                           format);
     });

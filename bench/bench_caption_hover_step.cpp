@@ -63,18 +63,6 @@ void PlainFrameCopy(HWND window) {
   ReleaseDC(window, dc);
 }
 
-template <class Call>
-double BestSecondsPerCall(int calls, Call call) {
-  double best = 1e9;
-  for (int round = 0; round < kRounds; ++round) {
-    const double start = Now();
-    for (int i = 0; i < calls; ++i) call();
-    GdiFlush();
-    best = std::min(best, (Now() - start) / calls);
-  }
-  return best;
-}
-
 }  // namespace
 
 int main() {
@@ -97,9 +85,9 @@ int main() {
     HoverStep();
     PlainFrameCopy(window);
 
-    const double hover = BestSecondsPerCall(kStepsPerRound, HoverStep);
-    const double copy = BestSecondsPerCall(kStepsPerRound, [&] { PlainFrameCopy(window); });
-    const double compose = BestSecondsPerCall(20, [] { skin::ComposeMainFrame(1, true); });
+    const double hover = bench::BestSecondsPerCall(kRounds, kStepsPerRound, HoverStep);
+    const double copy = bench::BestSecondsPerCall(kRounds, kStepsPerRound, [&] { PlainFrameCopy(window); });
+    const double compose = bench::BestSecondsPerCall(kRounds, 20, [] { skin::ComposeMainFrame(1, true); });
     const double share = hover / kFadeTick;
     std::printf("hover step (close button, restore + paint + copy to window): %8.2f us per call\n", hover * 1e6);
     std::printf("plain copy of the finished %dx%d frame to the window:     %8.2f us per call\n", kWidth, kHeight,
@@ -111,15 +99,15 @@ int main() {
     // decodes, the window DC it takes.
     HDC background = record.backgroundDc.get();
     const rt::ByteArray& picture = record.captionButtons[kCloseButton - 1].image;
-    const double surface = BestSecondsPerCall(kStepsPerRound, [background] {
+    const double surface = bench::BestSecondsPerCall(kRounds, kStepsPerRound, [background] {
       gdip::GdipGraphics graphics;
       graphics.CreateFromHdc(background);
     });
-    const double decode = BestSecondsPerCall(kStepsPerRound, [&picture] {
+    const double decode = bench::BestSecondsPerCall(kRounds, kStepsPerRound, [&picture] {
       gdip::GdipImage image;
       image.LoadFromStream(picture);
     });
-    const double windowDc = BestSecondsPerCall(kStepsPerRound, [window] { ReleaseDC(window, GetDC(window)); });
+    const double windowDc = bench::BestSecondsPerCall(kRounds, kStepsPerRound, [window] { ReleaseDC(window, GetDC(window)); });
     std::printf("  of which at most: GDI+ surface on the frame %.2f us, button picture decode %.2f us, "
                 "window DC %.2f us\n",
                 surface * 1e6, decode * 1e6, windowDc * 1e6);

@@ -163,18 +163,6 @@ std::string WrongPixel(Stage& stage) {
   return {};
 }
 
-template <class Call>
-double BestSecondsPerCall(Call call) {
-  double best = 1e9;
-  for (int round = 0; round < kRounds; ++round) {
-    const double start = Now();
-    for (int i = 0; i < kCallsPerRound; ++i) call();
-    GdiFlush();
-    best = std::min(best, (Now() - start) / kCallsPerRound);
-  }
-  return best;
-}
-
 }  // namespace
 
 int main() {
@@ -209,11 +197,11 @@ int main() {
     const std::size_t cacheAfter = skin::DcCache.size();
     const DWORD objectsAfter = quillora_test::GdiObjectCount();
 
-    const double ours = BestSecondsPerCall([&] { ComposeOnce(stage); });
-    const double same = BestSecondsPerCall([&] { PlainSameWorkOnce(stage); });
+    const double ours = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { ComposeOnce(stage); });
+    const double same = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PlainSameWorkOnce(stage); });
     const double ratio = ours / same;
-    const double bare = BestSecondsPerCall([&] { PlainBlitOnce(stage); });
-    const double screen = BestSecondsPerCall([&] { ScreenBlitOnce(stage); });
+    const double bare = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PlainBlitOnce(stage); });
+    const double screen = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { ScreenBlitOnce(stage); });
     const Split split = SplitOfComposeOnce(stage);
 
     std::printf("compose + blit to host, %dx%d in %dx%d: %8.2f us per call\n", kControlWidth, kControlHeight,

@@ -117,18 +117,6 @@ void RepaintOnce(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
-template <class Call>
-double BestSecondsPerCall(Call call) {
-  double best = 1e9;
-  for (int round = 0; round < kRounds; ++round) {
-    const double start = Now();
-    for (int i = 0; i < kCallsPerRound; ++i) call();
-    GdiFlush();
-    best = std::min(best, (Now() - start) / kCallsPerRound);
-  }
-  return best;
-}
-
 void Row(const char* name, double ours, const char* referenceName, double reference) {
   std::printf("%-44s %8.2f us   %-34s %8.2f us   ratio %.2f\n", name, ours * 1e6, referenceName, reference * 1e6,
               ours / reference);
@@ -157,30 +145,30 @@ int main() {
     const std::size_t cacheAfter = skin::DcCache.size();
     const DWORD objectsAfter = quillora_test::GdiObjectCount();
 
-    const double frame = BestSecondsPerCall([&] { skin::PaintEditFrame(stage.edit); });
-    const double frameFloor = BestSecondsPerCall([&] { FloorOnce(stage.edit, editSize, true); });
-    const double bar = BestSecondsPerCall([&] { skin::PaintVScrollBar(stage.multi); });
-    const double barFloor = BestSecondsPerCall([&] { FloorOnce(overlay, barSize, false); });
+    const double frame = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { skin::PaintEditFrame(stage.edit); });
+    const double frameFloor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage.edit, editSize, true); });
+    const double bar = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { skin::PaintVScrollBar(stage.multi); });
+    const double barFloor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(overlay, barSize, false); });
     // Where a bar paint's time goes.
     HDC barDc = skin::CreateDibDc({0, 0, barSize.cx, barSize.cy}).release();
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
     GetScrollBarInfo(stage.multi, OBJID_VSCROLL, &info);
     skin::ScrollPartRects parts{};
-    const double barDraw = BestSecondsPerCall(
+    const double barDraw = bench::BestSecondsPerCall(kRounds, kCallsPerRound,
         [&] { skin::DrawVScrollBar(barDc, barSize.cx, barSize.cy, info, {0xFFFFFF, 160}, skin::ScrollBarPart::None, parts); });
-    const double decode = BestSecondsPerCall([&] {
+    const double decode = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] {
       gdip::GdipBitmap up, down;
       up.CreateFromStream(skin::ScrollArrowUp());
       down.CreateFromStream(skin::ScrollArrowDown());
     });
-    const double surface = BestSecondsPerCall([&] {
+    const double surface = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] {
       gdip::GdipGraphics g;
       g.CreateFromHdc(barDc);
     });
     skin::ReleaseCachedDc(barDc);
-    const double repaint = BestSecondsPerCall([&] { RepaintOnce(stage.edit); });
-    const double plain = BestSecondsPerCall([&] { RepaintOnce(stage.twin); });
+    const double repaint = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { RepaintOnce(stage.edit); });
+    const double plain = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { RepaintOnce(stage.twin); });
 
     char label[96];
     std::snprintf(label, sizeof label, "PaintEditFrame, %ldx%ld edit", editSize.cx, editSize.cy);

@@ -119,18 +119,6 @@ void LabelPaintOnce(Stage& stage, int dirty) {
   UpdateWindow(stage.label);
 }
 
-template <class Call>
-double BestSecondsPerCall(Call call) {
-  double best = 1e9;
-  for (int round = 0; round < kRounds; ++round) {
-    const double start = Now();
-    for (int i = 0; i < kCallsPerRound; ++i) call();
-    GdiFlush();
-    best = std::min(best, (Now() - start) / kCallsPerRound);
-  }
-  return best;
-}
-
 // Runs `call` kLeakCalls times; true when DcCache and the GDI object count
 // are as before. Prints both.
 template <class Call>
@@ -160,11 +148,11 @@ int main() {
     LabelPaintOnce(stage, 1);
     LabelPaintOnce(stage, 0);
 
-    const double tick = BestSecondsPerCall([&] { TickOnce(stage); });
-    const double floor = BestSecondsPerCall([&] { FloorOnce(stage); });
+    const double tick = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { TickOnce(stage); });
+    const double floor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage); });
     const double share = tick / kPeriodSeconds;
     HDC memory = skin::CreateDibDc({0, 0, kBarWidth, kBarHeight}).release();
-    const double draw = BestSecondsPerCall([&] {
+    const double draw = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] {
       skin::DrawProgressBar(memory, {0, 0, kBarWidth, kBarHeight}, stage.Record().progressBars.At(stage.barIndex));
     });
     skin::ReleaseCachedDc(memory);
@@ -175,8 +163,8 @@ int main() {
     std::printf("share of the 30 ms period: %.1f %% (goal < %.1f %%) %s\n", share * 100, kGoalShare * 100,
                 share < kGoalShare ? "met" : "NOT MET");
 
-    const double dirty = BestSecondsPerCall([&] { LabelPaintOnce(stage, 1); });
-    const double clean = BestSecondsPerCall([&] { LabelPaintOnce(stage, 0); });
+    const double dirty = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { LabelPaintOnce(stage, 1); });
+    const double clean = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { LabelPaintOnce(stage, 0); });
     std::printf("label %dx%d, dirty paint (text drawn): %8.2f us\n", kLabelWidth, kLabelHeight, dirty * 1e6);
     std::printf("label, clean paint (copied back):      %8.2f us\n", clean * 1e6);
     std::printf("ratio dirty / clean: %.2f\n", dirty / clean);
