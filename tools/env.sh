@@ -95,7 +95,7 @@ quillora_build_arch() {  # arch [cmake --build options]
   if [ $# -gt 0 ]; then
     cmake --build "$BUILD_ROOT/$arch" --target cmake_check_build_system >/dev/null || return 1
   fi
-  cmake --build "$BUILD_ROOT/$arch" -j "$(nproc)" "$@"
+  cmake --build "$BUILD_ROOT/$arch" -j "${QUILLORA_JOBS:-$(nproc)}" "$@"
 }
 
 # Builds in the 32-bit build and, where the tests run 64-bit, in the x86_64
