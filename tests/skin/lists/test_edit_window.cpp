@@ -1,5 +1,5 @@
 // The edit and combo skins in a real, shown window in TransparencyMode:
-// what reaches the screen after the system's own paint cycle, and the
+// what the window presents after the system's own paint cycle, and the
 // painted bar following a scroll.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "tests/skin/core/composed_frame.h"
 #include "tests/skin/lists/pixel_checks.h"
 #include "tests/support/gdip_test_env.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
@@ -52,14 +53,6 @@ void Pump(int milliseconds) {
   }
 }
 
-// Screen pixel as a DIB colour (0x00RRGGBB).
-std::uint32_t ScreenRgb(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF c = GetPixel(screen, x, y);
-  ReleaseDC(nullptr, screen);
-  return quillora_test::DibRgb(c);
-}
-
 class EditWindowTest : public quillora_test::ComposedFrameTest {
  protected:
   bool FrameShown() const override { return true; }
@@ -89,6 +82,8 @@ class EditWindowTest : public quillora_test::ComposedFrameTest {
     GetWindowRect(hwnd, &r);
     return {r.left, r.top};
   }
+  // What the frame presents at a screen point.
+  std::uint32_t ShownRgb(int x, int y) const { return quillora_test::WindowSurfaceRgb(frame, x, y); }
   std::uint32_t Tinted(int x, int y) { return Blend(FrameRgb(x, y), kWhiteRgb, 160); }
 
   quillora_test::EngineDefaults settings{1};
@@ -97,8 +92,8 @@ class EditWindowTest : public quillora_test::ComposedFrameTest {
 
 TEST_F(EditWindowTest, TheScreenShowsTheRingTheBarAndTheComboFace) {
   const POINT e = Origin(single);
-  EXPECT_TRUE(NearRgb(ScreenRgb(e.x, e.y + 12), Blend(Tinted(40, 52), 0, 80), 6)) << "idle ring border";
-  EXPECT_TRUE(NearRgb(ScreenRgb(e.x + 1, e.y + 12), Tinted(41, 52), 6)) << "tinted ring";
+  EXPECT_TRUE(NearRgb(ShownRgb(e.x, e.y + 12), Blend(Tinted(40, 52), 0, 80), 6)) << "idle ring border";
+  EXPECT_TRUE(NearRgb(ShownRgb(e.x + 1, e.y + 12), Tinted(41, 52), 6)) << "tinted ring";
 
   const skin::EditRecord& record = Record().edits.At(2);
   ASSERT_EQ(record.hwnd, multi.get());
@@ -109,7 +104,7 @@ TEST_F(EditWindowTest, TheScreenShowsTheRingTheBarAndTheComboFace) {
   const POINT f = Origin(frame);
   for (int y : {bar.top + 8, bar.top + (thumb.top + thumb.bottom) / 2, bar.bottom - 30}) {
     const int x = bar.left + (bar.right - bar.left) / 2;
-    EXPECT_TRUE(NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc.get(), x - f.x, y - f.y), 2))
+    EXPECT_TRUE(NearRgb(ShownRgb(x, y), quillora_test::Rgb(Record().compositionDc.get(), x - f.x, y - f.y), 2))
         << "painted bar on screen at y " << y - bar.top;
   }
 
@@ -117,14 +112,14 @@ TEST_F(EditWindowTest, TheScreenShowsTheRingTheBarAndTheComboFace) {
   RECT face{};
   GetWindowRect(combo, &face);
   const int h = face.bottom - face.top;
-  EXPECT_TRUE(NearRgb(ScreenRgb(c.x, c.y + h / 2), Blend(Tinted(300, 100 + h / 2), 0, 80), 6)) << "combo border";
+  EXPECT_TRUE(NearRgb(ShownRgb(c.x, c.y + h / 2), Blend(Tinted(300, 100 + h / 2), 0, 80), 6)) << "combo border";
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
   const RECT& b = info.rcButton;
   const int ax = c.x + static_cast<int>(b.left + (b.right - b.left - 14) / 2.0f) + 3;
   const int ay = c.y + static_cast<int>(b.top + (b.bottom - b.top - 14) / 2.0f) + 5;
-  EXPECT_TRUE(NearRgb(ScreenRgb(ax, ay), 0x98C1D6, 4)) << "the drop button's chevron";
+  EXPECT_TRUE(NearRgb(ShownRgb(ax, ay), 0x98C1D6, 4)) << "the drop button's chevron";
 }
 
 TEST_F(EditWindowTest, AfterAScrollThePaintedThumbHasMoved) {
@@ -140,13 +135,13 @@ TEST_F(EditWindowTest, AfterAScrollThePaintedThumbHasMoved) {
   const POINT f = Origin(frame);
   const int x = bar.left + (bar.right - bar.left) / 2;
   const int y = bar.top + (after.top + after.bottom) / 2;
-  // The screen catches up with the repaint on its own time on a busy machine.
+  // The repaint arrives through the message loop; a busy machine may delay it.
   const auto shownAsComposed = [&] {
-    return NearRgb(ScreenRgb(x, y), quillora_test::Rgb(Record().compositionDc.get(), x - f.x, y - f.y), 2);
+    return NearRgb(ShownRgb(x, y), quillora_test::Rgb(Record().compositionDc.get(), x - f.x, y - f.y), 2);
   };
   for (int waited = 0; !shownAsComposed() && waited < 3000; waited += 50) Pump(50);
   EXPECT_TRUE(shownAsComposed());
-  EXPECT_FALSE(NearRgb(ScreenRgb(x, y), ScreenRgb(x, bar.top + (before.top + before.bottom) / 2), 2))
+  EXPECT_FALSE(NearRgb(ShownRgb(x, y), ShownRgb(x, bar.top + (before.top + before.bottom) / 2), 2))
       << "thumb and track differ where the thumb was";
 }
 
