@@ -2,10 +2,8 @@
 // no record is taken and no window is subclassed.
 #include <gtest/gtest.h>
 
-#include "skin/containers/container_skin.h"
 #include "skin/containers/control_skin.h"
 #include "skin/containers/range_installers.h"
-#include "skin/containers/static_skins.h"
 #include "skin/lists/list_installers.h"
 #include "tests/support/skin_test_windows.h"
 
@@ -29,15 +27,10 @@ TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
   skin::SkinUpDowns(index, frame);
   skin::SkinHeaders(index, frame);
   skin::SkinTrackbars(index, frame);
-  skin::SkinStatics(index, frame, 9, 14);
   skin::SkinToolbars(index, frame);
-  skin::SkinTransparentChildren(index, frame);
-  skin::InstallContainerSkin(label);
 
   const skin::SkinWindowRecord& record = skin::SkinWindowTable.At(index);
   EXPECT_TRUE(Untouched(record.listControls));
-  EXPECT_TRUE(Untouched(record.statics));
-  EXPECT_TRUE(Untouched(record.containers));
   EXPECT_TRUE(Untouched(record.controls));
   for (HWND child : {label.get()}) {
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kOldProc), 0);

@@ -1,0 +1,253 @@
+#include "skin/containers/tab_control_painter.h"
+
+#include <commctrl.h>
+
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
+#include "runtime/gdi_object.h"
+#include "skin/containers/container_skin.h"
+#include "skin/containers/tab_outline.h"
+#include "skin/core/child_clipping.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/control_font.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/geometry_makers.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/window_properties.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kBlack = 0;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr int kCorner = 5;
+constexpr int kInnerCorner = 3;
+constexpr int kAlignCentreValue = 1;
+constexpr int kMeasureTrailingSpaces = 0x800;
+constexpr int kDirectionVertical = 2;
+
+// The tab control's own container record, as its properties name it.
+const ContainerRecord* OwnRecord(HWND tab) {
+  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(tab, prop::kHostIndex));
+  return host != nullptr ? host->containers.Listed(prop::Read(tab, prop::kIndex), tab) : nullptr;
+}
+
+// The tint laid over the tabs and the join: the record's, unless the tab
+// control sits inside another registered container (which tints it).
+bool TintApplies(HWND tab, const ContainerRecord* record) {
+  if (record == nullptr || record->tintColour == 0) return false;
+  return IsContainerOf(static_cast<int>(prop::Read(tab, prop::kHostIndex)), GetParent(tab)) == 0;
+}
+
+// The outline of a tab whose rectangle is (x, y, w, h).
+void AddTabOutline(gdip::GdipPath& path, TabSide side, int x, int y, int w, int h) {
+  switch (side) {
+    case TabSide::Top:
+      AddTopTabOutline(path, x, y, w - 1, h - 1, kCorner);
+      break;
+    case TabSide::Left:
+      AddLeftTabOutline(path, x, y, w - 1, h - 1, kCorner);
+      break;
+    case TabSide::Bottom:
+      AddBottomTabOutline(path, x, y, w - 1, h - 1, kCorner);
+      break;
+    case TabSide::Right:
+      AddRightTabOutline(path, x + 1, y, w, h - 1, kCorner);
+      break;
+  }
+}
+
+void Outline(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, COLORREF colour, int alpha) {
+  gdip::GdipPen pen;
+  pen.Create(ToArgb(colour, alpha), 1.0f);
+  graphics.DrawPath(pen, path);
+}
+
+void FillGradient(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, PointF from, PointF to,
+                  std::uint32_t first, std::uint32_t second) {
+  gdip::GdipLinearGradientBrush brush;
+  brush.Create(from, to, first, second);
+  graphics.FillPath(brush, path);
+}
+
+bool TopOrLeft(TabSide side) { return side == TabSide::Top || side == TabSide::Left; }
+
+void DrawTab(gdip::GdipGraphics& graphics, HWND tab, const char* text, const RECT& r, bool selected, TabSide side) {
+  const int x = r.left, y = r.top, w = r.right - r.left, h = r.bottom - r.top;
+  const ContainerRecord* record = OwnRecord(tab);
+  const int alpha = record != nullptr ? record->alpha : 255;
+
+  gdip::GdipPath path;
+  path.Create();
+  AddTabOutline(path, side, x, y, w, h);
+  const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+  const auto fw = static_cast<float>(w), fh = static_cast<float>(h);
+  const bool across = side == TabSide::Top || side == TabSide::Bottom;  // gradient runs downwards
+
+  if (!selected) {
+    gdip::GdipSolidBrush white;
+    white.Create(ToArgb(kWhite, 80));
+    graphics.FillPath(white, path);
+    PointF from = MakePair(fx, fy), to = across ? MakePair(fx, fy + fh) : MakePair(fx + fw, fy);
+    if (side == TabSide::Right) {
+      from = MakePair(fx + 1, fy);
+      to = MakePair(fx + fw - 1, fy);
+    }
+    if (TintApplies(tab, record)) {
+      const auto tint = ToArgb(record->tintColour, record->alpha);
+      FillGradient(graphics, path, from, to, tint, tint);
+    } else if (TopOrLeft(side)) {
+      FillGradient(graphics, path, from, to, ToArgb(kWhite, 80), ToArgb(AccentColour, 10));
+    } else {
+      FillGradient(graphics, path, from, to, ToArgb(AccentColour, 10), ToArgb(kWhite, 80));
+    }
+    Outline(graphics, path, kBlack, 70);
+  } else {
+    const PointF from = MakePair(fx, fy), to = across ? MakePair(fx, fy + fh) : MakePair(fx + fw, fy);
+    if (TopOrLeft(side)) {
+      FillGradient(graphics, path, from, to, ToArgb(kWhite, 220), ToArgb(kWhite, alpha));
+    } else {
+      FillGradient(graphics, path, from, to, ToArgb(kWhite, alpha), ToArgb(kWhite, 220));
+    }
+    Outline(graphics, path, kBlack, 120);
+    gdip::GdipPath inner;
+    inner.Create();
+    switch (side) {
+      case TabSide::Top:
+        AddTopTabOutline(inner, x + 1, y + 1, w - 3, h - 1, kInnerCorner);
+        break;
+      case TabSide::Left:
+        AddLeftTabOutline(inner, x + 1, y + 1, w - 1, h - 3, kInnerCorner);
+        break;
+      case TabSide::Bottom:
+        AddBottomTabOutline(inner, x + 1, y + 1, w - 3, h - 3, kInnerCorner);
+        break;
+      case TabSide::Right:
+        AddRightTabOutline(inner, x + 1, y + 1, w - 3, h - 3, kInnerCorner);
+        break;
+    }
+    Outline(graphics, inner, kWhite, 120);
+  }
+
+  // Caption.
+  const FontSpec font = record != nullptr ? record->font : GetControlFont(tab);
+  gdip::GdipFont gdipFont;
+  gdipFont.CreateFromName(font.face, static_cast<float>(font.size), font.style);
+  gdip::GdipStringFormat format;
+  const bool vertical = side == TabSide::Left || side == TabSide::Right;
+  format.Create(vertical ? kDirectionVertical : kMeasureTrailingSpaces);
+  format.SetAlign(kAlignCentreValue);
+  format.SetLineAlign(kAlignCentreValue);
+  gdip::GdipSolidBrush brush;
+  brush.Create(ToArgb(static_cast<COLORREF>(prop::Read(tab, prop::kTextColour))));
+  graphics.DrawString(rt::Text(text), gdipFont, brush, RectF{fx, fy + 3, fw, fh - 2}, format);
+}
+
+}  // namespace
+
+TabLayout ComputeTabLayout(LONG_PTR style, int W, int H, const RECT& q, int rows) {
+  const int tw = q.right - q.left, th = q.bottom - q.top;
+  TabLayout layout;
+  if ((style & TCS_VERTICAL) != 0 && (style & TCS_RIGHT) != 0) {
+    layout.side = TabSide::Right;
+    layout.page = {0, 0, W - tw * rows - 1, H};
+    layout.join = {q.left - 1, q.top + 1, q.left + 2, q.bottom - 1};
+  } else if ((style & TCS_BOTTOM) != 0) {
+    layout.side = TabSide::Bottom;
+    layout.page = {0, 0, W, H - th * rows - 1};
+    layout.join = {q.left + 1, q.top - 1, q.right - 1, q.top + 1};
+  } else if ((style & TCS_VERTICAL) != 0) {
+    layout.side = TabSide::Left;
+    layout.page = {tw * rows + 1, 0, W, H};
+    layout.join = {q.right - 1, q.top + 1, q.right + 2, q.bottom - 1};
+  } else {
+    layout.side = TabSide::Top;
+    layout.page = {0, th * rows + 1, W, H};
+    layout.join = {q.left + 1, q.bottom - 1, q.right - 1, q.bottom + 2};
+  }
+  return layout;
+}
+
+void PaintTabItems(HWND tab, HDC dc, bool dcGiven, int index, bool selected, TabSide side) {
+  char text[256] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  text[sizeof text - 1] = '\0';
+  RECT r{};
+  SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+
+  if (dcGiven) {
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromHdc(dc);
+    DrawTab(graphics, tab, text, r, selected, side);
+    return;
+  }
+  RECT client{};
+  GetClientRect(tab, &client);
+  const CachedDc own = ComposeControlBackground(tab, client);
+  if (!own) return;
+  {
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromHdc(own.get());
+    DrawTab(graphics, tab, text, r, selected, side);
+  }
+  rt::WindowDc target = GetDcWithoutChildren(tab);
+  BitBlt(target.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, own.get(), r.left, r.top, SRCCOPY);
+}
+
+void PaintTabControl(HWND tab, HDC dc) {
+  RECT client{};
+  GetClientRect(tab, &client);
+  const int n = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+  const int cur = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
+  const int rows = static_cast<int>(SendMessageA(tab, TCM_GETROWCOUNT, 0, 0));
+  RECT q{};
+  if (cur >= 0) SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(cur), reinterpret_cast<LPARAM>(&q));
+  const TabLayout layout = ComputeTabLayout(GetWindowLongPtrA(tab, GWL_STYLE), client.right, client.bottom, q, rows);
+
+  {
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromHdc(dc);
+    const RECT& s = layout.page;
+    gdip::GdipPath outer;
+    outer.Create();
+    AddRoundRectPath(outer, static_cast<float>(s.left), static_cast<float>(s.top),
+                     static_cast<float>(s.right - s.left - 1), static_cast<float>(s.bottom - s.top - 1), kCorner);
+    Outline(graphics, outer, kBlack, 80);
+    gdip::GdipPath inner;
+    inner.Create();
+    AddRoundRectPath(inner, static_cast<float>(s.left + 1), static_cast<float>(s.top + 1),
+                     static_cast<float>(s.right - s.left - 3), static_cast<float>(s.bottom - s.top - 3), kCorner);
+    Outline(graphics, inner, kWhite, 120);
+  }
+  for (int i = 0; i < n; ++i) PaintTabItems(tab, dc, true, i, i == cur, layout.side);
+
+  // The selected tab opens into the page: the strip between them shows
+  // the background again. Without a selection there is no strip.
+  const RECT& p = layout.join;
+  if (cur < 0 || p.right <= p.left || p.bottom <= p.top) return;
+  const CachedDc strip = ComposeControlBackground(tab, p);
+  if (!strip) return;
+  const ContainerRecord* record = OwnRecord(tab);
+  if (TopOrLeft(layout.side) && TintApplies(tab, record)) {
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromHdc(strip.get());
+    gdip::GdipSolidBrush brush;
+    brush.Create(ToArgb(record->tintColour, record->alpha));
+    graphics.FillRectangle(brush, 0, 0, static_cast<float>(p.right - p.left), static_cast<float>(p.bottom - p.top));
+  }
+  BitBlt(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, strip.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace skin

@@ -1,0 +1,75 @@
+#include "skin/containers/transparent_children.h"
+
+#include "runtime/gdi_object.h"
+#include "skin/core/child_clipping.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/edit_painters.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kDisabledText = 0x606060;
+
+LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
+  if (saved == nullptr || saved == TransparentChildProc) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+}
+
+bool IsEditClass(HWND window) {
+  const rt::Text name = GetWindowClassName(window);
+  return name == rt::Text("RichEdit20A") || name == rt::Text("Edit");
+}
+
+}  // namespace
+
+void SkinTransparentChildren(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  ForEachChild(parent, [windowIndex](HWND child) {
+    if (!IsTransparentExStyle(child) || IsEditClass(child)) return;
+    if (prop::Read(child, prop::kOldProc) != 0) return;  // another skin's, or ours already
+    const LONG_PTR previous =
+        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TransparentChildProc));
+    prop::Write(child, prop::kIndex, 0);
+    prop::Write(child, prop::kHostIndex, windowIndex);
+    prop::Write(child, prop::kTextColour, 0);
+    prop::Write(child, prop::kDisabledTextColour, kDisabledText);
+    prop::Write(child, prop::kOldProc, previous);
+  });
+}
+
+LRESULT CALLBACK TransparentChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      if (TransparencyMode == 0) break;
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      SetBkMode(dc, TRANSPARENT);
+      // The skin under the child, with the child's own tint if it has one.
+      PaintEditBackground(hwnd, dc, 0);
+      return 1;
+    }
+    case WM_PAINT: {
+      const LRESULT result = PassOn(hwnd, message, wParam, lParam);
+      rt::WindowDc dc(hwnd);
+      BlitControlToHost(hwnd, dc.get());
+      return result;
+    }
+    default:
+      break;
+  }
+  return PassOn(hwnd, message, wParam, lParam);
+}
+
+void RedrawTransparentChildren(HWND window) {
+  ForEachChild(window, [](HWND child) {
+    if (!IsTransparentExStyle(child)) return;
+    InvalidateRect(child, nullptr, TRUE);
+    UpdateWindow(child);
+  });
+}
+
+}  // namespace skin

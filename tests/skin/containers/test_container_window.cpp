@@ -1,0 +1,146 @@
+// A shown skinned window in TransparencyMode with the installer's kinds of
+// containers: a group box given to the control call with two check boxes
+// in it, and a transparent label beside it. The window's frame procedure
+// answers its children as a skinned frame does (owner-draw routing and the
+// shared brush reply). After an update the window shows the skin.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "skin/containers/container_skin.h"
+#include "skin/containers/owner_draw_router.h"
+#include "skin/containers/static_skins.h"
+#include "skin/core/control_brush.h"
+#include "skin/core/control_font.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/skin_lookups.h"
+#include "skin/core/window_properties.h"
+#include "skin/engine/control_skin_calls.h"
+#include "tests/skin/buttons/button_test_env.h"
+#include "tests/skin/core/composed_frame.h"
+
+namespace {
+
+using quillora_test::Fill;
+using quillora_test::MakeChild;
+using quillora_test::TestWindow;
+
+constexpr COLORREF kSkin = RGB(0x40, 0x60, 0x40);
+constexpr std::uint32_t kSkinPixel = 0x406040;
+
+WNDPROC g_frameProc = nullptr;
+
+LRESULT CALLBACK SkinnedFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DRAWITEM:
+      skin::RouteDrawItem(skin::FindSkinWindow(window), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      const auto child = reinterpret_cast<HWND>(lParam);
+      SetTextColor(dc, static_cast<COLORREF>(skin::prop::Read(child, skin::prop::kTextColour)));
+      SetBkMode(dc, TRANSPARENT);
+      return reinterpret_cast<LRESULT>(skin::RenewControlBrush(child));
+    }
+    default:
+      return CallWindowProcA(g_frameProc, window, message, wParam, lParam);
+  }
+}
+
+COLORREF Shown(HWND hwnd, int x, int y) {
+  rt::WindowDc dc(hwnd);
+  return GetPixel(dc.get(), x, y);
+}
+
+int Luma(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
+class ContainerWindowTest : public quillora_test::ComposedFrameTest {
+ protected:
+  bool FrameShown() const override { return true; }
+  void SetUp() override {
+    ComposedFrameTest::SetUp();
+    saved = skin::TransparencyMode;
+    skin::TransparencyMode = 1;
+    Fill(Record().backgroundDc.get(), kWidth, kHeight, kSkinPixel);
+    Fill(Record().compositionDc.get(), kWidth, kHeight, kSkinPixel);
+    g_frameProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinnedFrameProc)));
+  }
+  void TearDown() override {
+    SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_frameProc));
+    skin::TransparencyMode = saved;
+    ComposedFrameTest::TearDown();
+  }
+  int saved = 0;
+};
+
+TEST_F(ContainerWindowTest, GroupBoxCheckBoxesAndTransparentLabelShowTheSkin) {
+  TestWindow group = MakeChild(frame, 20, 30, 213, 224, "Button", WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT);
+  SetWindowTextA(group, "安装选项");
+  TestWindow first = MakeChild(group, 12, 30, 180, 20, "Button", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX);
+  SetWindowTextA(first, "桌面快捷方式");
+  TestWindow second = MakeChild(group, 12, 60, 180, 20, "Button", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX);
+  SetWindowTextA(second, "背景音乐");
+  TestWindow label = MakeChild(frame, 260, 40, 200, 20, "Static", WS_CHILD | WS_VISIBLE, WS_EX_TRANSPARENT);
+  SetWindowTextA(label, "我已阅读并同意许可协议");
+
+  skin::SkinTransparentChildren(windowIndex, frame);
+  skin::SkinControl(group);
+  RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+
+  // Frame lines and the title's gap in them.
+  EXPECT_LT(Luma(Shown(group, 150, 5)), Luma(kSkin)) << "dark outer line";
+  EXPECT_GT(Luma(Shown(group, 150, 6)), Luma(kSkin)) << "light inner line";
+  EXPECT_EQ(Shown(group, 150, 100), kSkin) << "the skin inside the frame";
+  EXPECT_EQ(Shown(group, 10, 5), kSkin) << "the title's gap starts at x 10";
+  const skin::FontSpec font = skin::GetControlFont(group);
+  const int tw = skin::MeasureTextWidth("安装选项", font.face, font.size, font.style);
+  EXPECT_EQ(Shown(group, 10 + tw, 5), kSkin) << "and ends at x 10 + title width";
+  EXPECT_LT(Luma(Shown(group, 10 + tw + 2, 5)), Luma(kSkin));
+
+  // The check boxes are the skin's: their empty right part is the skin,
+  // not the button face.
+  for (HWND box : {first.get(), second.get()}) {
+    EXPECT_EQ(Shown(box, 176, 10), kSkin);
+    EXPECT_NE(Shown(box, 176, 10), GetSysColor(COLOR_BTNFACE));
+  }
+
+  // The label's text lies on the skin, and its image reached the host's
+  // composition image.
+  int text = 0, face = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 200; ++x) {
+      const COLORREF c = Shown(label, x, y);
+      if (c == GetSysColor(COLOR_BTNFACE)) ++face;
+      else if (c != kSkin) ++text;
+    }
+  EXPECT_GT(text, 20) << "the label's text";
+  EXPECT_EQ(face, 0) << "no button face behind the label";
+  int composed = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 200; ++x)
+      if (quillora_test::Rgb(Record().compositionDc.get(), 260 + x, 40 + y) != kSkinPixel) ++composed;
+  EXPECT_GT(composed, 20) << "the label's text in the composition image";
+  skin::DeleteControlBrush(label);
+}
+
+TEST_F(ContainerWindowTest, DialogTextStaticShowsHaloText) {
+  Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x808080);
+  TestWindow message = MakeChild(frame, 60, 40, 200, 20);
+  SetWindowTextA(message, "确定要退出安装吗？");
+  skin::SkinStatics(windowIndex, frame, 9, 14);
+  RedrawWindow(message, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  int black = 0, light = 0;
+  for (int y = 0; y < 34; ++y)
+    for (int x = 0; x < 209; ++x) {
+      const COLORREF c = Shown(message, x, y);
+      if (c == RGB(0, 0, 0)) ++black;
+      else if (Luma(c) > 3 * 0xC0) ++light;
+    }
+  EXPECT_GT(black, 20);
+  EXPECT_GT(light, 20);
+}
+
+}  // namespace
