@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "runtime/fatal_error.h"
+#include "skin/containers/container_skin.h"
 #include "skin/containers/control_skin.h"
 #include "skin/engine/control_skin_calls.h"
 #include "skin/core/engine_globals.h"
@@ -197,6 +198,37 @@ TEST_F(ControlSkinCallsTest, SkinControlFillsOneControlRecordAndSubclassesOnce) 
   ASSERT_EQ(Record().controls.Count(), 2);
   EXPECT_EQ(Record().controls.At(2).background, 0x123456u);
   EXPECT_EQ(Prop(edit, skin::prop::kControlIndex), 2);
+}
+
+TEST_F(ControlSkinCallsTest, SkinControlMakesAGroupBoxWithControlsAPaintedContainer) {
+  const int savedSkinChildren = skin::SkinChildControls;
+  skin::SkinChildControls = 1;
+  const LONG_PTR native = ProcOf(group);
+  skin::SkinControl(group, std::nullopt, 0x00FF00, 70);
+
+  ASSERT_EQ(Record().containers.Count(), 1);
+  const skin::ContainerRecord& container = Record().containers.At(1);
+  EXPECT_EQ(container.hwnd, group.get());
+  EXPECT_EQ(container.kind, skin::ContainerKind::GroupBox);
+  EXPECT_EQ(container.paintMode, 1);
+  EXPECT_EQ(container.tintColour, 0x00FF00u);
+  EXPECT_EQ(container.alpha, 70);
+  EXPECT_EQ(ProcOf(group), AsLong(skin::ContainerSkinProc));
+  EXPECT_EQ(Prop(group, skin::prop::kOldProc), AsLong(skin::ControlSkinProc));
+  EXPECT_EQ(Prop(group, skin::prop::kControlOldProc), native);
+  EXPECT_GT(skin::FindEditRecord(1, groupedEdit), 0) << "the container skins its own children";
+
+  // A plain window that hosts controls keeps painting itself; the
+  // container call's defaults make the engine paint it.
+  TestWindow host = MakeChild(frame, 10, 170, 200, 100);
+  TestWindow inner = MakeChild(host, 5, 5, 50, 20);
+  skin::SkinControl(host);
+  EXPECT_EQ(Record().containers.At(2).paintMode, 0);
+  TestWindow panel = MakeChild(frame, 220, 170, 150, 100);
+  skin::SkinContainer(panel);
+  EXPECT_EQ(Record().containers.At(3).paintMode, 1);
+  EXPECT_EQ(Record().containers.At(3).alpha, 255);
+  skin::SkinChildControls = savedSkinChildren;
 }
 
 INT_PTR WINAPI MainMenuRoutine() { return 0; }

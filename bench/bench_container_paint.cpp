@@ -1,0 +1,135 @@
+// Group-box paint speed in a 570 x 450 skinned frame, in one run:
+//  - the full paint of a 213 x 224 group box (background composed, frame
+//    and title drawn, put into the host, copied onto the box) beside its
+//    clean paint (the copy back from the composition image) and beside
+//    the compose + blit floor of its size; ratios printed, with the goal
+//    that a clean paint costs at most a third of a full one;
+//  - DcCache's size and the GDI object count before and after 10,000
+//    paints of each kind (both must be unchanged).
+// Each side runs several rounds; the best round counts.
+#include <windows.h>
+
+#include "bench/bench_clock.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "gdip/gdiplus_startup.h"
+#include "skin/containers/container_skin.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "tests/support/gdi_object_count.h"
+
+namespace {
+
+constexpr int kFrameWidth = 570, kFrameHeight = 450;
+constexpr int kBoxX = 20, kBoxY = 150, kBoxWidth = 213, kBoxHeight = 224;
+constexpr int kLeakCalls = 10000;
+constexpr int kCallsPerRound = 300;
+constexpr int kRounds = 3;
+constexpr double kGoalRatio = 1.0 / 3.0;
+
+// A shown skinned frame with a composed picture and the installer's group
+// box of options, skinned as a container.
+struct Stage {
+  HWND frame = nullptr;
+  HWND box = nullptr;
+
+  Stage() {
+    frame = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 100, 100, kFrameWidth, kFrameHeight,
+                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    box = CreateWindowExA(0, "Button", "安装选项", WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT, kBoxX, kBoxY,
+                          kBoxWidth, kBoxHeight, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+    auto record = skin::MakeSkinWindowRecord(frame);
+    record->width = kFrameWidth;
+    record->height = kFrameHeight;
+    record->active = 1;
+    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
+    const int index = skin::SkinWindowTable.Append(std::move(record));
+    skin::prop::Write(frame, skin::prop::kIndex, index);
+    skin::SkinChildControls = 1;  // as the engine's start-up sets it
+    skin::InstallContainerSkin(box, 0);
+    UpdateWindow(frame);
+  }
+
+  ~Stage() {
+    skin::SkinWindowRecord& record = Record();
+    record.backgroundDc.reset();
+    record.compositionDc.reset();
+    DestroyWindow(frame);
+    skin::SkinWindowTable.Clear();
+  }
+
+  skin::SkinWindowRecord& Record() { return skin::SkinWindowTable.At(1); }
+  skin::ContainerRecord& Box() { return Record().containers.At(1); }
+};
+
+// One WM_PAINT of the box, dirty (full paint) or clean (copied back).
+void PaintOnce(Stage& stage, int dirty) {
+  stage.Box().redraw = dirty;
+  InvalidateRect(stage.box, nullptr, FALSE);
+  UpdateWindow(stage.box);
+}
+
+// The least any full paint of the box costs: its background composed, put
+// into the host and copied onto the box.
+void FloorOnce(Stage& stage) {
+  HDC dc = skin::ComposeControlBackground(stage.box, {0, 0, kBoxWidth, kBoxHeight}).release();
+  skin::BlitControlToHost(stage.box, dc);
+  HDC window = GetDC(stage.box);
+  BitBlt(window, 0, 0, kBoxWidth, kBoxHeight, dc, 0, 0, SRCCOPY);
+  ReleaseDC(stage.box, window);
+  skin::ReleaseCachedDc(dc);
+}
+
+// Runs `call` kLeakCalls times; true when DcCache and the GDI object count
+// are as before. Prints both.
+template <class Call>
+bool Unchanged(const char* what, Call call) {
+  const std::size_t cacheBefore = skin::DcCache.size();
+  const DWORD objectsBefore = quillora_test::GdiObjectCount();
+  for (int i = 0; i < kLeakCalls; ++i) call();
+  const std::size_t cacheAfter = skin::DcCache.size();
+  const DWORD objectsAfter = quillora_test::GdiObjectCount();
+  const bool same = cacheBefore == cacheAfter && objectsBefore == objectsAfter;
+  std::printf("after %d %s: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kLeakCalls, what,
+              cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
+              static_cast<unsigned long>(objectsAfter), same ? "unchanged" : "CHANGED");
+  return same;
+}
+
+}  // namespace
+
+int main() {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // figures appear as they come
+  gdip::StartGdiplus();
+  int status = 0;
+  {
+    Stage stage;
+    PaintOnce(stage, 1);  // warm up what the system allocates once
+    PaintOnce(stage, 0);
+    FloorOnce(stage);
+
+    const double full = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PaintOnce(stage, 1); });
+    const double clean = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PaintOnce(stage, 0); });
+    const double floor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage); });
+    const double ratio = clean / full;
+    std::printf("group box %dx%d, full paint (composed and drawn): %8.2f us\n", kBoxWidth, kBoxHeight, full * 1e6);
+    std::printf("group box, clean paint (copied back):          %8.2f us\n", clean * 1e6);
+    std::printf("compose + blit floor of that size:             %8.2f us\n", floor * 1e6);
+    std::printf("ratio full / floor: %.2f\n", full / floor);
+    std::printf("ratio clean / full: %.2f (goal <= %.2f) %s\n", ratio, kGoalRatio,
+                ratio <= kGoalRatio ? "met" : "NOT MET");
+
+    if (!Unchanged("full paints", [&] { PaintOnce(stage, 1); })) status = 1;
+    if (!Unchanged("clean paints", [&] { PaintOnce(stage, 0); })) status = 1;
+    if (ratio > kGoalRatio) status = 1;
+  }
+  gdip::ShutdownGdiplus();
+  return status;
+}
