@@ -18,6 +18,7 @@
 #include "skin/core/control_font.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/engine/control_skin_calls.h"
 #include "tests/skin/buttons/button_test_env.h"
@@ -294,6 +295,28 @@ TEST_F(ContainerSkinTest, RedrawFlagsFollowTheContainersAndTheHostsState) {
   notify(strayTab, TCN_SELCHANGING)();
   for (const skin::ContainerRecord& record : Record().containers) EXPECT_EQ(record.redraw, 0);
   DeleteDC(dc);
+}
+
+TEST_F(ContainerSkinTest, SizingReLaysOutOnlyAnchoredChildren) {
+  TestWindow group = MakeChild(frame, 10, 10, 300, 200, "Button", WS_CHILD | WS_VISIBLE | BS_GROUPBOX);
+  TestWindow wide = MakeChild(group, 50, 40, 20, 20);
+  TestWindow inset = MakeChild(group, 50, 80, 20, 20);
+  TestWindow loose = MakeChild(group, 50, 120, 20, 20);
+  skin::InstallContainerSkin(group);
+  SendMessageA(group, WM_SIZE, 0, MAKELPARAM(300, 200));
+  const auto placedAt = [](HWND child, RECT expected) {
+    const RECT r = skin::GetRectInParentClient(child);
+    return EqualRect(&r, &expected) != FALSE;
+  };
+  EXPECT_TRUE(placedAt(wide, {50, 40, 70, 60})) << "the one empty anchor moves nothing";
+
+  auto& anchors = Container(group).anchors;
+  anchors.push_back({wide, 30, 0, 1});
+  anchors.push_back({inset, 60, 8, 0});
+  SendMessageA(group, WM_SIZE, 0, MAKELPARAM(300, 200));
+  EXPECT_TRUE(placedAt(wide, {2, 30, 298, 200})) << "full width";
+  EXPECT_TRUE(placedAt(inset, {8, 60, 298, 198}));
+  EXPECT_TRUE(placedAt(loose, {50, 120, 70, 140}));
 }
 
 TEST_F(ContainerSkinTest, DrawItemGoesToTheRouterOnlyForSkinnedControls) {
