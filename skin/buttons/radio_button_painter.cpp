@@ -1,7 +1,201 @@
 #include "skin/buttons/radio_button_painter.h"
 
+#include <span>
+#include <utility>
+
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_path_gradient_brush.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
+#include "runtime/gdi_object.h"
+#include "skin/buttons/button_records.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/geometry_makers.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/skin_text.h"
+#include "skin/core/window_properties.h"
+
 namespace skin {
 
-void PaintRadioButton(HWND, int) {}
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kDisabledGrey = RGB(96, 96, 96);
+constexpr int kSmoothingAntiAlias = 4;
+constexpr int kNoWrap = 0x1000;  // StringFormatFlagsNoWrap
+constexpr int kUnitPixel = 2;
+constexpr int kCombineReplace = 0, kCombineIntersect = 1, kCombineXor = 3;
+
+// Draws a PNG at its natural size at x, centred vertically in the control;
+// returns its natural width (0 when it does not load).
+int DrawStateImage(gdip::GdipGraphics& g, const rt::ByteArray* png, int x, int top, int height) {
+  gdip::GdipImage image;
+  if (png == nullptr || png->empty() || !image.LoadFromStream(*png)) return 0;
+  const double w = image.GetWidth(), h = image.GetHeight();
+  g.DrawImageRect(image, float(x), float(top + (height - h) / 2), float(w), float(h));
+  return static_cast<int>(w);
+}
+
+gdip::GdipPath Ellipse(float x, float y, float size) {
+  gdip::GdipPath path;
+  path.Create();
+  path.AddEllipse(x, y, size, size);
+  return path;
+}
+
+void FillWithPathGradient(gdip::GdipGraphics& g, const gdip::GdipPath& path, gdip::ARGB centre,
+                          gdip::ARGB surround, float focus) {
+  gdip::GdipPathGradientBrush brush;
+  brush.CreateFromPath(path);
+  brush.SetCenterColor(centre);
+  brush.SetSurroundColors(std::span<const gdip::ARGB>(&surround, 1));
+  if (focus > 0) brush.SetFocusScales(focus, focus);
+  g.FillPath(brush, path);
+}
+
+}  // namespace
+
+void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width, int height,
+                     const rt::Text& caption, bool hover, bool checked, bool pressed, bool disabled,
+                     bool useStateImages, const CheckBoxImages& images, const rt::Text& fontFace, int fontSize,
+                     int fontStyle, COLORREF textColour, bool useEffect, COLORREF effectColour,
+                     const RECT* clipRect, int effectFactor) {
+  const RECT clip = clipRect != nullptr ? *clipRect : RECT{left, top, left + width + 1, top + height + 1};
+  const auto setClip = [&] {
+    graphics.SetClipRect(float(clip.left), float(clip.top), float(clip.right - clip.left),
+                         float(clip.bottom - clip.top), kCombineReplace);
+  };
+  // Handed to GDI+ unrounded: an odd height puts the circle on a half pixel.
+  const double y0 = top + (height - 12) / 2.0;
+  const float fl = float(left), fy0 = float(y0);
+  const gdip::GdipPath circle = Ellipse(fl + 2, fy0, 12);
+  setClip();
+  int contentWidth = 0;
+
+  if (!useStateImages) {
+    graphics.SetSmoothingMode(kSmoothingAntiAlias);
+    gdip::GdipSolidBrush white;
+    white.Create(ToArgb(kWhite, 254));
+    graphics.FillPath(white, circle);
+    gdip::GdipLinearGradientBrush shade;
+    shade.Create(MakePair(fl + 3, fy0 + 1), MakePair(fl + 10, fy0 + 11), ToArgb(kBlack, 100), ToArgb(kBlack, 0));
+    graphics.FillPath(shade, circle);
+    contentWidth = 13;
+  }
+
+  if (hover && !disabled) {
+    if (useStateImages) {
+      contentWidth = DrawStateImage(graphics, checked ? images.checkedHover : images.uncheckedHover, left, top,
+                                    height);
+    } else {
+      // The glow is a ring: the glow ellipse less the circle.
+      const gdip::GdipPath glow = Ellipse(fl - 1, fy0 - 3, 18);
+      graphics.SetClipPath(circle, kCombineIntersect);
+      graphics.SetClipPath(glow, kCombineXor);
+      FillWithPathGradient(graphics, glow, ToArgb(kWhite, 254), ToArgb(kWhite, 0), 0.4f);
+      FillWithPathGradient(graphics, glow, ToArgb(AccentColour, 255), ToArgb(kWhite, 0), 0.3f);
+      setClip();
+      gdip::GdipLinearGradientBrush tint;
+      tint.Create(MakePair(fl + 3, fy0 + 1), MakePair(fl + 11, fy0 + 12), ToArgb(AccentColour, 100),
+                  ToArgb(kBlack, 0));
+      graphics.FillPath(tint, circle);
+    }
+  }
+
+  if (!useStateImages) {
+    gdip::GdipPen outline;
+    outline.Create(ToArgb(kBlack, 200), 1);
+    graphics.DrawPath(outline, circle);
+    gdip::GdipPen ring;
+    ring.Create(ToArgb(kWhite, 254), 1);
+    graphics.DrawEllipse(ring, fl + 3, float(top + (height - 11) / 2.0 + 1), 9, 9);
+  }
+
+  if (pressed && !disabled && useStateImages) {
+    contentWidth = DrawStateImage(graphics, checked ? images.checkedPressed : images.uncheckedPressed, left, top,
+                                  height);
+  }
+
+  if (checked) {
+    if (useStateImages) {
+      if (!hover) {
+        contentWidth = DrawStateImage(graphics, disabled ? images.checkedDisabled : images.checked, left, top,
+                                      height);
+      }
+    } else {
+      const gdip::GdipPath dot = Ellipse(fl + 5, fy0 + 3, 6);
+      gdip::GdipPen dark;
+      dark.Create(ToArgb(kBlack, 150), 1);
+      graphics.DrawPath(dark, dot);
+      gdip::GdipPen accent;
+      accent.Create(ToArgb(AccentColour, 150), 1);
+      graphics.DrawPath(accent, dot);
+      FillWithPathGradient(graphics, dot, ToArgb(kWhite, 80), ToArgb(disabled ? kDisabledGrey : AccentColour, 254),
+                           0);
+    }
+  } else if (useStateImages && !hover) {
+    contentWidth = DrawStateImage(graphics, disabled ? images.uncheckedDisabled : images.unchecked, left, top,
+                                  height);
+  }
+  setClip();
+
+  const float textX = float(left + contentWidth + 2);
+  if (!useEffect) {
+    gdip::GdipSolidBrush brush;
+    brush.Create(ToArgb(disabled ? kDisabledGrey : textColour, 254));
+    gdip::GdipFont font;
+    font.CreateFromName(fontFace, float(fontSize), fontStyle, kUnitPixel);
+    gdip::GdipStringFormat format;
+    format.Create(kNoWrap);
+    format.SetAlign(0);
+    format.SetLineAlign(1);
+    graphics.DrawString(caption, font, brush, gdip::RectF{textX, float(top + 2), float(width), float(height)},
+                        format);
+  } else {
+    DrawSkinText(graphics, caption, MakeRectF(textX, float(top), float(width), float(height + 2)), textColour,
+                 effectColour, effectFactor, fontFace, fontStyle, float(fontSize), 0, 1);
+  }
+}
+
+void PaintRadioButton(HWND window, int itemState) {
+  if (!FindListedButton(window)) return;
+  const bool checked = SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  const bool disabled = (itemState & ODS_DISABLED) != 0;
+  const bool hover = (itemState & ODS_HOTLIGHT) != 0 && !disabled;
+  const bool pressed = hover && (itemState & ODS_SELECTED) != 0;
+
+  RECT client{};
+  GetClientRect(window, &client);
+  const int width = client.right - client.left, height = client.bottom - client.top;
+  CachedDc memory = ComposeControlBackground(window, client);
+  if (!memory) return;
+  // Looked up again: sending BM_GETCHECK ran the window's procedure.
+  const ListedButton listed = FindListedButton(window);
+  if (!listed) return;
+  const ButtonRecord& record = *listed.button;
+  const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
+  {
+    gdip::GdipGraphics g;
+    g.CreateFromHdc(memory.get());
+    const CheckBoxImages images{&record.checkedImage,          &record.checkedHoverImage,
+                                &record.checkedPressedImage,   &record.checkedDisabledImage,
+                                &record.uncheckedImage,        &record.uncheckedHoverImage,
+                                &record.uncheckedPressedImage, &record.uncheckedDisabledImage};
+    DrawRadioButton(g, client.left, client.top, width, height, record.caption, hover, checked, pressed, disabled,
+                    record.useStateImages != 0, images, record.font.face, record.font.size, record.font.style,
+                    textColour, HasTextEffect(record), record.textEffect);
+    BlitControlToHost(window, memory.get());
+    rt::WindowDc dc(window);
+    BitBlt(dc.get(), 0, 0, width, height, memory.get(), 0, 0, SRCCOPY);
+  }
+}
 
 }  // namespace skin

@@ -4,8 +4,4 @@ namespace skin {
 
 void SkinListControls(int /*windowIndex*/, HWND /*parent*/) {}
 
-void SkinUpDowns(int /*windowIndex*/, HWND /*parent*/) {}
-
-void SkinHeaders(int /*windowIndex*/, HWND /*parent*/) {}
-
 }  // namespace skin

@@ -24,8 +24,6 @@ TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
   const int index = quillora_test::AddSkinWindow(frame);
 
   skin::SkinListControls(index, frame);
-  skin::SkinUpDowns(index, frame);
-  skin::SkinHeaders(index, frame);
   skin::SkinTrackbars(index, frame);
   skin::SkinToolbars(index, frame);
 

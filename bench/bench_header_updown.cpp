@@ -1,0 +1,165 @@
+// Header and up-down painting speed, in one run, each beside its reference:
+//   - PaintHeader of a four-item header beside an unskinned twin's native
+//     paint (RedrawWindow with an immediate update);
+//   - PaintUpDown of a 20 x 40 up-down beside the compose + blit floor of
+//     its size (compose the background, copy it onto the window DC and
+//     into the host's composition image, release).
+// Each side runs several rounds; the best round counts. DcCache's size and
+// the process's GDI object count are printed before and after 10,000
+// paints of each (both must be unchanged).
+#include <windows.h>
+#include <commctrl.h>
+
+#include "bench/bench_clock.h"
+
+#include <cstdio>
+#include <string>
+
+#include "gdip/gdiplus_startup.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "skin/lists/header_skin.h"
+#include "skin/lists/list_installers.h"
+#include "skin/lists/up_down_skin.h"
+#include "tests/support/gdi_object_count.h"
+
+namespace {
+
+constexpr int kFrameWidth = 570, kFrameHeight = 450;
+constexpr int kCallsPerRound = 300;
+constexpr int kLeakCalls = 10000;
+constexpr int kRounds = 3;
+
+HWND Child(HWND parent, const char* cls, DWORD style, int x, int y, int w, int h) {
+  return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+void AddItems(HWND header) {
+  const char* texts[] = {"Name", "Size", "Type", "Modified"};
+  for (int i = 0; i < 4; ++i) {
+    HDITEMA item{};
+    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+    item.cxy = 100;
+    item.fmt = HDF_LEFT | HDF_STRING;
+    std::string text(texts[i]);
+    item.pszText = text.data();
+    SendMessageA(header, HDM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+// A skinned frame with a four-item header and an up-down, both skinned,
+// and an unskinned twin of the header in a plain window.
+struct Stage {
+  HWND frame = nullptr;
+  HWND plainFrame = nullptr;
+  HWND header = nullptr;
+  HWND upDown = nullptr;
+  HWND twin = nullptr;
+
+  Stage() {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&classes);
+    skin::SkinChildControls = 1;
+    skin::TransparencyMode = 0;
+    skin::GlobalAlpha = 160;
+    skin::AccentColour = 0xDDCA22;
+    frame = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 100, 100, kFrameWidth, kFrameHeight, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    plainFrame = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 700, 100, kFrameWidth, kFrameHeight,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    header = Child(frame, WC_HEADERA, HDS_BUTTONS | HDS_HORZ, 40, 40, 420, 24);
+    twin = Child(plainFrame, WC_HEADERA, HDS_BUTTONS | HDS_HORZ, 40, 40, 420, 24);
+    AddItems(header);
+    AddItems(twin);
+    upDown = Child(frame, UPDOWN_CLASSA, 0, 40, 100, 20, 40);
+
+    auto record = skin::MakeSkinWindowRecord(frame);
+    record->width = kFrameWidth;
+    record->height = kFrameHeight;
+    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
+    const int index = skin::SkinWindowTable.Append(std::move(record));
+    skin::prop::Write(frame, skin::prop::kIndex, index);
+    skin::SkinHeaders(index, frame);
+    skin::SkinUpDowns(index, frame);
+  }
+
+  ~Stage() {
+    skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
+    record.backgroundDc.reset();
+    record.compositionDc.reset();
+    DestroyWindow(frame);
+    DestroyWindow(plainFrame);
+    skin::SkinWindowTable.Clear();
+  }
+};
+
+SIZE SizeOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// What every painter of a window of that size must do at least.
+void FloorOnce(HWND window, SIZE size) {
+  HDC dc = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy}).release();
+  HDC screen = GetWindowDC(window);
+  BitBlt(screen, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, screen);
+  skin::BlitControlToHost(window, dc, false, true);
+  skin::ReleaseCachedDc(dc);
+}
+
+void NativePaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+
+void Row(const char* name, double ours, const char* referenceName, double reference) {
+  std::printf("%-40s %8.2f us   %-34s %8.2f us   ratio %.2f\n", name, ours * 1e6, referenceName, reference * 1e6,
+              ours / reference);
+}
+
+}  // namespace
+
+int main() {
+  gdip::StartGdiplus();
+  int status = 0;
+  {
+    Stage stage;
+    const SIZE upDownSize = SizeOf(stage.upDown);
+    skin::PaintHeader(1, 1);  // warm up what the system allocates once
+    skin::PaintUpDown(1, 1);
+    NativePaint(stage.twin);
+    FloorOnce(stage.upDown, upDownSize);
+
+    const std::size_t cacheBefore = skin::DcCache.size();
+    const DWORD objectsBefore = quillora_test::GdiObjectCount();
+    for (int i = 0; i < kLeakCalls; ++i) {
+      skin::PaintHeader(1, 1);
+      skin::PaintUpDown(1, 1);
+    }
+    const std::size_t cacheAfter = skin::DcCache.size();
+    const DWORD objectsAfter = quillora_test::GdiObjectCount();
+
+    const double header = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [] { skin::PaintHeader(1, 1); });
+    const double native = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { NativePaint(stage.twin); });
+    const double upDown = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [] { skin::PaintUpDown(1, 1); });
+    const double floor =
+        bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage.upDown, upDownSize); });
+
+    Row("PaintHeader, four items of 100 x 24", header, "unskinned twin's native paint", native);
+    char label[96];
+    std::snprintf(label, sizeof label, "PaintUpDown, %ldx%ld", upDownSize.cx, upDownSize.cy);
+    Row(label, upDown, "compose + blit floor", floor);
+    std::printf("after %d header and up-down paints: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n",
+                kLeakCalls, cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
+                static_cast<unsigned long>(objectsAfter),
+                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
+    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+  }
+  gdip::ShutdownGdiplus();
+  return status;
+}

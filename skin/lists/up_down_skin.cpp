@@ -1,0 +1,245 @@
+#include "skin/lists/up_down_skin.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/geometry_makers.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/window_properties.h"
+#include "skin/lists/list_installers.h"
+#include "skin/lists/scroll_arrows.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+constexpr int kSmoothingAntiAlias = 4;
+constexpr int kCompositingHighQuality = 2;
+constexpr int kCorner = 3;
+
+LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = prop::ReadHandle<WNDPROC>(control, prop::kOldProc);
+  if (previous == nullptr) return DefWindowProcA(control, message, wParam, lParam);
+  return CallWindowProcA(previous, control, message, wParam, lParam);
+}
+
+int SignedLow(LPARAM lParam) { return static_cast<short>(LOWORD(static_cast<DWORD>(lParam))); }
+int SignedHigh(LPARAM lParam) { return static_cast<short>(HIWORD(static_cast<DWORD>(lParam))); }
+
+SIZE WindowSize(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// One half: its rounded shape, the line its gradient runs along, and where
+// its chevron goes.
+struct Half {
+  float x, y, width, height;
+  PointF from, to;
+  rt::ByteArray (*arrow)();
+  float arrowX, arrowY;  // the half's origin for centring the chevron
+  float spanX, spanY;    // the half's extent for centring the chevron
+};
+
+void PaintHalf(gdip::GdipGraphics& g, const Half& half, bool active, bool pressed, bool whiterTop) {
+  gdip::GdipPath shape;
+  shape.Create();
+  AddRoundRectPath(shape, half.x, half.y, half.width, half.height, kCorner);
+  gdip::GdipPen pen;
+  gdip::GdipLinearGradientBrush fill;
+  if (active) {
+    pen.Create(ToArgb(AccentColour, 200), 1);
+    if (pressed) {
+      fill.Create(half.from, half.to, ToArgb(AccentColour, 100), ToArgb(kWhite, 150));
+    } else {
+      fill.Create(half.from, half.to, ToArgb(kWhite, 100), ToArgb(AccentColour, 150));
+    }
+  } else {
+    pen.Create(ToArgb(kBlack, 100), 1);
+    fill.Create(half.from, half.to, ToArgb(kWhite, whiterTop ? 60 : 20), ToArgb(AccentColour, 100));
+  }
+  g.FillPath(fill, shape);
+  gdip::GdipImage arrow;
+  if (arrow.LoadFromStream(half.arrow())) {
+    const float iw = float(arrow.GetWidth()), ih = float(arrow.GetHeight());
+    g.DrawImageRect(arrow, half.arrowX + (half.spanX - iw) / 2, half.arrowY + (half.spanY - ih) / 2, iw, ih);
+  }
+  g.DrawPath(pen, shape);
+}
+
+}  // namespace
+
+void SkinUpDowns(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  SkinWindowTable.At(windowIndex);  // range check
+  std::vector<HWND> found;
+  for (HWND control = FindWindowExA(parent, nullptr, "msctls_updown32", nullptr); control;
+       control = FindWindowExA(parent, control, "msctls_updown32", nullptr)) {
+    found.push_back(control);
+  }
+  for (HWND control : found) {
+    ControlList<UpDownRecord>& list = SkinWindowTable.At(windowIndex).upDowns;
+    // Taken twice, a control would pass its messages to itself.
+    if (list.Find(control) != 0) continue;
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const int index = list.Take(control);
+    UpDownRecord& record = list.At(index);
+    record.horizontal = (style & UDS_HORZ) != 0 ? 1 : 0;
+    record.oldProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UpDownSkinProc)));
+    prop::Write(control, prop::kIndex, index);
+    prop::Write(control, prop::kHostIndex, windowIndex);
+    prop::WriteHandle(control, prop::kOldProc, record.oldProc);
+  }
+}
+
+int HitTestUpDown(int windowIndex, int recordIndex, LPARAM lParam) {
+  const UpDownRecord& record = SkinWindowTable.At(windowIndex).upDowns.At(recordIndex);
+  const SIZE size = WindowSize(record.hwnd);
+  if (record.horizontal != 0) return SignedLow(lParam) > size.cx / 2 ? 1 : 0;
+  return SignedHigh(lParam) > size.cy / 2 ? 1 : 0;
+}
+
+void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std::optional<int> pressed,
+                 std::optional<LPARAM> lParam) {
+  const UpDownRecord& record = SkinWindowTable.At(windowIndex).upDowns.At(recordIndex);
+  const HWND control = record.hwnd;
+  const int isHover = hover.value_or(record.hover);
+  const int isPressed = pressed.value_or(record.pressed);
+  const LPARAM position = lParam.value_or(static_cast<LPARAM>(record.lastButtonLParam));
+  const bool horizontal = record.horizontal != 0;
+
+  const SIZE size = WindowSize(control);
+  const int w = size.cx, h = size.cy;
+  CachedDc memory = ComposeControlBackground(control, {0, 0, w, h});
+  if (!memory) return;
+  {
+    gdip::GdipGraphics g;
+    g.CreateFromHdc(memory.get());
+    g.SetSmoothingMode(kSmoothingAntiAlias);
+    g.SetCompositingQuality(kCompositingHighQuality);
+
+    const int k = horizontal ? w / 2 : w;
+    const int l = horizontal ? h : h / 2;
+    constexpr int kFirst = 3, kSecond = 4;  // the scroll bar's start and end arrow parts
+    int hotPart = 0;
+    if (isHover != 0) {
+      hotPart = (horizontal ? SignedLow(position) > k : SignedHigh(position) > l) ? kSecond : kFirst;
+    }
+
+    {
+      gdip::GdipPath panel;
+      panel.Create();
+      AddRoundRectPath(panel, 0, 0, float(w - 1), float(h - 1), kCorner);
+      gdip::GdipSolidBrush white;
+      white.Create(ToArgb(kWhite, 160));
+      g.FillPath(white, panel);
+    }
+
+    const float fk = float(k), fl = float(l);
+    Half halves[2];
+    if (horizontal) {
+      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(fk - 1, 0.0f), &ScrollArrowLeft, 0, 0,
+                   fk, fl};
+      halves[1] = {fk, 0, fk - 1, fl - 1, MakePair(fk - 1, 0.0f), MakePair(float(w), 0.0f), &ScrollArrowRight, fk,
+                   0, fk, fl};
+    } else {
+      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(0.0f, fl - 1), &ScrollArrowUp, 0, 0, fk, fl};
+      halves[1] = {0, fl, fk - 1, fl - 1, MakePair(0.0f, fl), MakePair(0.0f, float(h)), &ScrollArrowDown, 0, fl,
+                   fk, fl};
+    }
+    for (int part = kFirst; part <= kSecond; ++part) {
+      const bool active = (isHover != 0 || isPressed != 0) && hotPart == part;
+      PaintHalf(g, halves[part - kFirst], active, isPressed != 0, !horizontal && part == kFirst);
+    }
+  }
+  BlitControlToHost(control, memory.get(), false, true);
+  rt::WindowDc dc(control, GetWindowDC(control));
+  BitBlt(dc.get(), 0, 0, w, h, memory.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT CALLBACK UpDownSkinProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const INT_PTR windowIndex = prop::Read(control, prop::kHostIndex);
+  const INT_PTR index = prop::Read(control, prop::kIndex);
+  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
+  UpDownRecord* record = host != nullptr ? host->upDowns.Listed(index, control) : nullptr;
+  // A control whose properties do not name its own record is left alone.
+  if (record == nullptr) return PassOn(control, message, wParam, lParam);
+  const int w = static_cast<int>(windowIndex);
+  const int i = static_cast<int>(index);
+
+  switch (message) {
+    case WM_MOUSEMOVE: {
+      TRACKMOUSEEVENT track{};
+      track.cbSize = sizeof track;
+      track.dwFlags = TME_LEAVE;
+      track.hwndTrack = control;
+      TrackMouseEvent(&track);
+      host->hot = i;
+      const int half = HitTestUpDown(w, i, lParam);
+      // Repainted only when the hot control, its kind or the half changes.
+      if (host->hot != host->lastHot || host->hotKind != HotKind::UpDown || half != record->hotHalf) {
+        PaintUpDown(w, i, 1, std::nullopt, lParam);
+        record->hover = 1;
+        host->lastHot = host->hot;
+        host->hotKind = HotKind::UpDown;
+        record->hotHalf = half;
+      }
+      break;
+    }
+    case WM_MOUSELEAVE:
+      host->lastHot = 0;
+      record->hover = 0;
+      PaintUpDown(w, i, 0);
+      break;
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(control);
+      break;
+    case WM_MOVE:
+      PaintUpDown(w, i);
+      break;
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      BeginPaint(control, &ps);
+      PaintUpDown(w, i);
+      EndPaint(control, &ps);
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      // The pressed look comes with the control's next paint.
+      record->pressed = 1;
+      record->lastButtonLParam = static_cast<int>(lParam);
+      break;
+    case WM_LBUTTONUP:
+      record->pressed = 0;
+      record->lastButtonLParam = static_cast<int>(lParam);
+      break;
+    case WM_NCPAINT:
+      return 1;  // the native frame is never drawn
+    default:
+      break;
+  }
+  return PassOn(control, message, wParam, lParam);
+}
+
+}  // namespace skin
