@@ -90,10 +90,10 @@ TEST_F(GradientPainterTest, HoverWithoutItsImageFramesTheNormalImage) {
 
 TEST_F(GradientPainterTest, AnAmpersandIsDrawnAsItIs) {
   Button(1).normalImage = SolidPng(40, 15, RGB(255, 255, 255));
-  Button(1).caption = "&";
+  Button(1).caption = rt::Text(1, '&');
   Paint(0);
   const int one = InkWidth();
-  Button(1).caption = "&&";
+  Button(1).caption = rt::Text(2, '&');
   Paint(0);
   const int two = InkWidth();
   ASSERT_GT(one, 2);

@@ -50,6 +50,19 @@ class ImageButtonTest : public quillora_test::SkinnedButtonTest {
         }
     return box;
   }
+  // Bounding box of the caption: pixels much darker than the background.
+  RECT Ink() {
+    const SIZE size = Size();
+    RECT box{99, 99, -1, -1};
+    for (int y = 0; y < size.cy; ++y)
+      for (int x = 0; x < size.cx; ++x) {
+        const Rgb3 c = Composed(push, x, y), under = Background(push, x, y);
+        if (IsRed(c) || (under.r + under.g + under.b) - (c.r + c.g + c.b) < 90) continue;
+        box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+               std::max<LONG>(box.bottom, y)};
+      }
+    return box;
+  }
   std::vector<Rgb3> Image() {
     const SIZE size = Size();
     std::vector<Rgb3> pixels;
@@ -86,7 +99,7 @@ TEST_F(ImageButtonTest, TheImageIsPlacedBesideOrAboveTheCaption) {
     EXPECT_NEAR(image.top, c.image.top, 1);
     EXPECT_NEAR(image.right, c.image.right, 1);
     EXPECT_NEAR(image.bottom, c.image.bottom, 1);
-    const RECT ink = Box([](const Rgb3& p) { return quillora_test::IsDark(p, 70); });
+    const RECT ink = Ink();
     const int start = c.beside ? ink.left : ink.top;
     EXPECT_GE(start, c.captionStart);
     EXPECT_LE(start, c.captionStart + 3);

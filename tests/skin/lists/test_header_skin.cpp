@@ -247,11 +247,11 @@ TEST_F(HeaderSkinTest, RightAlignedTextEndsFlushWithTheItemsEdge) {
   EXPECT_GT(fits.front(), kItemWidth / 2);
   const std::vector<int> tooLong = InkColumns(header, kItemWidth, 2 * kItemWidth - 1);
   ASSERT_FALSE(tooLong.empty());
-  EXPECT_LE(tooLong.front(), kItemWidth + margin + 2) << "starts at the margin";
+  EXPECT_LE(tooLong.front(), kItemWidth + margin + 4) << "starts at the margin";
   const std::vector<int> left = InkColumns(header, 2 * kItemWidth, 3 * kItemWidth - 1);
   ASSERT_FALSE(left.empty());
   EXPECT_GE(left.front(), 2 * kItemWidth + margin);
-  EXPECT_LE(left.front(), 2 * kItemWidth + margin + 2);
+  EXPECT_LE(left.front(), 2 * kItemWidth + margin + 4);
 }
 
 TEST_F(HeaderSkinTest, TheImageListStaysWithItsOwner) {
