@@ -24,6 +24,9 @@
 #define IDR_CAPTION_RESTORE 235
 #define IDR_CAPTION_CLOSE 236
 
+// Close-button image of the skinned dialogs (38 x 18 RGBA PNG).
+#define IDR_DIALOG_CLOSE 237
+
 // Chevrons of the painted scroll bars (14 x 14 RGBA PNG).
 #define IDR_SCROLL_ARROW_UP 221
 #define IDR_SCROLL_ARROW_DOWN 222

@@ -20,3 +20,5 @@ foreach(arrow up down left right)
 endforeach()
 # The check mark of the drawn check-box look and the menu items.
 quillora_generate(SKIN_FILES OUTPUT check_mark.png SCRIPT check_mark.py DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
+# The close-button image of the skinned dialogs.
+quillora_generate(SKIN_FILES OUTPUT dialog_close.png SCRIPT dialog_close.py DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
