@@ -161,7 +161,7 @@ void FillPath(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, gdip::AR
   if (brush.Create(colour)) graphics.FillPath(brush, path);
 }
 
-void FillRect(gdip::GdipGraphics& graphics, float x, float y, float w, float h, gdip::ARGB colour) {
+void FillArea(gdip::GdipGraphics& graphics, float x, float y, float w, float h, gdip::ARGB colour) {
   gdip::GdipSolidBrush brush;
   if (brush.Create(colour)) graphics.FillRectangle(brush, x, y, w, h);
 }
@@ -347,8 +347,8 @@ void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics&
       const COLORREF colour = FrameColour();
       graphics.Clear(ToArgb(colour));
       DrawFramePicture(graphics);
-      FillRect(graphics, 0, 0, W, H, ToArgb(colour, 150));
-      FillRect(graphics, 0, 0, W, H, ToArgb(kWhite, 50));
+      FillArea(graphics, 0, 0, W, H, ToArgb(colour, 150));
+      FillArea(graphics, 0, 0, W, H, ToArgb(kWhite, 50));
       FillGradient(graphics, PointF{0, 0}, PointF{0, 31}, ToArgb(kWhite, 60), ToArgb(kWhite, 150), 0, 0, W, 31);
     }
   }
