@@ -1,6 +1,7 @@
 #include "skin/core/control_brush.h"
 
 #include "skin/core/control_background.h"
+#include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 
 namespace skin {
@@ -20,6 +21,23 @@ HBRUSH RenewControlBrush(HWND child) {
   prop::WriteHandle(child, prop::kCtlColourBrush, brush);
   prop::WriteHandle(child, prop::kCtlColourBitmap, bitmap.release());
   return brush;
+}
+
+void DropControlBrushes(HWND window, std::optional<bool> alsoBrushOwners) {
+  SkinWindowRecord* record = SkinWindowTable.Find(prop::Read(window, prop::kIndex));
+  if (record == nullptr) return;
+  for (const ListControlRecord& list : record->listControls) {
+    if (list.hwnd != nullptr) DeleteControlBrush(list.hwnd);
+  }
+  for (const EditRecord& edit : record->edits) {
+    if (edit.hwnd != nullptr) DeleteControlBrush(edit.hwnd);
+  }
+  if (!alsoBrushOwners.value_or(true)) return;
+  // A drop-down list may be gone already; its properties went with it.
+  for (HWND owner : BrushOwners) {
+    if (IsWindow(owner)) DeleteControlBrush(owner);
+  }
+  BrushOwners.clear();
 }
 
 }  // namespace skin

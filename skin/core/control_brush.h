@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace skin {
 
 // Deletes the brush and bitmap the child was given last time ("Kj_dxjb",
@@ -16,5 +18,12 @@ HBRUSH RenewControlBrush(HWND child);
 // Deletes the child's brush and bitmap and clears both properties, so
 // nothing is deleted twice.
 void DeleteControlBrush(HWND child);
+
+// Throws away the brushes made for the old look: those of the skinned
+// window's list controls and edits and, unless `alsoBrushOwners` is given
+// as false, those of every window in BrushOwners, which is emptied. Each
+// control makes a new brush at its next colour message. A window without a
+// skin record is left alone.
+void DropControlBrushes(HWND window, std::optional<bool> alsoBrushOwners = std::nullopt);
 
 }  // namespace skin
