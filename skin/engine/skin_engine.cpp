@@ -1,5 +1,7 @@
 #include "skin/engine/skin_engine.h"
 
+#include <utility>
+
 #include "gdip/gdiplus_startup.h"
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
@@ -50,6 +52,13 @@ void InitSkinEngine() {
   GlyphStrip.Load(rt::LoadEmbeddedBytes(IDR_GLYPH_STRIP));
   CustomDrawTable.clear();
   BrushOwners.clear();
+}
+
+void ShutdownSkinEngine() {
+  const ULONG_PTR token = std::exchange(GdiplusTokenCopy, 0);
+  if (token == 0) return;
+  if (gdip::GdiplusToken == token) gdip::GdiplusToken = 0;
+  gdip::ShutdownGdiplus(token);
 }
 
 bool RegisterSkinWindowClass(const char* className, WNDPROC windowProc) {

@@ -13,6 +13,11 @@ namespace skin {
 // once before the first window is skinned.
 void InitSkinEngine();
 
+// Shuts GDI+ down with the start-up token, once: after the message loop
+// has ended and the last graphics object is gone. A second call does
+// nothing.
+void ShutdownSkinEngine();
+
 // Registers a window class of the engine; true when an atom came back.
 bool RegisterSkinWindowClass(const char* className, WNDPROC windowProc);
 
