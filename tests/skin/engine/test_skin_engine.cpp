@@ -193,4 +193,14 @@ TEST(TrimWorkingSetTest, TrimsInPlaceOnlyWhileSwitchedOnAndNeverWritesAProgram) 
   EXPECT_EQ(GetFileAttributesA(helper.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// Last in this program: GDI+ goes down once, with the start-up token.
+TEST_F(SkinEngineTest, ShutdownStopsGdiplusOnce) {
+  ASSERT_NE(skin::GdiplusTokenCopy, 0u);
+  skin::ShutdownSkinEngine();
+  EXPECT_EQ(skin::GdiplusTokenCopy, 0u);
+  EXPECT_EQ(gdip::GdiplusToken, 0u);
+  skin::ShutdownSkinEngine();  // nothing left to stop
+  EXPECT_EQ(gdip::GdiplusToken, 0u);
+}
+
 }  // namespace

@@ -228,6 +228,8 @@ TEST_F(ChildServicesTest, ATabAboutToChangeItsPageMarksItsContainer) {
   TestWindow tab = MakeChild(frame, 20, 60, 300, 200, "SysTabControl32");
   TestWindow arrows = MakeChild(tab, 250, 2, 40, 20, "msctls_updown32");
   TestWindow plainTab = MakeChild(frame, 20, 280, 300, 100, "SysTabControl32");
+  ASSERT_NE(tab.get(), nullptr);
+  ASSERT_NE(arrows.get(), nullptr);
   skin::SkinWindowRecord& r = Record(frame);
   const int index = ListControl(r.containers, tab, 1);
   auto notify = [&](HWND from, UINT code) {

@@ -5,11 +5,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdiplus_startup.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/skin_lookups.h"
 #include "skin/frames/caption_button_paint.h"
 #include "skin/frames/close_effects.h"
 #include "skin/frames/drop_shadow.h"
@@ -164,6 +167,49 @@ TEST_F(MainFrameProcTest, OnlyTheProcessesFirstSizeSkipsTheRecompose) {
   EXPECT_EQ(Recorded(WM_SIZE).size(), 3u);
 }
 
+// Anchored children follow the client size, companions the frame's place
+// and visibility, and a composing paint that follows a restore repaints
+// the list views.
+TEST_F(MainFrameProcTest, AnchorsCompanionsAndListViewsFollowTheFrame) {
+  TestWindow w = Frame();
+  skin::SkinWindowRecord& r = Record(w);
+  TestWindow anchored = quillora_test::MakeChild(w, 10, 40, 50, 50);
+  TestWindow wide = quillora_test::MakeChild(w, 10, 100, 50, 50);
+  r.anchors = {{anchored, 40, 10, 0}, {wide, 100, 0, 1}, {}};
+  TestWindow companion = quillora_test::MakePopup(0, 0, 30, 30, w);
+  r.companions = {{companion, 0, 15, 25}};
+
+  SendMessageA(w, WM_SIZE, 0, MAKELPARAM(570, 450));
+  RECT a = skin::GetRectInParentClient(anchored), b = skin::GetRectInParentClient(wide);
+  EXPECT_EQ(a.left, 10);
+  EXPECT_EQ(a.right, 568);
+  EXPECT_EQ(a.bottom, 448);
+  EXPECT_EQ(b.left, 2);
+  EXPECT_EQ(b.right, 568);
+  EXPECT_EQ(b.bottom, 446);
+
+  SetWindowPos(w, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT c{};
+  GetWindowRect(companion, &c);
+  EXPECT_EQ(c.left, 115);
+  EXPECT_EQ(c.top, 145);
+  ShowWindow(w, SW_HIDE);
+  EXPECT_FALSE(IsWindowVisible(companion));
+
+  // Inside a panel, so the composition's own child repaint does not reach
+  // it.
+  TestWindow panel = quillora_test::MakeChild(w, 10, 200, 200, 200);
+  TestWindow view = quillora_test::MakeChild(panel, 10, 10, 100, 100, WC_LISTVIEWA);
+  ASSERT_NE(view.get(), nullptr);
+  const int index = quillora_test::ListControl(r.listControls, view, skin::FindSkinWindow(w));
+  ShowWindow(w, SW_SHOWNOACTIVATE);
+  r.recompose = 1;
+  r.repaintPending = 1;
+  SendMessageA(w, WM_PAINT, 0, 0);
+  EXPECT_EQ(r.listControls.At(index).dirty, 1);
+  EXPECT_EQ(r.repaintPending, 0);
+}
+
 // ---- Caption hover fades ----
 
 TEST_F(MainFrameProcTest, EnteringAButtonFadesItInOverEightTicks) {
@@ -278,7 +324,14 @@ TEST_F(MainFrameProcTest, WindowCommandsSetTheStateFlagsAndTheShadow) {
     EXPECT_EQ(r.recompose, c.recompose);
     EXPECT_EQ(IsWindowVisible(shadow) != 0, c.shadowShown);
   }
+  // Opening the minimized frame again: the shadow only comes back for a
+  // frame that is not maximized.
+  SendMessageA(w, WM_QUERYOPEN, 0, 0);
+  EXPECT_EQ(r.minimized, 0);
+  EXPECT_EQ(r.repaintPending, 1);
+  EXPECT_FALSE(IsWindowVisible(shadow));
   r.maximized = 0;
+  r.minimized = 1;
   SendMessageA(w, WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_EQ(r.minimized, 0);
   EXPECT_TRUE(IsWindowVisible(shadow));
