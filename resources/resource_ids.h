@@ -33,6 +33,13 @@
 #define IDR_SCROLL_ARROW_LEFT 223
 #define IDR_SCROLL_ARROW_RIGHT 224
 
+// Marks of the painted tree views (RGBA PNG): the tick (13 x 12), the
+// partial square (6 x 6) and the expand triangle (7 x 5, also the
+// toolbar's drop arrow).
+#define IDR_TREE_CHECK 261
+#define IDR_TREE_PARTIAL 262
+#define IDR_TREE_EXPAND 263
+
 // The installer's archives and data package (payload.rc).
 #define IDR_MAIN_PROGRAM_ARCHIVE 301
 #define IDR_MATERIALS_ARCHIVE 302

@@ -22,3 +22,8 @@ endforeach()
 quillora_generate(SKIN_FILES OUTPUT check_mark.png SCRIPT check_mark.py DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
 # The close-button image of the skinned dialogs.
 quillora_generate(SKIN_FILES OUTPUT dialog_close.png SCRIPT dialog_close.py DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
+
+# The marks of the painted tree views.
+foreach(mark check partial expand)
+  quillora_generate(SKIN_FILES OUTPUT tree_${mark}.png SCRIPT tree_marks.py ARGS ${mark} DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
+endforeach()
