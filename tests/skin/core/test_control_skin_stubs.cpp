@@ -23,12 +23,10 @@ TEST(ControlSkinStubsTest, InstallersLeaveTheWindowAsItWas) {
   auto label = MakeChild(frame, 0, 90, 80, 24);
   const int index = quillora_test::AddSkinWindow(frame);
 
-  skin::SkinListControls(index, frame);
   skin::SkinTrackbars(index, frame);
   skin::SkinToolbars(index, frame);
 
   const skin::SkinWindowRecord& record = skin::SkinWindowTable.At(index);
-  EXPECT_TRUE(Untouched(record.listControls));
   EXPECT_TRUE(Untouched(record.controls));
   for (HWND child : {label.get()}) {
     EXPECT_EQ(skin::prop::Read(child, skin::prop::kOldProc), 0);

@@ -1,0 +1,126 @@
+#include "skin/lists/list_control_painters.h"
+
+#include <vector>
+
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/client_area.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/skin_lookups.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/edit_painters.h"
+#include "skin/lists/keyed_composition.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr COLORREF kKey = 0xFF00FF;
+constexpr int kClipXor = 3;
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+void Outline(gdip::GdipGraphics& g, std::uint32_t argb, float width, float x, float y, float w, float h) {
+  gdip::GdipPen pen;
+  pen.Create(argb, width);
+  g.DrawRectangle(pen, x, y, w, h);
+}
+
+}  // namespace
+
+void PaintSkinFrame(int windowIndex, int listIndex, std::optional<int> hover, std::optional<int> focused) {
+  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
+  if (host == nullptr || !host->listControls.Contains(listIndex)) return;
+  const ListControlRecord& record = host->listControls.At(listIndex);
+  const HWND control = record.hwnd;
+  if (control == nullptr || !IsWindow(control)) return;
+  const int isHover = hover.value_or(record.hover);
+  const int isFocused = focused.value_or(record.focused);
+
+  // A simple-combo list and a borderless control have no ring: an image
+  // that is all key would transfer nothing.
+  if (GetWindowClassName(control) == "ComboLBox" || GetBorderKind(control) == BorderKind::None) return;
+
+  RECT window{};
+  GetWindowRect(control, &window);
+  const int w = Width(window);
+  const int h = Height(window);
+  const RECT client = GetClientRectInWindow(control);
+  const CachedDc image = ComposeControlBackground(control, {0, 0, w, h});
+  if (!image) return;
+  {
+    gdip::GdipGraphics g;
+    g.CreateFromHdc(image.get());
+    const auto fw = static_cast<float>(w);
+    const auto fh = static_cast<float>(h);
+    // The ring covers the native scroll bars too.
+    g.SetClipRect(0, 0, fw, fh);
+    g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
+                  static_cast<float>(Width(client)), static_cast<float>(Height(client)), kClipXor);
+    if (TransparencyMode) {
+      gdip::GdipSolidBrush brush;
+      brush.Create(ToArgb(kWhite, GlobalAlpha));
+      g.FillRectangle(brush, 0, 0, fw, fh);
+    } else {
+      g.Clear(ToArgb(kWhite));
+    }
+    g.ResetClip();
+
+    if (isHover && ListHoverTracking) {
+      Outline(g, ToArgb(AccentColour, 200), 2, 1, 1, fw - 2, fh - 2);
+    } else if (isHover || isFocused) {
+      Outline(g, ToArgb(AccentColour, 200), 1, 0, 0, fw - 1, fh - 1);
+    } else {
+      Outline(g, ToArgb(kBlack, 90), 1, 0, 0, fw - 1, fh - 1);
+    }
+  }
+  // Keyed after drawing: the client keeps what the control painted there.
+  FillKeyColour(image.get(), client, kKey);
+
+  {
+    rt::WindowDc screen(control, GetWindowDC(control));
+    ExcludeClipRect(screen.get(), client.left, client.top, client.right, client.bottom);
+    TransparentBlt(screen.get(), 0, 0, w, h, image.get(), 0, 0, w, h, kKey);
+  }
+  ComposeKeyedImage(control, image.get(), kKey);
+}
+
+void PaintIpAddress(HWND control, HDC dc) {
+  RECT client{};
+  GetClientRect(control, &client);
+  std::vector<POINT> dots;
+  for (HWND field = FindWindowExA(control, nullptr, "Edit", nullptr); field;
+       field = FindWindowExA(control, field, "Edit", nullptr)) {
+    const RECT place = GetRectInParentWindow(field);
+    dots.push_back({place.right + 1, client.bottom / 2});
+  }
+  if (dots.empty()) return;
+  gdip::GdipGraphics g;
+  g.CreateFromHdc(dc);
+  gdip::GdipPen pen;
+  pen.Create(ToArgb(kBlack), 1);
+  for (const POINT& dot : dots) g.DrawEllipse(pen, static_cast<float>(dot.x), static_cast<float>(dot.y), 1, 1);
+}
+
+void BlitWithColourKey(HDC dc, COLORREF key, COLORREF colour, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  const CachedDc temporary = CreateDibDc({0, 0, width, height});
+  if (!temporary) return;
+  {
+    gdip::GdipGraphics g;
+    g.CreateFromHdc(temporary.get());
+    g.Clear(ToArgb(colour));
+  }
+  TransparentBlt(temporary.get(), 0, 0, width, height, dc, 0, 0, width, height, key);
+  BitBlt(dc, 0, 0, width, height, temporary.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace skin

@@ -1,0 +1,360 @@
+#include "skin/lists/list_control_skin.h"
+
+#include <windowsx.h>
+
+#include "runtime/gdi_object.h"
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/child_clipping.h"
+#include "skin/core/control_background.h"
+#include "skin/core/control_brush.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/keyed_composition.h"
+#include "skin/lists/list_control_painters.h"
+#include "skin/lists/scroll_bar_painter.h"
+#include "skin/lists/scroll_overlay.h"
+#include "skin/lists/tree_view_painter.h"
+
+namespace skin {
+
+namespace {
+
+// What the system paints for WM_NCPAINT with this region: no native frame.
+constexpr WPARAM kNoFrameRegion = 0xFFFFFFFF;
+constexpr COLORREF kKey = 0xFF00FF;
+
+LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = prop::ReadHandle<WNDPROC>(control, prop::kOldProc);
+  if (previous == nullptr) return DefWindowProcA(control, message, wParam, lParam);
+  return CallWindowProcA(previous, control, message, wParam, lParam);
+}
+
+// The control's record and its host, found only when the control's
+// properties name a record of this very control.
+struct Listing {
+  SkinWindowRecord* host = nullptr;
+  ListControlRecord* record = nullptr;
+  int windowIndex = 0;
+  int index = 0;
+};
+
+Listing FindListing(HWND control) {
+  Listing l;
+  const INT_PTR windowIndex = prop::Read(control, prop::kHostIndex);
+  l.host = SkinWindowTable.Find(windowIndex);
+  const INT_PTR index = prop::Read(control, prop::kIndex);
+  if (l.host) l.record = l.host->listControls.Listed(index, control);
+  if (l.record) {
+    l.windowIndex = static_cast<int>(windowIndex);
+    l.index = static_cast<int>(index);
+  }
+  return l;
+}
+
+// The painters below may re-enter the procedure; the record is looked up
+// again rather than held across them.
+ListControlRecord* Record(HWND control) { return FindListing(control).record; }
+
+void RepaintVBar(HWND control, ScrollBarPart hot = ScrollBarPart::None) {
+  const ListControlRecord* r = Record(control);
+  if (r && r->vScrollOverlay && HasVScrollStyle(control)) PaintVScrollBar(control, hot);
+}
+
+void RepaintHBar(HWND control, ScrollBarPart hot = ScrollBarPart::None) {
+  const ListControlRecord* r = Record(control);
+  if (r && r->hScrollOverlay && HasHScrollStyle(control)) PaintHScrollBar(control, hot);
+}
+
+void RepaintBars(HWND control, ScrollBarPart hot = ScrollBarPart::None) {
+  RepaintVBar(control, hot);
+  RepaintHBar(control, hot);
+}
+
+bool HasHotPart(const ListControlRecord& r) { return static_cast<int>(r.hotPart) > 0; }
+
+void ClearHotPart(HWND control) {
+  RepaintBars(control);
+  if (ListControlRecord* r = Record(control)) r->hotPart = ScrollBarPart::None;
+}
+
+void OnMouseMove(HWND control, const Listing& l, LPARAM lParam) {
+  ListControlRecord& r = *l.record;
+  r.lastMouseX = GET_X_LPARAM(lParam);  // signed: left of or above the client
+  r.lastMouseY = GET_Y_LPARAM(lParam);
+  // The leave is always asked for, so the hover ring ends with the mouse;
+  // hover reports only while hover tracking is on.
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof track;
+  track.dwFlags = TME_LEAVE;
+  if (r.hoverReported == 0 && ListHoverTracking) track.dwFlags |= TME_HOVER;
+  track.hwndTrack = control;
+  track.dwHoverTime = 0;
+  TrackMouseEvent(&track);
+
+  SkinWindowRecord& host = *l.host;
+  host.hot = l.index;
+  if ((l.index > 0 && host.lastHot != host.hot) || host.hotKind != HotKind::ListControl) {
+    r.hover = 1;
+    PaintSkinFrame(l.windowIndex, l.index, 1);
+    host.lastHot = host.hot;
+    host.hotKind = HotKind::ListControl;
+  }
+  if (const ListControlRecord* again = Record(control); again && HasHotPart(*again)) ClearHotPart(control);
+}
+
+void OnMouseLeave(HWND control, const Listing& l) {
+  ListControlRecord& r = *l.record;
+  r.hoverReported = 0;
+  r.lastMouseX = -1;
+  r.lastMouseY = -1;
+  l.host->lastHot = 0;
+  if (l.index > 0) {
+    r.hover = 0;
+    PaintSkinFrame(l.windowIndex, l.index, 0);
+  }
+  if (const ListControlRecord* again = Record(control); again && HasHotPart(*again)) RepaintBars(control);
+}
+
+void InvalidateInTransparency(HWND control) {
+  if (TransparencyMode) InvalidateRect(control, nullptr, TRUE);
+}
+
+// The child's text colour and the pattern brush of its tinted background.
+LRESULT ColourChild(HDC dc, HWND child) {
+  const char* colour = IsWindowEnabled(child) ? prop::kTextColour : prop::kDisabledTextColour;
+  SetTextColor(dc, static_cast<COLORREF>(prop::Read(child, colour)));
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(RenewControlBrush(child));
+}
+
+bool IsClass(HWND window, const char* name) { return lstrcmpiA(GetWindowClassName(window).c_str(), name) == 0; }
+
+// A list box that draws its own items fills every row (and the rest of
+// its client) with the DC's background colour, whatever the background
+// mode: such lists draw onto the colour key first, so that only the text
+// and the selection reach the tinted background. Owner-draw lists are
+// drawn by their owners and go straight onto the background.
+bool FillsWithBackgroundColour(HWND control) {
+  return (IsClass(control, "ListBox") || IsClass(control, "ComboLBox")) &&
+         (GetWindowLongPtrA(control, GWL_STYLE) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) == 0;
+}
+
+void NativePaint(HWND control, HDC dc, LPARAM lParam) {
+  CallWindowProcA(prop::ReadHandle<WNDPROC>(control, prop::kOldProc), control, WM_PAINT,
+                  reinterpret_cast<WPARAM>(dc), lParam);
+}
+
+// Draws the native control over its tinted background off screen, then
+// shows the result and stores it in the host's composition image.
+void PaintOverBackground(HWND control, LPARAM lParam) {
+  RECT client{};
+  GetClientRect(control, &client);
+  const CachedDc image = MakeBackgroundDc(control);
+  if (!image) return;
+  if (FillsWithBackgroundColour(control)) {
+    const CachedDc items = CreateDibDc(client);
+    if (items) {
+      FillKeyColour(items.get(), client, kKey);
+      SetBkColor(items.get(), kKey);
+      NativePaint(control, items.get(), lParam);
+      TransparentBlt(image.get(), 0, 0, client.right, client.bottom, items.get(), 0, 0, client.right, client.bottom,
+                     kKey);
+    }
+  } else {
+    NativePaint(control, image.get(), lParam);
+  }
+  const ListControlRecord* r = Record(control);
+  if (IsClass(control, "SysListView32")) {
+    if (r && r->listViewBackColour != 0)
+      BlitWithColourKey(image.get(), GetSysColor(COLOR_BTNFACE), r->listViewBackColour, client.right, client.bottom);
+  } else if (IsClass(control, "SysIPAddress32")) {
+    PaintIpAddress(control, image.get());
+  }
+  {
+    const rt::WindowDc screen = GetDcWithoutChildren(control);
+    BitBlt(screen.get(), 0, 0, client.right, client.bottom, image.get(), 0, 0, SRCCOPY);
+  }
+  BlitControlToHost(control, image.get());
+}
+
+LRESULT OnPaint(HWND control, const Listing& l, WPARAM wParam, LPARAM lParam) {
+  PaintSkinFrame(l.windowIndex, l.index);
+  ListControlRecord* r = Record(control);
+  if (r == nullptr) return PassOn(control, WM_PAINT, wParam, lParam);
+  // The composite is reused only while the window is being moved and the
+  // mouse has not hovered over the control.
+  if (l.host->moving == 0 || r->hoverReported == 1) r->dirty = 1;
+
+  if (r->dirty == 0) {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(control, &ps);
+    PaintBackgroundFromForm(control, dc);
+    EndPaint(control, &ps);
+    return DefWindowProcA(control, WM_PAINT, wParam, lParam);
+  }
+  if (!TransparencyMode) return PassOn(control, WM_PAINT, wParam, lParam);
+
+  if (IsClass(control, "SysTreeView32")) {
+    PAINTSTRUCT ps;
+    BeginPaint(control, &ps);
+    PaintTreeView(control);
+    EndPaint(control, &ps);
+    return 0;
+  }
+  const bool listView = IsClass(control, "SysListView32");
+  if (!(listView || IsClass(control, "ListBox") || IsClass(control, "ComboLBox") ||
+        IsClass(control, "SysDateTimePick32") || IsClass(control, "SysIPAddress32"))) {
+    return PassOn(control, WM_PAINT, wParam, lParam);
+  }
+  if (listView && l.host->repaintPending) {
+    PAINTSTRUCT ps;
+    BeginPaint(control, &ps);
+    EndPaint(control, &ps);
+    return DefWindowProcA(control, WM_PAINT, wParam, lParam);
+  }
+  PaintOverBackground(control, lParam);
+  InvalidateVisibleChildren(control);
+  if (ListControlRecord* again = Record(control)) again->dirty = 0;
+  return DefWindowProcA(control, WM_PAINT, wParam, lParam);
+}
+
+}  // namespace
+
+void ForgetTreeIconSet(HWND control) {
+  for (TreeIconSet& set : TreeIconSets) {
+    if (set.hwnd == control) {
+      set.released = 1;
+      return;
+    }
+  }
+}
+
+LRESULT CALLBACK ListControlSkinProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const Listing l = FindListing(control);
+  if (l.record == nullptr) {
+    // Without its record a control is not painted, but never loses its
+    // native frame to a skipped WM_NCPAINT either.
+    return PassOn(control, message, wParam, lParam);
+  }
+  ListControlRecord& r = *l.record;
+
+  switch (message) {
+    case WM_NCDESTROY:
+      ForgetTreeIconSet(control);
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(control, l, lParam);
+      break;
+    case WM_MOUSEHOVER:
+      r.hoverReported = 1;
+      break;
+    case WM_MOUSELEAVE:
+      OnMouseLeave(control, l);
+      break;
+    case WM_SHOWWINDOW:
+      LayoutScrollOverlays(control, std::nullopt, std::nullopt, static_cast<int>(wParam));
+      break;
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(control);
+      break;
+    case WM_MOVE:
+      InvalidateInTransparency(control);
+      break;
+    case WM_WINDOWPOSCHANGED:
+      LayoutScrollOverlays(control);
+      if (ListControlRecord* again = Record(control)) again->dirty = 1;
+      break;
+    case WM_ERASEBKGND:
+      if (TransparencyMode) {
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return 1;
+      }
+      break;
+    case WM_PAINT:
+      return OnPaint(control, l, wParam, lParam);
+    case WM_SETFOCUS:
+      r.focused = 1;
+      PaintSkinFrame(l.windowIndex, l.index);
+      break;
+    case WM_KILLFOCUS:
+      r.focused = 0;
+      PaintSkinFrame(l.windowIndex, l.index);
+      break;
+    case WM_SETTEXT:
+      r.dirty = 1;
+      break;
+    case WM_NCPAINT:
+      PaintSkinFrame(l.windowIndex, l.index);
+      if (HasAnyScrollStyle(control)) RepaintBars(control);
+      return DefWindowProcA(control, WM_NCPAINT, kNoFrameRegion, lParam);
+    case WM_VSCROLL:
+    case WM_HSCROLL: {
+      r.dirty = 1;
+      InvalidateInTransparency(control);
+      const LRESULT result = PassOn(control, message, wParam, lParam);
+      const ListControlRecord* again = Record(control);
+      const ScrollBarPart hot = again ? again->hotPart : ScrollBarPart::None;
+      if (message == WM_VSCROLL) RepaintVBar(control, hot); else RepaintHBar(control, hot);
+      return result;
+    }
+    case WM_MOUSEWHEEL: {
+      r.dirty = 1;
+      InvalidateInTransparency(control);
+      const LRESULT result = PassOn(control, message, wParam, lParam);
+      const ListControlRecord* again = Record(control);
+      RepaintBars(control, again ? again->hotPart : ScrollBarPart::None);
+      return result;
+    }
+    case WM_KEYDOWN:
+      r.dirty = 1;
+      if (wParam >= VK_LEFT && wParam <= VK_DOWN) {
+        r.arrowKeyDown = 1;
+        RepaintBars(control);
+      }
+      break;
+    case WM_KEYUP:
+      r.dirty = 1;
+      r.arrowKeyDown = 0;
+      break;
+    case WM_NCLBUTTONDOWN:
+      if (wParam == HTVSCROLL) RepaintVBar(control, HitTestVScroll(control, lParam));
+      else if (wParam == HTHSCROLL) RepaintHBar(control, HitTestHScroll(control, lParam));
+      break;
+    case WM_NCMOUSEMOVE:
+      if (wParam == HTVSCROLL) {
+        if (r.vScrollOverlay && HasVScrollStyle(control)) {
+          r.hotPart = HitTestVScroll(control, lParam);
+          RepaintVBar(control, r.hotPart);
+        }
+      } else if (wParam == HTHSCROLL) {
+        if (r.hScrollOverlay && HasHScrollStyle(control)) {
+          r.hotPart = HitTestHScroll(control, lParam);
+          RepaintHBar(control, r.hotPart);
+        }
+      } else if (HasHotPart(r)) {
+        ClearHotPart(control);
+      }
+      break;
+    case WM_NCMOUSELEAVE:
+      if (HasHotPart(r)) ClearHotPart(control);
+      break;
+    case WM_CTLCOLOREDIT:
+      if (!IsClass(GetParent(reinterpret_cast<HWND>(lParam)), "ComboBox") && SkinChildControls == 1 &&
+          TransparencyMode == 1) {
+        return ColourChild(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+      if (SkinChildControls == 1 && TransparencyMode == 1)
+        return ColourChild(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      break;
+    default:
+      break;
+  }
+  return PassOn(control, message, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,335 @@
+#include "skin/lists/tree_view_painter.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+
+#include "gdip/gdip_font.h"
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "gdip/gdip_string_format.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/child_clipping.h"
+#include "skin/core/client_area.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/control_font.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/geometry_makers.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/skin_text.h"
+#include "skin/core/window_properties.h"
+#include "skin/lists/tree_images.h"
+
+namespace skin {
+
+namespace {
+
+constexpr int kButtonSize = 8;
+constexpr int kCheckSize = 11;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr int kNoWrapLineLimit = 0x3000;
+constexpr int kLineCentre = 1;
+constexpr int kCombineExclude = 4;
+constexpr int kDashDot = 2;
+constexpr int kRotate270FlipNone = 3;
+constexpr std::size_t kTextBytes = 512;
+
+// A tree left at its default text colour answers -1: its texts and signs
+// take the system's window-text colour, not the white of -1's low bytes.
+COLORREF Resolved(COLORREF colour) {
+  return colour == CLR_NONE || colour == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : colour;
+}
+
+float F(int value) { return static_cast<float>(value); }
+
+// Toward zero, as the row positions are cut from their float halves.
+int Truncated(double value) { return static_cast<int>(value); }
+
+HTREEITEM Next(HWND tree, HTREEITEM item, UINT code) {
+  return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+// TVM_GETITEMRECT: the item goes in through the rectangle.
+LRESULT ItemRect(HWND tree, HTREEITEM item, BOOL textOnly, RECT& rect) {
+  rect = RECT{};
+  std::memcpy(&rect, &item, sizeof item);
+  return SendMessageA(tree, TVM_GETITEMRECT, static_cast<WPARAM>(textOnly), reinterpret_cast<LPARAM>(&rect));
+}
+
+void FillRect(gdip::GdipGraphics& g, std::uint32_t argb, float x, float y, float w, float h) {
+  gdip::GdipSolidBrush brush;
+  brush.Create(argb);
+  g.FillRectangle(brush, x, y, w, h);
+}
+
+void Outline(gdip::GdipGraphics& g, std::uint32_t argb, float x, float y, float w, float h) {
+  gdip::GdipPen pen;
+  pen.Create(argb, 1);
+  g.DrawRectangle(pen, x, y, w, h);
+}
+
+void FillGradient(gdip::GdipGraphics& g, float x, float y, float w, float h, std::uint32_t top,
+                  std::uint32_t bottom) {
+  gdip::GdipLinearGradientBrush brush;
+  brush.Create(MakePair(x, y), MakePair(x, y + h), top, bottom);
+  g.FillRectangle(brush, x, y, w, h);
+}
+
+// What stays the same for every row of one paint.
+struct TreePaint {
+  HWND tree = nullptr;
+  const ListControlRecord* record = nullptr;
+  LONG_PTR style = 0;
+  bool buttons = false;
+  bool lines = false;
+  bool linesAtRoot = false;
+  bool checkBoxes = false;
+  bool fullRowSelect = false;
+  bool trackSelect = false;
+  int indent = 0;
+  HIMAGELIST images = nullptr;
+  int cx = 0;
+  int cy = 0;
+  const TreeIconSet* iconSet = nullptr;
+  HTREEITEM caret = nullptr;
+  HDC dc = nullptr;
+};
+
+void DrawIcon(gdip::GdipGraphics& g, const TreePaint& p, int index, int x, int y) {
+  if (p.iconSet != nullptr) {
+    gdip::GdipImage icon;
+    if (icon.LoadFromStream(p.iconSet->icons.GetPiece(index + 1)))
+      g.DrawImageRect(icon, F(x), F(y), F(p.cx), F(p.cy));
+    return;
+  }
+  // Also without an image list, which then draws nothing.
+  ImageList_Draw(p.images, index, p.dc, x, y, ILD_TRANSPARENT);
+}
+
+void DrawText(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFormat& format,
+              const rt::Text& text, const RECT& textRect, bool caretRow) {
+  const ListControlRecord& r = *p.record;
+  const COLORREF colour = caretRow ? r.selectedTextColour : Resolved(r.textColour);
+  const float w = F(textRect.right - textRect.left);
+  const float h = F(textRect.bottom - textRect.top);
+  if (r.textEffect != 0) {
+    const COLORREF halo = caretRow ? r.selectedEffectColour : r.effectColour;
+    DrawSkinText(g, text, MakeRectF(F(textRect.left), F(textRect.top), w, h), colour, halo, 3, r.font.face,
+                 r.font.style, F(r.font.size), 0, 0, std::nullopt, 0, &format);
+    return;
+  }
+  gdip::GdipFont font;
+  font.CreateFromName(r.font.face, F(r.font.size), r.font.style);
+  gdip::GdipSolidBrush brush;
+  brush.Create(ToArgb(colour, 254));
+  g.DrawString(text, font, brush, MakeRectF(F(textRect.left), F(textRect.top), w, h + 1), format);
+}
+
+void DrawCheckBox(gdip::GdipGraphics& g, const TreeRowGeometry& at, int state) {
+  const float x = F(at.checkX);
+  const float y = F(at.checkY);
+  const float s = F(kCheckSize);
+  FillRect(g, ToArgb(kWhite, 180), x, y, s, s);
+  FillGradient(g, x, y, s, s, ToArgb(kBlack, 20), ToArgb(kWhite, 100));
+  Outline(g, ToArgb(kBlack, 254), x, y, s, s);
+  const int bits = StateImageBits(state);
+  if (bits == 4) {
+    gdip::GdipImage tick;
+    if (tick.LoadFromStream(TreeCheckImage())) g.DrawImageRect(tick, x, y, 12, 12);
+  } else if (bits == 6) {
+    gdip::GdipImage square;
+    if (square.LoadFromStream(TreePartialImage())) g.DrawImageRect(square, x + 2.5f, y + 2.5f, 6, 6);
+  }
+}
+
+void DrawButton(gdip::GdipGraphics& g, const TreePaint& p, const TreeRowGeometry& at, bool expanded) {
+  const float x = F(at.buttonX);
+  const float y = F(at.buttonY);
+  const float s = F(kButtonSize);
+  if (p.record->imageButtons != 0) {
+    gdip::GdipImage triangle;
+    if (!triangle.LoadFromStream(TreeExpandImage())) return;
+    // The picture points down; a collapsed item's points right.
+    if (!expanded) triangle.RotateFlip(kRotate270FlipNone);
+    const float w = F(static_cast<int>(triangle.GetWidth()));
+    const float h = F(static_cast<int>(triangle.GetHeight()));
+    g.DrawImageRect(triangle, x + (s - w) / 2, y + (s - h) / 2, w, h);
+    return;
+  }
+  FillRect(g, ToArgb(kWhite, 100), x, y, s, s);
+  FillGradient(g, x, y, s, s, ToArgb(kWhite, 245), ToArgb(kBlack, 10));
+  Outline(g, ToArgb(kBlack, 120), x, y, s, s);
+  gdip::GdipPen sign;
+  sign.Create(ToArgb(Resolved(p.record->textColour), 254), 1);
+  g.DrawLine(sign, x + 2, y + 4, x + 6, y + 4);
+  if (!expanded) g.DrawLine(sign, x + 4, y + 2, x + 4, y + 6);
+}
+
+void DrawLines(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item, const TreeRowGeometry& at,
+               const RECT& row, const RECT& textRect, bool hasChildren) {
+  gdip::GdipPen pen;
+  pen.Create(ToArgb(static_cast<COLORREF>(SendMessageA(p.tree, TVM_GETLINECOLOR, 0, 0)), 254), 1);
+  pen.SetDashStyle(kDashDot);
+  if (textRect.left <= 0) return;
+  // The lines stay off the button square for the rest of the paint.
+  if (hasChildren && p.buttons)
+    g.SetClipRect(F(at.buttonX), F(at.buttonY), F(kButtonSize), F(kButtonSize), kCombineExclude);
+  const float x = F(at.lineX);
+  const float midY = F(at.midY);
+  g.DrawLine(pen, F(at.x0 - at.reach), midY, F(at.x0 - 1), midY);
+  if (Next(p.tree, item, TVGN_NEXT) != nullptr) g.DrawLine(pen, x, midY, x, F(row.bottom));
+  if (Next(p.tree, item, TVGN_PREVIOUS) != nullptr || Next(p.tree, item, TVGN_PARENT) != nullptr)
+    g.DrawLine(pen, x, F(row.top + 1), x, midY + 1);
+  HTREEITEM ancestor = item;
+  for (int k = 1;; ++k) {
+    ancestor = Next(p.tree, ancestor, TVGN_PARENT);
+    if (ancestor == nullptr) break;
+    if (Next(p.tree, ancestor, TVGN_NEXT) != nullptr) {
+      const float xk = F(at.x0 - k * p.indent - at.reach - 1);
+      g.DrawLine(pen, xk, F(row.top), xk, F(row.bottom + 1));
+    }
+  }
+}
+
+void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFormat& format, HTREEITEM item,
+             const RECT& row) {
+  const ListControlRecord& r = *p.record;
+  RECT textRect{};
+  ItemRect(p.tree, item, TRUE, textRect);
+  std::array<char, kTextBytes + 1> text{};
+  text.fill(' ');
+  text.back() = '\0';
+  TVITEMA tv{};
+  tv.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE | TVIF_HANDLE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+  tv.hItem = item;
+  tv.pszText = text.data();
+  tv.cchTextMax = static_cast<int>(text.size());
+  SendMessageA(p.tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  text.back() = '\0';
+  const bool caretRow = item == p.caret;
+  const TreeRowGeometry at = GetTreeRowGeometry(row, textRect, p.cx, p.checkBoxes, p.buttons);
+
+  // Row fill: the caret row, or with track-select the row under the mouse.
+  const RECT& fill = p.fullRowSelect ? row : textRect;
+  const float fx = F(fill.left), fy = F(fill.top);
+  const float fw = F(fill.right - fill.left - 1), fh = F(fill.bottom - fill.top - 1);
+  if (caretRow) {
+    FillRect(g, ToArgb(r.selectionFill, 120), fx, fy, fw, fh);
+    Outline(g, ToArgb(kBlack, 80), fx, fy, fw, fh);
+  } else if (p.trackSelect && r.lastMouseX >= row.left && r.lastMouseX <= row.right && r.lastMouseY >= row.top &&
+             r.lastMouseY < row.bottom) {
+    FillRect(g, ToArgb(r.hoverFill, 60), fx, fy, fw, fh);
+    Outline(g, ToArgb(kBlack, 30), fx, fy, fw, fh);
+  }
+
+  DrawIcon(g, p, caretRow ? tv.iSelectedImage : tv.iImage, at.iconX, at.iconY);
+  DrawText(g, p, format, rt::Text(tv.pszText ? tv.pszText : ""), textRect, caretRow);
+  if (p.checkBoxes) DrawCheckBox(g, at, static_cast<int>(tv.state));
+
+  const bool hasChildren = tv.cChildren > 0;
+  const bool expanded = (StateFlagBits(static_cast<int>(tv.state)) & TVIS_EXPANDED) != 0;
+  if (hasChildren && p.buttons && (Next(p.tree, item, TVGN_PARENT) != nullptr || p.linesAtRoot))
+    DrawButton(g, p, at, expanded);
+  if (p.lines) DrawLines(g, p, item, at, row, textRect, hasChildren);
+}
+
+}  // namespace
+
+int StateImageBits(int state) { return (state & 0x7800) >> 11; }
+
+int StateFlagBits(int state) { return state & 0x7F; }
+
+TreeRowGeometry GetTreeRowGeometry(const RECT& row, const RECT& text, int iconWidth, bool checkBoxes,
+                                   bool buttons) {
+  TreeRowGeometry at;
+  at.iconX = text.left - iconWidth - 2;
+  at.iconY = text.top;
+  at.x0 = at.iconX;
+  const int rowHeight = row.bottom - row.top;
+  if (checkBoxes) {
+    at.checkX = at.iconX - kCheckSize - (iconWidth > 0 ? 2 : 0);
+    at.checkY = Truncated(row.top + (rowHeight - kCheckSize) / 2.0);
+    at.x0 = at.checkX;
+  }
+  at.buttonX = at.x0 - kButtonSize - 8;
+  at.buttonY = Truncated(row.top + (rowHeight - kButtonSize) / 2.0);
+  at.reach = buttons ? kButtonSize + 3 : kButtonSize;
+  at.midY = Truncated(row.top + rowHeight / 2.0 + 1);
+  at.lineX = at.x0 - at.reach - 1;
+  return at;
+}
+
+void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc) {
+  TreePaint p;
+  p.tree = tree;
+  p.record = &record;
+  p.dc = dc;
+  p.style = GetWindowLongPtrA(tree, GWL_STYLE);
+  p.buttons = (p.style & TVS_HASBUTTONS) != 0;
+  p.lines = (p.style & TVS_HASLINES) != 0;
+  p.linesAtRoot = (p.style & TVS_LINESATROOT) != 0;
+  p.checkBoxes = (p.style & TVS_CHECKBOXES) != 0;
+  // With lines, neither full-row select nor track select counts.
+  p.fullRowSelect = !p.lines && (p.style & TVS_FULLROWSELECT) != 0;
+  p.trackSelect = !p.lines && (p.style & TVS_TRACKSELECT) != 0;
+
+  gdip::GdipGraphics g;
+  g.CreateFromHdc(dc);
+  gdip::GdipStringFormat format;
+  format.CreateGenericTypographic();
+  format.SetFlags(kNoWrapLineLimit);
+  format.SetLineAlign(kLineCentre);
+
+  p.indent = static_cast<int>(SendMessageA(tree, TVM_GETINDENT, 0, 0));
+  p.images = reinterpret_cast<HIMAGELIST>(SendMessageA(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+  if (p.images != nullptr) ImageList_GetIconSize(p.images, &p.cx, &p.cy);
+  // An icon set named by an index outside the list is not used.
+  const INT_PTR set = prop::Read(tree, prop::kTreeIconSet);
+  if (set >= 1 && set <= static_cast<INT_PTR>(TreeIconSets.size()))
+    p.iconSet = &TreeIconSets[static_cast<std::size_t>(set - 1)];
+  p.caret = Next(tree, nullptr, TVGN_CARET);
+
+  // Down to the first item without a row rectangle: the null item after
+  // the last expanded one.
+  HTREEITEM item = Next(tree, nullptr, TVGN_FIRSTVISIBLE);
+  for (;;) {
+    RECT row{};
+    const LRESULT got = ItemRect(tree, item, FALSE, row);
+    if (got == 1) DrawRow(g, p, format, item, row);
+    if (got <= 0) break;
+    item = Next(tree, item, TVGN_NEXTVISIBLE);
+  }
+}
+
+void PaintTreeView(HWND tree) {
+  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(tree, prop::kHostIndex));
+  ListControlRecord* record = host ? host->listControls.Listed(prop::Read(tree, prop::kIndex), tree) : nullptr;
+  if (record == nullptr) return;
+  RECT client{};
+  GetClientRect(tree, &client);
+
+  record->textColour = static_cast<COLORREF>(SendMessageA(tree, TVM_GETTEXTCOLOR, 0, 0));
+  FontSpec font = GetControlFont(tree);
+  if (!font.face.empty()) record->font.face = std::move(font.face);
+  if (font.size != 0) record->font.size = font.size;
+  record->font.style = font.style;
+
+  // The client area's own place in the window, so that a bordered tree's
+  // background meets the skin around it.
+  const CachedDc image = ComposeControlBackground(tree, GetClientRectInWindow(tree));
+  if (!image) return;
+  DrawTreeRows(tree, *record, image.get());
+  BlitControlToHost(tree, image.get());
+  const rt::WindowDc screen = GetDcWithoutChildren(tree);
+  BitBlt(screen.get(), 0, 0, client.right, client.bottom, image.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace skin
