@@ -144,6 +144,12 @@ int main() {
     const double tree = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PaintOnce(stage.tree); });
     const double treeNative = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PaintOnce(stage.treeTwin); });
 
+    Row("list box 200x150, 50 items, skinned paint", list, "unskinned twin", listNative);
+    char label[96];
+    std::snprintf(label, sizeof label, "tree, %d rows (%d whole in view), skinned", kTreeRows, visible);
+    Row(label, tree, "unskinned twin", treeNative);
+    std::fflush(stdout);
+
     const std::size_t cacheBefore = skin::DcCache.size();
     const DWORD objectsBefore = quillora_test::GdiObjectCount();
     for (int i = 0; i < kLeakCalls; ++i) {
@@ -153,10 +159,6 @@ int main() {
     const std::size_t cacheAfter = skin::DcCache.size();
     const DWORD objectsAfter = quillora_test::GdiObjectCount();
 
-    Row("list box 200x150, 50 items, skinned paint", list, "unskinned twin", listNative);
-    char label[96];
-    std::snprintf(label, sizeof label, "tree, %d rows (%d whole in view), skinned", kTreeRows, visible);
-    Row(label, tree, "unskinned twin", treeNative);
     std::printf("after %d paints of each: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kLeakCalls,
                 cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
                 static_cast<unsigned long>(objectsAfter),
