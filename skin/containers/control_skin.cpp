@@ -1,16 +1,220 @@
 #include "skin/containers/control_skin.h"
 
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "runtime/gdi_object.h"
+#include "skin/containers/container_skin.h"
+#include "skin/containers/toolbar_painter.h"
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/control_font.h"
+#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+#include "skin/lists/scroll_arrows.h"
 
 namespace skin {
 
-void SkinToolbars(int /*windowIndex*/, HWND /*parent*/) {}
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr COLORREF kDropBox = 0xFF8800;
+constexpr int kCombineXor = 3;
+
+// Classes whose own painting is laid over the skin with their background
+// keyed out (class names compared exactly).
+constexpr const char* kKeyedClasses[] = {"SysMonthCal32", "SysTabControl32", "msctls_statusbar32",
+                                         "Button", "msctls_trackbar32"};
+
+bool IsClass(const rt::Text& name, const char* className) { return std::strcmp(name.c_str(), className) == 0; }
+
+bool IsToolbar(HWND control) { return IsClass(GetWindowClassName(control), TOOLBARCLASSNAMEA); }
+
+LRESULT CallSaved(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto saved = prop::ReadHandle<WNDPROC>(control, prop::kControlOldProc);
+  // Never hand the message back to this procedure.
+  if (saved == nullptr || saved == ControlSkinProc) return DefWindowProcA(control, message, wParam, lParam);
+  return CallWindowProcA(saved, control, message, wParam, lParam);
+}
+
+// Paint path of the keyed classes: the control paints into a DC holding
+// the skin behind it; that image, its background colour keyed out, goes
+// over the control's tinted background.
+LRESULT PaintKeyed(HWND control, const ControlRecord& record, LPARAM lParam) {
+  RECT client{};
+  GetClientRect(control, &client);
+  const int w = client.right - client.left;
+  const int h = client.bottom - client.top;
+  CachedDc painted = ComposeControlBackground(control, client);
+  PAINTSTRUCT paint{};
+  BeginPaint(control, &paint);
+  if (!painted) {
+    EndPaint(control, &paint);
+    return 0;
+  }
+  const LRESULT result =
+      CallSaved(control, WM_PAINT, reinterpret_cast<WPARAM>(painted.get()), lParam);
+  const CachedDc tinted = MakeBackgroundDc(control);
+  COLORREF key = record.background;
+  if (record.dropFrame == 1) {
+    PaintDropButtonFrame(control, painted.get());
+    key = kWhite;
+  }
+  if (tinted) {
+    TransparentBlt(tinted.get(), 0, 0, w, h, painted.get(), 0, 0, w, h, key);
+    BitBlt(paint.hdc, 0, 0, w, h, tinted.get(), 0, 0, SRCCOPY);
+    BlitControlToHost(control, tinted.get(), true);
+  }
+  EndPaint(control, &paint);
+  return result;
+}
+
+// Paint path of every other class: what the control draws on the screen
+// is laid over the skin of its update rectangle.
+LRESULT PaintOverScreen(HWND control, const ControlRecord& record, LPARAM lParam) {
+  rt::WindowDc screen(control);
+  RECT update{};
+  GetUpdateRect(control, &update, FALSE);
+  const int w = update.right - update.left;
+  const int h = update.bottom - update.top;
+  CachedDc skin = ComposeControlBackground(control, update);
+  if (!skin) {
+    screen.reset();
+    return CallSaved(control, WM_PAINT, 0, lParam);
+  }
+  const LRESULT result = CallSaved(control, WM_PAINT, reinterpret_cast<WPARAM>(skin.get()), lParam);
+  TransparentBlt(skin.get(), 0, 0, w, h, screen.get(), update.left, update.top, w, h, record.background);
+  BitBlt(screen.get(), update.left, update.top, w, h, skin.get(), 0, 0, SRCCOPY);
+  InvalidateVisibleChildren(control);
+  BlitControlToHost(control, skin.get(), true);
+  skin.reset();
+  screen.reset();
+  PAINTSTRUCT paint{};
+  BeginPaint(control, &paint);
+  EndPaint(control, &paint);
+  return result;
+}
+
+LRESULT Paint(HWND control, ControlRecord& record, LPARAM lParam) {
+  const rt::Text className = GetWindowClassName(control);
+  if (IsClass(className, TOOLBARCLASSNAMEA)) {
+    PAINTSTRUCT paint{};
+    BeginPaint(control, &paint);
+    if (record.redraw != 0) {
+      PaintToolbar(control);
+    } else {
+      BlitControlBackground(control, paint.hdc);
+    }
+    EndPaint(control, &paint);
+    return 0;
+  }
+  for (const char* keyed : kKeyedClasses) {
+    if (IsClass(className, keyed)) return PaintKeyed(control, record, lParam);
+  }
+  return PaintOverScreen(control, record, lParam);
+}
+
+}  // namespace
+
+void SkinToolbars(int /*windowIndex*/, HWND parent) {
+  for (HWND toolbar = FindWindowExA(parent, nullptr, TOOLBARCLASSNAMEA, nullptr); toolbar != nullptr;
+       toolbar = FindWindowExA(parent, toolbar, TOOLBARCLASSNAMEA, nullptr)) {
+    const int windowIndex = FindSkinWindowOfAncestor(toolbar);
+    if (SkinWindowTable.At(windowIndex).controls.Find(toolbar) > 0) continue;
+    prop::Write(toolbar, prop::kCtlColourBitmap, SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0));
+    InstallControlSkin(toolbar);
+  }
+}
+
+void InstallControlSkin(HWND control, std::optional<COLORREF> background, COLORREF containerTint,
+                        int containerAlpha, int dropFrame) {
+  const int windowIndex = FindSkinWindowOfAncestor(control);
+  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  // Taken twice, the control's procedure would hand its messages to itself.
+  if (host.controls.Find(control) > 0 ||
+      GetWindowLongPtrA(control, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ControlSkinProc))
+    return;
+
+  const int listIndex = host.controls.Take(control);
+  ControlRecord& record = host.controls.At(listIndex);
+  if (IsToolbar(control)) record.redraw = 1;
+  const FontSpec font = GetControlFont(control);
+  record.font.face = font.face.empty() ? rt::Text(kDefaultFontFace) : font.face;
+  record.font.size = font.size == 0 ? kDefaultFontSize : font.size;
+  record.font.style = font.style;
+  record.dropFrame = dropFrame;
+  record.background = background.value_or(GetSysColor(COLOR_BTNFACE));
+  record.oldProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlSkinProc)));
+  prop::Write(control, prop::kControlIndex, listIndex);
+  prop::Write(control, prop::kControlHostIndex, windowIndex);
+  prop::WriteHandle(control, prop::kControlOldProc, record.oldProc);
+
+  // A toolbar hosting a combo box, say, is a container as well.
+  if (FindWindowExA(control, nullptr, nullptr, nullptr) != nullptr)
+    InstallContainerSkin(control, 0, containerTint, containerAlpha);
+}
 
 LRESULT CALLBACK ControlSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto previous = prop::ReadHandle<WNDPROC>(hwnd, prop::kControlOldProc);
-  if (previous == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(previous, hwnd, message, wParam, lParam);
+  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(hwnd, prop::kControlHostIndex));
+  ControlRecord* record =
+      host != nullptr ? host->controls.Listed(prop::Read(hwnd, prop::kControlIndex), hwnd) : nullptr;
+  if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
+
+  switch (message) {
+    case WM_MOUSEMOVE:
+      record->redraw = 1;
+      if (record->hover == 0) {
+        record->hover = 1;
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
+        TrackMouseEvent(&track);
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      record->redraw = 1;
+      break;
+    case WM_MOUSELEAVE:
+      record->hover = 0;
+      record->redraw = 1;
+      break;
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(hwnd);
+      break;
+    case WM_MOVE:
+      if (TransparencyMode != 0) InvalidateRect(hwnd, nullptr, FALSE);
+      break;
+    case WM_ERASEBKGND:
+      if (TransparencyMode == 0) break;
+      // While its window is dragged or inactive a toolbar keeps its cached image.
+      if (record->redraw == 0 && IsToolbar(hwnd)) record->redraw = NeedsRedraw(hwnd, true);
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_SIZE:
+      if (IsToolbar(hwnd)) record->redraw = 1;
+      break;
+    case WM_PAINT:
+      if (SkinChildControls == 0) break;
+      return Paint(hwnd, *record, lParam);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (IsClass(GetWindowClassName(hwnd), "RichEdit20A")) InvalidateRect(hwnd, nullptr, FALSE);
+      break;
+    default:
+      break;
+  }
+  return CallSaved(hwnd, message, wParam, lParam);
 }
 
 int NeedsRedraw(HWND control, bool kjLink) {
@@ -20,6 +224,47 @@ int NeedsRedraw(HWND control, bool kjLink) {
   // A drag alone leaves the window's pixels as they were; a resize does not.
   if (host->moving != 0) return host->sizing != 0 ? 1 : 0;
   return host->active != 0 ? 1 : 0;
+}
+
+void BlitControlBackground(HWND control, HDC dc) {
+  PaintBackgroundFromForm(control, HostLink::Kj, ChildClip::All, dc);
+}
+
+void PaintDropButtonFrame(HWND control, HDC dc) {
+  RECT client{};
+  GetClientRect(control, &client);
+  const auto x = static_cast<float>(client.left);
+  const auto y = static_cast<float>(client.top);
+  const auto w = static_cast<float>(client.right - client.left);
+  const auto h = static_cast<float>(client.bottom - client.top);
+
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromHdc(dc);
+  gdip::GdipPath ring;
+  ring.Create();
+  ring.AddRectangle(x, y, w, h);
+  graphics.SetClipPath(ring);
+  graphics.SetClipRect(x + 3, y + 3, w - 6, h - 6, kCombineXor);
+  // White: the colour the caller keys out.
+  graphics.Clear(ToArgb(kWhite, 255));
+  gdip::GdipPen outer;
+  outer.Create(ToArgb(kBlack, 120), 1.0f);
+  graphics.DrawRectangle(outer, x, y, w - 1, h - 1);
+  gdip::GdipPen inner;
+  inner.Create(ToArgb(kBlack, 10), 1.0f);
+  graphics.DrawRectangle(inner, x + 1, y + 1, w - 3, h - 3);
+  graphics.ResetClip();
+
+  gdip::GdipSolidBrush box;
+  box.Create(ToArgb(kDropBox, 80));
+  graphics.FillRectangle(box, w - 20, y + 3, 17, h - 7);
+  gdip::GdipPen boxPen;
+  boxPen.Create(ToArgb(kBlack, 100), 1.0f);
+  graphics.DrawRectangle(boxPen, w - 20, y + 3, 17, h - 7);
+
+  gdip::GdipImage chevron;
+  if (chevron.LoadFromStream(ScrollArrowDown()))
+    graphics.DrawImage(chevron, w - 15, static_cast<float>(static_cast<int>(y + (h - 11) / 2 + 3)));
 }
 
 }  // namespace skin

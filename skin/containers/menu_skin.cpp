@@ -1,9 +1,118 @@
 #include "skin/containers/menu_skin.h"
 
+#include <cstring>
+
+#include "gdip/gdip_graphics.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/client_area.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
+
 namespace skin {
+
+namespace {
+
+constexpr char kPopupMenuClass[] = "#32768";
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+
+}  // namespace
 
 HWINEVENTHOOK MenuPopupHook = nullptr;
 
-HWINEVENTHOOK HookMenuPopup() { return MenuPopupHook; }
+HWINEVENTHOOK HookMenuPopup() {
+  // One pending hook at most: a second would be left behind by the event
+  // that removes the first.
+  if (MenuPopupHook != nullptr) return MenuPopupHook;
+  MenuPopupHook = SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPSTART, nullptr,
+                                  MenuPopupEventAdapter, GetCurrentProcessId(), 0,
+                                  WINEVENT_OUTOFCONTEXT);
+  return MenuPopupHook;
+}
+
+void MenuPopupEventProc(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG /*objectId*/,
+                        LONG /*childId*/, DWORD /*eventThread*/, DWORD /*eventTime*/) {
+  // Events still queued after the hook went are not ours to act on.
+  if (MenuPopupHook == nullptr) return;
+  if (event == EVENT_SYSTEM_MENUPOPUPSTART && window != nullptr &&
+      std::strcmp(GetWindowClassName(window).c_str(), kPopupMenuClass) == 0) {
+    SkinPopupMenu(window);
+  }
+  UnhookWinEvent(MenuPopupHook);
+  MenuPopupHook = nullptr;
+}
+
+void CALLBACK MenuPopupEventAdapter(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId,
+                                    LONG childId, DWORD eventThread, DWORD eventTime) {
+  MenuPopupEventProc(hook, event, window, objectId, childId, eventThread, eventTime);
+}
+
+void SkinPopupMenu(HWND popup) {
+  RECT window{};
+  GetWindowRect(popup, &window);
+  OffsetRect(&window, -window.left, -window.top);
+  // The window owns the region from here on.
+  SetWindowRgn(popup, CreateRoundRectRgn(0, 0, window.right + 1, window.bottom + 1, 4, 4), TRUE);
+  if (prop::Read(popup, prop::kOldProc) == 0) {
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(popup, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PopupMenuSkinProc)));
+    prop::WriteHandle(popup, prop::kOldProc, previous);
+  }
+  PaintMenuBorder(popup);
+}
+
+LRESULT CALLBACK PopupMenuSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCPAINT) {
+    PaintMenuBorder(hwnd);
+    return 0;
+  }
+  auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
+  if (saved == nullptr || saved == PopupMenuSkinProc) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+}
+
+void PaintMenuBorder(HWND popup) {
+  RECT window{};
+  GetWindowRect(popup, &window);
+  const int w = window.right - window.left;
+  const int h = window.bottom - window.top;
+  const RECT client = GetBorderInsets(popup);
+
+  const CachedDc image = CreateDibDc({0, 0, w, h});
+  if (!image) return;
+  {
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromHdc(image.get());
+    const auto fw = static_cast<float>(w);
+    const auto fh = static_cast<float>(h);
+    gdip::GdipSolidBrush theme;
+    theme.Create(ToArgb(ThemeColour, 255));
+    graphics.FillRectangle(theme, 0, 0, fw, fh);
+    gdip::GdipSolidBrush wash;
+    wash.Create(ToArgb(kWhite, 230));
+    graphics.FillRectangle(wash, 0, 0, fw, fh);
+
+    gdip::GdipPath outline;
+    outline.Create();
+    AddRoundRectPath(outline, 0, 0, fw - 1, fh - 1, 5);
+    gdip::GdipPen dark;
+    dark.Create(ToArgb(kBlack, 150), 1.0f);
+    graphics.DrawPath(dark, outline);
+    gdip::GdipPen accent;
+    accent.Create(ToArgb(AccentColour, 60), 1.0f);
+    graphics.DrawPath(accent, outline);
+  }
+  rt::WindowDc windowDc(popup, GetWindowDC(popup));
+  // Only the frame: the items in the client area stay as they are.
+  ExcludeClipRect(windowDc.get(), client.left, client.top, client.right, client.bottom);
+  BitBlt(windowDc.get(), 0, 0, w, h, image.get(), 0, 0, SRCCOPY);
+}
 
 }  // namespace skin

@@ -1,7 +1,0 @@
-#include "skin/containers/range_installers.h"
-
-namespace skin {
-
-void SkinTrackbars(int /*windowIndex*/, HWND /*parent*/) {}
-
-}  // namespace skin

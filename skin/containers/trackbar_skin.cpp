@@ -1,0 +1,384 @@
+#include "skin/containers/trackbar_skin.h"
+
+#include <commctrl.h>
+
+#include <cstdint>
+
+#include "gdip/gdip_linear_gradient_brush.h"
+#include "gdip/gdip_path.h"
+#include "gdip/gdip_path_gradient_brush.h"
+#include "gdip/gdip_pen.h"
+#include "gdip/gdip_solid_brush.h"
+#include "runtime/gdi_object.h"
+#include "skin/core/cache_invalidation.h"
+#include "skin/core/colour_convert.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/round_rect_path.h"
+#include "skin/core/window_properties.h"
+
+namespace skin {
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr COLORREF kThumbRim = 0x808080;
+constexpr int kAntiAlias = 4;
+constexpr int kHighQualityBilinear = 6;
+constexpr int kChannelThickness = 4;
+
+// The record named by the trackbar's own properties, with its window and
+// list index; nullptr when the properties do not name this trackbar's record.
+TrackbarRecord* OwnRecord(HWND trackbar, int* windowIndex = nullptr, int* listIndex = nullptr) {
+  const INT_PTR hostIndex = prop::Read(trackbar, prop::kHostIndex);
+  const INT_PTR index = prop::Read(trackbar, prop::kIndex);
+  SkinWindowRecord* host = SkinWindowTable.Find(hostIndex);
+  TrackbarRecord* record = host != nullptr ? host->trackbars.Listed(index, trackbar) : nullptr;
+  if (record != nullptr) {
+    if (windowIndex) *windowIndex = static_cast<int>(hostIndex);
+    if (listIndex) *listIndex = static_cast<int>(index);
+  }
+  return record;
+}
+
+LRESULT CallSaved(HWND trackbar, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto saved = prop::ReadHandle<WNDPROC>(trackbar, prop::kOldProc);
+  // Never hand the message back to this procedure.
+  if (saved == nullptr || saved == TrackbarSkinProc)
+    return DefWindowProcA(trackbar, message, wParam, lParam);
+  return CallWindowProcA(saved, trackbar, message, wParam, lParam);
+}
+
+bool Contains(LONG_PTR style, LONG_PTR value) { return (style | value) == style; }
+
+TickPlacement TickPlacementOf(LONG_PTR style) {
+  if (Contains(style, TBS_NOTICKS)) return TickPlacement::None;
+  if (Contains(style, TBS_TOP)) return TickPlacement::TopLeft;
+  if (Contains(style, TBS_BOTH)) return TickPlacement::Both;
+  return TickPlacement::BottomRight;
+}
+
+// A bar of whole pixels; one shorter than a pixel is not drawn.
+TrackbarBar Bar(int along, int length, int across, int thickness) {
+  return TrackbarBar{length >= 1 && thickness >= 1, along, length, across, thickness};
+}
+
+// A rectangle in drawing coordinates from along/across values.
+RectF Place(bool vertical, float along, float across, float length, float thickness) {
+  return vertical ? RectF{across, along, thickness, length} : RectF{along, across, length, thickness};
+}
+
+RectF Place(bool vertical, const TrackbarBar& bar) {
+  return Place(vertical, static_cast<float>(bar.along), static_cast<float>(bar.across),
+               static_cast<float>(bar.length), static_cast<float>(bar.thickness));
+}
+
+void Stroke(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, std::uint32_t argb) {
+  gdip::GdipPen pen;
+  pen.Create(argb, 1.0f);
+  graphics.DrawPath(pen, path);
+}
+
+void Fill(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, std::uint32_t argb) {
+  gdip::GdipSolidBrush brush;
+  brush.Create(argb);
+  graphics.FillPath(brush, path);
+}
+
+void StrokeAndFillRect(gdip::GdipGraphics& graphics, const RectF& r, std::uint32_t stroke,
+                       std::uint32_t fill) {
+  gdip::GdipPen pen;
+  pen.Create(stroke, 1.0f);
+  graphics.DrawRectangle(pen, r.x, r.y, r.width, r.height);
+  gdip::GdipSolidBrush brush;
+  brush.Create(fill);
+  graphics.FillRectangle(brush, r.x, r.y, r.width, r.height);
+}
+
+void DrawPanel(gdip::GdipGraphics& graphics, const TrackbarState& state, bool vertical) {
+  const auto w = static_cast<float>(state.width);
+  const auto h = static_cast<float>(state.height);
+  gdip::GdipPath outline;
+  outline.Create();
+  AddRoundRectPath(outline, 0, 0, w - 1, h - 1, 5);
+  Stroke(graphics, outline, ToArgb(kBlack, 30));
+
+  gdip::GdipPath face;
+  face.Create();
+  AddRoundRectPath(face, 1, 1, w - 2, h - 2, 3);
+  gdip::GdipLinearGradientBrush brush;
+  brush.Create({0, 0}, vertical ? PointF{w - 1, 0} : PointF{0, h - 1}, ToArgb(kWhite, 160),
+               ToArgb(kBlack, 30));
+  graphics.FillPath(brush, face);
+}
+
+void DrawChannel(gdip::GdipGraphics& graphics, const TrackbarBar& channel, bool vertical) {
+  const RectF r = Place(vertical, channel);
+  gdip::GdipPath path;
+  path.Create();
+  AddRoundRectPath(path, r.x, r.y, r.width, r.height, 1);
+  Fill(graphics, path, ToArgb(kWhite, 200));
+  // The shade runs across the channel, over its four pixels.
+  const auto across = static_cast<float>(channel.across);
+  const PointF from = vertical ? PointF{across, r.y} : PointF{r.x, across};
+  const PointF to = vertical ? PointF{across + kChannelThickness, r.y}
+                             : PointF{r.x, across + kChannelThickness};
+  gdip::GdipLinearGradientBrush shade;
+  shade.Create(from, to, ToArgb(kBlack, 80), ToArgb(kBlack, 60));
+  graphics.FillPath(shade, path);
+  Stroke(graphics, path, ToArgb(kBlack, 80));
+}
+
+void DrawThumb(gdip::GdipGraphics& graphics, const TrackbarGeometry& g, bool vertical) {
+  const auto d = static_cast<float>(g.thumbDiameter);
+  const RectF r = Place(vertical, static_cast<float>(g.thumbAlong),
+                        static_cast<float>(g.thumbAcross), d, d);
+  gdip::GdipSolidBrush white;
+  white.Create(ToArgb(kWhite, 255));
+  graphics.FillEllipse(white, r.x, r.y, r.width, r.height);
+
+  gdip::GdipPath circle;
+  circle.Create();
+  circle.AddEllipse(r.x, r.y, r.width, r.height);
+  gdip::GdipPathGradientBrush glow;
+  if (glow.CreateFromPath(circle)) {
+    glow.SetCenterColor(ToArgb(kWhite, 255));
+    const gdip::ARGB rim[] = {ToArgb(kThumbRim, 100)};
+    INT count = 1;
+    glow.SetSurroundColors(rim, &count);
+    graphics.FillPath(glow, circle);
+  }
+  Stroke(graphics, circle, ToArgb(kBlack, 80));
+}
+
+// Image mode: the three images in place of channel, fill and thumb.
+void DrawImages(gdip::GdipGraphics& graphics, const TrackbarState& state,
+                const TrackbarRecord& record, const TrackbarGeometry& g, bool vertical) {
+  const bool hot = record.hot != 0;
+  auto draw = [&](const NineGridImage& image) {
+    if (hot) {
+      image.DrawState2(graphics);
+    } else {
+      image.DrawState1(graphics);
+    }
+  };
+  const RECT& t = state.thumb;
+  const int thumbStart = vertical ? t.top : t.left;
+  const int thumbLength = vertical ? t.bottom - t.top : t.right - t.left;
+  const int thumbCentre = thumbStart + thumbLength / 2;
+
+  // The channel's thickness comes from its image, 4 pixels where a
+  // selection range is shown.
+  const ImageSize channelSize = record.channelImage.GetImageSize1();
+  int thickness = vertical ? channelSize.width : channelSize.height;
+  if (record.selectionRange != 0 || thickness <= 0) thickness = kChannelThickness;
+  const RECT& c = state.channel;
+  const int across = c.top + (c.bottom - c.top - thickness) / 2;
+  const RectF channel = Place(vertical, static_cast<float>(g.channel.along),
+                              static_cast<float>(across), static_cast<float>(g.channel.length),
+                              static_cast<float>(thickness));
+  auto setRect = [&](NineGridImage& image, const RectF& r) {
+    image.SetRect(static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.width),
+                  static_cast<int>(r.height));
+  };
+  // The images are drawn, not changed: their rectangle is set on copies.
+  NineGridImage channelImage = record.channelImage.Clone();
+  setRect(channelImage, channel);
+  graphics.SetClipRect(channel.x, channel.y, channel.width, channel.height);
+  draw(channelImage);
+
+  const int fillEnd = state.position == state.maximum ? g.channel.along + g.channel.length : thumbCentre;
+  const RectF filled = Place(vertical, static_cast<float>(g.channel.along), static_cast<float>(across),
+                             static_cast<float>(fillEnd - g.channel.along), static_cast<float>(thickness));
+  NineGridImage fillImage = record.fillImage.Clone();
+  setRect(fillImage, channel);
+  graphics.SetClipRect(filled.x, filled.y, filled.width, filled.height);
+  draw(fillImage);
+  graphics.ResetClip();
+
+  const ImageSize thumbSize = hot ? record.thumbImage.GetImageSize2() : record.thumbImage.GetImageSize1();
+  const int thumbAlongSize = vertical ? thumbSize.height : thumbSize.width;
+  const int thumbAcrossSize = vertical ? thumbSize.width : thumbSize.height;
+  const int channelCentre = across + thickness / 2;
+  NineGridImage thumbImage = record.thumbImage.Clone();
+  setRect(thumbImage, Place(vertical, static_cast<float>(thumbCentre - thumbAlongSize / 2),
+                            static_cast<float>(channelCentre - thumbAcrossSize / 2),
+                            static_cast<float>(thumbAlongSize), static_cast<float>(thumbAcrossSize)));
+  draw(thumbImage);
+}
+
+}  // namespace
+
+void SkinTrackbars(int windowIndex, HWND parent) {
+  if (SkinChildControls == 0) return;
+  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  for (HWND trackbar = FindWindowExA(parent, nullptr, TRACKBAR_CLASSA, nullptr); trackbar != nullptr;
+       trackbar = FindWindowExA(parent, trackbar, TRACKBAR_CLASSA, nullptr)) {
+    // A second run, or a trackbar another skin subclassed, must not chain
+    // the procedure onto itself.
+    if (host.trackbars.Find(trackbar) > 0 || prop::Read(trackbar, prop::kOldProc) != 0) continue;
+    const int listIndex = host.trackbars.Take(trackbar);
+    TrackbarRecord& record = host.trackbars.At(listIndex);
+    ResetNineGridImage(record.thumbImage);
+    ResetNineGridImage(record.channelImage);
+    ResetNineGridImage(record.fillImage);
+    const LONG_PTR style = GetWindowLongPtrA(trackbar, GWL_STYLE);
+    record.vertical = Contains(style, TBS_VERT) ? 1 : 0;
+    record.tickPlacement = TickPlacementOf(style);
+    record.selectionRange = Contains(style, TBS_ENABLESELRANGE) ? 1 : 0;
+    record.oldProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(trackbar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TrackbarSkinProc)));
+    prop::Write(trackbar, prop::kIndex, listIndex);
+    prop::Write(trackbar, prop::kHostIndex, windowIndex);
+    prop::WriteHandle(trackbar, prop::kOldProc, record.oldProc);
+  }
+}
+
+LRESULT CALLBACK TrackbarSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  int windowIndex = 0;
+  int listIndex = 0;
+  TrackbarRecord* record = OwnRecord(hwnd, &windowIndex, &listIndex);
+  if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
+  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+
+  switch (message) {
+    case WM_MOUSEMOVE: {
+      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
+      TrackMouseEvent(&track);
+      host.hot = listIndex;
+      // Only the move that makes this trackbar the hot control repaints.
+      if (host.lastHot != host.hot || host.hotKind != HotKind::Trackbar) {
+        record->hot = 1;
+        PaintTrackbar(windowIndex, listIndex);
+      }
+      host.lastHot = host.hot;
+      host.hotKind = HotKind::Trackbar;
+      break;
+    }
+    case WM_MOUSELEAVE:
+      host.lastHot = 0;
+      record->hot = 0;
+      PaintTrackbar(windowIndex, listIndex);
+      break;
+    case WM_WINDOWPOSCHANGING:
+      MarkContainerDirty(hwnd);
+      break;
+    case WM_MOVE:
+      PaintTrackbar(windowIndex, listIndex);
+      break;
+    case WM_ERASEBKGND:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      BeginPaint(hwnd, &paint);
+      PaintTrackbar(windowIndex, listIndex);
+      EndPaint(hwnd, &paint);
+      return 0;
+    }
+    case WM_NCPAINT:
+      PaintTrackbar(windowIndex, listIndex);
+      return 1;
+    default:
+      break;
+  }
+  return CallSaved(hwnd, message, wParam, lParam);
+}
+
+TrackbarGeometry ComputeTrackbarGeometry(const TrackbarState& state, const TrackbarRecord& record) {
+  const bool vertical = record.vertical != 0;
+  const RECT& c = state.channel;
+  const RECT& t = state.thumb;
+  // A vertical channel rectangle comes with its axes exchanged, as the
+  // system reports it: left and right run along, top and bottom across.
+  const int a0 = c.left;
+  const int a1 = c.right;
+  const int length = a1 - a0;
+  const double c0 = c.top + (c.bottom - c.top - 4) / 2.0;
+  const int thumbStart = vertical ? t.top : t.left;
+  const int thumbEnd = vertical ? t.bottom : t.right;
+  const int thumbLength = thumbEnd - thumbStart;
+  const int barAcross = static_cast<int>(c0 + 1);
+
+  TrackbarGeometry g;
+  g.channel = Bar(a0, length, static_cast<int>(c0), kChannelThickness);
+
+  // An empty range has no selection to map.
+  const double span = static_cast<double>(state.maximum) - state.minimum;
+  if (record.selectionRange != 0 && record.imageMode == 0 && span != 0) {
+    const int s = static_cast<int>(a0 + (state.selectionStart - state.minimum) * length / span - 1);
+    const int n = static_cast<int>((state.selectionEnd - state.selectionStart) * length / span);
+    g.selection = Bar(s + 2, n - 3, barAcross, 2);
+  }
+
+  int f = static_cast<int>(thumbStart - a0 - 1 + (thumbLength - 6) / 2.0);
+  if (state.position == state.maximum) f += 10;
+  g.fill = Bar(a0 + 1, f - 1, barAcross, 2);
+
+  const int d = record.hot != 0 ? kHotThumbDiameter : kThumbDiameter;
+  g.thumbDiameter = d;
+  g.thumbAlong = static_cast<int>(thumbStart + (thumbLength - d) / 2.0);
+  g.thumbAcross = static_cast<int>(c0 - d / 2.0 + 2);
+  if (!vertical && record.tickPlacement == TickPlacement::Both) g.thumbAcross += 1;
+  // The circle stays inside the channel at both ends.
+  if (thumbEnd >= a1) g.thumbAlong = static_cast<int>(a1 - d + 1);
+  if (thumbStart <= a0) g.thumbAlong = a0;
+  return g;
+}
+
+void DrawTrackbar(gdip::GdipGraphics& graphics, const TrackbarState& state,
+                  const TrackbarRecord& record, int panel) {
+  graphics.SetSmoothingMode(kAntiAlias);
+  graphics.SetInterpolationMode(kHighQualityBilinear);
+  const bool vertical = record.vertical != 0;
+  const TrackbarGeometry g = ComputeTrackbarGeometry(state, record);
+
+  if (panel != 0) DrawPanel(graphics, state, vertical);
+  if (record.imageMode != 0) {
+    DrawImages(graphics, state, record, g, vertical);
+    return;
+  }
+  DrawChannel(graphics, g.channel, vertical);
+  if (g.selection.drawn)
+    StrokeAndFillRect(graphics, Place(vertical, g.selection), ToArgb(kWhite, 150), ToArgb(kWhite, 200));
+  if (g.fill.drawn)
+    StrokeAndFillRect(graphics, Place(vertical, g.fill), ToArgb(AccentColour, 200),
+                      ToArgb(AccentColour, 200));
+  DrawThumb(graphics, g, vertical);
+}
+
+void PaintTrackbar(int windowIndex, int listIndex) {
+  const TrackbarRecord& record = SkinWindowTable.At(windowIndex).trackbars.At(listIndex);
+  const HWND trackbar = record.hwnd;
+  RECT window{};
+  GetWindowRect(trackbar, &window);
+  TrackbarState state;
+  state.width = window.right - window.left;
+  state.height = window.bottom - window.top;
+  state.position = static_cast<int>(SendMessageA(trackbar, TBM_GETPOS, 0, 0));
+  state.maximum = static_cast<int>(SendMessageA(trackbar, TBM_GETRANGEMAX, 0, 0));
+  state.minimum = static_cast<int>(SendMessageA(trackbar, TBM_GETRANGEMIN, 0, 0));
+  SendMessageA(trackbar, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&state.channel));
+  SendMessageA(trackbar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&state.thumb));
+  if (record.selectionRange != 0 && record.imageMode == 0) {
+    state.selectionStart = static_cast<int>(SendMessageA(trackbar, TBM_GETSELSTART, 0, 0));
+    state.selectionEnd = static_cast<int>(SendMessageA(trackbar, TBM_GETSELEND, 0, 0));
+  }
+
+  const RECT area{0, 0, state.width, state.height};
+  const CachedDc image = ComposeControlBackground(trackbar, area);
+  if (image.get() == nullptr) return;
+  {
+    gdip::GdipGraphics graphics;
+    graphics.CreateFromHdc(image.get());
+    DrawTrackbar(graphics, state, record, TrackbarPanel);
+  }
+  BlitControlToHost(trackbar, image.get());
+  rt::WindowDc windowDc(trackbar, GetWindowDC(trackbar));
+  BitBlt(windowDc.get(), 0, 0, state.width, state.height, image.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace skin
