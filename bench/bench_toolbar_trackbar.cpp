@@ -1,0 +1,170 @@
+// Toolbar and trackbar paint speed in a 570 x 450 skinned frame, each
+// beside a reference in the same run:
+//  - the full paint of a 10-button toolbar (every button composed) beside
+//    its cached paint (its image copied back from the composition image),
+//    ratio printed;
+//  - the paint of a 200 x 30 trackbar beside the compose + blit floor of
+//    that size (background composed, put into the host, copied onto the
+//    trackbar), ratio printed;
+//  - DcCache's size and the GDI object count before and after 10,000
+//    paints of each (both must be unchanged).
+// Each side runs several rounds; the best round counts.
+#include <windows.h>
+
+#include "bench/bench_clock.h"
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "gdip/gdiplus_startup.h"
+#include "skin/containers/control_skin.h"
+#include "skin/containers/toolbar_painter.h"
+#include "skin/containers/trackbar_skin.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
+#include "skin/core/engine_globals.h"
+#include "skin/core/host_composition.h"
+#include "skin/core/window_properties.h"
+#include "tests/support/gdi_object_count.h"
+
+namespace {
+
+constexpr int kFrameWidth = 570, kFrameHeight = 450;
+constexpr int kTrackX = 20, kTrackY = 200, kTrackWidth = 200, kTrackHeight = 30;
+constexpr int kButtons = 10;
+constexpr int kLeakCalls = 10000;
+constexpr int kCallsPerRound = 200;
+constexpr int kRounds = 3;
+
+struct Stage {
+  HWND frame = nullptr;
+  HWND toolbar = nullptr;
+  HWND trackbar = nullptr;
+  HIMAGELIST images = nullptr;
+  int trackIndex = 0;
+  int toolIndex = 0;
+
+  Stage() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    frame = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 100, 100, kFrameWidth, kFrameHeight,
+                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                              WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 10, 10,
+                              500, 40, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+    trackbar = CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE, kTrackX,
+                               kTrackY, kTrackWidth, kTrackHeight, frame, nullptr, GetModuleHandleA(nullptr),
+                               nullptr);
+    auto record = skin::MakeSkinWindowRecord(frame);
+    record->width = kFrameWidth;
+    record->height = kFrameHeight;
+    record->active = 1;
+    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
+    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
+    const int index = skin::SkinWindowTable.Append(std::move(record));
+    skin::prop::Write(frame, skin::prop::kIndex, index);
+
+    // Ten buttons with icons and captions, in every drawn state.
+    images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 0);
+    HICON icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    ImageList_AddIcon(images, icon);
+    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    const INT_PTR caption = SendMessageA(toolbar, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>("Open\0"));
+    TBBUTTON buttons[kButtons] = {};
+    for (int i = 0; i < kButtons; ++i) {
+      BYTE state = TBSTATE_ENABLED;
+      if (i % 4 == 1) state |= TBSTATE_CHECKED;
+      if (i % 4 == 2) state = 0;  // greyed
+      buttons[i] = {0, 100 + i, state, static_cast<BYTE>(i % 4 == 1 ? BTNS_CHECK : BTNS_BUTTON), {}, 0, caption};
+    }
+    SendMessageA(toolbar, TB_ADDBUTTONSA, kButtons, reinterpret_cast<LPARAM>(buttons));
+
+    skin::SkinChildControls = 1;
+    skin::SkinToolbars(index, frame);
+    skin::SkinTrackbars(index, frame);
+    toolIndex = static_cast<int>(skin::prop::Read(toolbar, skin::prop::kControlIndex));
+    trackIndex = static_cast<int>(skin::prop::Read(trackbar, skin::prop::kIndex));
+    SendMessageA(trackbar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    SendMessageA(trackbar, TBM_SETSEL, TRUE, MAKELPARAM(20, 80));
+    SendMessageA(trackbar, TBM_SETPOS, TRUE, 60);
+    UpdateWindow(frame);
+  }
+
+  ~Stage() {
+    skin::SkinWindowRecord& record = Record();
+    record.backgroundDc.reset();
+    record.compositionDc.reset();
+    DestroyWindow(frame);
+    ImageList_Destroy(images);
+    skin::SkinWindowTable.Clear();
+  }
+
+  skin::SkinWindowRecord& Record() { return skin::SkinWindowTable.At(1); }
+};
+
+// A paint of the toolbar as its procedure runs it, fresh or cached.
+void ToolbarPaintOnce(Stage& stage, int redraw) {
+  stage.Record().controls.At(stage.toolIndex).redraw = redraw;
+  InvalidateRect(stage.toolbar, nullptr, FALSE);
+  UpdateWindow(stage.toolbar);
+}
+
+void TrackbarPaintOnce(Stage& stage) { skin::PaintTrackbar(1, stage.trackIndex); }
+
+// The least any paint of the trackbar costs.
+void FloorOnce(Stage& stage) {
+  HDC dc = skin::ComposeControlBackground(stage.trackbar, {0, 0, kTrackWidth, kTrackHeight}).release();
+  skin::BlitControlToHost(stage.trackbar, dc);
+  HDC window = GetWindowDC(stage.trackbar);
+  BitBlt(window, 0, 0, kTrackWidth, kTrackHeight, dc, 0, 0, SRCCOPY);
+  ReleaseDC(stage.trackbar, window);
+  skin::ReleaseCachedDc(dc);
+}
+
+template <class Call>
+bool Unchanged(const char* what, Call call) {
+  const std::size_t cacheBefore = skin::DcCache.size();
+  const DWORD objectsBefore = quillora_test::GdiObjectCount();
+  for (int i = 0; i < kLeakCalls; ++i) call();
+  const std::size_t cacheAfter = skin::DcCache.size();
+  const DWORD objectsAfter = quillora_test::GdiObjectCount();
+  const bool same = cacheBefore == cacheAfter && objectsBefore == objectsAfter;
+  std::printf("after %d %s: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kLeakCalls, what,
+              cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
+              static_cast<unsigned long>(objectsAfter), same ? "unchanged" : "CHANGED");
+  return same;
+}
+
+}  // namespace
+
+int main() {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  gdip::StartGdiplus();
+  int status = 0;
+  {
+    Stage stage;
+    ToolbarPaintOnce(stage, 1);  // warm up what the system allocates once
+    ToolbarPaintOnce(stage, 0);
+    TrackbarPaintOnce(stage);
+    FloorOnce(stage);
+
+    const double full = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { ToolbarPaintOnce(stage, 1); });
+    const double cached = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { ToolbarPaintOnce(stage, 0); });
+    std::printf("toolbar of %d buttons, full paint (composed): %8.2f us\n", kButtons, full * 1e6);
+    std::printf("toolbar, cached paint (copied back):         %8.2f us\n", cached * 1e6);
+    std::printf("ratio full / cached: %.2f\n", full / cached);
+
+    const double track = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { TrackbarPaintOnce(stage); });
+    const double floor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage); });
+    std::printf("trackbar %dx%d paint:              %8.2f us\n", kTrackWidth, kTrackHeight, track * 1e6);
+    std::printf("compose + blit floor of that size: %8.2f us\n", floor * 1e6);
+    std::printf("ratio paint / floor: %.2f\n", track / floor);
+
+    if (!Unchanged("toolbar paints", [&] { ToolbarPaintOnce(stage, 1); })) status = 1;
+    if (!Unchanged("trackbar paints", [&] { TrackbarPaintOnce(stage); })) status = 1;
+  }
+  gdip::ShutdownGdiplus();
+  return status;
+}
