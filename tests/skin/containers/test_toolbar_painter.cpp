@@ -159,8 +159,7 @@ TEST_F(ToolbarPainterTest, ButtonStatesDecideFillAndOutline) {
 
 TEST_F(ToolbarPainterTest, SeparatorsRunUprightExceptOneStartingANewRow) {
   MakeToolbar({Button(0, 0, BTNS_SEP, 8), Button(1, TBSTATE_ENABLED),
-               Button(2, TBSTATE_ENABLED | TBSTATE_WRAP), Button(0, 0, BTNS_SEP, 8), Button(3, TBSTATE_ENABLED)},
-              TBSTYLE_WRAPABLE);
+               Button(2, TBSTATE_ENABLED | TBSTATE_WRAP), Button(0, 0, BTNS_SEP, 8), Button(3, TBSTATE_ENABLED)});
   const RECT first = ItemRect(0);
   const RECT rowStart = ItemRect(3);
   ASSERT_LT(rowStart.left, 10) << "the second separator begins the second row";
@@ -176,7 +175,7 @@ TEST_F(ToolbarPainterTest, SeparatorsRunUprightExceptOneStartingANewRow) {
   EXPECT_GT(Sum(Rgb(dc.get(), x + 1, midY)), Sum(kGrey));
   // Across: a dark row with a light one below it, reaching far right.
   const int y = rowStart.bottom - 5;
-  for (int across : {rowStart.left + 20, 300}) {
+  for (int across : {static_cast<int>(rowStart.left) + 20, 300}) {
     EXPECT_LT(Sum(Rgb(dc.get(), across, y)), Sum(kGrey)) << across;
     EXPECT_GT(Sum(Rgb(dc.get(), across, y + 1)), Sum(kGrey)) << across;
   }
@@ -210,7 +209,7 @@ TEST(ToolbarLayoutTest, IconAndCaptionPlacesByStyle) {
     bool list;
     bool icon, greyed, arrow, greyedText;
     POINT at;
-    RectF caption;
+    skin::RectF caption;
   };
   const int enabled = TBSTATE_ENABLED;
   const Case cases[] = {
