@@ -23,6 +23,7 @@
 #include "skin/core/host_composition.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/window_properties.h"
+#include "skin/lists/tree_images.h"
 
 namespace skin {
 
@@ -172,7 +173,7 @@ void DrawButtonFace(HDC dc, const RECT& button, int index, int style, int state,
 }
 
 // The drop-down arrow: the tree's expand triangle.
-rt::ByteArray DropArrowImage() { return {}; }
+rt::ByteArray DropArrowImage() { return TreeExpandImage(); }
 
 void DrawCaption(HDC dc, const rt::Text& text, const RectF& layout, COLORREF colour,
                  const ControlRecord& record) {
