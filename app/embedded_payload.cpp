@@ -23,6 +23,8 @@ rt::Text ReleaseNotes() {
   return rt::Text(bytes.begin(), bytes.end());
 }
 
+rt::ByteArray BackgroundImage() { return rt::LoadEmbeddedBytes(IDR_BACKGROUND_IMAGE); }
+
 std::size_t MainProgramArchiveSize() { return EmbeddedSize(IDR_MAIN_PROGRAM_ARCHIVE); }
 std::size_t MaterialsArchiveSize() { return EmbeddedSize(IDR_MATERIALS_ARCHIVE); }
 

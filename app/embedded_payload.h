@@ -1,5 +1,6 @@
 // The parts of the installer's embedded payload that the window itself
-// uses: the background music, the release notes and the archives' sizes.
+// uses: the background music, the release notes, the theme picture and the
+// archives' sizes.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +14,9 @@ rt::ByteArray BackgroundMusic();
 
 // The release notes, CP936 with CR LF after every line.
 rt::Text ReleaseNotes();
+
+// BackgroundImage: the theme picture, a 570 x 451 JPEG, as embedded.
+rt::ByteArray BackgroundImage();
 
 // Byte lengths of the archives, read without copying them.
 std::size_t MainProgramArchiveSize();

@@ -18,4 +18,8 @@ void SkinSideWindow(std::string_view window);
 // InstallerWindowDestroy's only work.
 void SetInstallerCloseEffect();
 
+// For the first-frame benchmark only: with `leaveOut` the two window skin
+// steps above do nothing, so a window loads with its plain look.
+void LeaveOutWindowSkinning(bool leaveOut);
+
 }  // namespace app

@@ -48,3 +48,6 @@
 // Background music (MP3) and release notes (CP936 text) of the installer window.
 #define IDR_BACKGROUND_MUSIC 311
 #define IDR_RELEASE_NOTES 312
+
+// The installer's theme picture (570 x 451 baseline JPEG; skin.rc).
+#define IDR_BACKGROUND_IMAGE 313

@@ -27,3 +27,6 @@ quillora_generate(SKIN_FILES OUTPUT dialog_close.png SCRIPT dialog_close.py DEPE
 foreach(mark check partial expand)
   quillora_generate(SKIN_FILES OUTPUT tree_${mark}.png SCRIPT tree_marks.py ARGS ${mark} DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/png_writer.py)
 endforeach()
+# The installer's theme picture (a baseline JPEG; in skin.rc so the
+# in-process tests of the installer's windows have it too).
+quillora_generate(SKIN_FILES OUTPUT background_image.jpg SCRIPT background_image.py DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/jpeg_writer.py)

@@ -7,41 +7,18 @@
 
 #include <string>
 
+#include "tests/app/installer_copy.h"
 #include "tests/support/installer_driver.h"
 
 namespace {
+
+using apptest::FileExists;
+using apptest::InstallerCopy;
 
 constexpr char kCaption[] = "Quillora安装程序";
 constexpr char kRunningText[] = "请关闭正在运行的Quillora,否则可能导致安装失败!";
 
 std::string MusicFile() { return qtest::TempFolder() + "bgmusic.mp3"; }
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// A copy of the installer under another file name, in a folder of its own,
-// removed with the object.
-class InstallerCopy {
- public:
-  explicit InstallerCopy(const std::string& fileName)
-      : folder_(qtest::TempFolder() + "quillora-startup-test\\"), path_(folder_ + fileName) {
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    copied_ = CopyFileA(qtest::InstallerExePath().c_str(), path_.c_str(), FALSE) != FALSE;
-  }
-  InstallerCopy(const InstallerCopy&) = delete;
-  InstallerCopy& operator=(const InstallerCopy&) = delete;
-  ~InstallerCopy() {
-    // The copy's process may take a moment to release its image.
-    qtest::WaitUntil([&] { return DeleteFileA(path_.c_str()) || !FileExists(path_); }, 5000);
-    RemoveDirectoryA(folder_.c_str());
-  }
-  bool copied() const { return copied_; }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string folder_;
-  std::string path_;
-  bool copied_ = false;
-};
 
 class StartupChecksTest : public ::testing::Test {
  protected:

@@ -9,8 +9,10 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/background_music.h"
+#include "app/installer_skinning.h"
 #include "app/installer_variables.h"
 #include "app/installer_window.h"
 #include "app/window_names.h"
@@ -45,10 +47,18 @@ class PrivateTempFolder {
   std::string folder_;
 };
 
+// Starts the skin engine once per test program, as a run starts it once.
+inline void StartSkinEngineOnce() {
+  static const bool started = (app::StartSkinEngine(), true);
+  (void)started;
+}
+
 // InstallerWindow loaded as at start-up, on a machine without a previous
 // installation; destroyed again after each test.
 class LoadedInstallerWindow : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { StartSkinEngineOnce(); }
+
   void SetUp() override {
     app::InitInstallerVariables();
     window_ = rt::LoadWindow(app::InstallerWindowTemplate());
@@ -104,6 +114,55 @@ class MessageBoxAnswerer {
   const HHOOK* hook_;
   std::optional<qtest::MessageBoxView> seen_;
   HHOOK hookWhileShown_ = nullptr;
+  std::thread thread_;
+};
+
+struct PopupSeen {
+  RECT rect{};
+  std::vector<std::string> items;  // "-" for a separator
+};
+
+// Watches for the popup menu of this process, reads it, then sends the keys.
+class PopupMenuDriver {
+ public:
+  explicit PopupMenuDriver(std::vector<WPARAM> keys)
+      : thread_([this, keys] {
+          HWND menu = nullptr;
+          if (!qtest::WaitUntil([&] {
+                menu = qtest::FindTopLevelWindow(GetCurrentProcessId(), "#32768");
+                return menu && qtest::IsShown(menu);
+              }))
+            return;
+          seen_.rect = qtest::WindowRectOf(menu);
+          HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+          for (int i = 0; i < GetMenuItemCount(items); ++i) {
+            char text[64] = {};
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE;
+            GetMenuItemInfoA(items, i, TRUE, &info);
+            GetMenuStringA(items, i, text, sizeof text, MF_BYPOSITION);
+            seen_.items.push_back((info.fType & MFT_SEPARATOR) ? "-" : text);
+          }
+          for (WPARAM key : keys) {
+            PostMessageA(menu, WM_KEYDOWN, key, 0);
+            Sleep(50);
+          }
+        }) {}
+  PopupMenuDriver(const PopupMenuDriver&) = delete;
+  PopupMenuDriver& operator=(const PopupMenuDriver&) = delete;
+  ~PopupMenuDriver() { Join(); }
+
+  const PopupSeen& Seen() {
+    Join();
+    return seen_;
+  }
+
+ private:
+  void Join() {
+    if (thread_.joinable()) thread_.join();
+  }
+  PopupSeen seen_;
   std::thread thread_;
 };
 

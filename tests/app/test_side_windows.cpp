@@ -17,6 +17,9 @@
 
 namespace {
 
+using apptest::PopupMenuDriver;
+using apptest::PopupSeen;
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -26,55 +29,6 @@ std::vector<std::string> Lines(const std::string& text) {
   lines.push_back(text.substr(start));
   return lines;
 }
-
-struct PopupSeen {
-  RECT rect{};
-  std::vector<std::string> items;  // "-" for a separator
-};
-
-// Watches for the popup menu of this process, reads it, then sends the keys.
-class PopupMenuDriver {
- public:
-  explicit PopupMenuDriver(std::vector<WPARAM> keys)
-      : thread_([this, keys] {
-          HWND menu = nullptr;
-          if (!qtest::WaitUntil([&] {
-                menu = qtest::FindTopLevelWindow(GetCurrentProcessId(), "#32768");
-                return menu && qtest::IsShown(menu);
-              }))
-            return;
-          seen_.rect = qtest::WindowRectOf(menu);
-          HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-          for (int i = 0; i < GetMenuItemCount(items); ++i) {
-            char text[64] = {};
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_FTYPE;
-            GetMenuItemInfoA(items, i, TRUE, &info);
-            GetMenuStringA(items, i, text, sizeof text, MF_BYPOSITION);
-            seen_.items.push_back((info.fType & MFT_SEPARATOR) ? "-" : text);
-          }
-          for (WPARAM key : keys) {
-            PostMessageA(menu, WM_KEYDOWN, key, 0);
-            Sleep(50);
-          }
-        }) {}
-  PopupMenuDriver(const PopupMenuDriver&) = delete;
-  PopupMenuDriver& operator=(const PopupMenuDriver&) = delete;
-  ~PopupMenuDriver() { Join(); }
-
-  const PopupSeen& Seen() {
-    Join();
-    return seen_;
-  }
-
- private:
-  void Join() {
-    if (thread_.joinable()) thread_.join();
-  }
-  PopupSeen seen_;
-  std::thread thread_;
-};
 
 class OptionsMenuTest : public apptest::LoadedInstallerWindow {};
 
