@@ -11,6 +11,7 @@
 #include "skin/core/nine_grid_image.h"
 #include "skin/engine/control_skin_calls.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/engine/skin_theme.h"
 #include "skin/frames/close_effects.h"
 #include "skin/frames/main_window_skin.h"
 
@@ -48,8 +49,7 @@ void SkinInstallerWindow() {
   if (windowSkinningLeftOut) return;
   HWND window = rt::WindowHandleOf(kInstallerWindow);
   skin::SetSkinOptions(1, 100);
-  // The theme (BackgroundImage, kThemeColour, kAccentColour, mode 3) is set
-  // here once the engine has its theme call.
+  skin::SetSkinTheme("", BackgroundImage(), kThemeColour, kAccentColour, 3);
 
   skin::MainWindowSettings frame;
   frame.frameSwitch = 1;
@@ -59,8 +59,7 @@ void SkinInstallerWindow() {
   frame.hideIcon = 1;
   frame.dragAnywhere = 1;
   SkinFrame(window, frame);
-  // The title style (kTitleColour outlined in kTitleOutline) follows here
-  // once the engine has its title-style call.
+  skin::SetFrameTitleStyle(window, std::nullopt, std::nullopt, kTitleColour, kTitleOutline);
 
   skin::SkinControl(InstallerControl(kOptionsGroup));
   skin::SkinControl(InstallerControl(kNotesGroup));
