@@ -20,6 +20,7 @@
 #include <windows.h>
 
 #include "bench/bench_clock.h"
+#include "bench/bench_skin_window.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,14 +56,7 @@ struct Stage {
                             GetModuleHandleA(nullptr), nullptr);
     control = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, kControlX, kControlY, kControlWidth,
                               kControlHeight, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    auto record = skin::MakeSkinWindowRecord(frame);
-    record->width = kFrameWidth;
-    record->height = kFrameHeight;
-    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
-    const int index = skin::SkinWindowTable.Append(std::move(record));
-    skin::prop::Write(frame, skin::prop::kIndex, index);
+    const int index = bench::AddWhiteSkinWindow(frame, kFrameWidth, kFrameHeight);
     skin::prop::Write(control, skin::prop::kHostIndex, index);
   }
 

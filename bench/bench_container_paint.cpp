@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "bench/bench_clock.h"
+#include "bench/bench_skin_window.h"
 
 #include <cstdio>
 #include <utility>
@@ -43,15 +44,7 @@ struct Stage {
                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     box = CreateWindowExA(0, "Button", "安装选项", WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT, kBoxX, kBoxY,
                           kBoxWidth, kBoxHeight, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    auto record = skin::MakeSkinWindowRecord(frame);
-    record->width = kFrameWidth;
-    record->height = kFrameHeight;
-    record->active = 1;
-    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
-    const int index = skin::SkinWindowTable.Append(std::move(record));
-    skin::prop::Write(frame, skin::prop::kIndex, index);
+    bench::AddWhiteSkinWindow(frame, kFrameWidth, kFrameHeight, true);
     skin::SkinChildControls = 1;  // as the engine's start-up sets it
     skin::InstallContainerSkin(box, 0);
     UpdateWindow(frame);

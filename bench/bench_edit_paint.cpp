@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "bench/bench_clock.h"
+#include "bench/bench_skin_window.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -74,14 +75,7 @@ struct Stage {
     SetWindowTextA(edit, "C:\\Program Files\\Quillora");
     SetWindowTextA(twin, "C:\\Program Files\\Quillora");
 
-    auto record = skin::MakeSkinWindowRecord(frame);
-    record->width = kFrameWidth;
-    record->height = kFrameHeight;
-    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
-    const int index = skin::SkinWindowTable.Append(std::move(record));
-    skin::prop::Write(frame, skin::prop::kIndex, index);
+    const int index = bench::AddWhiteSkinWindow(frame, kFrameWidth, kFrameHeight);
     skin::SkinEditControls(index, frame);
   }
 

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include "bench/bench_clock.h"
+#include "bench/bench_skin_window.h"
 
 #include <cstdio>
 #include <string>
@@ -79,14 +80,7 @@ struct Stage {
     AddItems(twin);
     upDown = Child(frame, UPDOWN_CLASSA, 0, 40, 100, 20, 40);
 
-    auto record = skin::MakeSkinWindowRecord(frame);
-    record->width = kFrameWidth;
-    record->height = kFrameHeight;
-    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
-    const int index = skin::SkinWindowTable.Append(std::move(record));
-    skin::prop::Write(frame, skin::prop::kIndex, index);
+    const int index = bench::AddWhiteSkinWindow(frame, kFrameWidth, kFrameHeight);
     skin::SkinHeaders(index, frame);
     skin::SkinUpDowns(index, frame);
   }

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include "bench/bench_clock.h"
+#include "bench/bench_skin_window.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -58,15 +59,7 @@ struct Stage {
                           frame, nullptr, GetModuleHandleA(nullptr), nullptr);
     label = CreateWindowExA(0, "Static", "正在安装：Quillora.exe", WS_CHILD | WS_VISIBLE, kLabelX, kLabelY,
                             kLabelWidth, kLabelHeight, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-    auto record = skin::MakeSkinWindowRecord(frame);
-    record->width = kFrameWidth;
-    record->height = kFrameHeight;
-    record->active = 1;
-    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
-    const int index = skin::SkinWindowTable.Append(std::move(record));
-    skin::prop::Write(frame, skin::prop::kIndex, index);
+    const int index = bench::AddWhiteSkinWindow(frame, kFrameWidth, kFrameHeight, true);
 
     skin::SkinChildControls = 1;  // as the engine's start-up sets it
     skin::SkinProgressBars(index, frame);

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "bench/bench_clock.h"
+#include "bench/bench_skin_window.h"
 #include <commctrl.h>
 
 #include <cstdio>
@@ -55,15 +56,7 @@ struct Stage {
     trackbar = CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE, kTrackX,
                                kTrackY, kTrackWidth, kTrackHeight, frame, nullptr, GetModuleHandleA(nullptr),
                                nullptr);
-    auto record = skin::MakeSkinWindowRecord(frame);
-    record->width = kFrameWidth;
-    record->height = kFrameHeight;
-    record->active = 1;
-    record->backgroundDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    record->compositionDc = skin::CreateDibDc({0, 0, kFrameWidth, kFrameHeight});
-    PatBlt(record->backgroundDc.get(), 0, 0, kFrameWidth, kFrameHeight, WHITENESS);
-    const int index = skin::SkinWindowTable.Append(std::move(record));
-    skin::prop::Write(frame, skin::prop::kIndex, index);
+    const int index = bench::AddWhiteSkinWindow(frame, kFrameWidth, kFrameHeight, true);
 
     // Ten buttons with icons and captions, in every drawn state.
     images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 0);
