@@ -1,20 +1,9 @@
 #include "app/embedded_payload.h"
 
-#include <windows.h>
-
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
 
 namespace app {
-namespace {
-
-std::size_t EmbeddedSize(int id) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
-  return info ? SizeofResource(module, info) : 0;
-}
-
-}  // namespace
 
 rt::ByteArray BackgroundMusic() { return rt::LoadEmbeddedBytes(IDR_BACKGROUND_MUSIC); }
 
@@ -25,7 +14,7 @@ rt::Text ReleaseNotes() {
 
 rt::ByteArray BackgroundImage() { return rt::LoadEmbeddedBytes(IDR_BACKGROUND_IMAGE); }
 
-std::size_t MainProgramArchiveSize() { return EmbeddedSize(IDR_MAIN_PROGRAM_ARCHIVE); }
-std::size_t MaterialsArchiveSize() { return EmbeddedSize(IDR_MATERIALS_ARCHIVE); }
+std::size_t MainProgramArchiveSize() { return rt::EmbeddedBytesView(IDR_MAIN_PROGRAM_ARCHIVE).size(); }
+std::size_t MaterialsArchiveSize() { return rt::EmbeddedBytesView(IDR_MATERIALS_ARCHIVE).size(); }
 
 }  // namespace app

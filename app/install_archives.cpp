@@ -5,10 +5,10 @@
 
 namespace app {
 
-rt::ByteArray MainProgramArchive() { return rt::LoadEmbeddedBytes(IDR_MAIN_PROGRAM_ARCHIVE); }
+std::span<const std::uint8_t> MainProgramArchive() { return rt::EmbeddedBytesView(IDR_MAIN_PROGRAM_ARCHIVE); }
 
-rt::ByteArray MaterialsArchive() { return rt::LoadEmbeddedBytes(IDR_MATERIALS_ARCHIVE); }
+std::span<const std::uint8_t> MaterialsArchive() { return rt::EmbeddedBytesView(IDR_MATERIALS_ARCHIVE); }
 
-rt::ByteArray DataPackage() { return rt::LoadEmbeddedBytes(IDR_DATA_PACKAGE); }
+std::span<const std::uint8_t> DataPackage() { return rt::EmbeddedBytesView(IDR_DATA_PACKAGE); }
 
 }  // namespace app

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <span>
+
 #include "app/background_music.h"
 #include "app/install_archives.h"
 #include "app/install_registration.h"
@@ -88,7 +91,7 @@ void ReportFailure(std::string_view path) {
 // Writes the archive next to its target as a temporary ZIP file, extracts
 // it with progress and deletes it. False, after reporting, when the file
 // could not be written or the extraction failed.
-bool InstallArchive(std::string_view folder, std::string_view zipName, const rt::ByteArray& archive) {
+bool InstallArchive(std::string_view folder, std::string_view zipName, std::span<const std::uint8_t> archive) {
   const rt::Text zipPath = JoinPath(folder, zipName);
   if (!rt::WriteBytesToFile(zipPath, archive)) {
     rt::RemoveFile(zipPath);
@@ -107,7 +110,7 @@ bool InstallArchive(std::string_view folder, std::string_view zipName, const rt:
 // The data package ships empty; an empty one is no archive and is skipped.
 bool InstallDataPackage(std::string_view folder) {
   if (SkipDataPackage != 0) return true;
-  const rt::ByteArray package = DataPackage();
+  const std::span<const std::uint8_t> package = DataPackage();
   return package.empty() || InstallArchive(folder, kDataPackageFile, package);
 }
 

@@ -15,9 +15,10 @@
 
 namespace app {
 
-// Often enough for a changing file name and a moving bar to look live;
-// each repaint of the bar costs milliseconds.
-inline constexpr ULONGLONG kProgressShowIntervalMs = 50;
+// Ten times a second is enough for a changing file name and a moving bar
+// to look live; each write of the skinned bar and status line repaints
+// them and the window behind the line, milliseconds each time.
+inline constexpr ULONGLONG kProgressShowIntervalMs = 100;
 
 // Tells when a period has passed since the last time it was used.
 class FramePacer {

@@ -4,7 +4,7 @@
 
 namespace rt {
 
-ByteArray LoadEmbeddedBytes(int id) {
+std::span<const std::uint8_t> EmbeddedBytesView(int id) {
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
   if (!info) return {};
@@ -12,7 +12,12 @@ ByteArray LoadEmbeddedBytes(int id) {
   const DWORD size = SizeofResource(module, info);
   const auto* data = static_cast<const std::uint8_t*>(LockResource(loaded));
   if (!data || size == 0) return {};
-  return ByteArray(data, data + size);
+  return {data, size};
+}
+
+ByteArray LoadEmbeddedBytes(int id) {
+  const std::span<const std::uint8_t> bytes = EmbeddedBytesView(id);
+  return ByteArray(bytes.begin(), bytes.end());
 }
 
 }  // namespace rt

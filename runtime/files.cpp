@@ -75,7 +75,7 @@ bool MakeDirectories(std::string_view path) {
   return MakeDirectories(parent) && MakeDirectory(path);
 }
 
-bool WriteBytesToFile(std::string_view path, const ByteArray& bytes) {
+bool WriteBytesToFile(std::string_view path, std::span<const std::uint8_t> bytes) {
   return WriteFileContent(path, bytes.data(), bytes.size());
 }
 

@@ -1,6 +1,8 @@
 // Plain file services; failures show only in the results.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "runtime/byte_array.h"
@@ -21,7 +23,7 @@ bool MakeDirectories(std::string_view path);
 
 // Creates or truncates the file and writes the bytes (none give an empty
 // file). A text contributes its characters, no terminating zero.
-bool WriteBytesToFile(std::string_view path, const ByteArray& bytes);
+bool WriteBytesToFile(std::string_view path, std::span<const std::uint8_t> bytes);
 bool WriteBytesToFile(std::string_view path, std::string_view text);
 
 // The whole content of a file; empty when it cannot be read.

@@ -13,6 +13,7 @@
 #include <array>
 #include <vector>
 
+#include "gdip/gdip_image.h"
 #include "runtime/byte_array.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/nine_grid_image.h"
@@ -270,6 +271,12 @@ struct ProgressRecord {
   COLORREF fillColour = 0;
   COLORREF frameColour = 0;
   ShineStyle shineStyle = ShineStyle::Glow;
+  // The strip of `decodedStyle`, decoded on the first shine paint and kept
+  // with the bar: the shine repaints every 30 ms, and decoding the picture
+  // each time cost more than all the rest of the bar's drawing. A cache,
+  // so painting through a const record may fill it.
+  mutable gdip::GdipImage decodedShine;
+  mutable ShineStyle decodedStyle = ShineStyle::Glow;
 };
 
 }  // namespace skin

@@ -234,6 +234,26 @@ TEST_F(ProgressSkinTest, GlowStripBrightensTheFillWhereItStands) {
   EXPECT_EQ(At(20 + 145, 40 + 13), plain) << "no strip without the shine";
 }
 
+// The decoded strip is kept with the bar between paints; a new style must
+// bring its own strip, as wide as that style's picture.
+TEST_F(ProgressSkinTest, StripFollowsAStyleChangeBetweenPaints) {
+  TestWindow bar = AddBar(20, 40, 400, 16);
+  skin::SkinProgressBars(windowIndex, frame);
+  SendMessageA(bar, PBM_SETRANGE32, 0, 100);
+  SendMessageA(bar, PBM_SETPOS, 100, 0);
+  const auto paintWithStripAt100 = [&](skin::ShineStyle style) {
+    EXPECT_TRUE(skin::SetProgressStyle(bar, 0, 1, kOrange, 0, style));
+    KillTimer(bar, Index(bar));
+    Bar(bar).shineX = 100;
+    skin::PaintProgressBar(windowIndex, Index(bar));
+    return At(20 + 100 + 120, 40 + 14);  // inside the 161-pixel band, past the 90-pixel glow
+  };
+  const std::uint32_t plain = paintWithStripAt100(skin::ShineStyle::Glow);
+  const std::uint32_t banded = paintWithStripAt100(skin::ShineStyle::Band);
+  EXPECT_GT(Blue(banded), Blue(plain) + 20) << std::hex << banded << " vs " << plain;
+  EXPECT_EQ(paintWithStripAt100(skin::ShineStyle::Glow), plain) << "the glow strip again after the band";
+}
+
 TEST_F(ProgressSkinTest, WholeWindowRectangleGoesIntoTheComposition) {
   TestWindow bar = AddBar(20, 40, 200, 16, WS_BORDER);
   skin::SkinProgressBars(windowIndex, frame);
