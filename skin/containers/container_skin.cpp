@@ -12,6 +12,7 @@
 #include "skin/containers/progress_skin.h"
 #include "skin/containers/range_installers.h"
 #include "skin/containers/transparent_children.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/control_background.h"
 #include "skin/core/control_brush.h"
@@ -24,6 +25,7 @@
 #include "skin/lists/edit_installers.h"
 #include "skin/lists/list_installers.h"
 #include "skin/lists/scroll_bar_painter.h"
+#include "skin/lists/edit_skin.h"
 
 namespace skin {
 
@@ -38,19 +40,12 @@ WNDPROC Subclass(HWND window, WNDPROC procedure) {
 }
 
 LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
-  // Never hand the message back to this procedure.
-  if (saved == nullptr || saved == ContainerSkinProc) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+  return CallSavedProcedure(hwnd, ContainerSkinProc, message, wParam, lParam);
 }
 
 // The container record a window's own "Hw_FuID" and "Hw_lbID" name, when
 // it really is that window's; nullptr otherwise.
-ContainerRecord* OwnRecord(HWND hwnd) {
-  if (hwnd == nullptr) return nullptr;
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(hwnd, prop::kHostIndex));
-  return host != nullptr ? host->containers.Listed(prop::Read(hwnd, prop::kIndex), hwnd) : nullptr;
-}
+ContainerRecord* OwnRecord(HWND hwnd) { return RecordNamedByProperties(hwnd, &SkinWindowRecord::containers); }
 
 bool IsClass(HWND window, const char* name) { return GetWindowClassName(window) == rt::Text(name); }
 
@@ -136,14 +131,6 @@ bool AnswerColourMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 
 // ---- Children's notifications -----------------------------------------------
 
-void RepaintEditBars(HWND edit) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(edit, prop::kHostIndex));
-  const EditRecord* record = host != nullptr ? host->edits.Listed(prop::Read(edit, prop::kIndex), edit) : nullptr;
-  if (record == nullptr) return;
-  if (record->vScrollOverlay != nullptr && HasVScrollStyle(edit)) PaintVScrollBar(edit);
-  if (record->hScrollOverlay != nullptr && HasHScrollStyle(edit)) PaintHScrollBar(edit);
-}
-
 void OnChildCommand(WPARAM wParam, LPARAM lParam) {
   const auto child = reinterpret_cast<HWND>(lParam);
   if (child == nullptr) return;
@@ -155,7 +142,7 @@ void OnChildCommand(WPARAM wParam, LPARAM lParam) {
     if (code == EN_HSCROLL) PaintHScrollBar(child);
   } else if (name == rt::Text("Edit")) {
     if (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_UPDATE) invalidate();
-    if (code == EN_CHANGE) RepaintEditBars(child);
+    if (code == EN_CHANGE) RepaintEditScrollBars(child);
   } else if (name == rt::Text("ListBox") || name == rt::Text("ComboLBox")) {
     if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) invalidate();
   } else if (name == rt::Text("ComboBox")) {

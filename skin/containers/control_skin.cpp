@@ -12,6 +12,7 @@
 #include "runtime/gdi_object.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/toolbar_painter.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -43,10 +44,7 @@ bool IsClass(const rt::Text& name, const char* className) { return std::strcmp(n
 bool IsToolbar(HWND control) { return IsClass(GetWindowClassName(control), TOOLBARCLASSNAMEA); }
 
 LRESULT CallSaved(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = prop::ReadHandle<WNDPROC>(control, prop::kControlOldProc);
-  // Never hand the message back to this procedure.
-  if (saved == nullptr || saved == ControlSkinProc) return DefWindowProcA(control, message, wParam, lParam);
-  return CallWindowProcA(saved, control, message, wParam, lParam);
+  return CallSavedProcedure(control, ControlSkinProc, message, wParam, lParam, prop::kControlOldProc);
 }
 
 // Paint path of the keyed classes: the control paints into a DC holding
@@ -168,9 +166,8 @@ void InstallControlSkin(HWND control, std::optional<COLORREF> background, COLORR
 }
 
 LRESULT CALLBACK ControlSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(hwnd, prop::kControlHostIndex));
-  ControlRecord* record =
-      host != nullptr ? host->controls.Listed(prop::Read(hwnd, prop::kControlIndex), hwnd) : nullptr;
+  ControlRecord* record = RecordNamedByProperties(hwnd, &SkinWindowRecord::controls,
+                                                  {prop::kControlHostIndex, prop::kControlIndex});
   if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
 
   switch (message) {

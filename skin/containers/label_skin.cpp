@@ -6,6 +6,7 @@
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
 #include "skin/containers/control_skin.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/colour_convert.h"
@@ -29,16 +30,10 @@ constexpr int kHaloDivisor = 4;
 
 // The record named by the label's own properties; nullptr when they do
 // not name this label's record.
-LabelRecord* OwnRecord(HWND label) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(label, prop::kHostIndex));
-  return host != nullptr ? host->labels.Listed(prop::Read(label, prop::kIndex), label) : nullptr;
-}
+LabelRecord* OwnRecord(HWND label) { return RecordNamedByProperties(label, &SkinWindowRecord::labels); }
 
 LRESULT CallSaved(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = prop::ReadHandle<WNDPROC>(label, prop::kOldProc);
-  // Never hand the message back to this procedure.
-  if (saved == nullptr || saved == LabelSkinProc) return DefWindowProcA(label, message, wParam, lParam);
-  return CallWindowProcA(saved, label, message, wParam, lParam);
+  return CallSavedProcedure(label, LabelSkinProc, message, wParam, lParam);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/dc_cache.h"
@@ -73,9 +74,7 @@ LRESULT CALLBACK PopupMenuSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     PaintMenuBorder(hwnd);
     return 0;
   }
-  auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
-  if (saved == nullptr || saved == PopupMenuSkinProc) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+  return CallSavedProcedure(hwnd, PopupMenuSkinProc, message, wParam, lParam);
 }
 
 void PaintMenuBorder(HWND popup) {

@@ -14,6 +14,7 @@
 #include "gdip/gdip_path.h"
 #include "gdip/gdip_pen.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -37,25 +38,12 @@ constexpr int kFrameCorner = 5;
 constexpr int kInnerCorner = 3;
 constexpr int kPixelFormat32bppRgb = 0x22009;
 
-// The record named by the bar's own properties, with its window and list
-// index; nullptr when the properties do not name this bar's record.
 ProgressRecord* OwnRecord(HWND bar, int* windowIndex = nullptr, int* listIndex = nullptr) {
-  const INT_PTR hostIndex = prop::Read(bar, prop::kHostIndex);
-  const INT_PTR index = prop::Read(bar, prop::kIndex);
-  SkinWindowRecord* host = SkinWindowTable.Find(hostIndex);
-  ProgressRecord* record = host != nullptr ? host->progressBars.Listed(index, bar) : nullptr;
-  if (record != nullptr) {
-    if (windowIndex) *windowIndex = static_cast<int>(hostIndex);
-    if (listIndex) *listIndex = static_cast<int>(index);
-  }
-  return record;
+  return RecordNamedByProperties(bar, &SkinWindowRecord::progressBars, {}, windowIndex, listIndex);
 }
 
 LRESULT CallSaved(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = prop::ReadHandle<WNDPROC>(bar, prop::kOldProc);
-  // Never hand the message back to this procedure.
-  if (saved == nullptr || saved == ProgressSkinProc) return DefWindowProcA(bar, message, wParam, lParam);
-  return CallWindowProcA(saved, bar, message, wParam, lParam);
+  return CallSavedProcedure(bar, ProgressSkinProc, message, wParam, lParam);
 }
 
 void Stroke(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, COLORREF colour, int alpha) {

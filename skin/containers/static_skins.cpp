@@ -3,6 +3,7 @@
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/control_background.h"
@@ -40,15 +41,10 @@ ImagePlacement PlacementOf(LONG_PTR style) {
 
 // The record named by the static's own properties; nullptr when they do
 // not name this static's record.
-StaticRecord* OwnRecord(HWND hwnd) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(hwnd, prop::kHostIndex));
-  return host != nullptr ? host->statics.Listed(prop::Read(hwnd, prop::kIndex), hwnd) : nullptr;
-}
+StaticRecord* OwnRecord(HWND hwnd) { return RecordNamedByProperties(hwnd, &SkinWindowRecord::statics); }
 
 LRESULT CallSaved(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
-  if (saved == nullptr || saved == StaticSkinProc) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+  return CallSavedProcedure(hwnd, StaticSkinProc, message, wParam, lParam);
 }
 
 HANDLE StaticImage(HWND hwnd, bool bitmapFirst) {

@@ -12,6 +12,7 @@
 #include "runtime/gdi_object.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/tab_outline.h"
+#include "skin/core/control_links.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -35,10 +36,7 @@ constexpr int kMeasureTrailingSpaces = 0x800;
 constexpr int kDirectionVertical = 2;
 
 // The tab control's own container record, as its properties name it.
-const ContainerRecord* OwnRecord(HWND tab) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(tab, prop::kHostIndex));
-  return host != nullptr ? host->containers.Listed(prop::Read(tab, prop::kIndex), tab) : nullptr;
-}
+const ContainerRecord* OwnRecord(HWND tab) { return RecordNamedByProperties(tab, &SkinWindowRecord::containers); }
 
 // The tint laid over the tabs and the join: the record's, unless the tab
 // control sits inside another registered container (which tints it).

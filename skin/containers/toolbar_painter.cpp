@@ -15,6 +15,7 @@
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -48,9 +49,7 @@ constexpr int kAlignCentre = 1;
 constexpr int kTrimEllipsisCharacter = 3;
 
 ControlRecord* OwnRecord(HWND toolbar) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(toolbar, prop::kControlHostIndex));
-  return host != nullptr ? host->controls.Listed(prop::Read(toolbar, prop::kControlIndex), toolbar)
-                         : nullptr;
+  return RecordNamedByProperties(toolbar, &SkinWindowRecord::controls, {prop::kControlHostIndex, prop::kControlIndex});
 }
 
 bool IsGreyed(int state) {

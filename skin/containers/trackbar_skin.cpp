@@ -10,6 +10,7 @@
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -33,23 +34,11 @@ constexpr int kChannelThickness = 4;
 // The record named by the trackbar's own properties, with its window and
 // list index; nullptr when the properties do not name this trackbar's record.
 TrackbarRecord* OwnRecord(HWND trackbar, int* windowIndex = nullptr, int* listIndex = nullptr) {
-  const INT_PTR hostIndex = prop::Read(trackbar, prop::kHostIndex);
-  const INT_PTR index = prop::Read(trackbar, prop::kIndex);
-  SkinWindowRecord* host = SkinWindowTable.Find(hostIndex);
-  TrackbarRecord* record = host != nullptr ? host->trackbars.Listed(index, trackbar) : nullptr;
-  if (record != nullptr) {
-    if (windowIndex) *windowIndex = static_cast<int>(hostIndex);
-    if (listIndex) *listIndex = static_cast<int>(index);
-  }
-  return record;
+  return RecordNamedByProperties(trackbar, &SkinWindowRecord::trackbars, {}, windowIndex, listIndex);
 }
 
 LRESULT CallSaved(HWND trackbar, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = prop::ReadHandle<WNDPROC>(trackbar, prop::kOldProc);
-  // Never hand the message back to this procedure.
-  if (saved == nullptr || saved == TrackbarSkinProc)
-    return DefWindowProcA(trackbar, message, wParam, lParam);
-  return CallWindowProcA(saved, trackbar, message, wParam, lParam);
+  return CallSavedProcedure(trackbar, TrackbarSkinProc, message, wParam, lParam);
 }
 
 bool Contains(LONG_PTR style, LONG_PTR value) { return (style | value) == style; }

@@ -1,6 +1,7 @@
 #include "skin/containers/transparent_children.h"
 
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
@@ -15,9 +16,7 @@ namespace {
 constexpr COLORREF kDisabledText = 0x606060;
 
 LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
-  if (saved == nullptr || saved == TransparentChildProc) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+  return CallSavedProcedure(hwnd, TransparentChildProc, message, wParam, lParam);
 }
 
 bool IsEditClass(HWND window) {

@@ -18,6 +18,8 @@
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/scroll_bar_painter.h"
+#include "skin/lists/edit_skin.h"
+#include "skin/core/control_links.h"
 
 namespace skin {
 
@@ -62,14 +64,6 @@ std::optional<HBRUSH> ListBoxColour(HDC dc, HWND control) {
   return RenewControlBrush(control);
 }
 
-void RepaintEditBars(HWND edit) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(edit, prop::kHostIndex));
-  if (host == nullptr) return;
-  const EditRecord* record = host->edits.Listed(prop::Read(edit, prop::kIndex), edit);
-  if (record == nullptr) return;
-  if (record->vScrollOverlay != nullptr && HasVScrollStyle(edit)) PaintVScrollBar(edit);
-  if (record->hScrollOverlay != nullptr && HasHScrollStyle(edit)) PaintHScrollBar(edit);
-}
 
 void CallMenuCommand(WPARAM wParam) {
   const unsigned command = static_cast<unsigned>(wParam);
@@ -89,7 +83,7 @@ void RepaintAfterNotification(HWND control, unsigned code) {
     if (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_UPDATE || code == EN_CHANGE) {
       InvalidateRect(control, nullptr, TRUE);
     }
-    if (code == EN_CHANGE) RepaintEditBars(control);
+    if (code == EN_CHANGE) RepaintEditScrollBars(control);
   } else if (ClassIs(control, "ListBox") || ClassIs(control, "ComboLBox")) {
     if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) InvalidateRect(control, nullptr, TRUE);
   } else if (ClassIs(control, "ComboBox")) {
@@ -99,9 +93,7 @@ void RepaintAfterNotification(HWND control, unsigned code) {
 
 // The container record of a tab control, when it names one of its own.
 void MarkTabContainer(HWND tab) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(tab, prop::kHostIndex));
-  if (host == nullptr) return;
-  if (ContainerRecord* container = host->containers.Listed(prop::Read(tab, prop::kIndex), tab)) {
+  if (ContainerRecord* container = RecordNamedByProperties(tab, &SkinWindowRecord::containers)) {
     container->redraw = 1;
   }
 }

@@ -13,6 +13,7 @@
 #include "skin/core/window_queries.h"
 #include "skin/lists/edit_installers.h"
 #include "skin/lists/keyed_composition.h"
+#include "skin/core/control_links.h"
 
 namespace skin {
 
@@ -121,8 +122,7 @@ void DrawEditRing(HDC dc, HWND edit, int width, int height, const RECT& client, 
 }
 
 void PaintEditFrame(HWND edit, std::optional<int> focused, std::optional<int> hover) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(edit, prop::kHostIndex));
-  const EditRecord* record = host ? host->edits.Listed(prop::Read(edit, prop::kIndex), edit) : nullptr;
+  const EditRecord* record = RecordNamedByProperties(edit, &SkinWindowRecord::edits);
   if (record == nullptr) return;
   const int isFocused = focused.value_or(record->focused);
   const int isHover = hover.value_or(record->hover);

@@ -9,6 +9,7 @@
 #include "skin/lists/edit_painters.h"
 #include "skin/lists/scroll_bar_painter.h"
 #include "skin/lists/scroll_overlay.h"
+#include "skin/core/control_links.h"
 
 namespace skin {
 
@@ -37,10 +38,9 @@ struct Listing {
 
 Listing FindListing(HWND edit) {
   Listing l;
-  l.host = SkinWindowTable.Find(prop::Read(edit, prop::kHostIndex));
-  const INT_PTR index = prop::Read(edit, prop::kIndex);
-  if (l.host) l.record = l.host->edits.Listed(index, edit);
-  if (l.record) l.index = static_cast<int>(index);
+  int windowIndex = 0;
+  l.record = RecordNamedByProperties(edit, &SkinWindowRecord::edits, {}, &windowIndex, &l.index);
+  if (l.record) l.host = &SkinWindowTable.At(windowIndex);
   return l;
 }
 
@@ -187,6 +187,13 @@ LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
       break;
   }
   return PassOn(edit, message, wParam, lParam);
+}
+
+void RepaintEditScrollBars(HWND edit) {
+  const EditRecord* record = FindListing(edit).record;
+  if (record == nullptr) return;
+  if (record->vScrollOverlay != nullptr && HasVScrollStyle(edit)) PaintVScrollBar(edit);
+  if (record->hScrollOverlay != nullptr && HasHScrollStyle(edit)) PaintHScrollBar(edit);
 }
 
 }  // namespace skin

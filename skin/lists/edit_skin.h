@@ -10,4 +10,8 @@ namespace skin {
 
 LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Repaints the scroll-bar overlays the edit has and shows (its text
+// changed); nothing for a window that is no skinned edit.
+void RepaintEditScrollBars(HWND edit);
+
 }  // namespace skin
