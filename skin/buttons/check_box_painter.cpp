@@ -49,12 +49,10 @@ void SetClip(gdip::GdipGraphics& g, const RECT& clip) {
   g.SetClipRect(float(clip.left), float(clip.top), float(clip.right - clip.left), float(clip.bottom - clip.top), 0);
 }
 
-// Draws a PNG centred vertically in the control at x, at `scale` of its
-// size; returns its natural width (0 when it does not load).
-int DrawImageBytes(gdip::GdipGraphics& g, const rt::ByteArray& png, double x, int top, int height,
-                   double scale = 1.0, bool centreInWidth = false) {
-  gdip::GdipImage image;
-  if (png.empty() || !image.LoadFromStream(png)) return 0;
+// Draws an image centred vertically in the control at x, at `scale` of its
+// size; returns its natural width.
+int DrawCentredImage(gdip::GdipGraphics& g, gdip::GdipImage& image, double x, int top, int height,
+                     double scale = 1.0, bool centreInWidth = false) {
   const double w = image.GetWidth(), h = image.GetHeight();
   const double drawnW = w * scale, drawnH = h * scale;
   const double drawX = centreInWidth ? x + (w - drawnW) / 2 : x;
@@ -63,8 +61,17 @@ int DrawImageBytes(gdip::GdipGraphics& g, const rt::ByteArray& png, double x, in
   return static_cast<int>(w);
 }
 
+// The same for PNG bytes; 0 when they do not decode.
+int DrawImageBytes(gdip::GdipGraphics& g, const rt::ByteArray& png, int x, int top, int height) {
+  gdip::GdipImage image;
+  if (png.empty() || !image.LoadFromStream(png)) return 0;
+  return DrawCentredImage(g, image, x, top, height);
+}
+
+// A glyph of the engine's strip, decoded once for all paints.
 int DrawPiece(gdip::GdipGraphics& g, int piece, int left, int top, int height, double scale = 1.0) {
-  return DrawImageBytes(g, GlyphStrip.GetPiece(piece), left, top, height, scale, scale != 1.0);
+  gdip::GdipImage* image = GlyphStrip.DecodedPiece(piece);
+  return image != nullptr ? DrawCentredImage(g, *image, left, top, height, scale, scale != 1.0) : 0;
 }
 
 void DrawPlainCaption(gdip::GdipGraphics& g, const rt::Text& caption, const gdip::RectF& layout,

@@ -75,20 +75,35 @@ int ImageStrip::Split(const rt::ByteArray& image) {
     if (bitmap.GetPixel(x, kMarkerRow) != markerValue) continue;
     if (!first) --run;
     first = false;
-    pieces_.push_back({run, height, EncodeArea(bitmap, start, run, height)});
+    pieces_.push_back({run, height, EncodeArea(bitmap, start, run, height), {}});
     start = x + 1;
     run = 0;
   }
   // The rest after the last marker; undecodable bytes give one empty piece
   // rather than one of negative width.
   const int lastWidth = run > 0 ? run - 1 : 0;
-  pieces_.push_back({lastWidth, height, EncodeArea(bitmap, start, lastWidth, height)});
+  pieces_.push_back({lastWidth, height, EncodeArea(bitmap, start, lastWidth, height), {}});
   return GetCount();
 }
 
 rt::ByteArray ImageStrip::GetPiece(int number) const {
   const Piece* piece = PieceAt(number);
   return piece != nullptr ? piece->png : rt::ByteArray{};
+}
+
+gdip::GdipImage* ImageStrip::DecodedPiece(int number) const {
+  const Piece* piece = PieceAt(number);
+  if (piece == nullptr) return nullptr;
+  if (!piece->decoded) {
+    auto image = std::make_shared<gdip::GdipImage>();
+    if (piece->png.empty() || !image->LoadFromStream(piece->png)) return nullptr;
+    piece->decoded = std::move(image);
+  }
+  return piece->decoded.get();
+}
+
+void ImageStrip::ForgetDecodedPieces() {
+  for (Piece& piece : pieces_) piece.decoded.reset();
 }
 
 int ImageStrip::GetPieceWidth(int number) const {
@@ -106,7 +121,7 @@ int ImageStrip::AddPiece(const rt::ByteArray& image) {
   decoded.LoadFromStream(image);
   const int width = static_cast<int>(decoded.GetWidth());
   const int height = static_cast<int>(decoded.GetHeight());
-  pieces_.push_back({width, height, image});
+  pieces_.push_back({width, height, image, {}});
   totalWidth_ += width;
   return GetCount();
 }
@@ -132,7 +147,7 @@ int ImageStrip::LoadEvenPieces(const rt::ByteArray& image, int pieceWidth, bool 
     // past the image, which GDI+ would refuse to cut.
     const int width = std::min(pieceWidth, totalWidth_ - x);
     pieces_.push_back(
-        {width, totalHeight_, EncodeArea(bitmap, x, width, totalHeight_, marker_, drawGuides)});
+        {width, totalHeight_, EncodeArea(bitmap, x, width, totalHeight_, marker_, drawGuides), {}});
   }
   return GetCount();
 }

@@ -6,9 +6,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "gdip/gdip_image.h"
 #include "runtime/byte_array.h"
 
 namespace skin {
@@ -21,6 +23,8 @@ class ImageStrip {
     int width = 0;
     int height = 0;
     rt::ByteArray png;
+    // The bytes decoded, once asked for (shared by copies of the strip).
+    mutable std::shared_ptr<gdip::GdipImage> decoded;
   };
 
   // Empties the strip, takes the marker (magenta when not given) and cuts
@@ -32,6 +36,13 @@ class ImageStrip {
 
   // A copy of piece `number`'s PNG bytes; empty outside 1..GetCount().
   rt::ByteArray GetPiece(int number) const;
+  // Piece `number` as an image, decoded on the first call and kept: a
+  // painter that draws pieces on every paint decodes each only once.
+  // nullptr outside 1..GetCount() or when the bytes do not decode.
+  gdip::GdipImage* DecodedPiece(int number) const;
+  // Lets go of the decoded images (before GDI+ is shut down); the bytes
+  // stay and decode again when asked for.
+  void ForgetDecodedPieces();
   int GetCount() const { return static_cast<int>(pieces_.size()); }
   int GetTotalWidth() const { return totalWidth_; }
   int GetTotalHeight() const { return totalHeight_; }

@@ -58,6 +58,7 @@ void ShutdownSkinEngine() {
   const ULONG_PTR token = std::exchange(GdiplusTokenCopy, 0);
   if (token == 0) return;
   if (gdip::GdiplusToken == token) gdip::GdiplusToken = 0;
+  GlyphStrip.ForgetDecodedPieces();  // no GDI+ image may outlive GDI+
   gdip::ShutdownGdiplus(token);
 }
 

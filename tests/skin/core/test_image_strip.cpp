@@ -150,6 +150,34 @@ TEST(ImageStripTest, PiecesOutsideTheStripAreEmpty) {
   }
 }
 
+// Painters draw decoded pieces on every paint: each is decoded once, the
+// same image comes back until the strip changes, and one that cannot be
+// decoded or is not there gives none.
+TEST(ImageStripTest, DecodedPiecesAreKeptUntilTheStripChanges) {
+  skin::ImageStrip strip;
+  strip.Load(MakeStrip(12, {3, 7}));
+  gdip::GdipImage* second = strip.DecodedPiece(2);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->GetWidth(), 3u);
+  EXPECT_EQ(second->GetHeight(), 5u);
+  EXPECT_EQ(strip.DecodedPiece(2), second) << "decoded again";
+  for (int outside : {0, 4}) EXPECT_EQ(strip.DecodedPiece(outside), nullptr) << outside;
+
+  strip.RemovePiece(1);  // piece 2 moves to 1 with its image
+  EXPECT_EQ(strip.DecodedPiece(1), second);
+  strip.ForgetDecodedPieces();
+  ASSERT_NE(strip.DecodedPiece(1), nullptr);
+  EXPECT_EQ(strip.DecodedPiece(1)->GetWidth(), 3u) << "the bytes stay and decode again";
+
+  strip.Load(MakeStrip(10, {}));
+  ASSERT_NE(strip.DecodedPiece(1), nullptr);
+  EXPECT_EQ(strip.DecodedPiece(1)->GetWidth(), static_cast<UINT>(strip.GetPieceWidth(1)))
+      << "a new load brings new images";
+  EXPECT_NE(strip.GetPieceWidth(1), 3);
+  strip.Load(rt::ByteArray{1, 2, 3});
+  EXPECT_EQ(strip.DecodedPiece(1), nullptr);
+}
+
 TEST(ImageStripTest, BytesThatDoNotDecodeGiveOneEmptyPiece) {
   skin::ImageStrip strip;
   EXPECT_EQ(strip.Load(rt::ByteArray{1, 2, 3}), 1);
