@@ -94,17 +94,8 @@ void OpenGraphics(HDC dc, gdip::GdipBitmap& pixels, gdip::GdipGraphics& graphics
   graphics.CreateFromHdc(dc);
 }
 
-// The record's strip, decoded again only when its style changed.
-gdip::GdipImage* ShineStrip(const ProgressRecord& record) {
-  if (record.decodedShine.IsEmpty() || record.decodedStyle != record.shineStyle) {
-    if (!record.decodedShine.LoadFromStream(LoadShineStrip(record.shineStyle))) return nullptr;
-    record.decodedStyle = record.shineStyle;
-  }
-  return &record.decodedShine;
-}
-
 void DrawShine(gdip::GdipGraphics& graphics, const ProgressRecord& record, float height) {
-  gdip::GdipImage* found = ShineStrip(record);
+  gdip::GdipImage* found = record.shinePicture.Get(LoadShineStrip(record.shineStyle));
   if (found == nullptr) return;
   gdip::GdipImage& strip = *found;
   graphics.DrawImageRect(strip, static_cast<float>(record.shineX), 0,

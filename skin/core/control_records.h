@@ -13,8 +13,8 @@
 #include <array>
 #include <vector>
 
-#include "gdip/gdip_image.h"
 #include "runtime/byte_array.h"
+#include "skin/core/decoded_picture.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/nine_grid_image.h"
 #include "skin/core/tooltip.h"
@@ -271,12 +271,8 @@ struct ProgressRecord {
   COLORREF fillColour = 0;
   COLORREF frameColour = 0;
   ShineStyle shineStyle = ShineStyle::Glow;
-  // The strip of `decodedStyle`, decoded on the first shine paint and kept
-  // with the bar: the shine repaints every 30 ms, and decoding the picture
-  // each time cost more than all the rest of the bar's drawing. A cache,
-  // so painting through a const record may fill it.
-  mutable gdip::GdipImage decodedShine;
-  mutable ShineStyle decodedStyle = ShineStyle::Glow;
+  // The style's strip, decoded once: the shine repaints every 30 ms.
+  DecodedPicture shinePicture;
 };
 
 }  // namespace skin

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "runtime/byte_array.h"
+#include "skin/core/decoded_picture.h"
 #include "skin/core/skin_geometry.h"
 
 namespace skin {
@@ -28,6 +29,7 @@ struct CaptionButtonRecord {
   rt::Text tooltipText;
   FARPROC routine = nullptr;  // a Custom button's click routine
   RectF rect;                 // client coordinates, set by the caption layout
+  DecodedPicture decoded;     // the image or restore image last drawn, decoded
 };
 
 // One item of a main frame's optional bottom bar.

@@ -75,9 +75,8 @@ void PaintPressed(SkinWindowRecord& record, int windowIndex, const CaptionButton
                        close ? ToArgb(kWhite, 30) : ToArgb(kWhite, 5))) {
     graphics.FillPath(fill, shape);
   }
-  gdip::GdipImage image;
-  if (image.LoadFromStream(ImageOf(record, button))) {
-    graphics.DrawImageRect(image, static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w - 1),
+  if (gdip::GdipImage* image = button.decoded.Get(ImageOf(record, button))) {
+    graphics.DrawImageRect(*image, static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w - 1),
                            static_cast<float>(b.h));
   }
   graphics.Delete();
@@ -191,9 +190,8 @@ void PaintCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& gr
   if (VerticalGradient(gloss, b.x, b.y, b.y + b.h, ToArgb(kWhite, 50), ToArgb(kBlack, 0))) {
     graphics.FillRectangleI(gloss, b.x - 1, b.y, b.w + 1, b.h - 1);
   }
-  gdip::GdipImage image;
-  if (image.LoadFromStream(ImageOf(record, button))) {
-    graphics.DrawImageRect(image, static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
+  if (gdip::GdipImage* image = button.decoded.Get(ImageOf(record, button))) {
+    graphics.DrawImageRect(*image, static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
                            static_cast<float>(b.h));
   }
   DrawCaptionButtonSeparator(windowIndex, buttonIndex, graphics);

@@ -1,0 +1,30 @@
+// A picture's PNG bytes kept decoded between paints. Painters that draw
+// the same small picture on every paint (a caption button's glyph, the
+// progress bar's shine) would otherwise decode it each time, which costs
+// more than the rest of their drawing.
+#pragma once
+
+#include <memory>
+
+#include "gdip/gdip_image.h"
+#include "runtime/byte_array.h"
+
+namespace skin {
+
+class DecodedPicture {
+ public:
+  // The image of `bytes`: the one kept when they are the bytes decoded
+  // last time, else decoded anew. nullptr when they do not decode. The
+  // kept image is a cache, so a const owner may fill it.
+  gdip::GdipImage* Get(const rt::ByteArray& bytes) const;
+
+  // Lets go of the image; the next Get decodes again.
+  void Forget() const;
+
+ private:
+  mutable rt::ByteArray bytes_;
+  // Shared, so the record that holds this stays copyable.
+  mutable std::shared_ptr<gdip::GdipImage> image_;
+};
+
+}  // namespace skin
