@@ -93,17 +93,11 @@ rt::ByteArray ImageStrip::GetPiece(int number) const {
 
 gdip::GdipImage* ImageStrip::DecodedPiece(int number) const {
   const Piece* piece = PieceAt(number);
-  if (piece == nullptr) return nullptr;
-  if (!piece->decoded) {
-    auto image = std::make_shared<gdip::GdipImage>();
-    if (piece->png.empty() || !image->LoadFromStream(piece->png)) return nullptr;
-    piece->decoded = std::move(image);
-  }
-  return piece->decoded.get();
+  return piece != nullptr ? piece->decoded.Get(piece->png) : nullptr;
 }
 
 void ImageStrip::ForgetDecodedPieces() {
-  for (Piece& piece : pieces_) piece.decoded.reset();
+  for (const Piece& piece : pieces_) piece.decoded.Forget();
 }
 
 int ImageStrip::GetPieceWidth(int number) const {

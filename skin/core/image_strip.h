@@ -6,12 +6,12 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
 #include "gdip/gdip_image.h"
 #include "runtime/byte_array.h"
+#include "skin/core/decoded_picture.h"
 
 namespace skin {
 
@@ -23,8 +23,7 @@ class ImageStrip {
     int width = 0;
     int height = 0;
     rt::ByteArray png;
-    // The bytes decoded, once asked for (shared by copies of the strip).
-    mutable std::shared_ptr<gdip::GdipImage> decoded;
+    DecodedPicture decoded;  // `png` decoded, once asked for
   };
 
   // Empties the strip, takes the marker (magenta when not given) and cuts

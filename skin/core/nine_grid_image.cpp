@@ -65,7 +65,7 @@ struct PieceRect {
 // The piece of `source` under `area`, encoded as PNG. A rectangle that is
 // empty or leaves the picture gives a piece with its size but no bytes.
 NinePiece CutPiece(gdip::GdipBitmap& source, const GuideScanner& scan, const PieceRect& area) {
-  NinePiece piece{area.width, area.height, {}};
+  NinePiece piece{area.width, area.height, {}, {}};
   const bool inside = area.width > 0 && area.height > 0 && area.x >= 0 && area.y >= 0 &&
                       area.x + area.width <= scan.width() && area.y + area.height <= scan.height();
   if (!inside) return piece;
@@ -145,10 +145,9 @@ ImageSize SizeFromSlice(int packed) {
   return {static_cast<std::int16_t>(bits & 0xFFFF), static_cast<std::int16_t>(bits >> 16)};
 }
 
-// Decodes a piece for drawing; false for a piece without bytes.
-bool DecodePiece(const NinePiece& piece, gdip::GdipImage& image) {
-  return !piece.png.empty() && image.LoadFromStream(piece.png);
-}
+// A piece's image for drawing, decoded once; nullptr for a piece without
+// bytes.
+gdip::GdipImage* DecodePiece(const NinePiece& piece) { return piece.decoded.Get(piece.png); }
 
 }  // namespace
 
@@ -197,9 +196,8 @@ void NineGridImage::Draw(gdip::GdipGraphics& graphics, const NinePieceList& piec
 
   // Corners at their natural size.
   auto corner = [&](int k, float cx, float cy) {
-    gdip::GdipImage image;
-    if (DecodePiece(pieces[static_cast<std::size_t>(k)], image))
-      graphics.DrawImageRect(image, cx, cy, w(k), h(k));
+    if (gdip::GdipImage* image = DecodePiece(pieces[static_cast<std::size_t>(k)]))
+      graphics.DrawImageRect(*image, cx, cy, w(k), h(k));
   };
   corner(kTopLeft, x, y);
   corner(kBottomLeft, x, y + hd - h(kBottomLeft));
@@ -209,10 +207,10 @@ void NineGridImage::Draw(gdip::GdipGraphics& graphics, const NinePieceList& piec
   // Edges and centre tiled from the fill rectangle's own top-left corner.
   auto tile = [&](int k, float fx, float fy, float fw, float fh) {
     if (fw <= 0 || fh <= 0) return;
-    gdip::GdipImage image;
-    if (!DecodePiece(pieces[static_cast<std::size_t>(k)], image)) return;
+    gdip::GdipImage* image = DecodePiece(pieces[static_cast<std::size_t>(k)]);
+    if (image == nullptr) return;
     gdip::GdipTextureBrush brush;
-    if (!brush.Create(image, Gdiplus::WrapModeTile)) return;
+    if (!brush.Create(*image, Gdiplus::WrapModeTile)) return;
     brush.TranslateTransform(fx, fy);
     graphics.FillRectangle(brush, fx, fy, fw, fh);
   };

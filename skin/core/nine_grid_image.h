@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runtime/byte_array.h"
+#include "skin/core/decoded_picture.h"
 
 namespace gdip {
 class GdipGraphics;
@@ -22,6 +23,7 @@ struct NinePiece {
   int width = 0;
   int height = 0;
   rt::ByteArray png;
+  DecodedPicture decoded;  // `png` decoded by the first paint that drew it
 };
 
 // Nine pieces in this order: top-left, bottom-left, top-right, bottom-right
