@@ -111,11 +111,6 @@ void RepaintOnce(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
-void Row(const char* name, double ours, const char* referenceName, double reference) {
-  std::printf("%-44s %8.2f us   %-34s %8.2f us   ratio %.2f\n", name, ours * 1e6, referenceName, reference * 1e6,
-              ours / reference);
-}
-
 }  // namespace
 
 int main() {
@@ -166,13 +161,13 @@ int main() {
 
     char label[96];
     std::snprintf(label, sizeof label, "PaintEditFrame, %ldx%ld edit", editSize.cx, editSize.cy);
-    Row(label, frame, "compose + blit floor", frameFloor);
+    bench::PrintRatioRow(label, frame, "compose + blit floor", frameFloor);
     std::snprintf(label, sizeof label, "PaintVScrollBar, %ldx%ld bar", barSize.cx, barSize.cy);
-    Row(label, bar, "compose + blit floor", barFloor);
+    bench::PrintRatioRow(label, bar, "compose + blit floor", barFloor);
     std::printf("  of which drawing on the memory DC %.2f us (decoding both arrows %.2f us, one GDI+ surface on "
                 "the DC %.2f us)\n",
                 barDraw * 1e6, decode * 1e6, surface * 1e6);
-    Row("whole repaint, skinned edit", repaint, "unskinned twin", plain);
+    bench::PrintRatioRow("whole repaint, skinned edit", repaint, "unskinned twin", plain);
     const double barRatio = bar / barFloor;
     std::printf("bar paint / floor: %.2f (goal <= %.1f) %s\n", barRatio, kBarGoal,
                 barRatio <= kBarGoal ? "met" : "NOT MET");

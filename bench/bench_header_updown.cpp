@@ -113,11 +113,6 @@ void FloorOnce(HWND window, SIZE size) {
 
 void NativePaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
-void Row(const char* name, double ours, const char* referenceName, double reference) {
-  std::printf("%-40s %8.2f us   %-34s %8.2f us   ratio %.2f\n", name, ours * 1e6, referenceName, reference * 1e6,
-              ours / reference);
-}
-
 }  // namespace
 
 int main() {
@@ -154,10 +149,10 @@ int main() {
       down.LoadFromStream(skin::ScrollArrowDown());
     });
 
-    Row("PaintHeader, four items of 100 x 24", header, "unskinned twin's native paint", native);
+    bench::PrintRatioRow("PaintHeader, four items of 100 x 24", header, "unskinned twin's native paint", native);
     char label[96];
     std::snprintf(label, sizeof label, "PaintUpDown, %ldx%ld", upDownSize.cx, upDownSize.cy);
-    Row(label, upDown, "compose + blit floor", floor);
+    bench::PrintRatioRow(label, upDown, "compose + blit floor", floor);
     std::printf("  of which decoding both chevrons %.2f us\n", decode * 1e6);
     std::printf("after %d header and up-down paints: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n",
                 kLeakCalls, cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),

@@ -115,11 +115,6 @@ struct Stage {
 // One client paint, through the window's own WM_PAINT.
 void PaintOnce(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
-void Row(const char* name, double ours, const char* referenceName, double reference) {
-  std::printf("%-44s %9.2f us   %-28s %9.2f us   ratio %.2f\n", name, ours * 1e6, referenceName, reference * 1e6,
-              ours / reference);
-}
-
 }  // namespace
 
 int main() {
@@ -138,10 +133,10 @@ int main() {
     const double tree = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PaintOnce(stage.tree); });
     const double treeNative = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PaintOnce(stage.treeTwin); });
 
-    Row("list box 200x150, 50 items, skinned paint", list, "unskinned twin", listNative);
+    bench::PrintRatioRow("list box 200x150, 50 items, skinned paint", list, "unskinned twin", listNative);
     char label[96];
     std::snprintf(label, sizeof label, "tree, %d rows (%d whole in view), skinned", kTreeRows, visible);
-    Row(label, tree, "unskinned twin", treeNative);
+    bench::PrintRatioRow(label, tree, "unskinned twin", treeNative);
     std::fflush(stdout);
 
     const std::size_t cacheBefore = skin::DcCache.size();
