@@ -36,6 +36,11 @@ LRESULT CallSaved(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(label, LabelSkinProc, message, wParam, lParam);
 }
 
+bool SavedIsClassProcedure(HWND label) {
+  const auto saved = prop::ReadHandle<WNDPROC>(label, prop::kOldProc);
+  return saved != nullptr && saved == reinterpret_cast<WNDPROC>(GetClassLongPtrA(label, GCLP_WNDPROC));
+}
+
 }  // namespace
 
 int SkinLabel(HWND label, std::optional<rt::Text> face, std::optional<int> size, int style,
@@ -107,6 +112,10 @@ LRESULT CALLBACK LabelSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       // On screen and in the composition image before the window stores it.
       const char* text = reinterpret_cast<const char*>(lParam);
       PaintLabel(hwnd, rt::Text(text != nullptr ? text : ""));
+      // The static control paints itself at once on a new text, in its own
+      // font and colours, over what the skin just drew; when nothing else
+      // sits beneath the skin the text is stored without that paint.
+      if (SavedIsClassProcedure(hwnd)) return DefWindowProcA(hwnd, message, wParam, lParam);
       break;
     }
     default:

@@ -332,3 +332,26 @@ TEST_F(ShownLabelTest, CleanPaintCopiesTheCompositionAndDirtyPaintDrawsAnew) {
 }
 
 }  // namespace
+
+namespace {
+
+// A text change is shown as the skin drew it: the static beneath stores
+// the text but does not paint its own look over the label.
+TEST_F(ShownLabelTest, SetTextLeavesTheSkinnedTextOnScreen) {
+  TestWindow label = AddLabel(20, 30, 120, 24, "");
+  ASSERT_EQ(skin::SkinLabel(label), 1);
+  UpdateWindow(frame);
+  SetWindowTextA(label, "安装完成");
+  EXPECT_EQ(GetWindowTextLengthA(label), 8);
+  rt::WindowDc screen(label);
+  int differing = 0;
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 120; ++x) {
+      const COLORREF shown = GetPixel(screen.get(), x, y);
+      const std::uint32_t composed = At(20 + x, 30 + y);
+      if (RGB(composed >> 16 & 0xFF, composed >> 8 & 0xFF, composed & 0xFF) != shown) ++differing;
+    }
+  EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
