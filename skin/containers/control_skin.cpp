@@ -259,9 +259,9 @@ void PaintDropButtonFrame(HWND control, HDC dc) {
   boxPen.Create(ToArgb(kBlack, 100), 1.0f);
   graphics.DrawRectangle(boxPen, w - 20, y + 3, 17, h - 7);
 
-  gdip::GdipImage chevron;
-  if (chevron.LoadFromStream(ScrollArrowDown()))
-    graphics.DrawImage(chevron, w - 15, static_cast<float>(static_cast<int>(y + (h - 11) / 2 + 3)));
+  const ChevronPicture chevron(control, Chevron::Down);
+  if (gdip::GdipImage* picture = chevron.get())
+    graphics.DrawImage(*picture, w - 15, static_cast<float>(static_cast<int>(y + (h - 11) / 2 + 3)));
 }
 
 }  // namespace skin

@@ -8,12 +8,14 @@
 
 #include <windows.h>
 
+#include <array>
 #include <vector>
 
 #include "runtime/byte_array.h"
 #include "skin/core/control_list.h"
 #include "skin/core/control_records.h"
 #include "skin/core/dc_cache.h"
+#include "skin/core/decoded_picture.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/frame_records.h"
 #include "skin/core/nine_grid_image.h"
@@ -133,6 +135,10 @@ struct SkinWindowRecord {
   CachedDc captionDc;
   CachedDc bottomDc;
   CachedDc compositionDc;  // the frame plus the last image of every control
+
+  // The four scroll chevrons (up, down, left, right), kept decoded for the
+  // painters of this window's controls, which draw them on every paint.
+  std::array<DecodedPicture, 4> chevrons;
 
   int lastHot = 0;
   int hot = 0;

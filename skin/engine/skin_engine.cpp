@@ -58,7 +58,13 @@ void ShutdownSkinEngine() {
   const ULONG_PTR token = std::exchange(GdiplusTokenCopy, 0);
   if (token == 0) return;
   if (gdip::GdiplusToken == token) gdip::GdiplusToken = 0;
-  GlyphStrip.ForgetDecodedPieces();  // no GDI+ image may outlive GDI+
+  // No GDI+ image may outlive GDI+.
+  GlyphStrip.ForgetDecodedPieces();
+  for (int index = 1; index <= SkinWindowTable.Count(); ++index) {
+    if (SkinWindowRecord* record = SkinWindowTable.Find(index)) {
+      for (const DecodedPicture& chevron : record->chevrons) chevron.Forget();
+    }
+  }
   gdip::ShutdownGdiplus(token);
 }
 

@@ -75,7 +75,7 @@ bool DrawButtonImage(GdipGraphics& g, const ComboRecord& record, int hover, cons
   return true;
 }
 
-void DrawButton(GdipGraphics& g, int hover, const RECT& button) {
+void DrawButton(GdipGraphics& g, HWND combo, int hover, const RECT& button) {
   const auto left = static_cast<float>(button.left);
   const auto top = static_cast<float>(button.top);
   const auto width = static_cast<float>(button.right - button.left);
@@ -97,11 +97,12 @@ void DrawButton(GdipGraphics& g, int hover, const RECT& button) {
                  hover ? ToArgb(AccentColour, 100) : ToArgb(kWhite, 60));
     g.FillPath(brush, path);
   }
-  gdip::GdipImage arrow;
-  arrow.LoadFromStream(ScrollArrowDown());
-  const auto iw = static_cast<float>(arrow.GetWidth());
-  const auto ih = static_cast<float>(arrow.GetHeight());
-  g.DrawImage(arrow, left + (width - iw) / 2, top + (height - ih) / 2);
+  const ChevronPicture chevron(combo, Chevron::Down);
+  gdip::GdipImage* arrow = chevron.get();
+  if (arrow == nullptr) return;
+  const auto iw = static_cast<float>(arrow->GetWidth());
+  const auto ih = static_cast<float>(arrow->GetHeight());
+  g.DrawImage(*arrow, left + (width - iw) / 2, top + (height - ih) / 2);
 }
 
 void DrawFaceText(GdipGraphics& g, HWND combo, int width, int height) {
@@ -154,7 +155,7 @@ void DrawComboFace(HDC dc, int width, int height, const ComboRecord& record, int
     g.DrawRectangle(border, 0, 0, w - 1, h - 1);
   }
   if (style & kDropDownBit) {
-    if (!DrawButtonImage(g, record, hover, info.rcButton)) DrawButton(g, hover, info.rcButton);
+    if (!DrawButtonImage(g, record, hover, info.rcButton)) DrawButton(g, combo, hover, info.rcButton);
     if (style & kSimpleBit) DrawFaceText(g, combo, width, height);
   }
 }

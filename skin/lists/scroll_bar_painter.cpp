@@ -91,15 +91,15 @@ void DrawArrowButton(GdipGraphics& g, float x, float y, float w, float h, PointF
   Outline(g, path, ToArgb(kBlack, 30));
 }
 
-// Decodes an arrow; `place` gives its position from its decoded size.
+// Draws a chevron; `place` gives its position from its size.
 template <class Place>
-void DrawArrow(GdipGraphics& g, const rt::ByteArray& png, Place place) {
-  gdip::GdipBitmap image;
-  image.CreateFromStream(png);
-  const auto iw = static_cast<float>(image.GetWidth());
-  const auto ih = static_cast<float>(image.GetHeight());
+void DrawArrow(GdipGraphics& g, const ChevronPicture& chevron, Place place) {
+  gdip::GdipImage* image = chevron.get();
+  if (image == nullptr) return;
+  const auto iw = static_cast<float>(image->GetWidth());
+  const auto ih = static_cast<float>(image->GetHeight());
   const POINT at = place(iw, ih);
-  g.DrawImageRect(image, static_cast<float>(at.x), static_cast<float>(at.y), iw, ih);
+  g.DrawImageRect(*image, static_cast<float>(at.x), static_cast<float>(at.y), iw, ih);
 }
 
 void PrepareGraphics(GdipGraphics& g, HDC dc) {
@@ -160,7 +160,7 @@ BarTint ControlBarTint(HWND control) {
 }
 
 bool DrawVScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, BarTint tint, ScrollBarPart hot,
-                    ScrollPartRects& parts) {
+                    ScrollPartRects& parts, HWND control) {
   const int d = info.dxyLineButton;
   const int t0 = info.xyThumbTop;
   const int t1 = info.xyThumbBottom;
@@ -182,19 +182,19 @@ bool DrawVScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, Ba
   }
   DrawArrowButton(g, 1, 1, D - 3, kButton, MakePair(1.0f, 1.0f), MakePair(D - 2, 1.0f),
                   available && hot == ScrollBarPart::StartArrow);
-  DrawArrow(g, ScrollArrowUp(), [&](float iw, float ih) {
+  DrawArrow(g, ChevronPicture(control, Chevron::Up), [&](float iw, float ih) {
     return POINT{Trunc((D - iw) / 2), Trunc((kButton - ih) / 2 + 2)};
   });
   DrawArrowButton(g, 1, H - 17, D - 3, kButton, MakePair(1.0f, H - 17), MakePair(D - 2, H - 17),
                   available && hot == ScrollBarPart::EndArrow);
-  DrawArrow(g, ScrollArrowDown(), [&](float iw, float ih) {
+  DrawArrow(g, ChevronPicture(control, Chevron::Down), [&](float iw, float ih) {
     return POINT{Trunc((D - iw) / 2), Trunc(H - kButton + (kButton - ih) / 2)};
   });
   return true;
 }
 
 void DrawHScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, BarTint tint, ScrollBarPart hot,
-                    ScrollPartRects& parts) {
+                    ScrollPartRects& parts, HWND control) {
   const int d = info.dxyLineButton;
   const int t0 = info.xyThumbTop;
   const int t1 = info.xyThumbBottom;
@@ -216,12 +216,12 @@ void DrawHScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, Ba
   }
   DrawArrowButton(g, 1, 1, kButton, D - 3, MakePair(1.0f, 1.0f), MakePair(1.0f, D - 2),
                   available && hot == ScrollBarPart::StartArrow);
-  DrawArrow(g, ScrollArrowLeft(), [&](float iw, float ih) {
+  DrawArrow(g, ChevronPicture(control, Chevron::Left), [&](float iw, float ih) {
     return POINT{Trunc((kButton - iw) / 2 + 1), Trunc((D - ih) / 2)};
   });
   DrawArrowButton(g, W - 17, 1, kButton, D - 3, MakePair(W - 17, 1.0f), MakePair(W - 17, D - 2),
                   available && hot == ScrollBarPart::EndArrow);
-  DrawArrow(g, ScrollArrowRight(), [&](float iw, float ih) {
+  DrawArrow(g, ChevronPicture(control, Chevron::Right), [&](float iw, float ih) {
     return POINT{Trunc(W - 17 + (kButton - iw) / 2 + 1), Trunc((D - ih) / 2)};
   });
 }
@@ -234,7 +234,7 @@ void PaintVScrollBar(HWND control, ScrollBarPart hot) {
   if (info.dxyLineButton < 1 || info.xyThumbBottom - info.xyThumbTop < 1) return;
   const BarTint tint = ControlBarTint(control);
   PaintOnOverlay(*fields->vOverlay, [&](HDC dc, int width, int height) {
-    return DrawVScrollBar(dc, width, height, info, tint, hot, *fields->vParts);
+    return DrawVScrollBar(dc, width, height, info, tint, hot, *fields->vParts, control);
   });
 }
 
@@ -244,7 +244,7 @@ void PaintHScrollBar(HWND control, ScrollBarPart hot) {
   const SCROLLBARINFO info = BarInfo(control, OBJID_HSCROLL);
   const BarTint tint = ControlBarTint(control);
   PaintOnOverlay(*fields->hOverlay, [&](HDC dc, int width, int height) {
-    DrawHScrollBar(dc, width, height, info, tint, hot, *fields->hParts);
+    DrawHScrollBar(dc, width, height, info, tint, hot, *fields->hParts, control);
     return true;
   });
 }

@@ -17,13 +17,14 @@ struct BarTint {
 // Draws a vertical bar of width x height over what `dc` holds, from the
 // control's bar `info`, and stores its part rectangles in `parts`. Draws
 // nothing, keeping `parts`, while the bar has no arrow size or thumb.
-// Returns whether it drew.
+// Returns whether it drew. The chevrons are those kept for `control`'s
+// skinned window; without a control they are decoded for this drawing.
 bool DrawVScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, BarTint tint,
-                    ScrollBarPart hot, ScrollPartRects& parts);
+                    ScrollBarPart hot, ScrollPartRects& parts, HWND control = nullptr);
 
 // The same for a horizontal bar, which is drawn whatever its geometry.
 void DrawHScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, BarTint tint,
-                    ScrollBarPart hot, ScrollPartRects& parts);
+                    ScrollBarPart hot, ScrollPartRects& parts, HWND control = nullptr);
 
 // The control's tint: its "Kj_bjys" at "Kj_bjystmd", or white at
 // GlobalAlpha when neither is set.

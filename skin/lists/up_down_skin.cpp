@@ -53,12 +53,12 @@ SIZE WindowSize(HWND control) {
 struct Half {
   float x, y, width, height;
   PointF from, to;
-  rt::ByteArray (*arrow)();
+  Chevron arrow;
   float arrowX, arrowY;  // the half's origin for centring the chevron
   float spanX, spanY;    // the half's extent for centring the chevron
 };
 
-void PaintHalf(gdip::GdipGraphics& g, const Half& half, bool active, bool pressed, bool whiterTop) {
+void PaintHalf(gdip::GdipGraphics& g, HWND control, const Half& half, bool active, bool pressed, bool whiterTop) {
   gdip::GdipPath shape;
   shape.Create();
   AddRoundRectPath(shape, half.x, half.y, half.width, half.height, kCorner);
@@ -76,10 +76,10 @@ void PaintHalf(gdip::GdipGraphics& g, const Half& half, bool active, bool presse
     fill.Create(half.from, half.to, ToArgb(kWhite, whiterTop ? 60 : 20), ToArgb(AccentColour, 100));
   }
   g.FillPath(fill, shape);
-  gdip::GdipImage arrow;
-  if (arrow.LoadFromStream(half.arrow())) {
-    const float iw = float(arrow.GetWidth()), ih = float(arrow.GetHeight());
-    g.DrawImageRect(arrow, half.arrowX + (half.spanX - iw) / 2, half.arrowY + (half.spanY - ih) / 2, iw, ih);
+  const ChevronPicture chevron(control, half.arrow);
+  if (gdip::GdipImage* arrow = chevron.get()) {
+    const float iw = float(arrow->GetWidth()), ih = float(arrow->GetHeight());
+    g.DrawImageRect(*arrow, half.arrowX + (half.spanX - iw) / 2, half.arrowY + (half.spanY - ih) / 2, iw, ih);
   }
   g.DrawPath(pen, shape);
 }
@@ -156,18 +156,18 @@ void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std
     const float fk = float(k), fl = float(l);
     Half halves[2];
     if (horizontal) {
-      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(fk - 1, 0.0f), &ScrollArrowLeft, 0, 0,
+      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(fk - 1, 0.0f), Chevron::Left, 0, 0,
                    fk, fl};
-      halves[1] = {fk, 0, fk - 1, fl - 1, MakePair(fk - 1, 0.0f), MakePair(float(w), 0.0f), &ScrollArrowRight, fk,
+      halves[1] = {fk, 0, fk - 1, fl - 1, MakePair(fk - 1, 0.0f), MakePair(float(w), 0.0f), Chevron::Right, fk,
                    0, fk, fl};
     } else {
-      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(0.0f, fl - 1), &ScrollArrowUp, 0, 0, fk, fl};
-      halves[1] = {0, fl, fk - 1, fl - 1, MakePair(0.0f, fl), MakePair(0.0f, float(h)), &ScrollArrowDown, 0, fl,
+      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(0.0f, fl - 1), Chevron::Up, 0, 0, fk, fl};
+      halves[1] = {0, fl, fk - 1, fl - 1, MakePair(0.0f, fl), MakePair(0.0f, float(h)), Chevron::Down, 0, fl,
                    fk, fl};
     }
     for (int part = kFirst; part <= kSecond; ++part) {
       const bool active = (isHover != 0 || isPressed != 0) && hotPart == part;
-      PaintHalf(g, halves[part - kFirst], active, isPressed != 0, !horizontal && part == kFirst);
+      PaintHalf(g, control, halves[part - kFirst], active, isPressed != 0, !horizontal && part == kFirst);
     }
   }
   BlitControlToHost(control, memory.get(), false, true);

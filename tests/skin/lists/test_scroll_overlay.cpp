@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "gdip/gdip_bitmap.h"
 #include "skin/core/dc_cache.h"
@@ -329,6 +330,44 @@ TEST(ScrollArrowsTest, EachArrowIsAFourteenPixelChevronOfTwentyFourPixels) {
   EXPECT_EQ(up.GetPixel(5, 4) >> 24, 0u);
   EXPECT_EQ(up.GetPixel(2, 8) >> 24, 255u);
   EXPECT_EQ(up.GetPixel(6, 8) >> 24, 0u);
+}
+
+// A control's chevrons are decoded once and kept in its skinned window's
+// record; a control outside any skinned window gets its own for the paint.
+// Either way the bar looks the same.
+TEST_F(ScrollOverlayTest, ChevronsAreKeptInTheWindowsRecordAndDrawnTheSame) {
+  TestWindow edit = MakeChild(frame, 30, 30, 200, 150, "Edit", kMultiLine | WS_VSCROLL);
+  const skin::ChevronPicture first(edit, skin::Chevron::Up);
+  const skin::ChevronPicture again(edit, skin::Chevron::Up);
+  const skin::ChevronPicture down(edit, skin::Chevron::Down);
+  ASSERT_NE(first.get(), nullptr);
+  EXPECT_EQ(first.get(), again.get()) << "kept, not decoded again";
+  EXPECT_NE(first.get(), down.get());
+  EXPECT_EQ(first.get(), Record().chevrons[0].Get(skin::ScrollArrowUp()));
+
+  const skin::ChevronPicture loose(nullptr, skin::Chevron::Up);
+  ASSERT_NE(loose.get(), nullptr);
+  EXPECT_NE(loose.get(), first.get());
+
+  SCROLLBARINFO info{};
+  info.dxyLineButton = 17;
+  info.xyThumbTop = 30;
+  info.xyThumbBottom = 60;
+  info.rgstate[0] = 0;
+  skin::ScrollPartRects parts{};
+  auto draw = [&](HWND control) {
+    skin::CachedDc dc = skin::CreateDibDc({0, 0, 17, 196});
+    skin::DrawVScrollBar(dc.get(), 17, 196, info, {0xFFFFFF, 160}, ScrollBarPart::None, parts, control);
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < 196; ++y)
+      for (int x = 0; x < 17; ++x) pixels.push_back(Rgb(dc.get(), x, y));
+    return pixels;
+  };
+  const std::vector<std::uint32_t> kept = draw(edit);
+  EXPECT_EQ(kept, draw(nullptr));
+  // The up chevron is drawn: its opaque pixel at (6, 4) of the 14 x 14
+  // picture lands inside the top arrow button.
+  EXPECT_NE(kept[static_cast<std::size_t>((1 + 2 + 4) * 17 + 1 + 6)], kept[static_cast<std::size_t>(8 * 17 + 1)]);
 }
 
 }  // namespace
