@@ -4,11 +4,14 @@
 
 namespace skin {
 
-gdip::GdipImage* DecodedPicture::Get(const rt::ByteArray& bytes) const {
+gdip::GdipImage* DecodedPicture::Get(const rt::ByteArray& bytes) const { return Get(bytes, nullptr); }
+
+gdip::GdipImage* DecodedPicture::Get(const rt::ByteArray& bytes, void (*prepare)(gdip::GdipImage&)) const {
   if (image_ && bytes == bytes_) return image_.get();
   Forget();
   auto image = std::make_shared<gdip::GdipImage>();
   if (bytes.empty() || !image->LoadFromStream(bytes)) return nullptr;
+  if (prepare != nullptr) prepare(*image);
   bytes_ = bytes;
   image_ = std::move(image);
   return image_.get();

@@ -18,6 +18,10 @@ class DecodedPicture {
   // kept image is a cache, so a const owner may fill it.
   gdip::GdipImage* Get(const rt::ByteArray& bytes) const;
 
+  // The same, with `prepare` applied once to each fresh decoding (a
+  // picture kept turned, say); the kept image is returned as prepared.
+  gdip::GdipImage* Get(const rt::ByteArray& bytes, void (*prepare)(gdip::GdipImage&)) const;
+
   // Lets go of the image; the next Get decodes again.
   void Forget() const;
 

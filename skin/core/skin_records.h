@@ -16,6 +16,7 @@
 #include "skin/core/control_records.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/decoded_picture.h"
+#include "skin/core/kept_picture_slots.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/frame_records.h"
 #include "skin/core/nine_grid_image.h"
@@ -136,9 +137,9 @@ struct SkinWindowRecord {
   CachedDc bottomDc;
   CachedDc compositionDc;  // the frame plus the last image of every control
 
-  // The four scroll chevrons (up, down, left, right), kept decoded for the
-  // painters of this window's controls, which draw them on every paint.
-  std::array<DecodedPicture, 4> chevrons;
+  // The engine's small embedded pictures, kept decoded for the painters of
+  // this window's controls, which draw them on every paint.
+  std::array<DecodedPicture, kKeptPictureCount> keptPictures;
 
   int lastHot = 0;
   int hot = 0;

@@ -5,6 +5,7 @@
 #include "gdip/gdiplus_startup.h"
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
+#include "skin/core/control_picture.h"
 #include "skin/core/engine_globals.h"
 #include "skin/frames/drop_shadow.h"
 #include "skin/frames/shadow_window.h"
@@ -60,11 +61,8 @@ void ShutdownSkinEngine() {
   if (gdip::GdiplusToken == token) gdip::GdiplusToken = 0;
   // No GDI+ image may outlive GDI+.
   GlyphStrip.ForgetDecodedPieces();
-  for (int index = 1; index <= SkinWindowTable.Count(); ++index) {
-    if (SkinWindowRecord* record = SkinWindowTable.Find(index)) {
-      for (const DecodedPicture& chevron : record->chevrons) chevron.Forget();
-    }
-  }
+  for (TreeIconSet& set : TreeIconSets) set.icons.ForgetDecodedPieces();
+  ForgetKeptPictures();
   gdip::ShutdownGdiplus(token);
 }
 

@@ -1,11 +1,7 @@
 #include "skin/lists/scroll_arrows.h"
 
-#include <cstddef>
-
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
-#include "skin/core/engine_globals.h"
-#include "skin/core/skin_lookups.h"
 
 namespace skin {
 
@@ -30,13 +26,23 @@ rt::ByteArray ChevronBytes(Chevron which) {
   return {};
 }
 
+KeptPicture SlotOf(Chevron which) {
+  switch (which) {
+    case Chevron::Up:
+      return KeptPicture::ChevronUp;
+    case Chevron::Down:
+      return KeptPicture::ChevronDown;
+    case Chevron::Left:
+      return KeptPicture::ChevronLeft;
+    case Chevron::Right:
+      return KeptPicture::ChevronRight;
+  }
+  return KeptPicture::ChevronUp;
+}
+
 }  // namespace
 
-ChevronPicture::ChevronPicture(HWND control, Chevron which) {
-  const rt::ByteArray bytes = ChevronBytes(which);
-  SkinWindowRecord* host = control != nullptr ? SkinWindowTable.Find(FindSkinWindowOfAncestor(control)) : nullptr;
-  const DecodedPicture& kept = host != nullptr ? host->chevrons[static_cast<std::size_t>(which)] : own_;
-  image_ = kept.Get(bytes);
-}
+ChevronPicture::ChevronPicture(HWND control, Chevron which)
+    : ControlPicture(control, SlotOf(which), ChevronBytes(which)) {}
 
 }  // namespace skin

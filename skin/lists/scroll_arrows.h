@@ -5,9 +5,8 @@
 
 #include <windows.h>
 
-#include "gdip/gdip_image.h"
 #include "runtime/byte_array.h"
-#include "skin/core/decoded_picture.h"
+#include "skin/core/control_picture.h"
 
 namespace skin {
 
@@ -18,21 +17,11 @@ rt::ByteArray ScrollArrowRight();
 
 enum class Chevron { Up = 0, Down = 1, Left = 2, Right = 3 };
 
-// A chevron ready to draw for a control: the picture kept decoded in the
-// record of the control's skinned window, or, for a control outside any
-// skinned window, one decoded for this paint and let go with this object.
-class ChevronPicture {
+// A chevron ready to draw for a control, kept decoded in the record of the
+// control's skinned window (see ControlPicture).
+class ChevronPicture : public ControlPicture {
  public:
   ChevronPicture(HWND control, Chevron which);
-  ChevronPicture(const ChevronPicture&) = delete;
-  ChevronPicture& operator=(const ChevronPicture&) = delete;
-
-  // nullptr when the picture does not decode.
-  gdip::GdipImage* get() const { return image_; }
-
- private:
-  DecodedPicture own_;
-  gdip::GdipImage* image_ = nullptr;
 };
 
 }  // namespace skin

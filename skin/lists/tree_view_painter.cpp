@@ -14,6 +14,7 @@
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_picture.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
@@ -105,9 +106,8 @@ struct TreePaint {
 
 void DrawIcon(gdip::GdipGraphics& g, const TreePaint& p, int index, int x, int y) {
   if (p.iconSet != nullptr) {
-    gdip::GdipImage icon;
-    if (icon.LoadFromStream(p.iconSet->icons.GetPiece(index + 1)))
-      g.DrawImageRect(icon, F(x), F(y), F(p.cx), F(p.cy));
+    if (gdip::GdipImage* icon = p.iconSet->icons.DecodedPiece(index + 1))
+      g.DrawImageRect(*icon, F(x), F(y), F(p.cx), F(p.cy));
     return;
   }
   // Also without an image list, which then draws nothing.
@@ -133,7 +133,7 @@ void DrawText(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringF
   g.DrawString(text, font, brush, MakeRectF(F(textRect.left), F(textRect.top), w, h + 1), format);
 }
 
-void DrawCheckBox(gdip::GdipGraphics& g, const TreeRowGeometry& at, int state) {
+void DrawCheckBox(gdip::GdipGraphics& g, HWND tree, const TreeRowGeometry& at, int state) {
   const float x = F(at.checkX);
   const float y = F(at.checkY);
   const float s = F(kCheckSize);
@@ -142,26 +142,29 @@ void DrawCheckBox(gdip::GdipGraphics& g, const TreeRowGeometry& at, int state) {
   Outline(g, ToArgb(kBlack, 254), x, y, s, s);
   const int bits = StateImageBits(state);
   if (bits == 4) {
-    gdip::GdipImage tick;
-    if (tick.LoadFromStream(TreeCheckImage())) g.DrawImageRect(tick, x, y, 12, 12);
+    const ControlPicture tick(tree, KeptPicture::TreeTick, TreeCheckImage());
+    if (tick.get() != nullptr) g.DrawImageRect(*tick.get(), x, y, 12, 12);
   } else if (bits == 6) {
-    gdip::GdipImage square;
-    if (square.LoadFromStream(TreePartialImage())) g.DrawImageRect(square, x + 2.5f, y + 2.5f, 6, 6);
+    const ControlPicture square(tree, KeptPicture::TreePartial, TreePartialImage());
+    if (square.get() != nullptr) g.DrawImageRect(*square.get(), x + 2.5f, y + 2.5f, 6, 6);
   }
 }
+
+void TurnToPointRight(gdip::GdipImage& triangle) { triangle.RotateFlip(kRotate270FlipNone); }
 
 void DrawButton(gdip::GdipGraphics& g, const TreePaint& p, const TreeRowGeometry& at, bool expanded) {
   const float x = F(at.buttonX);
   const float y = F(at.buttonY);
   const float s = F(kButtonSize);
   if (p.record->imageButtons != 0) {
-    gdip::GdipImage triangle;
-    if (!triangle.LoadFromStream(TreeExpandImage())) return;
     // The picture points down; a collapsed item's points right.
-    if (!expanded) triangle.RotateFlip(kRotate270FlipNone);
-    const float w = F(static_cast<int>(triangle.GetWidth()));
-    const float h = F(static_cast<int>(triangle.GetHeight()));
-    g.DrawImageRect(triangle, x + (s - w) / 2, y + (s - h) / 2, w, h);
+    const ControlPicture picture(p.tree, expanded ? KeptPicture::TreeExpanded : KeptPicture::TreeCollapsed,
+                                 TreeExpandImage(), expanded ? nullptr : &TurnToPointRight);
+    gdip::GdipImage* triangle = picture.get();
+    if (triangle == nullptr) return;
+    const float w = F(static_cast<int>(triangle->GetWidth()));
+    const float h = F(static_cast<int>(triangle->GetHeight()));
+    g.DrawImageRect(*triangle, x + (s - w) / 2, y + (s - h) / 2, w, h);
     return;
   }
   FillRect(g, ToArgb(kWhite, 100), x, y, s, s);
@@ -232,7 +235,7 @@ void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFo
 
   DrawIcon(g, p, caretRow ? tv.iSelectedImage : tv.iImage, at.iconX, at.iconY);
   DrawText(g, p, format, rt::Text(tv.pszText ? tv.pszText : ""), textRect, caretRow);
-  if (p.checkBoxes) DrawCheckBox(g, at, static_cast<int>(tv.state));
+  if (p.checkBoxes) DrawCheckBox(g, p.tree, at, static_cast<int>(tv.state));
 
   const bool hasChildren = tv.cChildren > 0;
   const bool expanded = (StateFlagBits(static_cast<int>(tv.state)) & TVIS_EXPANDED) != 0;

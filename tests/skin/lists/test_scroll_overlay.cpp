@@ -343,7 +343,7 @@ TEST_F(ScrollOverlayTest, ChevronsAreKeptInTheWindowsRecordAndDrawnTheSame) {
   ASSERT_NE(first.get(), nullptr);
   EXPECT_EQ(first.get(), again.get()) << "kept, not decoded again";
   EXPECT_NE(first.get(), down.get());
-  EXPECT_EQ(first.get(), Record().chevrons[0].Get(skin::ScrollArrowUp()));
+  EXPECT_EQ(first.get(), Record().keptPictures[0].Get(skin::ScrollArrowUp()));
 
   const skin::ChevronPicture loose(nullptr, skin::Chevron::Up);
   ASSERT_NE(loose.get(), nullptr);

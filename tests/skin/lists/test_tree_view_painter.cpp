@@ -321,29 +321,33 @@ TEST_F(TreePaintTest, ImageButtonsPointDownWhenExpandedAndRightWhenCollapsed) {
   SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(expanded));
   Skin();
   Tree().imageButtons = 1;
-  Paint();
-
-  for (HTREEITEM item : {collapsed, expanded}) {
-    const skin::TreeRowGeometry at = Geometry(item);
-    int widestRow = 0, tallestColumn = 0, total = 0;
-    for (int y = at.buttonY - 1; y <= at.buttonY + 8; ++y) {
-      int row = 0;
-      for (int x = at.buttonX - 1; x <= at.buttonX + 8; ++x) row += IsExpandGrey(At(x, y)) ? 1 : 0;
-      widestRow = std::max(widestRow, row);
-      total += row;
-    }
-    for (int x = at.buttonX - 1; x <= at.buttonX + 8; ++x) {
-      int column = 0;
-      for (int y = at.buttonY - 1; y <= at.buttonY + 8; ++y) column += IsExpandGrey(At(x, y)) ? 1 : 0;
-      tallestColumn = std::max(tallestColumn, column);
-    }
-    EXPECT_EQ(total, 16);
-    if (item == expanded) {
-      EXPECT_EQ(widestRow, 7) << "points down";
-      EXPECT_EQ(tallestColumn, 4);
-    } else {
-      EXPECT_EQ(tallestColumn, 7) << "points right";
-      EXPECT_EQ(widestRow, 4);
+  // The second paint draws the pictures kept from the first: the turned
+  // one must not turn again.
+  for (int paint = 1; paint <= 2; ++paint) {
+    SCOPED_TRACE(paint);
+    Paint();
+    for (HTREEITEM item : {collapsed, expanded}) {
+      const skin::TreeRowGeometry at = Geometry(item);
+      int widestRow = 0, tallestColumn = 0, total = 0;
+      for (int y = at.buttonY - 1; y <= at.buttonY + 8; ++y) {
+        int row = 0;
+        for (int x = at.buttonX - 1; x <= at.buttonX + 8; ++x) row += IsExpandGrey(At(x, y)) ? 1 : 0;
+        widestRow = std::max(widestRow, row);
+        total += row;
+      }
+      for (int x = at.buttonX - 1; x <= at.buttonX + 8; ++x) {
+        int column = 0;
+        for (int y = at.buttonY - 1; y <= at.buttonY + 8; ++y) column += IsExpandGrey(At(x, y)) ? 1 : 0;
+        tallestColumn = std::max(tallestColumn, column);
+      }
+      EXPECT_EQ(total, 16);
+      if (item == expanded) {
+        EXPECT_EQ(widestRow, 7) << "points down";
+        EXPECT_EQ(tallestColumn, 4);
+      } else {
+        EXPECT_EQ(tallestColumn, 7) << "points right";
+        EXPECT_EQ(widestRow, 4);
+      }
     }
   }
 }

@@ -1,0 +1,23 @@
+#include "skin/core/control_picture.h"
+
+#include "skin/core/engine_globals.h"
+#include "skin/core/skin_lookups.h"
+
+namespace skin {
+
+ControlPicture::ControlPicture(HWND control, KeptPicture slot, const rt::ByteArray& bytes,
+                               void (*prepare)(gdip::GdipImage&)) {
+  SkinWindowRecord* host = control != nullptr ? SkinWindowTable.Find(FindSkinWindowOfAncestor(control)) : nullptr;
+  const DecodedPicture& kept = host != nullptr ? host->keptPictures[static_cast<std::size_t>(slot)] : own_;
+  image_ = kept.Get(bytes, prepare);
+}
+
+void ForgetKeptPictures() {
+  for (int index = 1; index <= SkinWindowTable.Count(); ++index) {
+    if (SkinWindowRecord* record = SkinWindowTable.Find(index)) {
+      for (const DecodedPicture& picture : record->keptPictures) picture.Forget();
+    }
+  }
+}
+
+}  // namespace skin
