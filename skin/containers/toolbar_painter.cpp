@@ -15,6 +15,7 @@
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_picture.h"
 #include "skin/core/control_links.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/colour_convert.h"
@@ -283,13 +284,13 @@ void PaintToolbarButton(HWND toolbar, int index, HDC dc, bool hot) {
     }
   }
   if (layout.arrow) {
-    gdip::GdipImage arrow;
-    if (arrow.LoadFromStream(DropArrowImage())) {
+    const ControlPicture picture(toolbar, KeptPicture::DownTriangle, DropArrowImage());
+    if (gdip::GdipImage* arrow = picture.get()) {
       gdip::GdipGraphics graphics;
       graphics.CreateFromHdc(dc);
-      const int top = rect.top + (rect.bottom - rect.top - static_cast<int>(arrow.GetHeight())) / 2;
-      graphics.DrawImageRect(arrow, static_cast<float>(rect.right - 8), static_cast<float>(top),
-                             static_cast<float>(arrow.GetWidth()), static_cast<float>(arrow.GetHeight()));
+      const int top = rect.top + (rect.bottom - rect.top - static_cast<int>(arrow->GetHeight())) / 2;
+      graphics.DrawImageRect(*arrow, static_cast<float>(rect.right - 8), static_cast<float>(top),
+                             static_cast<float>(arrow->GetWidth()), static_cast<float>(arrow->GetHeight()));
     }
   }
   if (icon != nullptr) DestroyIcon(icon);

@@ -13,8 +13,8 @@ enum class KeptPicture : std::size_t {
   ChevronRight,
   TreeTick,
   TreePartial,
-  TreeExpanded,   // the triangle as embedded, pointing down
-  TreeCollapsed,  // the same turned to point right
+  DownTriangle,   // a tree's expanded mark, a toolbar's drop arrow
+  RightTriangle,  // the same turned: a tree's collapsed mark
 };
 
 inline constexpr std::size_t kKeptPictureCount = 8;

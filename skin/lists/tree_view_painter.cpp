@@ -158,7 +158,7 @@ void DrawButton(gdip::GdipGraphics& g, const TreePaint& p, const TreeRowGeometry
   const float s = F(kButtonSize);
   if (p.record->imageButtons != 0) {
     // The picture points down; a collapsed item's points right.
-    const ControlPicture picture(p.tree, expanded ? KeptPicture::TreeExpanded : KeptPicture::TreeCollapsed,
+    const ControlPicture picture(p.tree, expanded ? KeptPicture::DownTriangle : KeptPicture::RightTriangle,
                                  TreeExpandImage(), expanded ? nullptr : &TurnToPointRight);
     gdip::GdipImage* triangle = picture.get();
     if (triangle == nullptr) return;
