@@ -16,6 +16,7 @@
 #include "runtime/embedded_resource.h"
 #include "runtime/gdi_object.h"
 #include "skin/buttons/button_records.h"
+#include "skin/core/control_picture.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
@@ -125,7 +126,8 @@ void DrawCheckBoxFrames(gdip::GdipGraphics& graphics, int left, int top, int wid
 void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, int height, const rt::Text& caption,
                   bool hover, bool checked, bool pressed, bool disabled, bool useStateImages,
                   const CheckBoxImages& images, const rt::Text& fontFace, int fontSize, int fontStyle,
-                  COLORREF textColour, bool useEffect, COLORREF effectColour, const RECT* clipRect) {
+                  COLORREF textColour, bool useEffect, COLORREF effectColour, const RECT* clipRect,
+                  gdip::GdipImage* tintedMark) {
   static const rt::ByteArray kNone;
   auto image = [](const rt::ByteArray* bytes) -> const rt::ByteArray& { return bytes ? *bytes : kNone; };
   const double y0 = top + (height - 12) / 2.0;
@@ -192,8 +194,10 @@ void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, in
       contentWidth = DrawImageBytes(graphics, image(disabled ? images.checkedDisabled : images.checked), left, top,
                                     height);
     } else if (!useStateImages) {
-      gdip::GdipImage mark;
-      if (mark.LoadFromStream(MakeTintedCheckMark())) graphics.DrawImageRect(mark, fl + 2, fy0, 13, 12);
+      gdip::GdipImage decoded;
+      gdip::GdipImage* mark = tintedMark;
+      if (mark == nullptr && decoded.LoadFromStream(MakeTintedCheckMark())) mark = &decoded;
+      if (mark != nullptr) graphics.DrawImageRect(*mark, fl + 2, fy0, 13, 12);
     }
   } else if (useStateImages && !hover) {
     contentWidth = DrawImageBytes(graphics, image(disabled ? images.uncheckedDisabled : images.unchecked), left,
@@ -213,9 +217,7 @@ void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, in
   }
 }
 
-rt::ByteArray MakeTintedCheckMark() {
-  gdip::GdipBitmap bitmap;
-  if (!bitmap.CreateFromStream(rt::LoadEmbeddedBytes(IDR_CHECK_MARK))) return {};
+void TintCheckMark(gdip::GdipBitmap& bitmap) {
   const int w = static_cast<int>(bitmap.GetWidth()), h = static_cast<int>(bitmap.GetHeight());
   const COLORREF accent = AccentColour;
   const double aR = accent % 256, aG = (accent % 65536) / 256, aB = accent / 65536;
@@ -233,7 +235,17 @@ rt::ByteArray MakeTintedCheckMark() {
       bitmap.SetPixel(x, y, ToArgb(RGB(scaled(r, aR), scaled(g, aG), scaled(b, aB)), 255 - grey));
     }
   }
+}
+
+rt::ByteArray MakeTintedCheckMark() {
+  gdip::GdipBitmap bitmap;
+  if (!bitmap.CreateFromStream(rt::LoadEmbeddedBytes(IDR_CHECK_MARK))) return {};
+  TintCheckMark(bitmap);
   return bitmap.SaveToStream(rt::Text(kPngFormat));
+}
+
+gdip::GdipImage* KeptTintedCheckMark(const DecodedPicture& kept) {
+  return kept.Get(rt::LoadEmbeddedBytes(IDR_CHECK_MARK), &TintCheckMark, AccentColour);
 }
 
 void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
@@ -270,9 +282,11 @@ void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
                                   &record.checkedPressedImage,   &record.checkedDisabledImage,
                                   &record.uncheckedImage,        &record.uncheckedHoverImage,
                                   &record.uncheckedPressedImage, &record.uncheckedDisabledImage};
+      const ControlPicture mark(window, KeptPicture::TintedCheckMark, rt::LoadEmbeddedBytes(IDR_CHECK_MARK),
+                                &TintCheckMark, AccentColour);
       DrawCheckBox(g, left, top, width, height, record.caption, hover, checked, pressed, disabled,
                    record.useStateImages != 0, images, record.font.face, record.font.size, record.font.style,
-                   textColour, HasTextEffect(record), record.textEffect);
+                   textColour, HasTextEffect(record), record.textEffect, nullptr, mark.get());
     }
     BlitControlToHost(window, memory);
     rt::WindowDc dc(window);

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "runtime/byte_array.h"
+#include "skin/core/decoded_picture.h"
 
 namespace skin {
 
@@ -40,15 +42,25 @@ struct CheckBoxImages {
 
 // The vector look: a white box with a gradient and frame, an accent glow
 // on hover and the tinted check mark; or, with useStateImages, the state
-// images.
+// images. `tintedMark` is the tinted check mark to draw (one is made for
+// this drawing when it is null).
 void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, int height, const rt::Text& caption,
                   bool hover, bool checked, bool pressed, bool disabled, bool useStateImages,
                   const CheckBoxImages& images, const rt::Text& fontFace, int fontSize, int fontStyle,
-                  COLORREF textColour, bool useEffect, COLORREF effectColour, const RECT* clipRect = nullptr);
+                  COLORREF textColour, bool useEffect, COLORREF effectColour, const RECT* clipRect = nullptr,
+                  gdip::GdipImage* tintedMark = nullptr);
 
-// The embedded check mark recoloured with AccentColour, as PNG bytes: each
-// channel scales the accent's, the alpha follows the pixel's darkness, and
-// pure white stays as it is. Built anew on every call.
+// Recolours the check mark's pixels with AccentColour: each channel scales
+// the accent's, the alpha follows the pixel's darkness, and pure white
+// stays as it is.
+void TintCheckMark(gdip::GdipBitmap& bitmap);
+
+// The embedded check mark so recoloured, as PNG bytes. Built anew on every
+// call.
 rt::ByteArray MakeTintedCheckMark();
+
+// The tinted check mark kept decoded in `kept`, tinted again when
+// AccentColour has changed since.
+gdip::GdipImage* KeptTintedCheckMark(const DecodedPicture& kept);
 
 }  // namespace skin

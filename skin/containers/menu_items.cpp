@@ -187,7 +187,10 @@ void PaintMenuItem(const DRAWITEMSTRUCT& item, HDC dc) {
     graphics.DrawPath(pen, path);
   }
   const bool checked = (info.fState & MFS_CHECKED) != 0;
-  if (checked) DrawImageBytes(graphics, MakeTintedCheckMark(), 3, (h - kCheckMarkSize) / 2, kCheckMarkSize);
+  if (checked) {
+    if (gdip::GdipImage* mark = KeptTintedCheckMark(found.menu->checkMark))
+      graphics.DrawImageRect(*mark, 3, (h - kCheckMarkSize) / 2, kCheckMarkSize, kCheckMarkSize);
+  }
 
   gdip::GdipStringFormat format;
   format.Create();

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "gdip/gdip_image.h"
 #include "runtime/byte_array.h"
 #include "skin/core/decoded_picture.h"
@@ -13,11 +15,11 @@ namespace skin {
 // The picture kept decoded in the record of the control's skinned window
 // (decoded there the first time), or, for a control outside any skinned
 // window, one decoded for this paint and let go with this object.
-// `prepare`, when given, is applied once to each fresh decoding.
+// `prepare` and `variant` as for DecodedPicture::Get.
 class ControlPicture {
  public:
   ControlPicture(HWND control, KeptPicture slot, const rt::ByteArray& bytes,
-                 void (*prepare)(gdip::GdipImage&) = nullptr);
+                 void (*prepare)(gdip::GdipBitmap&) = nullptr, std::uint32_t variant = 0);
   ControlPicture(const ControlPicture&) = delete;
   ControlPicture& operator=(const ControlPicture&) = delete;
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/byte_array.h"
+#include "skin/core/decoded_picture.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/image_strip.h"
 
@@ -59,6 +60,7 @@ struct MenuRecord {
   int itemHeight = 0;
   COLORREF colour = 0;  // -1: AccentColour at paint time
   std::vector<MenuItemRecord> items;
+  DecodedPicture checkMark;  // the tinted mark of checked items, kept decoded
 };
 
 // An element of a layered composition; it begins with its window.

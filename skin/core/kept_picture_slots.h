@@ -15,8 +15,9 @@ enum class KeptPicture : std::size_t {
   TreePartial,
   DownTriangle,   // a tree's expanded mark, a toolbar's drop arrow
   RightTriangle,  // the same turned: a tree's collapsed mark
+  TintedCheckMark,  // an image check box's mark in the accent colour
 };
 
-inline constexpr std::size_t kKeptPictureCount = 8;
+inline constexpr std::size_t kKeptPictureCount = 9;
 
 }  // namespace skin

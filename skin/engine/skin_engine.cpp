@@ -62,6 +62,9 @@ void ShutdownSkinEngine() {
   // No GDI+ image may outlive GDI+.
   GlyphStrip.ForgetDecodedPieces();
   for (TreeIconSet& set : TreeIconSets) set.icons.ForgetDecodedPieces();
+  for (const std::unique_ptr<MenuRecord>& menu : MenuTable) {
+    if (menu) menu->checkMark.Forget();
+  }
   ForgetKeptPictures();
   gdip::ShutdownGdiplus(token);
 }

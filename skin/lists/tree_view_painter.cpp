@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
@@ -150,7 +151,7 @@ void DrawCheckBox(gdip::GdipGraphics& g, HWND tree, const TreeRowGeometry& at, i
   }
 }
 
-void TurnToPointRight(gdip::GdipImage& triangle) { triangle.RotateFlip(kRotate270FlipNone); }
+void TurnToPointRight(gdip::GdipBitmap& triangle) { triangle.RotateFlip(kRotate270FlipNone); }
 
 void DrawButton(gdip::GdipGraphics& g, const TreePaint& p, const TreeRowGeometry& at, bool expanded) {
   const float x = F(at.buttonX);

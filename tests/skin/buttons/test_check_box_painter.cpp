@@ -219,6 +219,25 @@ TEST(TintedCheckMarkTest, ChannelsScaleTheAccentAndAlphaFollowsDarkness) {
   skin::AccentColour = quillora_test::kDefaultAccent;
 }
 
+// The mark kept between paints is the one made anew, and follows a change
+// of the accent colour.
+TEST(TintedCheckMarkTest, TheKeptMarkIsTheMadeOneAndFollowsTheAccent) {
+  const skin::DecodedPicture kept;
+  for (const COLORREF accent : {COLORREF{0xDDCA22}, COLORREF{0x2040F0}}) {
+    SCOPED_TRACE(accent);
+    skin::AccentColour = accent;
+    gdip::GdipImage* image = skin::KeptTintedCheckMark(kept);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(skin::KeptTintedCheckMark(kept), image) << "kept while the accent stays";
+    gdip::GdipBitmap made;
+    ASSERT_TRUE(made.CreateFromStream(skin::MakeTintedCheckMark()));
+    auto* bitmap = static_cast<gdip::GdipBitmap*>(image);
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 13; ++x) EXPECT_EQ(bitmap->GetPixel(x, y), made.GetPixel(x, y)) << x << "," << y;
+  }
+  skin::AccentColour = quillora_test::kDefaultAccent;
+}
+
 TEST(TintedCheckMarkTest, TheEmbeddedMarkHasItsTwentyOneOpaquePixels) {
   skin::AccentColour = 0xFFFFFF;  // keeps the channels; alpha shows the stored darkness
   const rt::ByteArray mark = skin::MakeTintedCheckMark();

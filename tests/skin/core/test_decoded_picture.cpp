@@ -33,4 +33,32 @@ TEST(DecodedPictureTest, KeepsTheImageOfTheSameBytesAndDecodesOthers) {
   EXPECT_EQ(picture.Get(band)->GetWidth(), 161u);
 }
 
+int g_prepared = 0;
+void CountAndTurn(gdip::GdipBitmap& bitmap) {
+  ++g_prepared;
+  bitmap.RotateFlip(1);  // 90 degrees: width and height swap
+}
+void CountOnly(gdip::GdipBitmap&) { ++g_prepared; }
+
+// A prepared picture is prepared once per decoding; another preparation or
+// another variant (what the preparation read, a tint colour) decodes anew.
+TEST(DecodedPictureTest, PreparesOnceAndAgainForAnotherPreparationOrVariant) {
+  const rt::ByteArray glow = rt::LoadEmbeddedBytes(IDR_SHINE_STRIP_GLOW);
+  const skin::DecodedPicture picture;
+  g_prepared = 0;
+  gdip::GdipImage* turned = picture.Get(glow, &CountAndTurn, 7);
+  ASSERT_NE(turned, nullptr);
+  EXPECT_EQ(turned->GetHeight(), 90u);
+  EXPECT_EQ(picture.Get(glow, &CountAndTurn, 7), turned);
+  EXPECT_EQ(turned->GetHeight(), 90u) << "not turned twice";
+  EXPECT_EQ(g_prepared, 1);
+
+  EXPECT_EQ(picture.Get(glow, &CountAndTurn, 8)->GetHeight(), 90u);
+  EXPECT_EQ(g_prepared, 2) << "another variant";
+  EXPECT_EQ(picture.Get(glow, &CountOnly, 8)->GetWidth(), 90u);
+  EXPECT_EQ(g_prepared, 3) << "another preparation";
+  EXPECT_EQ(picture.Get(glow)->GetWidth(), 90u) << "plain again: not the prepared image";
+  EXPECT_EQ(g_prepared, 3);
+}
+
 }  // namespace
