@@ -13,11 +13,11 @@ enum class KeptPicture : std::size_t {
   ChevronRight,
   TreeTick,
   TreePartial,
-  DownTriangle,   // a tree's expanded mark, a toolbar's drop arrow
-  RightTriangle,  // the same turned: a tree's collapsed mark
+  DownTriangle,     // a tree's expanded mark, a toolbar's drop arrow
+  RightTriangle,    // the same turned: a tree's collapsed mark
   TintedCheckMark,  // an image check box's mark in the accent colour
 };
 
-inline constexpr std::size_t kKeptPictureCount = 9;
+inline constexpr std::size_t kKeptPictureCount = static_cast<std::size_t>(KeptPicture::TintedCheckMark) + 1;
 
 }  // namespace skin
