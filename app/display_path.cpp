@@ -54,18 +54,33 @@ bool IsShortFileName(std::string_view name) {
   return true;
 }
 
+rt::Text DisplayPathShortener::ShortFolder(std::string_view folder) {
+  const rt::Text key(folder);
+  if (const auto known = known_.find(key); known != known_.end()) return known->second;
+  rt::Text shortForm;
+  const std::size_t cut = rt::LastSeparator(folder);
+  const auto parent = cut == std::string_view::npos ? known_.end() : known_.find(rt::Text(folder.substr(0, cut)));
+  if (parent == known_.end()) {
+    shortForm = SystemShortForm(key);
+  } else {
+    // A subfolder of a folder looked up before: only its own name is new.
+    const rt::Text name = ShortNameOf(key, folder.substr(cut + 1));
+    if (!name.empty()) shortForm = parent->second + folder[cut] + name;
+  }
+  // A folder without a short form (missing, say) is asked again next time:
+  // it may exist by then.
+  if (!shortForm.empty()) known_.emplace(key, shortForm);
+  return shortForm;
+}
+
 rt::Text DisplayPathShortener::Shorten(std::string_view path) {
   const std::size_t cut = rt::LastSeparator(path);
   // A name in a drive's root or without a folder: the system answers directly.
   if (cut == std::string_view::npos || cut < 3) return ShortenPathForDisplay(path);
-  const std::string_view folder = path.substr(0, cut);
-  if (folder != folder_) {
-    folder_.assign(folder);
-    shortFolder_ = SystemShortForm(folder_);
-  }
+  const rt::Text shortFolder = ShortFolder(path.substr(0, cut));
   const rt::Text full(path);
-  if (shortFolder_.empty()) return full;
-  rt::Text shortPath = shortFolder_ + path[cut];
+  if (shortFolder.empty()) return full;
+  rt::Text shortPath = shortFolder + path[cut];
   const std::string_view name = path.substr(cut + 1);
   if (!name.empty()) {
     const rt::Text shortName = ShortNameOf(full, name);

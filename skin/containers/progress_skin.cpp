@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
@@ -201,54 +203,127 @@ ProgressFill ComputeProgressFill(bool vertical, int width, int height, int posit
   return fill;
 }
 
-void DrawProgressBar(HDC dc, const RECT& area, const ProgressRecord& record) {
-  const float w = static_cast<float>(area.right - area.left);
-  const float h = static_cast<float>(area.bottom - area.top);
-  const bool square = record.squareCorners == 1;
-  const bool vertical = record.vertical != 0;
+namespace {
 
-  gdip::GdipBitmap pixels;
-  gdip::GdipGraphics graphics;  // released before the bitmap it may draw on
+// The 32-bit pixels of the DIB section selected into `dc`, with GDI's
+// pending drawing landed; empty for any other DC.
+std::span<std::uint8_t> DibPixels(HDC dc) {
+  DIBSECTION dib{};
+  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBits == nullptr ||
+      dib.dsBm.bmBitsPixel != 32)
+    return {};
+  GdiFlush();
+  return {static_cast<std::uint8_t*>(dib.dsBm.bmBits),
+          static_cast<std::size_t>(dib.dsBm.bmWidthBytes) * static_cast<std::size_t>(dib.dsBm.bmHeight)};
+}
+
+ProgressFace::Key FaceKey(const RECT& area, const ProgressRecord& record) {
+  ProgressFace::Key key;
+  key.width = area.right - area.left;
+  key.height = area.bottom - area.top;
+  key.position = static_cast<int>(SendMessageA(record.hwnd, PBM_GETPOS, 0, 0));
+  PBRANGE range{};
+  SendMessageA(record.hwnd, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  key.low = range.iLow;
+  key.high = range.iHigh;
+  key.vertical = record.vertical != 0 ? 1 : 0;
+  key.squareCorners = record.squareCorners == 1 ? 1 : 0;
+  key.fillColour = record.fillColour;
+  key.frameColour = record.frameColour;
+  return key;
+}
+
+ProgressFill FillOf(const ProgressFace::Key& key) {
+  return ComputeProgressFill(key.vertical != 0, key.width, key.height, key.position, key.low, key.high);
+}
+
+// The outline of the filled part, which also clips the fill and the shine.
+void AddFilledPart(gdip::GdipPath& part, const ProgressFill& fill, bool square) {
+  if (square) {
+    AddShape(part, true, fill.x + 1, fill.y + 1, fill.width - 2, fill.height - 2, kInnerCorner);
+  } else {
+    AddShape(part, false, fill.x, fill.y + 1, fill.width - 2, fill.height - 2, kInnerCorner);
+  }
+}
+
+void OpenBarGraphics(HDC dc, gdip::GdipBitmap& pixels, gdip::GdipGraphics& graphics) {
   OpenGraphics(dc, pixels, graphics);
   graphics.SetSmoothingMode(kAntiAlias);
   graphics.SetInterpolationMode(kHighQualityBilinear);
+}
+
+// Everything but the shine: frame, trough and filled part.
+void DrawFace(HDC dc, const ProgressFace::Key& key, COLORREF fillColour) {
+  const float w = static_cast<float>(key.width);
+  const float h = static_cast<float>(key.height);
+  const bool square = key.squareCorners != 0;
+  const bool vertical = key.vertical != 0;
+  gdip::GdipBitmap pixels;
+  gdip::GdipGraphics graphics;  // released before the bitmap it may draw on
+  OpenBarGraphics(dc, pixels, graphics);
 
   gdip::GdipPath frame;
   AddShape(frame, square, 0, 0, w - 1, h - 1, kFrameCorner);
   Stroke(graphics, frame, kWhite, 160);
-  Stroke(graphics, frame, record.frameColour, 120);
+  Stroke(graphics, frame, key.frameColour, 120);
 
   gdip::GdipPath trough;
   AddShape(trough, square, 1, 1, w - 3, h - 3, kInnerCorner);
   FillGradient(graphics, trough, {0, 0}, vertical ? PointF{w - 1, 0} : PointF{0, h - 1},
                ToArgb(kWhite, 160), square ? ToArgb(kWhite, 160) : ToArgb(kBlack, 30));
 
-  const auto position = static_cast<int>(SendMessageA(record.hwnd, PBM_GETPOS, 0, 0));
-  PBRANGE range{};
-  SendMessageA(record.hwnd, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
-  const ProgressFill fill = ComputeProgressFill(vertical, static_cast<int>(w), static_cast<int>(h),
-                                                position, range.iLow, range.iHigh);
+  const ProgressFill fill = FillOf(key);
   if (fill.length <= 0) return;
-
   gdip::GdipPath part;
-  if (square) {
-    AddShape(part, true, fill.x + 1, fill.y + 1, fill.width - 2, fill.height - 2, kInnerCorner);
-  } else {
-    AddShape(part, false, fill.x, fill.y + 1, fill.width - 2, fill.height - 2, kInnerCorner);
-  }
+  AddFilledPart(part, fill, square);
   const PointF from{fill.x, fill.y};
   const PointF to = vertical ? PointF{fill.x + fill.width - 1, fill.y} : PointF{0, h - 1};
-  const std::uint32_t solid = ToArgb(record.fillColour, 220);
+  const std::uint32_t solid = ToArgb(fillColour, 220);
   graphics.SetClipPath(part);
   FillGradient(graphics, part, from, to, square ? solid : ToArgb(kWhite, 100), solid);
-  if (square) Stroke(graphics, part, record.fillColour, 255);
-  graphics.SetClipPath(part);
-  // The clip keeps the strip inside the filled part.
-  if (record.shineOn != 0 && !vertical) DrawShine(graphics, record, fill.height);
+  if (square) Stroke(graphics, part, fillColour, 255);
 }
 
+// The shine strip at its place, inside the filled part.
+void DrawShineOver(HDC dc, const ProgressFace::Key& key, const ProgressRecord& record) {
+  const ProgressFill fill = FillOf(key);
+  if (fill.length <= 0 || record.shineOn == 0 || key.vertical != 0) return;
+  gdip::GdipBitmap pixels;
+  gdip::GdipGraphics graphics;
+  OpenBarGraphics(dc, pixels, graphics);
+  gdip::GdipPath part;
+  AddFilledPart(part, fill, key.squareCorners != 0);
+  graphics.SetClipPath(part);
+  DrawShine(graphics, record, fill.height);
+}
+
+// The bar into `dc`; with `kept`, the face comes from there when the bar
+// and the pixels under it are what it was drawn from, and is kept there
+// when drawn.
+void DrawBar(HDC dc, const RECT& area, const ProgressRecord& record, ProgressFace* kept) {
+  const ProgressFace::Key key = FaceKey(area, record);
+  const std::span<std::uint8_t> image = kept != nullptr ? DibPixels(dc) : std::span<std::uint8_t>();
+  if (!image.empty() && kept->key == key && kept->pixels.size() == image.size() &&
+      std::ranges::equal(image, kept->background)) {
+    std::ranges::copy(kept->pixels, image.begin());
+  } else {
+    if (!image.empty()) {
+      kept->key = key;
+      kept->background.assign(image.begin(), image.end());
+    }
+    DrawFace(dc, key, record.fillColour);
+    if (!image.empty()) kept->pixels.assign(image.begin(), image.end());
+  }
+  DrawShineOver(dc, key, record);
+}
+
+}  // namespace
+
+void DrawProgressBar(HDC dc, const RECT& area, const ProgressRecord& record) { DrawBar(dc, area, record, nullptr); }
+
 void PaintProgressBar(int windowIndex, int listIndex) {
-  const ProgressRecord& record = SkinWindowTable.At(windowIndex).progressBars.At(listIndex);
+  ProgressRecord& record = SkinWindowTable.At(windowIndex).progressBars.At(listIndex);
   const HWND bar = record.hwnd;
   RECT window{};
   GetWindowRect(bar, &window);
@@ -256,7 +331,7 @@ void PaintProgressBar(int windowIndex, int listIndex) {
   const CachedDc image = ComposeControlBackground(bar, area);
   if (image.get() == nullptr) return;
 
-  DrawProgressBar(image.get(), area, record);
+  DrawBar(image.get(), area, record, &record.face);
   BlitControlToHost(bar, image.get(), false, true);
   rt::WindowDc windowDc(bar, GetWindowDC(bar));
   BitBlt(windowDc.get(), 0, 0, area.right, area.bottom, image.get(), 0, 0, SRCCOPY);

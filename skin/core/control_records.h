@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "runtime/byte_array.h"
@@ -260,6 +261,27 @@ enum class ShineStyle : int {
   Cyan = 2,
 };
 
+// A progress bar as drawn without its shine, with what it was drawn from:
+// while none of that changes, the shine's 30 ms ticks copy it back and
+// draw only the strip.
+struct ProgressFace {
+  struct Key {
+    int width = 0;
+    int height = 0;
+    int position = 0;
+    int low = 0;
+    int high = 0;
+    int vertical = 0;
+    int squareCorners = 0;
+    COLORREF fillColour = 0;
+    COLORREF frameColour = 0;
+    bool operator==(const Key&) const = default;
+  };
+  Key key;
+  std::vector<std::uint8_t> background;  // the image's pixels before the bar was drawn
+  std::vector<std::uint8_t> pixels;      // and after, without the shine
+};
+
 struct ProgressRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
@@ -273,6 +295,7 @@ struct ProgressRecord {
   ShineStyle shineStyle = ShineStyle::Glow;
   // The style's strip, decoded once: the shine repaints every 30 ms.
   DecodedPicture shinePicture;
+  ProgressFace face;
 };
 
 }  // namespace skin

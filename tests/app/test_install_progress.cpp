@@ -253,6 +253,9 @@ TEST(DisplayPathShortenerTest, GivesTheSystemsShortFormOfEveryPath) {
     ASSERT_TRUE(testzip::WriteFile(folder + "\\" + name, {'x'})) << name;
   }
   ASSERT_TRUE(testzip::WriteFile(other + "\\素材库.EDT", {'x'}));
+  // Subfolders met after their parent: only their own names are looked up.
+  ASSERT_TRUE(rt::MakeDirectories(folder + "\\景物 描写\\四季 景色"));
+  ASSERT_TRUE(testzip::WriteFile(folder + "\\景物 描写\\四季 景色\\春天的景色.txt", {'x'}));
   const std::string paths[] = {
       folder + "\\人物描写\\人物描写001.txt",
       folder + "\\人物描写\\",  // a folder entry keeps its trailing separator
@@ -263,6 +266,11 @@ TEST(DisplayPathShortenerTest, GivesTheSystemsShortFormOfEveryPath) {
       folder + "\\x y.z",
       other + "\\素材库.EDT",
       folder + "\\abc.txt",  // back to a folder seen before
+      folder + "\\景物 描写\\",
+      folder + "\\景物 描写\\四季 景色\\",
+      folder + "\\景物 描写\\四季 景色\\春天的景色.txt",
+      folder + "\\景物 描写\\四季 景色\\没有这个文件.txt",
+      folder + "\\没有这个目录\\人物描写001.txt",
       folder + "\\没有这个文件.txt",
       root / "没有这个目录\\人物描写001.txt",
   };

@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "skin/containers/progress_skin.h"
 #include "skin/engine/control_skin_calls.h"
@@ -252,6 +254,50 @@ TEST_F(ProgressSkinTest, StripFollowsAStyleChangeBetweenPaints) {
   const std::uint32_t banded = paintWithStripAt100(skin::ShineStyle::Band);
   EXPECT_GT(Blue(banded), Blue(plain) + 20) << std::hex << banded << " vs " << plain;
   EXPECT_EQ(paintWithStripAt100(skin::ShineStyle::Glow), plain) << "the glow strip again after the band";
+}
+
+// Between paints the bar keeps its face (all but the shine) and a tick
+// only draws the strip again; whatever else changed must be drawn anew.
+TEST_F(ProgressSkinTest, KeptFacePaintsWhatAFreshPaintPaints) {
+  constexpr int kX = 20, kY = 40, kW = 300, kH = 16;
+  TestWindow bar = AddBar(kX, kY, kW, kH);
+  skin::SkinProgressBars(windowIndex, frame);
+  SendMessageA(bar, PBM_SETRANGE32, 0, 100);
+  SendMessageA(bar, PBM_SETPOS, 60, 0);
+  ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1, kOrange, 0, skin::ShineStyle::Glow));
+  KillTimer(bar, Index(bar));
+  const auto picture = [&] {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x) pixels.push_back(At(kX + x, kY + y));
+    return pixels;
+  };
+  skin::PaintProgressBar(windowIndex, Index(bar));
+  ASSERT_FALSE(Bar(bar).face.pixels.empty()) << "the face is kept";
+
+  const struct {
+    const char* change;
+    std::function<void()> apply;
+  } cases[] = {
+      {"the strip moves", [&] { Bar(bar).shineX = 120; }},
+      {"the strip moves again", [&] { Bar(bar).shineX = 250; }},
+      {"the background changes", [&] { Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x206040); }},
+      {"the position changes", [&] { SendMessageA(bar, PBM_SETPOS, 85, 0); }},
+      {"the range changes", [&] { SendMessageA(bar, PBM_SETRANGE32, 0, 200); }},
+      {"the fill colour changes", [&] { Bar(bar).fillColour = 0xC04000; }},
+      {"the corners change", [&] { Bar(bar).squareCorners = 1; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    c.apply();
+    skin::PaintProgressBar(windowIndex, Index(bar));
+    const std::vector<std::uint32_t> kept = picture();
+    const skin::ProgressFace face = Bar(bar).face;
+    Bar(bar).face = {};
+    skin::PaintProgressBar(windowIndex, Index(bar));
+    EXPECT_EQ(kept, picture());
+    Bar(bar).face = face;
+  }
 }
 
 TEST_F(ProgressSkinTest, WholeWindowRectangleGoesIntoTheComposition) {
