@@ -254,7 +254,7 @@ void OpenBarGraphics(HDC dc, gdip::GdipBitmap& pixels, gdip::GdipGraphics& graph
 }
 
 // Everything but the shine: frame, trough and filled part.
-void DrawFace(HDC dc, const ProgressFace::Key& key, COLORREF fillColour) {
+void DrawFace(HDC dc, const ProgressFace::Key& key) {
   const float w = static_cast<float>(key.width);
   const float h = static_cast<float>(key.height);
   const bool square = key.squareCorners != 0;
@@ -279,10 +279,10 @@ void DrawFace(HDC dc, const ProgressFace::Key& key, COLORREF fillColour) {
   AddFilledPart(part, fill, square);
   const PointF from{fill.x, fill.y};
   const PointF to = vertical ? PointF{fill.x + fill.width - 1, fill.y} : PointF{0, h - 1};
-  const std::uint32_t solid = ToArgb(fillColour, 220);
+  const std::uint32_t solid = ToArgb(key.fillColour, 220);
   graphics.SetClipPath(part);
   FillGradient(graphics, part, from, to, square ? solid : ToArgb(kWhite, 100), solid);
-  if (square) Stroke(graphics, part, fillColour, 255);
+  if (square) Stroke(graphics, part, key.fillColour, 255);
 }
 
 // The shine strip at its place, inside the filled part.
@@ -312,7 +312,7 @@ void DrawBar(HDC dc, const RECT& area, const ProgressRecord& record, ProgressFac
       kept->key = key;
       kept->background.assign(image.begin(), image.end());
     }
-    DrawFace(dc, key, record.fillColour);
+    DrawFace(dc, key);
     if (!image.empty()) kept->pixels.assign(image.begin(), image.end());
   }
   DrawShineOver(dc, key, record);
