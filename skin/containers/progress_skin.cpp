@@ -79,14 +79,11 @@ void AddShape(gdip::GdipPath& path, bool square, float x, float y, float width, 
 // the DC separately, several times faster for the shine's 30 ms ticks.
 void OpenGraphics(HDC dc, gdip::GdipBitmap& pixels, gdip::GdipGraphics& graphics) {
   DIBSECTION dib{};
-  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-  if (GetObjectA(bitmap, sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBits != nullptr &&
-      dib.dsBm.bmBitsPixel == 32) {
+  if (SelectedDib32(dc, dib)) {
     const int stride = dib.dsBm.bmWidthBytes;
     auto* bits = static_cast<BYTE*>(dib.dsBm.bmBits);
     const bool bottomUp = dib.dsBmih.biHeight > 0;
     BYTE* firstRow = bottomUp ? bits + static_cast<std::ptrdiff_t>(stride) * (dib.dsBm.bmHeight - 1) : bits;
-    GdiFlush();  // GDI's pending drawing lands before GDI+ reads the pixels
     if (pixels.CreateFromScan0(dib.dsBm.bmWidth, dib.dsBm.bmHeight, bottomUp ? -stride : stride,
                                kPixelFormat32bppRgb, firstRow) &&
         graphics.CreateFromImage(pixels)) {
@@ -205,15 +202,11 @@ ProgressFill ComputeProgressFill(bool vertical, int width, int height, int posit
 
 namespace {
 
-// The 32-bit pixels of the DIB section selected into `dc`, with GDI's
-// pending drawing landed; empty for any other DC.
+// The pixels of the 32-bit DIB section selected into `dc`; empty for any
+// other DC.
 std::span<std::uint8_t> DibPixels(HDC dc) {
   DIBSECTION dib{};
-  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBits == nullptr ||
-      dib.dsBm.bmBitsPixel != 32)
-    return {};
-  GdiFlush();
+  if (!SelectedDib32(dc, dib)) return {};
   return {static_cast<std::uint8_t*>(dib.dsBm.bmBits),
           static_cast<std::size_t>(dib.dsBm.bmWidthBytes) * static_cast<std::size_t>(dib.dsBm.bmHeight)};
 }

@@ -103,6 +103,16 @@ rt::UniqueBitmap CreateDib32(int width, int height) {
   return rt::UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0));
 }
 
+bool SelectedDib32(HDC dc, DIBSECTION& dib) {
+  dib = {};
+  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBits == nullptr ||
+      dib.dsBm.bmBitsPixel != 32)
+    return false;
+  GdiFlush();
+  return true;
+}
+
 bool RegisterCachedDc(HDC memoryDc, HBITMAP dib, HGDIOBJ previous) {
   if (memoryDc == nullptr) {
     if (dib) DeleteObject(dib);

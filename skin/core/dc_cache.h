@@ -89,6 +89,11 @@ class CachedDc {
 // A new 32-bit bottom-up DIB section of width x height.
 rt::UniqueBitmap CreateDib32(int width, int height);
 
+// The 32-bit DIB section selected into `dc` in `dib`, with GDI's pending
+// drawing landed so its pixels can be read and written directly; false
+// when the DC holds anything else.
+bool SelectedDib32(HDC dc, DIBSECTION& dib);
+
 // Hands a memory DC and the DIB selected into it to the cache, which owns
 // both from now on. A DC that is registered already keeps its entry and
 // takes the new DIB. A null DC is refused (false) and the DIB is deleted,

@@ -37,9 +37,7 @@ int Trunc(double value) { return static_cast<int>(value); }
 // nothing.
 void MakeOpaque(HDC dc) {
   DIBSECTION section{};
-  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-  if (GetObjectA(bitmap, sizeof section, &section) != sizeof section || !section.dsBm.bmBits) return;
-  GdiFlush();
+  if (!SelectedDib32(dc, section)) return;
   auto* pixels = static_cast<BYTE*>(section.dsBm.bmBits);
   const long count = static_cast<long>(section.dsBm.bmWidth) * std::abs(section.dsBm.bmHeight);
   for (long i = 0; i < count; ++i) pixels[i * 4 + 3] = 0xFF;
