@@ -59,6 +59,53 @@ void RepaintBars(HWND edit) {
   RepaintHBar(edit);
 }
 
+// A native bar's scroll state: its geometry, which the painted bar is drawn
+// from, and its range, page and position, a change to which also redraws
+// the native bar over the painted one. Empty for a bar not painted.
+struct BarState {
+  SCROLLBARINFO geometry{};
+  SCROLLINFO range{};
+};
+
+BarState ReadBar(HWND edit, LONG object, int bar) {
+  BarState state;
+  state.geometry.cbSize = sizeof state.geometry;
+  GetScrollBarInfo(edit, object, &state.geometry);
+  state.range.cbSize = sizeof state.range;
+  state.range.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  GetScrollInfo(edit, bar, &state.range);
+  return state;
+}
+
+bool SameState(const BarState& a, const BarState& b) {
+  const SCROLLBARINFO& x = a.geometry;
+  const SCROLLBARINFO& y = b.geometry;
+  return EqualRect(&x.rcScrollBar, &y.rcScrollBar) && x.dxyLineButton == y.dxyLineButton &&
+         x.xyThumbTop == y.xyThumbTop && x.xyThumbBottom == y.xyThumbBottom && x.rgstate[0] == y.rgstate[0] &&
+         a.range.nMin == b.range.nMin && a.range.nMax == b.range.nMax && a.range.nPage == b.range.nPage &&
+         a.range.nPos == b.range.nPos;
+}
+
+struct BarStates {
+  BarState v, h;
+};
+
+BarStates ReadBars(HWND edit, const EditRecord& record) {
+  BarStates bars;
+  if (record.vScrollOverlay && HasVScrollStyle(edit)) bars.v = ReadBar(edit, OBJID_VSCROLL, SB_VERT);
+  if (record.hScrollOverlay && HasHScrollStyle(edit)) bars.h = ReadBar(edit, OBJID_HSCROLL, SB_HORZ);
+  return bars;
+}
+
+// Repaints the bars whose state the message changed.
+void RepaintMovedBars(HWND edit, const BarStates& before) {
+  const Listing l = FindListing(edit);
+  if (l.record == nullptr) return;
+  const BarStates after = ReadBars(edit, *l.record);
+  if (!SameState(before.v, after.v)) RepaintVBar(edit);
+  if (!SameState(before.h, after.h)) RepaintHBar(edit);
+}
+
 void TrackHover(HWND edit, const Listing& l) {
   TRACKMOUSEEVENT track{};
   track.cbSize = sizeof track;
@@ -75,8 +122,6 @@ void TrackHover(HWND edit, const Listing& l) {
     host.hotKind = HotKind::Edit;
     host.hotEditParent = parent;
   }
-  // A drag with the button held may scroll the text.
-  if (l.record->buttonHeld == 1) RepaintBars(edit);
 }
 
 void ShowCompanion(HWND edit, WPARAM shown) {
@@ -85,12 +130,7 @@ void ShowCompanion(HWND edit, WPARAM shown) {
     ShowWindow(companion, shown >= 1 ? SW_SHOWNA : SW_HIDE);
 }
 
-}  // namespace
-
-LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  const Listing l = FindListing(edit);
-  if (l.record == nullptr) return PassOn(edit, message, wParam, lParam);
-
+LRESULT HandleMessage(HWND edit, const Listing& l, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
       DeleteControlBrush(edit);
@@ -146,11 +186,9 @@ LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
         Invalidate(edit);
       }
       break;
-    case WM_SETTEXT:
-    case WM_KEYDOWN:
-    case WM_MOUSEWHEEL:
     case WM_NCLBUTTONDOWN:
     case WM_NCMOUSELEAVE:
+      // The hot look goes.
       RepaintBars(edit);
       break;
     case WM_LBUTTONDOWN:
@@ -160,20 +198,10 @@ LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONUP:
       l.record->buttonHeld = 0;
       break;
-    case WM_VSCROLL: {
-      if (IsRichEdit(edit)) {
-        RepaintVBar(edit);
-        break;
-      }
-      const LRESULT result = PassOn(edit, message, wParam, lParam);
-      if (TransparencyMode) Invalidate(edit);
-      RepaintVBar(edit);
-      return result;
-    }
+    case WM_VSCROLL:
     case WM_HSCROLL: {
       const LRESULT result = PassOn(edit, message, wParam, lParam);
       if (TransparencyMode && !IsRichEdit(edit)) Invalidate(edit);
-      RepaintHBar(edit);
       return result;
     }
     case WM_NCPAINT:
@@ -187,6 +215,22 @@ LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
       break;
   }
   return PassOn(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  const Listing l = FindListing(edit);
+  if (l.record == nullptr) return PassOn(edit, message, wParam, lParam);
+  // An edit scrolls within many messages (wheel, keys, its bars, the
+  // application's calls, a drag, a timer) and tells nobody when it does:
+  // a rich edit sends no scroll notification unless asked, a plain one
+  // sends it before moving its bar. So the painted bars are repainted after
+  // any message that changed the native ones.
+  const BarStates before = ReadBars(edit, *l.record);
+  const LRESULT result = HandleMessage(edit, l, message, wParam, lParam);
+  if (message != WM_DESTROY && message != WM_NCDESTROY) RepaintMovedBars(edit, before);
+  return result;
 }
 
 void RepaintEditScrollBars(HWND edit) {

@@ -1,16 +1,20 @@
 // The edit and combo skins in a real, shown window in TransparencyMode:
 // what the window presents after the system's own paint cycle, and the
-// painted bar following a scroll.
+// painted bars of an edit and a rich edit following every kind of scroll.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "runtime/gdi_object.h"
 #include "skin/core/control_brush.h"
+#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
+#include "skin/engine/control_skin_calls.h"
 #include "skin/lists/edit_installers.h"
 #include "tests/skin/core/composed_frame.h"
 #include "tests/skin/lists/pixel_checks.h"
@@ -143,6 +147,97 @@ TEST_F(EditWindowTest, AfterAScrollThePaintedThumbHasMoved) {
   EXPECT_TRUE(shownAsComposed());
   EXPECT_FALSE(NearRgb(ShownRgb(x, y), ShownRgb(x, bar.top + (before.top + before.bottom) / 2), 2))
       << "thumb and track differ where the thumb was";
+}
+
+// What the overlay's own surface shows, row by row.
+std::vector<std::uint32_t> OverlaySurface(HWND overlay) {
+  RECT client{};
+  GetClientRect(overlay, &client);
+  const skin::CachedDc copy = skin::CreateDibDc(client);
+  {
+    const rt::WindowDc dc(overlay);
+    BitBlt(copy.get(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
+  }
+  quillora_test::DibPixels pixels(copy.get());
+  std::vector<std::uint32_t> shown;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) shown.push_back(pixels.at(x, y) & 0xFFFFFF);
+  return shown;
+}
+
+SCROLLBARINFO Bar(HWND control) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  GetScrollBarInfo(control, OBJID_VSCROLL, &info);
+  return info;
+}
+
+// Each way of scrolling an edit, from the wheel and the keys to the
+// messages a drag of the native thumb and the application send: after
+// each, the painted bar shows what a fresh paint of it shows. A rich edit
+// reports none of these scrolls unless asked to, so its bar can only
+// follow if the edit's procedure looks after the message.
+TEST_F(EditWindowTest, ThePaintedBarFollowsEveryScrollOfAnEditAndARichEdit) {
+  ASSERT_NE(LoadLibraryA("riched20.dll"), nullptr);
+  TestWindow rich = MakeChild(frame, 280, 180, 240, 200, "RichEdit20A",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY);
+  ASSERT_NE(rich.get(), nullptr);
+  std::string text;
+  std::string shorter;
+  for (int i = 1; i <= 120; ++i) {
+    text += "release note line " + std::to_string(i) + "\r\n";
+    if (i <= 50) shorter += "line " + std::to_string(i) + "\r\n";
+  }
+  SetWindowTextA(rich, text.c_str());
+  skin::SkinEditBox(rich);
+  const int richIndex = skin::FindEditRecord(windowIndex, rich);
+  ASSERT_GE(richIndex, 1);
+  RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump(200);
+
+  struct Step {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  const auto wheel = [](int notches) { return static_cast<WPARAM>(MAKEWPARAM(0, notches * WHEEL_DELTA)); };
+  const Step steps[] = {
+      {"wheel down", WM_MOUSEWHEEL, wheel(-1), 0},
+      {"wheel down again", WM_MOUSEWHEEL, wheel(-1), 0},
+      {"wheel down a third time", WM_MOUSEWHEEL, wheel(-1), 0},
+      {"page down key", WM_KEYDOWN, VK_NEXT, 1},
+      {"page down key again", WM_KEYDOWN, VK_NEXT, 1},
+      {"page up key", WM_KEYDOWN, VK_PRIOR, 1},
+      {"wheel up", WM_MOUSEWHEEL, wheel(1), 0},
+      {"line down", WM_VSCROLL, SB_LINEDOWN, 0},
+      {"thumb dragged", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40), 0},
+      {"thumb dropped", WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 40), 0},
+      {"scrolled a page", EM_SCROLL, SB_PAGEDOWN, 0},
+      {"scrolled by lines", EM_LINESCROLL, 0, 7},
+      {"scrolled back by lines", EM_LINESCROLL, 0, -30},
+      {"caret scrolled into view", EM_SCROLLCARET, 0, 0},
+      {"text replaced by a shorter one", WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shorter.c_str())},
+  };
+  for (HWND control : {multi.get(), rich.get()}) {
+    const HWND overlay = Record().edits.At(control == rich ? richIndex : 2).vScrollOverlay;
+    ASSERT_NE(overlay, nullptr);
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    int moved = 0;
+    for (const Step& s : steps) {
+      SCOPED_TRACE(testing::Message() << (control == rich ? "rich edit, " : "edit, ") << s.name);
+      if (s.message == EM_SCROLLCARET) SendMessageA(control, EM_SETSEL, 0, 0);
+      const SCROLLBARINFO before = Bar(control);
+      SendMessageA(control, s.message, s.wParam, s.lParam);
+      const SCROLLBARINFO after = Bar(control);
+      if (after.xyThumbTop != before.xyThumbTop || after.xyThumbBottom != before.xyThumbBottom) ++moved;
+      Pump(30);
+      const std::vector<std::uint32_t> shown = OverlaySurface(overlay);
+      RedrawWindow(overlay, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      EXPECT_TRUE(shown == OverlaySurface(overlay)) << "the bar shows an earlier state";
+    }
+    EXPECT_GE(moved, 10) << "the steps scroll";
+  }
 }
 
 }  // namespace
