@@ -110,6 +110,34 @@ TEST_F(ScrollOverlayTest, LayoutFollowsAnEditsStylesAndVisibility) {
   EXPECT_FALSE(visible());
 }
 
+// A container's anchoring resizes its edits in place: the edit's own
+// procedure lays its overlays out again, with no call from outside.
+TEST_F(ScrollOverlayTest, OverlaysFollowAnEditResizedThroughItsWindow) {
+  TestWindow edit = MakeChild(frame, 30, 30, 200, 120, "Edit", kMultiLine | WS_VSCROLL | WS_HSCROLL);
+  skin::SkinEditControls(windowIndex, frame);
+  struct Case {
+    const char* name;
+    int x, y, width, height;
+    UINT flags;
+  };
+  for (const Case& c : {Case{"grown in place", 0, 0, 260, 180, SWP_NOMOVE},
+                        Case{"shrunk in place", 0, 0, 150, 90, SWP_NOMOVE},
+                        Case{"moved and resized", 60, 50, 220, 160, 0}}) {
+    SCOPED_TRACE(c.name);
+    SetWindowPos(edit, nullptr, c.x, c.y, c.width, c.height, c.flags | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (auto [overlay, object] : {std::pair{Edit(1).vScrollOverlay, OBJID_VSCROLL},
+                                   std::pair{Edit(1).hScrollOverlay, OBJID_HSCROLL}}) {
+      ASSERT_NE(overlay, nullptr);
+      const RECT bar = BarRect(edit, object);
+      const RECT place = ScreenRect(overlay);
+      EXPECT_TRUE(EqualRect(&bar, &place)) << (object == OBJID_VSCROLL ? "vertical: " : "horizontal: ") << place.left
+                                           << "," << place.top << "," << place.right << "," << place.bottom
+                                           << " vs " << bar.left << "," << bar.top << "," << bar.right << ","
+                                           << bar.bottom;
+    }
+  }
+}
+
 TEST_F(ScrollOverlayTest, OtherClassesTakeTheShowArgument) {
   // Any class but the edits' (a list box drops a bar it does not need).
   TestWindow list = MakeChild(frame, 30, 30, 150, 120, "Static", WS_CHILD | WS_VISIBLE | WS_VSCROLL);
