@@ -2,18 +2,22 @@
 // containers: a group box given to the control call with two check boxes
 // in it, and a transparent label beside it. The window's frame procedure
 // answers its children as a skinned frame does (owner-draw routing and the
-// shared brush reply). After an update the window shows the skin.
+// shared brush reply). After an update the window shows the skin, and a
+// group box's list box and edit keep showing it after they change.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "skin/containers/container_skin.h"
 #include "skin/containers/owner_draw_router.h"
 #include "skin/containers/static_skins.h"
 #include "skin/core/control_brush.h"
 #include "skin/core/control_font.h"
+#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
@@ -23,7 +27,9 @@
 
 namespace {
 
+using quillora_test::DibPixels;
 using quillora_test::Fill;
+using quillora_test::FrameRgb;
 using quillora_test::MakeChild;
 using quillora_test::TestWindow;
 
@@ -141,6 +147,69 @@ TEST_F(ContainerWindowTest, DialogTextStaticShowsHaloText) {
     }
   EXPECT_GT(black, 20) << "dark text";
   EXPECT_GT(light, 20) << "a light halo";
+}
+
+// What the window's client area shows, row by row.
+std::vector<std::uint32_t> ClientSurface(HWND hwnd) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const skin::CachedDc copy = skin::CreateDibDc(client);
+  {
+    const rt::WindowDc dc(hwnd);
+    BitBlt(copy.get(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
+  }
+  DibPixels pixels(copy.get());
+  std::vector<std::uint32_t> shown;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) shown.push_back(pixels.at(x, y) & 0xFFFFFF);
+  return shown;
+}
+
+// A list box redraws the rows whose selection changed itself, over its
+// own background colour, and an edit scrolls the skin behind its text
+// along with the text: the group box they are in repaints them when they
+// report the change, so that they show the skin as a fresh paint does.
+TEST_F(ContainerWindowTest, AGroupBoxRepaintsTheListBoxAndEditThatReportAChange) {
+  // A skin whose every pixel tells its place, so that a shifted one shows.
+  for (HDC dc : {Record().backgroundDc.get(), Record().compositionDc.get()}) {
+    DibPixels pixels(dc);
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) pixels.at(x, y) = FrameRgb(x, y);
+  }
+  TestWindow group = MakeChild(frame, 20, 30, 300, 380, "Button", WS_CHILD | WS_VISIBLE | BS_GROUPBOX);
+  TestWindow list = MakeChild(group, 12, 30, 200, 120, "ListBox", WS_CHILD | WS_VISIBLE | LBS_NOTIFY);
+  for (const char* item : {"first", "second", "third", "fourth"})
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  SendMessageA(list, LB_SETCURSEL, 0, 0);
+  TestWindow edit = MakeChild(group, 12, 170, 200, 150, "Edit",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL);
+  std::string text;
+  for (int i = 1; i <= 60; ++i) text += "line " + std::to_string(i) + "\r\n";
+  SetWindowTextA(edit, text.c_str());
+  skin::SkinControl(group);
+  RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+
+  struct Case {
+    const char* name;
+    HWND child;
+    UINT message;
+    WPARAM wParam;
+  };
+  for (const Case& c : {Case{"selection moved down", list, WM_KEYDOWN, VK_DOWN},
+                        Case{"selection moved down again", list, WM_KEYDOWN, VK_DOWN},
+                        Case{"selection moved up", list, WM_KEYDOWN, VK_UP},
+                        Case{"edit scrolled by the wheel", edit, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
+                        Case{"edit scrolled by the wheel again", edit, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)}}) {
+    SCOPED_TRACE(c.name);
+    const std::vector<std::uint32_t> before = ClientSurface(c.child);
+    SendMessageA(c.child, c.message, c.wParam, 1);
+    UpdateWindow(c.child);
+    const std::vector<std::uint32_t> shown = ClientSurface(c.child);
+    EXPECT_TRUE(shown != before) << "the child changed";
+    RedrawWindow(c.child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_TRUE(shown == ClientSurface(c.child)) << "the child shows what a fresh paint shows";
+  }
+  skin::DeleteControlBrush(edit);
 }
 
 }  // namespace
