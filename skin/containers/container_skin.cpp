@@ -281,6 +281,14 @@ LRESULT CALLBACK ContainerSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
 
   switch (message) {
+    case WM_DESTROY: {
+      const LRESULT result = PassOn(hwnd, message, wParam, lParam);
+      DeleteBrushesOfGoingChildren(hwnd, message, wParam, lParam);
+      return result;
+    }
+    case WM_PARENTNOTIFY:
+      DeleteBrushesOfGoingChildren(hwnd, message, wParam, lParam);
+      break;
     case WM_NCDESTROY:
       RemoveContainerRecord(windowIndex, listIndex);
       break;

@@ -1,5 +1,6 @@
 #include "skin/core/control_brush.h"
 
+#include "skin/core/child_clipping.h"
 #include "skin/core/control_background.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
@@ -11,6 +12,25 @@ void DeleteControlBrush(HWND child) {
   if (auto bitmap = prop::ReadHandle<HGDIOBJ>(child, prop::kCtlColourBitmap)) DeleteObject(bitmap);
   prop::Write(child, prop::kCtlColourBrush, 0);
   prop::Write(child, prop::kCtlColourBitmap, 0);
+}
+
+namespace {
+
+void DeleteHeldBrush(HWND child) {
+  if (prop::Read(child, prop::kCtlColourBrush) != 0) DeleteControlBrush(child);
+}
+
+}  // namespace
+
+void DeleteBrushesOfGoingChildren(HWND host, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_DESTROY) {
+    // The handle comes with the message: only a window of this host's own
+    // tree is taken at its word.
+    const auto child = reinterpret_cast<HWND>(lParam);
+    if (child != nullptr && IsChild(host, child)) DeleteHeldBrush(child);
+  } else if (message == WM_DESTROY) {
+    ForEachChild(host, DeleteHeldBrush);
+  }
 }
 
 HBRUSH RenewControlBrush(HWND child) {

@@ -19,6 +19,16 @@ HBRUSH RenewControlBrush(HWND child);
 // nothing is deleted twice.
 void DeleteControlBrush(HWND child);
 
+// A host's side of its children's end, for a message it received: the pair
+// handed to a child outlives the child unless its host deletes it. On
+// WM_PARENTNOTIFY for the WM_DESTROY of a child of `host` it deletes that
+// child's pair (the child is hidden and destroyed next, and asks for no
+// more colours); on the host's own WM_DESTROY, once the host's procedure
+// has run, those of all its children, which go with it unannounced. Other
+// messages are ignored. Only a child holding a brush is touched: a toolbar
+// keeps its image list in "Kj_wtjb".
+void DeleteBrushesOfGoingChildren(HWND host, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Throws away the brushes made for the old look: those of the skinned
 // window's list controls and edits and, unless `alsoBrushOwners` is given
 // as false, those of every window in BrushOwners, which is emptied. Each

@@ -242,6 +242,16 @@ LRESULT CALLBACK ListControlSkinProc(HWND control, UINT message, WPARAM wParam, 
   ListControlRecord& r = *l.record;
 
   switch (message) {
+    case WM_DESTROY: {
+      const LRESULT result = PassOn(control, message, wParam, lParam);
+      DeleteBrushesOfGoingChildren(control, message, wParam, lParam);
+      return result;
+    }
+    case WM_PARENTNOTIFY:
+      // A label editor ends by being destroyed; the brush it was given
+      // goes with it.
+      DeleteBrushesOfGoingChildren(control, message, wParam, lParam);
+      break;
     case WM_NCDESTROY:
       ForgetTreeIconSet(control);
       break;

@@ -3,12 +3,14 @@
 // in it, and a transparent label beside it. The window's frame procedure
 // answers its children as a skinned frame does (owner-draw routing and the
 // shared brush reply). After an update the window shows the skin, and a
-// group box's list box and edit keep showing it after they change.
+// group box's list box and edit keep showing it after they change. The
+// brushes the container hands its native children go with the children.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@
 #include "skin/engine/control_skin_calls.h"
 #include "tests/skin/buttons/button_test_env.h"
 #include "tests/skin/core/composed_frame.h"
+#include "tests/support/gdi_object_count.h"
 
 namespace {
 
@@ -68,6 +71,7 @@ class ContainerWindowTest : public quillora_test::ComposedFrameTest {
   void SetUp() override {
     ComposedFrameTest::SetUp();
     saved = skin::TransparencyMode;
+    savedChildControls = skin::SkinChildControls;
     skin::TransparencyMode = 1;
     Fill(Record().backgroundDc.get(), kWidth, kHeight, kSkinPixel);
     Fill(Record().compositionDc.get(), kWidth, kHeight, kSkinPixel);
@@ -77,9 +81,11 @@ class ContainerWindowTest : public quillora_test::ComposedFrameTest {
   void TearDown() override {
     SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_frameProc));
     skin::TransparencyMode = saved;
+    skin::SkinChildControls = savedChildControls;
     ComposedFrameTest::TearDown();
   }
   int saved = 0;
+  int savedChildControls = 0;
 };
 
 TEST_F(ContainerWindowTest, GroupBoxCheckBoxesAndTransparentLabelShowTheSkin) {
@@ -130,6 +136,49 @@ TEST_F(ContainerWindowTest, GroupBoxCheckBoxesAndTransparentLabelShowTheSkin) {
       if (quillora_test::Rgb(Record().compositionDc.get(), 260 + x, 40 + y) != kSkinPixel) ++composed;
   EXPECT_GT(composed, 20) << "the label's text in the composition image";
   skin::DeleteControlBrush(label);
+}
+
+// Native children put into a container after it was skinned: a static, an
+// edit and a list box, each painted once so that it asks the container for
+// its colours.
+struct NativeChildren {
+  explicit NativeChildren(HWND container) {
+    static constexpr const char* kClasses[] = {"Static", "Edit", "ListBox"};
+    for (std::size_t i = 0; i < std::size(windows); ++i) {
+      windows[i] = MakeChild(container, 12, 30 + 40 * static_cast<int>(i), 150, 30, kClasses[i],
+                             WS_CHILD | WS_VISIBLE | WS_BORDER);
+      SetWindowTextA(windows[i], "文字");
+      UpdateWindow(windows[i]);
+    }
+  }
+  TestWindow windows[3];
+};
+
+TEST_F(ContainerWindowTest, TheBrushesOfNativeChildrenGoWithThem) {
+  skin::SkinChildControls = 1;
+  TestWindow group = MakeChild(frame, 20, 30, 213, 224, "Button", WS_CHILD | WS_VISIBLE | BS_GROUPBOX);
+  skin::InstallContainerSkin(group);
+  UpdateWindow(frame);
+  {
+    // A first round lets the controls make what they keep for good.
+    NativeChildren first(group);
+    for (HWND child : first.windows)
+      ASSERT_NE(skin::prop::Read(child, skin::prop::kCtlColourBrush), 0) << "asked for its colours";
+  }
+
+  const DWORD before = quillora_test::GdiObjectCount();
+  for (int i = 0; i < 100; ++i) NativeChildren round(group);
+  EXPECT_EQ(quillora_test::GdiObjectCount(), before) << "children made and destroyed a hundred times";
+
+  NativeChildren last(group);
+  std::vector<HGDIOBJ> objects;
+  for (HWND child : last.windows) {
+    for (const char* name : {skin::prop::kCtlColourBrush, skin::prop::kCtlColourBitmap})
+      if (auto object = skin::prop::ReadHandle<HGDIOBJ>(child, name)) objects.push_back(object);
+  }
+  ASSERT_EQ(objects.size(), 5u) << "a brush each, a bitmap for the static and the edit";
+  group = TestWindow();
+  for (HGDIOBJ object : objects) EXPECT_EQ(GetObjectType(object), 0u) << "gone with the container";
 }
 
 TEST_F(ContainerWindowTest, DialogTextStaticShowsHaloText) {

@@ -20,6 +20,7 @@
 #include "tests/skin/core/composed_frame.h"
 #include "tests/skin/lists/list_host.h"
 #include "tests/skin/lists/pixel_checks.h"
+#include "tests/support/gdi_object_count.h"
 #include "tests/support/gdip_test_env.h"
 
 namespace {
@@ -403,6 +404,68 @@ TEST_F(ShownListTest, WhileTheWindowMovesACleanControlIsCopiedFromTheComposition
   UpdateWindow(control);
   EXPECT_NE(Composed(client.left + 100, client.top + 100), kMarker);
   Record().moving = 0;
+}
+
+// A label editor is an unskinned child that its list or tree colours: the
+// brush and bitmap it is given go with it, whether it ends by itself or
+// with its control.
+TEST_F(ShownListTest, ALabelEditorsBrushGoesWithTheEditor) {
+  skin::TransparencyMode = 1;
+  for (const bool listView : {true, false}) {
+    SCOPED_TRACE(listView ? "list view" : "tree view");
+    if (listView) {
+      Make(WC_LISTVIEWA, LVS_LIST | LVS_EDITLABELS, WS_EX_CLIENTEDGE);
+      LVITEMA item{};
+      item.mask = LVIF_TEXT;
+      item.pszText = const_cast<char*>("item");
+      SendMessageA(control, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    } else {
+      Make(WC_TREEVIEWA, TVS_EDITLABELS, WS_EX_CLIENTEDGE);
+      TVINSERTSTRUCTA insert{};
+      insert.hParent = TVI_ROOT;
+      insert.hInsertAfter = TVI_LAST;
+      insert.item.mask = TVIF_TEXT;
+      insert.item.pszText = const_cast<char*>("item");
+      const LPARAM item = SendMessageA(control, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+      SendMessageA(control, TVM_SELECTITEM, TVGN_CARET, item);
+    }
+    Pump();
+    const auto open = [&] {
+      SetFocus(control);
+      const auto editor = reinterpret_cast<HWND>(
+          listView ? SendMessageA(control, LVM_EDITLABELA, 0, 0)
+                   : SendMessageA(control, TVM_EDITLABELA, 0, SendMessageA(control, TVM_GETNEXTITEM, TVGN_CARET, 0)));
+      if (editor != nullptr) UpdateWindow(editor);
+      return editor;
+    };
+    const auto close = [&] {
+      if (listView) SendMessageA(control, LVM_CANCELEDITLABEL, 0, 0);
+      else SendMessageA(control, TVM_ENDEDITLABELNOW, TRUE, 0);
+      Pump();
+    };
+    // A first round lets the controls make what they keep for good.
+    const HWND first = open();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(skin::prop::Read(first, skin::prop::kCtlColourBrush), 0) << "the editor asked for its colours";
+    close();
+    ASSERT_FALSE(IsWindow(first));
+
+    const DWORD before = quillora_test::GdiObjectCount();
+    for (int i = 0; i < 100; ++i) {
+      ASSERT_NE(open(), nullptr);
+      close();
+    }
+    EXPECT_EQ(quillora_test::GdiObjectCount(), before);
+
+    const HWND editor = open();
+    ASSERT_NE(editor, nullptr);
+    const auto brush = skin::prop::ReadHandle<HGDIOBJ>(editor, skin::prop::kCtlColourBrush);
+    const auto bitmap = skin::prop::ReadHandle<HGDIOBJ>(editor, skin::prop::kCtlColourBitmap);
+    ASSERT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    control = TestWindow();
+    EXPECT_EQ(GetObjectType(brush), 0u) << "gone with the control still editing";
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+  }
 }
 
 TEST_F(ShownListTest, AWindowShowsTheRingTheTintedListAndTheCaretRow) {
