@@ -381,7 +381,12 @@ TEST_F(ContainerSkinTest, ColourMessagesGetPatternBrushesOnlyWhereTheSkinShows) 
   EXPECT_EQ(ask(WM_CTLCOLOREDIT, info.hwndItem), kPassedOn) << "a combo box's edit field";
   const LRESULT listBrush = ask(WM_CTLCOLORLISTBOX, list);
   EXPECT_EQ(Prop(list, skin::prop::kCtlColourBrush), listBrush);
+  EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(listBrush)), static_cast<DWORD>(OBJ_BRUSH));
   EXPECT_EQ(Prop(list, skin::prop::kCtlColourBitmap), 0) << "a list's bitmap goes with its brush made";
+  // A list asks on every paint of its items.
+  const LRESULT nextListBrush = ask(WM_CTLCOLORLISTBOX, list);
+  EXPECT_EQ(Prop(list, skin::prop::kCtlColourBrush), nextListBrush);
+  EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(listBrush)), 0u) << "the list's previous brush is deleted";
   EXPECT_EQ(ask(WM_CTLCOLORBTN, button), reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
 
   skin::TransparencyMode = 0;
