@@ -95,6 +95,17 @@ void DrawGroupBoxFrame(HWND groupBox, HDC dc, const RECT& band) {
     if (record.tintColour != 0) FillTint(dc, band, record.tintColour, record.alpha);
     return;
   }
+  if (containerIndex >= 1) {
+    // Inside a container the band shows the box's own composed background:
+    // the enclosing container's tint above the frame, the box's inside it.
+    RECT client{};
+    GetClientRect(groupBox, &client);
+    const CachedDc under = ComposeControlBackground(groupBox, client);
+    if (under) {
+      CopyBand(dc, band, under.get(), RECT{});
+      return;
+    }
+  }
   CopyBand(dc, band, host->backgroundDc.get(), GetRectInSkinWindow(groupBox));
 }
 

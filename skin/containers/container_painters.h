@@ -20,6 +20,8 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc);
 
 // Restores the group box's background under the title band (in the box's
 // client coordinates), cutting the frame lines there, and re-tints it.
+// Inside a container the band takes the box's composed background, which
+// carries the enclosing container's tint.
 void DrawGroupBoxFrame(HWND groupBox, HDC dc, const RECT& band);
 
 // Copies the container's area of the host's composition image onto `dc`,

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <iterator>
@@ -64,6 +65,20 @@ COLORREF Shown(HWND hwnd, int x, int y) {
 }
 
 int Luma(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
+// Whether `c` is `ground` with black laid over it at some alpha: every
+// channel scaled by one factor (give or take rounding).
+bool DarkenedEvenly(COLORREF c, COLORREF ground) {
+  const int g[] = {GetRValue(ground), GetGValue(ground), GetBValue(ground)};
+  const int v[] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+  const int top = g[0] >= g[1] && g[0] >= g[2] ? 0 : g[1] >= g[2] ? 1 : 2;
+  if (g[top] == 0 || v[top] > g[top]) return false;
+  for (int i = 0; i < 3; ++i) {
+    const int expected = (g[i] * v[top] + g[top] / 2) / g[top];
+    if (v[i] < expected - 3 || v[i] > expected + 3) return false;
+  }
+  return true;
+}
 
 class ContainerWindowTest : public quillora_test::ComposedFrameTest {
  protected:
@@ -179,6 +194,68 @@ TEST_F(ContainerWindowTest, TheBrushesOfNativeChildrenGoWithThem) {
   ASSERT_EQ(objects.size(), 5u) << "a brush each, a bitmap for the static and the edit";
   group = TestWindow();
   for (HGDIOBJ object : objects) EXPECT_EQ(GetObjectType(object), 0u) << "gone with the container";
+}
+
+// A tinted group box's title band, where the title cuts its frame lines,
+// shows what lies under the box: above the frame the surface around it
+// (the window's skin, or an enclosing container's tinted page), from the
+// frame line down the box's own tinted inside. The title's black glyphs
+// (smoothed) darken that ground.
+TEST_F(ContainerWindowTest, GroupBoxTitleBandShowsTheSurfaceUnderIt) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
+  InitCommonControlsEx(&controls);
+  constexpr COLORREF kRed = RGB(0xE0, 0x20, 0x20), kBlue = RGB(0x20, 0x40, 0xE0);
+  enum class Enclosure { Window, TabPage, GroupBox };
+  struct Case {
+    const char* what;
+    Enclosure enclosure;
+  };
+  const Case cases[] = {
+      {"directly on the window", Enclosure::Window},
+      {"on a tinted tab page", Enclosure::TabPage},
+      {"inside a tinted group box", Enclosure::GroupBox},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestWindow outer;
+    HWND parent = frame;
+    if (c.enclosure == Enclosure::TabPage) {
+      outer = MakeChild(frame, 20, 20, 420, 320, WC_TABCONTROLA, WS_CHILD | WS_VISIBLE);
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      std::string text = "常规";
+      item.pszText = text.data();
+      SendMessageA(outer, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    } else if (c.enclosure == Enclosure::GroupBox) {
+      outer = MakeChild(frame, 20, 20, 420, 320, "Button", WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT);
+    }
+    if (outer) parent = outer;
+    TestWindow group = MakeChild(parent, 20, 40, 213, 224, "Button", WS_CHILD | WS_VISIBLE | BS_GROUPBOX | BS_LEFT);
+    SetWindowTextA(group, "安装选项");
+    if (outer) skin::InstallContainerSkin(outer, 1, kBlue, 110);
+    skin::InstallContainerSkin(group, 1, kRed, 110);
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+
+    // The surface around the box: the enclosing container's, read right
+    // of the box, or the window's skin.
+    const COLORREF around = outer ? Shown(outer, 340, 200) : kSkin;
+    const COLORREF inside = Shown(group, 100, 120);
+    ASSERT_NE(around, inside) << "the two tints must tell the rows apart";
+    EXPECT_EQ(Shown(group, 150, 2), around) << "above the frame, beside the title";
+
+    const skin::FontSpec font = skin::GetControlFont(group);
+    const int tw = skin::MeasureTextWidth("安装选项", font.face, font.size, font.style);
+    int matching = 0, wrong = 0;
+    for (int y = 1; y < 1 + font.size + 3; ++y)
+      for (int x = 10; x < 10 + tw; ++x) {
+        const COLORREF c = Shown(group, x, y);
+        const COLORREF ground = y < 5 ? around : inside;
+        if (c == ground) ++matching;
+        else if (!DarkenedEvenly(c, ground)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << "band pixels unlike the surface under them";
+    EXPECT_GT(matching, tw * 4) << "most of the band is background";
+  }
 }
 
 TEST_F(ContainerWindowTest, DialogTextStaticShowsHaloText) {
