@@ -142,6 +142,11 @@ bool FillsWithBackgroundColour(HWND control) {
          (GetWindowLongPtrA(control, GWL_STYLE) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) == 0;
 }
 
+// An IP-address control fills its client with the window colour under its
+// fields and dots, whatever the DC holds: that colour is keyed out, so
+// that the tinted background shows around the fields.
+bool FillsWithWindowColour(HWND control) { return IsClass(control, "SysIPAddress32"); }
+
 void NativePaint(HWND control, HDC dc, LPARAM lParam) {
   CallWindowProcA(prop::ReadHandle<WNDPROC>(control, prop::kOldProc), control, WM_PAINT,
                   reinterpret_cast<WPARAM>(dc), lParam);
@@ -162,6 +167,13 @@ void PaintOverBackground(HWND control, LPARAM lParam) {
       NativePaint(control, items.get(), lParam);
       TransparentBlt(image.get(), 0, 0, client.right, client.bottom, items.get(), 0, 0, client.right, client.bottom,
                      kKey);
+    }
+  } else if (FillsWithWindowColour(control)) {
+    const CachedDc native = CreateDibDc(client);
+    if (native) {
+      NativePaint(control, native.get(), lParam);
+      TransparentBlt(image.get(), 0, 0, client.right, client.bottom, native.get(), 0, 0, client.right,
+                     client.bottom, GetSysColor(COLOR_WINDOW));
     }
   } else {
     NativePaint(control, image.get(), lParam);

@@ -514,4 +514,34 @@ TEST_F(ShownListTest, AWindowShowsTheRingTheTintedListAndTheCaretRow) {
   ReleaseDC(tree, treeDc);
 }
 
+TEST_F(ShownListTest, AnIpAddressShowsTheTintedSkinAroundItsFields) {
+  skin::TransparencyMode = 1;
+  TestWindow ip = MakeChild(frame, kX, kY, 160, 24, WC_IPADDRESSA, WS_CHILD | WS_VISIBLE);
+  SendMessageA(ip, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 20));
+  skin::SkinListControls(windowIndex, frame);
+  RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+
+  RECT window{};
+  GetWindowRect(ip, &window);
+  const HWND first = FindWindowExA(ip, nullptr, "Edit", nullptr);
+  const HWND second = FindWindowExA(ip, first, "Edit", nullptr);
+  ASSERT_NE(second, nullptr);
+  RECT left{}, right{};
+  GetWindowRect(first, &left);
+  GetWindowRect(second, &right);
+  ASSERT_GT(left.left - window.left, 2);
+  ASSERT_GT(right.left, left.right + 1);
+  // Beside the first field and between the first two, clear of the
+  // control's edge and of the dots near the middle and the bottom.
+  const POINT inside[] = {{left.left - window.left - 1, 12}, {left.right - window.left + 1, 5},
+                          {right.left - window.left - 1, 5}};
+  HDC dc = GetWindowDC(ip);
+  for (POINT p : inside) {
+    SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
+    EXPECT_TRUE(NearRgb(ScreenRgb(dc, p.x, p.y), Blend(FrameRgb(kX + p.x, kY + p.y), kWhiteRgb, 160)));
+  }
+  ReleaseDC(ip, dc);
+}
+
 }  // namespace
