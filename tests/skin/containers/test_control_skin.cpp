@@ -30,7 +30,7 @@ class ControlSkinTest : public ComposedFrameTest {
  protected:
   void SetUp() override {
     ComposedFrameTest::SetUp();
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_COOL_CLASSES};
     InitCommonControlsEx(&controls);
     Fill(Record().backgroundDc.get(), kWidth, kHeight, kGrey);
     savedTransparency = skin::TransparencyMode;
@@ -197,6 +197,44 @@ TEST_F(ControlSkinTest, DropButtonFrameRingIsWhiteAndBoxIsDrawn) {
   EXPECT_EQ(Rgb(dc.get(), 60, 2), 0xFFFFFFu) << "the ring is keyed-out white";
   EXPECT_EQ(Rgb(dc.get(), 30, 12), kGrey) << "the inside is left";
   EXPECT_NE(Rgb(dc.get(), 120 - 18, 12), kGrey) << "the button box";
+}
+
+// A shown frame: a control of a class outside the keyed list paints on
+// the screen, and its image is read back from there.
+class ShownControlSkinTest : public ControlSkinTest {
+ protected:
+  bool FrameShown() const override { return true; }
+};
+
+TEST_F(ShownControlSkinTest, AControlOfAnotherClassDrawsItsTextOverTheSkin) {
+  skin::TransparencyMode = 1;
+  TestWindow rebar = MakeChild(frame, 20, 40, 200, 30, REBARCLASSNAMEA,
+                               WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER);
+  REBARBANDINFOA band{};
+  band.cbSize = sizeof band;
+  band.fMask = RBBIM_TEXT | RBBIM_STYLE;
+  band.fStyle = RBBS_NOGRIPPER;
+  char text[] = "Quillora";
+  band.lpText = text;
+  SendMessageA(rebar, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+  skin::SkinControl(rebar);
+  RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+
+  // The band's caption lies in its left part; everything right of it and
+  // below the band is the skin, never the button face.
+  int skinPixels = 0, face = 0, dark = 0;
+  HDC dc = GetDC(rebar);
+  for (int y = 1; y < 30; ++y)
+    for (int x = 0; x < 200; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      if (c == kGrey) ++skinPixels;
+      else if (c == GetSysColor(COLOR_BTNFACE)) ++face;
+      else if (x < 80 && GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 0x30) ++dark;
+    }
+  ReleaseDC(rebar, dc);
+  EXPECT_EQ(face, 0);
+  EXPECT_GT(skinPixels, 29 * 200 * 9 / 10) << "the skin behind the band";
+  EXPECT_GT(dark, 20) << "the caption's glyphs";
 }
 
 }  // namespace
