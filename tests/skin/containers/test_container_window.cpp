@@ -5,11 +5,14 @@
 // shared brush reply). After an update the window shows the skin, and a
 // group box's list box and edit keep showing it after they change. The
 // brushes the container hands its native children go with the children.
+// Also group boxes nested in tinted containers and tab controls with their
+// tabs below, left or right of the page, as the window shows them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -255,6 +258,74 @@ TEST_F(ContainerWindowTest, GroupBoxTitleBandShowsTheSurfaceUnderIt) {
       }
     EXPECT_EQ(wrong, 0) << "band pixels unlike the surface under them";
     EXPECT_GT(matching, tw * 4) << "most of the band is background";
+  }
+}
+
+// Tabs below, left and right of the page, the second one selected: its
+// face is whitest next to the page, its caption sits in its middle, and
+// the page's frame line is open where it meets the page (closed under the
+// other tabs).
+TEST_F(ContainerWindowTest, SideTabsFaceCaptionAndJoinSitOnTheirSide) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
+  InitCommonControlsEx(&controls);
+  using Spot = POINT (*)(const RECT&);
+  struct Case {
+    const char* what;
+    DWORD style;
+    Spot pageEdge;   // on the page's frame line, halfway along the tab
+    Spot pageFace;   // the face next to the page, clear of the caption
+    Spot outerFace;  // the face at its outer edge, likewise
+  };
+  const Case cases[] = {
+      {"bottom", TCS_BOTTOM, [](const RECT& q) { return POINT{(q.left + q.right) / 2, q.top}; },
+       [](const RECT& q) { return POINT{q.left + 4, q.top + 2}; },
+       [](const RECT& q) { return POINT{q.left + 4, q.bottom - 3}; }},
+      {"left", TCS_VERTICAL, [](const RECT& q) { return POINT{q.right - 1, (q.top + q.bottom) / 2}; },
+       [](const RECT& q) { return POINT{q.right - 3, q.top + 4}; },
+       [](const RECT& q) { return POINT{q.left + 3, q.top + 4}; }},
+      {"right", TCS_VERTICAL | TCS_RIGHT, [](const RECT& q) { return POINT{q.left, (q.top + q.bottom) / 2}; },
+       [](const RECT& q) { return POINT{q.left + 2, q.top + 4}; },
+       [](const RECT& q) { return POINT{q.right - 4, q.top + 4}; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestWindow tab = MakeChild(frame, 40, 40, 300, 200, WC_TABCONTROLA, WS_CHILD | WS_VISIBLE | c.style);
+    for (int i = 0; i < 3; ++i) {
+      std::string text = "页" + std::to_string(i + 1);
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = text.data();
+      SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(tab, TCM_SETCURSEL, 1, 0);
+    skin::InstallContainerSkin(tab);
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT q{}, other{};
+    SendMessageA(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&q));
+    SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&other));
+    const auto at = [&](POINT p) { return Shown(tab, p.x, p.y); };
+
+    const int page = Luma(at(c.pageFace(q))), outer = Luma(at(c.outerFace(q)));
+    EXPECT_GT(page, 3 * 0xF0) << "a white face";
+    EXPECT_GT(page, outer + 20) << "whitest next to the page";
+    EXPECT_GT(outer, Luma(kSkin));
+
+    RECT ink{q.right, q.bottom, q.left, q.top};
+    int glyphs = 0;
+    for (int y = q.top + 2; y < q.bottom - 2; ++y)
+      for (int x = q.left + 2; x < q.right - 2; ++x) {
+        if (Luma(Shown(tab, x, y)) >= 3 * 0x30) continue;
+        ++glyphs;
+        ink = {std::min(ink.left, static_cast<LONG>(x)), std::min(ink.top, static_cast<LONG>(y)),
+               std::max(ink.right, static_cast<LONG>(x + 1)), std::max(ink.bottom, static_cast<LONG>(y + 1))};
+      }
+    ASSERT_GT(glyphs, 10) << "the caption inside the selected tab";
+    // The caption is centred in the tab, below a 3-pixel top margin.
+    EXPECT_NEAR((ink.left + ink.right) / 2, (q.left + q.right) / 2, 4);
+    EXPECT_NEAR((ink.top + ink.bottom) / 2, q.top + 2 + (q.bottom - q.top) / 2, 4);
+
+    EXPECT_EQ(at(c.pageEdge(q)), kSkin) << "the selected tab opens into the page";
+    EXPECT_NE(at(c.pageEdge(other)), kSkin) << "the frame line runs on under another tab";
   }
 }
 
