@@ -396,6 +396,38 @@ TEST_F(TreePaintTest, IconsAndCheckBoxesLeaveTheGapsTheGeometrySays) {
   }
 }
 
+TEST_F(TreePaintTest, AnAncestorsLineRunsThroughItsDescendantsRowsInItsOwnColumn) {
+  Make(TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT);
+  const HTREEITEM root = Add("root");
+  const HTREEITEM parent = Add("parent", root);
+  Add("sibling", root);  // the parent's next sibling: its line goes on below the parent
+  const HTREEITEM item = Add("item", parent);
+  SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
+  SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+  Skin();
+  quillora_test::Fill(Record().compositionDc.get(), kWidth, kHeight, 0x123456);
+  SendMessageA(tree, WM_PAINT, 0, 0);  // through the skinned procedure
+
+  const int indent = static_cast<int>(SendMessageA(tree, TVM_GETINDENT, 0, 0));
+  const RECT row = ItemRect(item, FALSE);
+  const skin::TreeRowGeometry own = Geometry(item);
+  const int column = Geometry(parent).lineX;
+  ASSERT_EQ(column, own.lineX - indent);
+  ASSERT_EQ(Geometry(root).lineX, column - indent);
+  ASSERT_GE(column - indent, 0);
+  // Pixels of a column that the dotted lines changed.
+  const auto drawnIn = [&](int x, int top, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y) n += At(x, y) != Ground(x, y) ? 1 : 0;
+    return n;
+  };
+  // The dots run down the whole row in the parent's column; the root has
+  // no next sibling, and the item's own line ends at its connector.
+  EXPECT_GE(drawnIn(column, row.top, row.bottom), (row.bottom - row.top) / 3) << "the parent's column";
+  EXPECT_EQ(drawnIn(column - indent, row.top, row.bottom), 0) << "one indent further left: the root's column";
+  EXPECT_EQ(drawnIn(own.lineX, own.midY + 2, row.bottom), 0) << "one indent further right, below the connector";
+}
+
 TEST_F(TreePaintTest, EachPaintTakesTheTreesCurrentTextColour) {
   Make(TVS_HASBUTTONS | TVS_LINESATROOT);
   const HTREEITEM parent = Add("parent");
