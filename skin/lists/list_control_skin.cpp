@@ -134,9 +134,10 @@ bool IsClass(HWND window, const char* name) { return lstrcmpiA(GetWindowClassNam
 
 // A list box that draws its own items fills every row (and the rest of
 // its client) with the DC's background colour, whatever the background
-// mode: such lists draw onto the colour key first, so that only the text
-// and the selection reach the tinted background. Owner-draw lists are
-// drawn by their owners and go straight onto the background.
+// mode: such lists draw onto the colour key (and its complement) first,
+// so that only the text and the selection reach the tinted background.
+// Owner-draw lists are drawn by their owners and go straight onto the
+// background.
 bool FillsWithBackgroundColour(HWND control) {
   return (IsClass(control, "ListBox") || IsClass(control, "ComboLBox")) &&
          (GetWindowLongPtrA(control, GWL_STYLE) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) == 0;
@@ -152,6 +153,13 @@ void NativePaint(HWND control, HDC dc, LPARAM lParam) {
                   reinterpret_cast<WPARAM>(dc), lParam);
 }
 
+// The list's own drawing of its items over `key`, which fills their rows.
+void PaintItemsOver(HWND control, HDC dc, const RECT& client, COLORREF key, LPARAM lParam) {
+  FillKeyColour(dc, client, key);
+  SetBkColor(dc, key);
+  NativePaint(control, dc, lParam);
+}
+
 // Draws the native control over its tinted background off screen, then
 // shows the result and stores it in the host's composition image.
 void PaintOverBackground(HWND control, LPARAM lParam) {
@@ -160,13 +168,14 @@ void PaintOverBackground(HWND control, LPARAM lParam) {
   const CachedDc image = MakeBackgroundDc(control);
   if (!image) return;
   if (FillsWithBackgroundColour(control)) {
-    const CachedDc items = CreateDibDc(client);
-    if (items) {
-      FillKeyColour(items.get(), client, kKey);
-      SetBkColor(items.get(), kKey);
-      NativePaint(control, items.get(), lParam);
-      TransparentBlt(image.get(), 0, 0, client.right, client.bottom, items.get(), 0, 0, client.right, client.bottom,
-                     kKey);
+    // Drawn over the key and over its complement: smoothed texts blend
+    // their edges into the key, and the two drawings tell how much.
+    const CachedDc overKey = CreateDibDc(client);
+    const CachedDc overComplement = CreateDibDc(client);
+    if (overKey && overComplement) {
+      PaintItemsOver(control, overKey.get(), client, kKey, lParam);
+      PaintItemsOver(control, overComplement.get(), client, ComplementKey(kKey), lParam);
+      LayDrawingOverKeys(image.get(), overKey.get(), overComplement.get(), kKey, client.right, client.bottom);
     }
   } else if (FillsWithWindowColour(control)) {
     const CachedDc native = CreateDibDc(client);

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -22,6 +23,7 @@
 #include "tests/skin/lists/pixel_checks.h"
 #include "tests/support/gdi_object_count.h"
 #include "tests/support/gdip_test_env.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
@@ -542,6 +544,125 @@ TEST_F(ShownListTest, AnIpAddressShowsTheTintedSkinAroundItsFields) {
     EXPECT_TRUE(NearRgb(ScreenRgb(dc, p.x, p.y), Blend(FrameRgb(kX + p.x, kY + p.y), kWhiteRgb, 160)));
   }
   ReleaseDC(ip, dc);
+}
+
+// Grey font smoothing switched on for the session (not stored), and put
+// back as found.
+class FontSmoothing {
+ public:
+  FontSmoothing() {
+    SystemParametersInfoA(SPI_GETFONTSMOOTHING, 0, &on_, 0);
+    SystemParametersInfoA(SPI_GETFONTSMOOTHINGTYPE, 0, &type_, 0);
+    SystemParametersInfoA(SPI_SETFONTSMOOTHING, TRUE, nullptr, 0);
+    SystemParametersInfoA(SPI_SETFONTSMOOTHINGTYPE, 0, reinterpret_cast<void*>(FE_FONTSMOOTHINGSTANDARD), 0);
+  }
+  ~FontSmoothing() {
+    SystemParametersInfoA(SPI_SETFONTSMOOTHING, on_, nullptr, 0);
+    SystemParametersInfoA(SPI_SETFONTSMOOTHINGTYPE, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(type_)), 0);
+  }
+  FontSmoothing(const FontSmoothing&) = delete;
+  FontSmoothing& operator=(const FontSmoothing&) = delete;
+
+ private:
+  BOOL on_ = FALSE;
+  UINT type_ = 0;
+};
+
+int Channel(std::uint32_t rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
+
+// How far a pixel leans toward magenta (red and blue above green) beyond
+// what its ground does.
+int MagentaLean(std::uint32_t pixel, std::uint32_t ground) {
+  const auto lean = [](std::uint32_t c) { return std::min(Channel(c, 16), Channel(c, 0)) - Channel(c, 8); };
+  return lean(pixel) - std::max(0, lean(ground));
+}
+
+int Sum(std::uint32_t rgb) { return Channel(rgb, 0) + Channel(rgb, 8) + Channel(rgb, 16); }
+
+// Black text smoothed over a ground darkens it evenly: the largest
+// distance of a channel from the ground scaled to the pixel's brightness.
+int OffTheGroundsShade(std::uint32_t pixel, std::uint32_t ground) {
+  int worst = 0;
+  for (int shift : {0, 8, 16}) {
+    const int scaled = Channel(ground, shift) * Sum(pixel) / std::max(1, Sum(ground));
+    worst = std::max(worst, std::abs(Channel(pixel, shift) - scaled));
+  }
+  return worst;
+}
+
+TEST_F(ShownListTest, ItemTextsReachTheTintWithoutTheColourKey) {
+  skin::TransparencyMode = 1;
+  const FontSmoothing smoothing;
+  const std::uint32_t highlight = DibRgb(GetSysColor(COLOR_HIGHLIGHT));
+  const std::uint32_t highlightText = DibRgb(GetSysColor(COLOR_HIGHLIGHTTEXT));
+  struct Case {
+    const char* name;
+    bool simpleCombo;
+    bool smoothed;  // else the font is never smoothed
+  };
+  const Case cases[] = {{"list box, smoothed", false, true},
+                        {"simple-combo list, smoothed", true, true},
+                        {"list box, crisp", false, false},
+                        {"simple-combo list, crisp", true, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const rt::UniqueFont font(CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                          c.smoothed ? ANTIALIASED_QUALITY : NONANTIALIASED_QUALITY, DEFAULT_PITCH,
+                                          "Tahoma"));
+    ASSERT_TRUE(font.get());
+    Record().listControls = skin::ControlList<skin::ListControlRecord>();
+    TestWindow owner;
+    HWND list = nullptr;
+    if (c.simpleCombo) {
+      owner = MakeChild(frame, kX, kY, 200, 150, "ComboBox", WS_CHILD | WS_VISIBLE | CBS_SIMPLE);
+      list = FindWindowExA(owner, nullptr, "ComboLBox", nullptr);
+      ASSERT_NE(list, nullptr);
+    } else {
+      owner = MakeChild(frame, kX, kY, 200, 150, "ListBox", WS_CHILD | WS_VISIBLE | WS_VSCROLL, WS_EX_CLIENTEDGE);
+      list = owner;
+    }
+    SendMessageA(owner, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    for (const char* text : {"item Wg 1", "item Wg 2", "item Wg 3"})
+      SendMessageA(owner, c.simpleCombo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(owner, c.simpleCombo ? CB_SETCURSEL : LB_SETCURSEL, 1, 0);
+    skin::SkinListControls(windowIndex, frame);
+    ASSERT_GE(Record().listControls.Find(list), 1);
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+
+    RECT selected{};
+    SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&selected));
+    const int rows = 3 * (selected.bottom - selected.top);
+    int edges = 0, fringes = 0, lean = 0, offShade = 0, strays = 0;
+    for (int y = 0; y < rows; ++y) {
+      for (int x = 0; x < 90; ++x) {
+        POINT at{x, y};
+        MapWindowPoints(list, frame, &at, 1);
+        const bool inSelection = y >= selected.top && y < selected.bottom;
+        const std::uint32_t ground = inSelection ? highlight : Blend(FrameRgb(at.x, at.y), kWhiteRgb, 160);
+        ClientToScreen(frame, &at);
+        const std::uint32_t pixel = quillora_test::WindowSurfaceRgb(frame, at.x, at.y);
+        lean = std::max(lean, MagentaLean(pixel, ground));
+        fringes += MagentaLean(pixel, ground) > 24 ? 1 : 0;
+        if (!c.smoothed) {
+          // Text or ground, nothing between.
+          const bool text = pixel == (inSelection ? highlightText : 0u);
+          strays += text || (inSelection ? pixel == highlight : static_cast<bool>(NearRgb(pixel, ground))) ? 0 : 1;
+        } else if (!inSelection && Sum(pixel) > Sum(ground) / 5 && Sum(pixel) < Sum(ground) * 4 / 5) {
+          ++edges;
+          offShade = std::max(offShade, OffTheGroundsShade(pixel, ground));
+        }
+      }
+    }
+    EXPECT_EQ(fringes, 0) << "pixels leaning toward the key, the most by " << lean;
+    if (c.smoothed) {
+      EXPECT_GT(edges, 20) << "the texts are smoothed";
+      EXPECT_LE(offShade, 12) << "edges are the tint darkened";
+    } else {
+      EXPECT_EQ(strays, 0) << "pixels neither text nor ground";
+    }
+  }
 }
 
 }  // namespace
