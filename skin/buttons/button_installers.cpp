@@ -1,12 +1,11 @@
 #include "skin/buttons/button_installers.h"
 
-#include <vector>
-
 #include "skin/buttons/button_proc.h"
 #include "skin/buttons/button_records.h"
 #include "skin/core/control_font.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
 
 namespace skin {
 
@@ -14,13 +13,6 @@ namespace {
 
 constexpr COLORREF kDisabledCaption = 0x606060;
 constexpr int kDefaultPushFontSize = 12;
-
-rt::Text WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::vector<char> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-  GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
-  return rt::Text(buffer.data());
-}
 
 WNDPROC Subclass(HWND window) {
   return reinterpret_cast<WNDPROC>(
@@ -48,7 +40,7 @@ void SkinPushButtons(int windowIndex, HWND parent) {
     ButtonRecord& record = buttons.At(index);
     record.kind = ButtonKind::Push;
     record.textEffect = static_cast<COLORREF>(-1);
-    record.caption = WindowText(child);
+    record.caption = GetWindowTextCopy(child);
     prop::Write(child, prop::kIndex, index);
     prop::Write(child, prop::kHostIndex, windowIndex);
     record.oldProc = Subclass(child);
@@ -74,7 +66,7 @@ void SkinCheckButtons(int windowIndex, HWND parent) {
     ControlList<ButtonRecord>& buttons = SkinWindowTable.At(windowIndex).buttons;
     const int index = buttons.Take(child);
     ButtonRecord& record = buttons.At(index);
-    record.caption = WindowText(child);
+    record.caption = GetWindowTextCopy(child);
     record.checkedAtInstall = checked ? 1 : 0;
     record.parent = parent;
     record.textEffect = static_cast<COLORREF>(-1);

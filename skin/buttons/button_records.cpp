@@ -2,34 +2,37 @@
 
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
 
 namespace skin {
 
 namespace {
 
-bool HasBits(HWND window, LONG bits) {
-  const LONG style = GetWindowLongA(window, GWL_STYLE);
-  return (style | bits) == style;
-}
+LONG ButtonType(HWND window) { return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK; }
 
 }  // namespace
 
 bool IsPushButtonStyle(HWND window) {
-  if (HasBits(window, 0x2) || HasBits(window, 0x9)) return false;
-  return !HasBits(window, 0x4);
+  const LONG type = ButtonType(window);
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_USERBUTTON;
 }
 
-bool IsAutoRadioStyle(HWND window) {
-  if (HasBits(window, 0x2) || !HasBits(window, 0x9)) return false;
-  return !HasBits(window, 0x4);
-}
+bool IsAutoRadioStyle(HWND window) { return ButtonType(window) == BS_AUTORADIOBUTTON; }
 
+// A push box counts too; owner-drawn buttons the installers leave alone.
 bool IsCheckBoxStyle(HWND window) {
-  if (!HasBits(window, 0x2)) return false;
-  return !HasBits(window, 0x4);
+  switch (ButtonType(window)) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_PUSHBOX:
+    case BS_OWNERDRAW:
+      return true;
+    default:
+      return false;
+  }
 }
 
-bool IsOwnerDrawStyle(HWND window) { return HasBits(window, BS_OWNERDRAW); }
+bool IsOwnerDrawStyle(HWND window) { return HasStyleBits(window, BS_OWNERDRAW); }
 
 int FindButtonRecord(int windowIndex, HWND window) {
   return SkinWindowTable.At(windowIndex).buttons.Find(window);

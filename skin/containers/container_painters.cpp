@@ -166,7 +166,7 @@ void PaintContainer(int windowIndex, int containerIndex) {
   if (image) {
     if (record->kind == ContainerKind::GroupBox) {
       PaintGroupBox(windowIndex, containerIndex, image.get());
-    } else if (GetWindowClassName(container) == rt::Text(WC_TABCONTROLA)) {
+    } else if (IsClass(container, WC_TABCONTROLA)) {
       PaintTabControl(container, image.get());
     } else if (record->border != 0) {
       gdip::GdipGraphics graphics;

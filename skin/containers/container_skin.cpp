@@ -47,8 +47,6 @@ LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 // it really is that window's; nullptr otherwise.
 ContainerRecord* OwnRecord(HWND hwnd) { return RecordNamedByProperties(hwnd, &SkinWindowRecord::containers); }
 
-bool IsClass(HWND window, const char* name) { return GetWindowClassName(window) == rt::Text(name); }
-
 void RunChildInstallers(int windowIndex, HWND container) {
   SkinPushButtons(windowIndex, container);
   SkinCheckButtons(windowIndex, container);
@@ -137,15 +135,15 @@ void OnChildCommand(WPARAM wParam, LPARAM lParam) {
   const UINT code = HIWORD(wParam);
   const rt::Text name = GetWindowClassName(child);
   const auto invalidate = [child] { InvalidateRect(child, nullptr, TRUE); };
-  if (name == rt::Text("RichEdit20A")) {
+  if (IsClassName(name, "RichEdit20A")) {
     if (code == EN_VSCROLL) PaintVScrollBar(child);
     if (code == EN_HSCROLL) PaintHScrollBar(child);
-  } else if (name == rt::Text("Edit")) {
+  } else if (IsClassName(name, "Edit")) {
     if (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_UPDATE) invalidate();
     if (code == EN_CHANGE) RepaintEditScrollBars(child);
-  } else if (name == rt::Text("ListBox") || name == rt::Text("ComboLBox")) {
+  } else if (IsClassName(name, "ListBox") || IsClassName(name, "ComboLBox")) {
     if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) invalidate();
-  } else if (name == rt::Text("ComboBox")) {
+  } else if (IsClassName(name, "ComboBox")) {
     if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) invalidate();
   }
 }
@@ -191,7 +189,7 @@ void UpdateRedrawOnErase(ContainerRecord& record, const SkinWindowRecord& host) 
 }  // namespace
 
 bool IsGroupBox(HWND window) {
-  if (window == nullptr || !IsClass(window, "Button")) return false;
+  if (!IsClass(window, "Button")) return false;
   const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
   return (style | kGroupBoxBit) == style;
 }

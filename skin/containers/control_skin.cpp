@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_path.h"
@@ -35,13 +33,11 @@ constexpr COLORREF kDropBox = 0xFF8800;
 constexpr int kCombineXor = 3;
 
 // Classes whose own painting is laid over the skin with their background
-// keyed out (class names compared exactly).
+// keyed out.
 constexpr const char* kKeyedClasses[] = {"SysMonthCal32", "SysTabControl32", "msctls_statusbar32",
                                          "Button", "msctls_trackbar32"};
 
-bool IsClass(const rt::Text& name, const char* className) { return std::strcmp(name.c_str(), className) == 0; }
-
-bool IsToolbar(HWND control) { return IsClass(GetWindowClassName(control), TOOLBARCLASSNAMEA); }
+bool IsToolbar(HWND control) { return IsClass(control, TOOLBARCLASSNAMEA); }
 
 LRESULT CallSaved(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(control, ControlSkinProc, message, wParam, lParam, prop::kControlOldProc);
@@ -107,7 +103,7 @@ LRESULT PaintOverScreen(HWND control, const ControlRecord& record, LPARAM lParam
 
 LRESULT Paint(HWND control, ControlRecord& record, LPARAM lParam) {
   const rt::Text className = GetWindowClassName(control);
-  if (IsClass(className, TOOLBARCLASSNAMEA)) {
+  if (IsClassName(className, TOOLBARCLASSNAMEA)) {
     PAINTSTRUCT paint{};
     BeginPaint(control, &paint);
     if (record.redraw != 0) {
@@ -119,7 +115,7 @@ LRESULT Paint(HWND control, ControlRecord& record, LPARAM lParam) {
     return 0;
   }
   for (const char* keyed : kKeyedClasses) {
-    if (IsClass(className, keyed)) return PaintKeyed(control, record, lParam);
+    if (IsClassName(className, keyed)) return PaintKeyed(control, record, lParam);
   }
   return PaintOverScreen(control, record, lParam);
 }
@@ -206,7 +202,7 @@ LRESULT CALLBACK ControlSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       return Paint(hwnd, *record, lParam);
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (IsClass(GetWindowClassName(hwnd), "RichEdit20A")) InvalidateRect(hwnd, nullptr, FALSE);
+      if (IsClass(hwnd, "RichEdit20A")) InvalidateRect(hwnd, nullptr, FALSE);
       break;
     default:
       break;

@@ -1,7 +1,5 @@
 #include "skin/containers/menu_skin.h"
 
-#include <cstring>
-
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_path.h"
 #include "gdip/gdip_pen.h"
@@ -43,7 +41,7 @@ void MenuPopupEventProc(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG /
   // Events still queued after the hook went are not ours to act on.
   if (MenuPopupHook == nullptr) return;
   if (event == EVENT_SYSTEM_MENUPOPUPSTART && window != nullptr &&
-      std::strcmp(GetWindowClassName(window).c_str(), kPopupMenuClass) == 0) {
+      IsClass(window, kPopupMenuClass)) {
     SkinPopupMenu(window);
   }
   UnhookWinEvent(MenuPopupHook);

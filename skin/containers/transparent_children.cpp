@@ -19,11 +19,6 @@ LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(hwnd, TransparentChildProc, message, wParam, lParam);
 }
 
-bool IsEditClass(HWND window) {
-  const rt::Text name = GetWindowClassName(window);
-  return name == rt::Text("RichEdit20A") || name == rt::Text("Edit");
-}
-
 }  // namespace
 
 void SkinTransparentChildren(int windowIndex, HWND parent) {

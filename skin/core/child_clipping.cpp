@@ -57,7 +57,7 @@ void Exclude(HDC dc, const RECT& r) { ExcludeClipRect(dc, r.left, r.top, r.right
 // Skinned children other than edit boxes have their last image in the
 // host's compositionDc.
 bool PaintedByTheSkin(HWND child) {
-  return prop::Read(child, prop::kHostIndex) != 0 && GetWindowClassName(child) != "Edit" &&
+  return prop::Read(child, prop::kHostIndex) != 0 && !IsClass(child, "Edit") &&
          prop::Read(child, prop::kParentTint) <= 0;
 }
 

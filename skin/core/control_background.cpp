@@ -76,7 +76,7 @@ void TintContainerInWindow(HDC dc, HWND control, const ContainerRecord& containe
   if (container.kind == ContainerKind::GroupBox) {
     AddGroupBoxShape(path, area);
     graphics.SetClipPath(path);
-  } else if (GetWindowClassName(control) == WC_TABCONTROLA) {
+  } else if (IsClass(control, WC_TABCONTROLA)) {
     const RECT page = GetTabPageRect(control);
     AddRoundRectPath(path, static_cast<float>(page.left), static_cast<float>(page.top),
                      static_cast<float>(Width(page) - 1), static_cast<float>(Height(page) - 1), kTabCorner);

@@ -18,6 +18,17 @@ rt::Text GetWindowClassName(HWND window) {
   return name;
 }
 
+bool IsClassName(const rt::Text& className, const char* name) { return lstrcmpiA(className.c_str(), name) == 0; }
+
+bool IsClass(HWND window, const char* name) {
+  return window != nullptr && IsClassName(GetWindowClassName(window), name);
+}
+
+bool IsEditClass(HWND window) {
+  const rt::Text name = GetWindowClassName(window);
+  return IsClassName(name, "Edit") || IsClassName(name, "RichEdit20A");
+}
+
 rt::Text GetWindowTextCopy(HWND window) {
   std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1);
   GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
@@ -36,9 +47,13 @@ bool HasVScrollStyle(HWND window) { return StyleHas(window, GWL_STYLE, WS_VSCROL
 bool HasHScrollStyle(HWND window) { return StyleHas(window, GWL_STYLE, WS_HSCROLL); }
 bool IsVisibleStyle(HWND window) { return StyleHas(window, GWL_STYLE, WS_VISIBLE); }
 bool IsTransparentExStyle(HWND window) { return StyleHas(window, GWL_EXSTYLE, WS_EX_TRANSPARENT); }
+bool HasStyleBits(HWND window, LONG_PTR bits) { return StyleHas(window, GWL_STYLE, bits); }
+
+int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
 bool IsOwnerDrawListBox(HWND window) {
-  return GetWindowClassName(window) == "ListBox" &&
+  return IsClass(window, "ListBox") &&
          (StyleHas(window, GWL_STYLE, LBS_OWNERDRAWFIXED) ||
           StyleHas(window, GWL_STYLE, LBS_OWNERDRAWVARIABLE));
 }

@@ -8,6 +8,7 @@
 #include "skin/core/shine_strips.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
 #include "skin/lists/edit_installers.h"
 #include "skin/lists/edit_skin.h"
 #include "skin/lists/scroll_overlay.h"
@@ -18,10 +19,6 @@ namespace {
 
 constexpr UINT kShineTimerPeriod = 30;  // ms between two steps of the shine
 constexpr COLORREF kDisabledText = 0x606060;
-
-bool HasStyle(HWND window, LONG_PTR bits) {
-  return (GetWindowLongPtrA(window, GWL_STYLE) & bits) == bits;
-}
 
 // Installs `procedure` as the window's procedure; returns the one it replaces.
 WNDPROC Subclass(HWND window, WNDPROC procedure) {
@@ -108,8 +105,8 @@ void SkinEditBox(HWND control, std::optional<COLORREF> tintColour, std::optional
                     reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
 
   // Both overlays always exist; one whose bar is not shown is parked hidden.
-  const HWND vertical = CreateVScrollOverlay(control, HasStyle(control, WS_VSCROLL | WS_VISIBLE));
-  const HWND horizontal = CreateHScrollOverlay(control, HasStyle(control, WS_HSCROLL | WS_VISIBLE));
+  const HWND vertical = CreateVScrollOverlay(control, HasStyleBits(control, WS_VSCROLL | WS_VISIBLE));
+  const HWND horizontal = CreateHScrollOverlay(control, HasStyleBits(control, WS_HSCROLL | WS_VISIBLE));
   EditRecord& record = host->edits.At(listIndex);
   record.vScrollOverlay = vertical;
   record.hScrollOverlay = horizontal;
@@ -151,7 +148,7 @@ bool SetProgressStyle(HWND bar, std::optional<int> squareCorners, std::optional<
   const auto timerId = static_cast<UINT_PTR>(listIndex);
   if (record->shineOn != 0 && record->vertical == 0) {
     record->shineWidth = StripWidth(shineStyle);
-    if (HasStyle(bar, WS_VISIBLE)) SetTimer(bar, timerId, kShineTimerPeriod, nullptr);
+    if (HasStyleBits(bar, WS_VISIBLE)) SetTimer(bar, timerId, kShineTimerPeriod, nullptr);
   } else {
     KillTimer(bar, timerId);
   }

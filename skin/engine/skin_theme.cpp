@@ -36,7 +36,7 @@ rt::ByteArray ThemePicture(const rt::Text& file, const rt::ByteArray& bytes, int
 
 // A skinned message box has its own painter; the main-frame composer would
 // leave its frame picture unreleased.
-bool IsSkinnedDialog(HWND window) { return GetWindowClassName(window) == "#32770"; }
+bool IsSkinnedDialog(HWND window) { return IsClass(window, "#32770"); }
 
 void RecomposeSkinnedWindows() {
   for (int index = 1; index <= SkinWindowTable.Count(); ++index) {
@@ -95,12 +95,8 @@ bool SetFrameTitleStyle(HWND window, std::optional<rt::Text> face, std::optional
   if (style) record.titleFont.style = *style;
   if (effect) record.titleEffect = *effect;
 
-  const int length = GetWindowTextLengthA(window);
-  rt::Text text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
   gdip::GdipGraphics graphics;
-  PaintFrameTitle(static_cast<int>(index), graphics, false, text);
+  PaintFrameTitle(static_cast<int>(index), graphics, false, GetWindowTextCopy(window));
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "gdip/gdip_graphics.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/window_queries.h"
 #include "skin/frames/caption_button_paint.h"
 #include "skin/frames/frame_globals.h"
 #include "skin/frames/frame_hit_tests.h"
@@ -29,8 +30,8 @@ void RepaintButton(int windowIndex, int button, std::optional<bool> pressed, std
 void OnFrameMouseMove(int windowIndex, LPARAM lParam) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
   const HWND hwnd = record.hwnd;
-  const int x = static_cast<short>(LOWORD(lParam));
-  const int y = static_cast<short>(HIWORD(lParam));
+  const int x = MouseX(lParam);
+  const int y = MouseY(lParam);
   RECT client{};
   GetClientRect(hwnd, &client);
 

@@ -239,8 +239,8 @@ rt::WindowDc GetDialogFrameDc(HWND dialog) {
 }
 
 int DialogHitTest(HWND dialog, LPARAM lParam) {
-  const int x = static_cast<short>(LOWORD(static_cast<DWORD>(lParam)));
-  const int y = static_cast<short>(HIWORD(static_cast<DWORD>(lParam)));
+  const int x = MouseX(lParam);
+  const int y = MouseY(lParam);
   RECT r{};
   GetWindowRect(dialog, &r);
   const SkinWindowRecord* record = DialogRecord(dialog);

@@ -12,7 +12,7 @@ void InvalidateListViews(HWND hwnd) {
   if (record == nullptr) return;
   for (ListControlRecord& list : record->listControls) {
     if (list.hwnd == nullptr || !IsWindowVisible(list.hwnd)) continue;
-    if (lstrcmpiA(GetWindowClassName(list.hwnd).c_str(), "SysListView32") != 0) continue;
+    if (!IsClass(list.hwnd, "SysListView32")) continue;
     list.dirty = 1;
     InvalidateRect(list.hwnd, nullptr, TRUE);
   }

@@ -28,10 +28,6 @@ namespace {
 constexpr int kDropListAlpha = 220;
 constexpr unsigned kMenuCommandBase = 10000;
 
-bool ClassIs(HWND window, const char* name) {
-  return window != nullptr && lstrcmpiA(GetWindowClassName(window).c_str(), name) == 0;
-}
-
 bool BothSwitchesOn() { return SkinChildControls != 0 && TransparencyMode != 0; }
 
 void SetTextColours(HDC dc, HWND control, bool disabledColour) {
@@ -42,7 +38,7 @@ void SetTextColours(HDC dc, HWND control, bool disabledColour) {
 
 // A combo box's drop-down list, which lives on the desktop while it is open.
 bool IsDropDownList(HWND control) {
-  return ClassIs(control, "ComboLBox") && GetParent(control) == GetDesktopWindow();
+  return IsClass(control, "ComboLBox") && GetParent(control) == GetDesktopWindow();
 }
 
 void ListBrushOwner(HWND control) {
@@ -53,8 +49,8 @@ void ListBrushOwner(HWND control) {
 
 // The pattern brush is built only while the control can be coloured.
 std::optional<HBRUSH> ListBoxColour(HDC dc, HWND control) {
-  const bool listBox = SkinChildControls != 0 && ClassIs(control, "ListBox");
-  const bool dropList = TransparencyMode != 0 && ClassIs(control, "ComboLBox");
+  const bool listBox = SkinChildControls != 0 && IsClass(control, "ListBox");
+  const bool dropList = TransparencyMode != 0 && IsClass(control, "ComboLBox");
   if (!listBox && !dropList) return std::nullopt;
   SetTextColours(dc, control, false);
   if (IsDropDownList(control)) {
@@ -76,17 +72,17 @@ void CallMenuCommand(WPARAM wParam) {
 }
 
 void RepaintAfterNotification(HWND control, unsigned code) {
-  if (ClassIs(control, "RichEdit20A")) {
+  if (IsClass(control, "RichEdit20A")) {
     if (code == EN_VSCROLL) PaintVScrollBar(control);
     if (code == EN_HSCROLL) PaintHScrollBar(control);
-  } else if (ClassIs(control, "Edit")) {
+  } else if (IsClass(control, "Edit")) {
     if (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_UPDATE || code == EN_CHANGE) {
       InvalidateRect(control, nullptr, TRUE);
     }
     if (code == EN_CHANGE) RepaintEditScrollBars(control);
-  } else if (ClassIs(control, "ListBox") || ClassIs(control, "ComboLBox")) {
+  } else if (IsClass(control, "ListBox") || IsClass(control, "ComboLBox")) {
     if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) InvalidateRect(control, nullptr, TRUE);
-  } else if (ClassIs(control, "ComboBox")) {
+  } else if (IsClass(control, "ComboBox")) {
     if (code == CBN_KILLFOCUS || code == CBN_SELCHANGE) InvalidateRect(control, nullptr, TRUE);
   }
 }
@@ -123,7 +119,7 @@ std::optional<HBRUSH> AnswerControlColour(UINT message, HDC dc, HWND control) {
   switch (message) {
     case WM_CTLCOLOREDIT:
       // A combo box's own skin colours its edit.
-      if (ClassIs(GetParent(control), "ComboBox") || !BothSwitchesOn()) return std::nullopt;
+      if (IsClass(GetParent(control), "ComboBox") || !BothSwitchesOn()) return std::nullopt;
       SetTextColours(dc, control, true);
       return RenewControlBrush(control);
     case WM_CTLCOLORSTATIC:
@@ -165,7 +161,7 @@ void OnFrameNotify(LPARAM lParam) {
     case static_cast<int>(UDN_DELTAPOS): {
       // The scroll arrows of a tab control.
       const HWND parent = GetParent(header.hwndFrom);
-      if (ClassIs(parent, "SysTabControl32")) MarkTabContainer(parent);
+      if (IsClass(parent, "SysTabControl32")) MarkTabContainer(parent);
       break;
     }
     default:
@@ -175,7 +171,7 @@ void OnFrameNotify(LPARAM lParam) {
 
 void DeleteChildBrushes(HWND frame) {
   ForEachChild(frame, [](HWND child) {
-    if (ClassIs(child, "ComboBox")) {
+    if (IsClass(child, "ComboBox")) {
       COMBOBOXINFO info{};
       info.cbSize = sizeof info;
       if (GetComboBoxInfo(child, &info) && info.hwndList != nullptr) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "skin/core/engine_globals.h"
+#include "skin/core/window_queries.h"
 #include "skin/frames/frame_globals.h"
 
 namespace skin {
@@ -48,10 +49,6 @@ int FindBorderZone(int x, int y, const RECT& client) {
 const BorderZoneInfo& Zone(int zone) { return kZones[static_cast<std::size_t>(zone - 1)]; }
 
 void ShowZoneCursor(int zone) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(Zone(zone).cursor))); }
-
-// Mouse coordinates are the signed 16-bit halves of lParam.
-int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
-int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/skin_window_table.h"
+#include "skin/core/window_queries.h"
 #include "skin/frames/caption_button_paint.h"
 #include "skin/frames/frame_globals.h"
 #include "skin/frames/outlined_text.h"
@@ -24,15 +25,6 @@ constexpr int kTitleHeight = 42;
 constexpr int kIconSize = 17;
 // The outline and the halo reach up to two pixels beyond the layout.
 constexpr int kInkMargin = 2;
-
-rt::Text WindowText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  if (length <= 0) return {};
-  rt::Text text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(hwnd, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(got, 0)));
-  return text;
-}
 
 // Everything a title paint may touch: the icon and the text with its ink
 // margin. A repaint restores and shows exactly this.
@@ -70,7 +62,7 @@ void PaintFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, bool composi
     DrawIconEx(record.backgroundDc.get(), BorderZone + 6, BorderZone + 1, AppIcon, kIconSize, kIconSize, 0, nullptr,
                DI_NORMAL);
   }
-  const rt::Text title = text ? *text : WindowText(record.hwnd);
+  const rt::Text title = text ? *text : GetWindowTextCopy(record.hwnd);
   const int style = record.titleFont.style != 0 ? 1 : 0;  // FontStyleBold
   const float size = static_cast<float>(record.titleFont.size);
   if (record.titleColour2 == static_cast<COLORREF>(-1)) {

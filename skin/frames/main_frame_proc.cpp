@@ -11,6 +11,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
 #include "skin/core/working_set.h"
 #include "skin/frames/bottom_bar.h"
 #include "skin/frames/caption_actions.h"
@@ -55,9 +56,6 @@ LRESULT CallSaved(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (saved == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
   return CallWindowProcA(saved, hwnd, message, wParam, lParam);
 }
-
-int MouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
-int MouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
 INT_PTR CallRoutine(FARPROC routine, std::span<const INT_PTR> args) {
   return CallWithArgArray(routine, args, false);

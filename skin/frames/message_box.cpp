@@ -1,9 +1,9 @@
 #include "skin/frames/message_box.h"
 
-#include <cstring>
 #include <string>
 
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
 #include "skin/frames/skin_dialog.h"
 
 namespace skin {
@@ -14,10 +14,8 @@ HHOOK MessageBoxHook = nullptr;
 namespace {
 
 bool IsUnskinnedDialog(HWND window) {
-  char className[256] = {};
-  GetClassNameA(window, className, 255);
   // A skinned window keeps its previous procedure in a property.
-  return std::strcmp(className, "#32770") == 0 && GetPropA(window, prop::kOldProc) == nullptr;
+  return IsClass(window, "#32770") && GetPropA(window, prop::kOldProc) == nullptr;
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "skin/lists/combo_painter.h"
 
-#include <vector>
-
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
@@ -35,8 +33,6 @@ constexpr LONG_PTR kDropDownBit = 0x2;  // CBS_DROPDOWN, also part of CBS_DROPDO
 using gdip::GdipGraphics;
 
 void KeyOut(HDC dc, const RECT& r) { FillKeyColour(dc, r, kComboKeyColour); }
-
-bool IsClass(HWND window, const char* name) { return lstrcmpiA(GetWindowClassName(window).c_str(), name) == 0; }
 
 // The child windows' areas: a simple combo box's list (2 pixels inside its
 // edge) and edit; a drop-down's edit. Returns the list's rectangle (zero
@@ -106,9 +102,6 @@ void DrawButton(GdipGraphics& g, HWND combo, int hover, const RECT& button) {
 }
 
 void DrawFaceText(GdipGraphics& g, HWND combo, int width, int height) {
-  const int length = GetWindowTextLengthA(combo);
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-  GetWindowTextA(combo, buffer.data(), length + 1);
   gdip::GdipFont font;
   font.CreateFromName("宋体", 12);
   gdip::GdipSolidBrush brush;
@@ -117,7 +110,7 @@ void DrawFaceText(GdipGraphics& g, HWND combo, int width, int height) {
   format.Create();
   const RectF layout = MakeRectF(2, static_cast<float>(height - 12) / 2, static_cast<float>(width - 17),
                                  static_cast<float>(height - 4));
-  g.DrawString(rt::Text(buffer.data()), font, brush, layout, format);
+  g.DrawString(GetWindowTextCopy(combo), font, brush, layout, format);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ LRESULT PassOn(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool HasEditField(HWND combo) { return FindWindowExA(combo, nullptr, "Edit", nullptr) != nullptr; }
 
-bool IsEdit(HWND window) { return lstrcmpiA(GetWindowClassName(window).c_str(), "Edit") == 0; }
+bool IsEdit(HWND window) { return IsClass(window, "Edit"); }
 
 }  // namespace
 

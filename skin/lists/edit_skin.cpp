@@ -24,7 +24,7 @@ LRESULT PassOn(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcA(previous, edit, message, wParam, lParam);
 }
 
-bool IsRichEdit(HWND edit) { return lstrcmpiA(GetWindowClassName(edit).c_str(), "RichEdit20A") == 0; }
+bool IsRichEdit(HWND edit) { return IsClass(edit, "RichEdit20A"); }
 
 void Invalidate(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
 
@@ -180,7 +180,7 @@ LRESULT HandleMessage(HWND edit, const Listing& l, UINT message, WPARAM wParam, 
     }
     case WM_KILLFOCUS:
       l.record->focused = 0;
-      if (lstrcmpiA(GetWindowClassName(GetParent(edit)).c_str(), "ComboBox") == 0) {
+      if (IsClass(GetParent(edit), "ComboBox")) {
         PaintEditFrame(edit, std::nullopt, 0);
       } else {
         Invalidate(edit);

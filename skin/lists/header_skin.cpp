@@ -55,7 +55,7 @@ RECT ItemRect(HWND header, int zeroBasedIndex) {
   return r;
 }
 
-bool IsListView(HWND window) { return lstrcmpiA(GetWindowClassName(window).c_str(), "SysListView32") == 0; }
+bool IsListView(HWND window) { return IsClass(window, "SysListView32"); }
 
 void SkinOneHeader(int windowIndex, HWND header) {
   ControlList<HeaderRecord>& list = SkinWindowTable.At(windowIndex).headers;
@@ -202,7 +202,7 @@ void SkinHeaders(int windowIndex, HWND parent) {
 
 int HitTestHeaderItem(int windowIndex, int recordIndex, LPARAM lParam) {
   const HeaderRecord& record = SkinWindowTable.At(windowIndex).headers.At(recordIndex);
-  const int x = static_cast<short>(LOWORD(static_cast<DWORD>(lParam)));
+  const int x = MouseX(lParam);
   const int count = ItemCount(record.hwnd);
   for (int i = 1; i <= count; ++i) {
     const RECT r = ItemRect(record.hwnd, i - 1);

@@ -47,7 +47,7 @@ void PaintSkinFrame(int windowIndex, int listIndex, std::optional<int> hover, st
 
   // A simple-combo list and a borderless control have no ring: an image
   // that is all key would transfer nothing.
-  if (GetWindowClassName(control) == "ComboLBox" || GetBorderKind(control) == BorderKind::None) return;
+  if (IsClass(control, "ComboLBox") || GetBorderKind(control) == BorderKind::None) return;
 
   RECT window{};
   GetWindowRect(control, &window);

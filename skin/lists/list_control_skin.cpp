@@ -130,8 +130,6 @@ LRESULT ColourChild(HDC dc, HWND child) {
   return reinterpret_cast<LRESULT>(RenewControlBrush(child));
 }
 
-bool IsClass(HWND window, const char* name) { return lstrcmpiA(GetWindowClassName(window).c_str(), name) == 0; }
-
 // A list box that draws its own items fills every row (and the rest of
 // its client) with the DC's background colour, whatever the background
 // mode: such lists draw onto the colour key (and its complement) first,

@@ -12,11 +12,6 @@ namespace {
 
 constexpr int kParkedSize = 10;
 
-bool IsEditClass(HWND control) {
-  const rt::Text name = GetWindowClassName(control);
-  return lstrcmpiA(name.c_str(), "Edit") == 0 || lstrcmpiA(name.c_str(), "RichEdit20A") == 0;
-}
-
 // The bar's rectangle in the client coordinates of the control's parent,
 // where its overlay lives; a parent's border or caption is allowed for.
 RECT BarInParent(HWND control, LONG object) {

@@ -20,6 +20,7 @@
 #include "skin/core/host_composition.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
 #include "skin/lists/list_installers.h"
 #include "skin/lists/scroll_arrows.h"
 
@@ -38,9 +39,6 @@ LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (previous == nullptr) return DefWindowProcA(control, message, wParam, lParam);
   return CallWindowProcA(previous, control, message, wParam, lParam);
 }
-
-int SignedLow(LPARAM lParam) { return static_cast<short>(LOWORD(static_cast<DWORD>(lParam))); }
-int SignedHigh(LPARAM lParam) { return static_cast<short>(HIWORD(static_cast<DWORD>(lParam))); }
 
 SIZE WindowSize(HWND control) {
   RECT r{};
@@ -113,8 +111,8 @@ void SkinUpDowns(int windowIndex, HWND parent) {
 int HitTestUpDown(int windowIndex, int recordIndex, LPARAM lParam) {
   const UpDownRecord& record = SkinWindowTable.At(windowIndex).upDowns.At(recordIndex);
   const SIZE size = WindowSize(record.hwnd);
-  if (record.horizontal != 0) return SignedLow(lParam) > size.cx / 2 ? 1 : 0;
-  return SignedHigh(lParam) > size.cy / 2 ? 1 : 0;
+  if (record.horizontal != 0) return MouseX(lParam) > size.cx / 2 ? 1 : 0;
+  return MouseY(lParam) > size.cy / 2 ? 1 : 0;
 }
 
 void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std::optional<int> pressed,
@@ -141,7 +139,7 @@ void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std
     constexpr int kFirst = 3, kSecond = 4;  // the scroll bar's start and end arrow parts
     int hotPart = 0;
     if (isHover != 0) {
-      hotPart = (horizontal ? SignedLow(position) > k : SignedHigh(position) > l) ? kSecond : kFirst;
+      hotPart = (horizontal ? MouseX(position) > k : MouseY(position) > l) ? kSecond : kFirst;
     }
 
     {

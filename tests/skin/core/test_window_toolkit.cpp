@@ -97,6 +97,40 @@ TEST(WindowQueries, ClassNameAndTextComeBackWhole) {
   EXPECT_EQ(skin::GetWindowTextCopy(window), longText);
 }
 
+TEST(WindowQueries, ClassesCompareAsTheSystemComparesThem) {
+  TestWindow parent = MakeHidden(200, 200, kHiddenPopup);
+  LoadLibraryA("riched20.dll");
+  const struct {
+    const char* created;  // the class the window is made of
+    const char* asked;
+    bool same, edit;
+  } cases[] = {
+      {"Button", "Button", true, false},     {"BUTTON", "button", true, false},
+      {"Button", "Butto", false, false},     {"Button", "Buttons", false, false},
+      {"Edit", "EDIT", true, true},          {"RichEdit20A", "richedit20a", true, true},
+      {"ComboBox", "ComboLBox", false, false}, {"#32770", "#32770", true, false},
+  };
+  for (const auto& c : cases) {
+    TestWindow window = MakeChild(parent, 0, 0, 50, 20, c.created, WS_CHILD);
+    ASSERT_TRUE(window.get()) << c.created;
+    EXPECT_EQ(skin::IsClass(window, c.asked), c.same) << c.created << " asked as " << c.asked;
+    EXPECT_EQ(skin::IsClassName(skin::GetWindowClassName(window), c.asked), c.same) << c.created;
+    EXPECT_EQ(skin::IsEditClass(window), c.edit) << c.created;
+  }
+  EXPECT_FALSE(skin::IsClass(nullptr, ""));
+}
+
+TEST(WindowQueries, MousePositionsAreSignedHalves) {
+  const struct {
+    int x, y;
+  } cases[] = {{0, 0}, {12, 345}, {-1, -20}, {32767, -32768}};
+  for (const auto& c : cases) {
+    const LPARAM lParam = MAKELPARAM(static_cast<WORD>(c.x), static_cast<WORD>(c.y));
+    EXPECT_EQ(skin::MouseX(lParam), c.x);
+    EXPECT_EQ(skin::MouseY(lParam), c.y);
+  }
+}
+
 TEST(LayeredWindow, MakeLayeredAddsOnlyWhatIsMissing) {
   const struct {
     DWORD before;
