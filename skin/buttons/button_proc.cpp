@@ -7,6 +7,7 @@
 #include "skin/buttons/push_button_painter.h"
 #include "skin/buttons/radio_button_painter.h"
 #include "skin/core/cache_invalidation.h"
+#include "skin/core/hot_control.h"
 #include "skin/core/window_properties.h"
 
 #include "runtime/gdi_object.h"
@@ -76,16 +77,6 @@ void RepaintOverNative(HWND window) {
   PaintSelf(window, kind, listed.button->hasFocus != 0 ? ODS_FOCUS : 0);
 }
 
-void TrackHot(HWND window, const ListedButton& listed) {
-  SkinWindowRecord& host = *listed.host;
-  host.hot = listed.index;
-  if (host.hot != host.lastHot || host.hotKind != HotKind::Button) {
-    PaintButton(window, 0, true);
-    host.lastHot = host.hot;
-    host.hotKind = HotKind::Button;
-  }
-}
-
 }  // namespace
 
 ClickAnimationSteps SetClickAnimationSteps(const ClickAnimationSteps& steps) {
@@ -110,14 +101,11 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
   const ButtonKind kind = record.kind;
 
   switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-      TrackMouseEvent(&track);
-      TrackHot(window, listed);
+    case WM_MOUSEMOVE:
+      if (EnterHotControl(window, *listed.host, listed.index, HotKind::Button)) PaintButton(window, 0, true);
       return passOn();
-    }
     case WM_MOUSELEAVE:
-      listed.host->lastHot = 0;
+      LeaveHotControl(*listed.host);
       PaintButton(window, record.hasFocus != 0 ? ODS_FOCUS : 0, false);
       return passOn();
     case WM_WINDOWPOSCHANGING:
@@ -141,7 +129,7 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case WM_LBUTTONUP:
       record.mouseDown = 0;
-      listed.host->lastHot = 0;
+      LeaveHotControl(*listed.host);
       return passOn();
     case WM_ERASEBKGND:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

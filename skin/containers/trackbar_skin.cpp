@@ -17,6 +17,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/hot_control.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/window_properties.h"
 
@@ -234,21 +235,15 @@ LRESULT CALLBACK TrackbarSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
 
   switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-      TrackMouseEvent(&track);
-      host.hot = listIndex;
+    case WM_MOUSEMOVE:
       // Only the move that makes this trackbar the hot control repaints.
-      if (host.lastHot != host.hot || host.hotKind != HotKind::Trackbar) {
+      if (EnterHotControl(hwnd, host, listIndex, HotKind::Trackbar)) {
         record->hot = 1;
         PaintTrackbar(windowIndex, listIndex);
       }
-      host.lastHot = host.hot;
-      host.hotKind = HotKind::Trackbar;
       break;
-    }
     case WM_MOUSELEAVE:
-      host.lastHot = 0;
+      LeaveHotControl(host);
       record->hot = 0;
       PaintTrackbar(windowIndex, listIndex);
       break;

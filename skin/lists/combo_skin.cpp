@@ -3,6 +3,7 @@
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/control_brush.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/hot_control.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/combo_painter.h"
@@ -35,21 +36,12 @@ LRESULT CALLBACK ComboSkinProc(HWND combo, UINT message, WPARAM wParam, LPARAM l
   const int i = static_cast<int>(index);
 
   switch (message) {
-    case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{};
-      track.cbSize = sizeof track;
-      track.dwFlags = TME_LEAVE;
-      track.hwndTrack = combo;
-      TrackMouseEvent(&track);
-      host->hot = i;
-      if ((i >= 1 && host->hot != host->lastHot) || host->hotKind != HotKind::ComboBox) PaintComboBox(w, i, 1);
-      host->lastHot = host->hot;
-      host->hotKind = HotKind::ComboBox;
+    case WM_MOUSEMOVE:
+      if (EnterHotControl(combo, *host, i, HotKind::ComboBox)) PaintComboBox(w, i, 1);
       break;
-    }
     case WM_MOUSELEAVE:
       PaintComboBox(w, i, 0);
-      host->lastHot = 0;
+      LeaveHotControl(*host);
       break;
     case WM_WINDOWPOSCHANGING:
       MarkContainerDirty(combo);

@@ -4,6 +4,7 @@
 #include "skin/core/control_brush.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/hot_control.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/edit_painters.h"
@@ -107,19 +108,10 @@ void RepaintMovedBars(HWND edit, const BarStates& before) {
 }
 
 void TrackHover(HWND edit, const Listing& l) {
-  TRACKMOUSEEVENT track{};
-  track.cbSize = sizeof track;
-  track.dwFlags = TME_LEAVE;
-  track.hwndTrack = edit;
-  TrackMouseEvent(&track);
-
   SkinWindowRecord& host = *l.host;
-  host.hot = l.index;
   const HWND parent = GetParent(edit);
-  if (!(host.lastHot == host.hot && host.hotKind == HotKind::Edit && host.hotEditParent == parent)) {
+  if (EnterHotControl(edit, host, l.index, HotKind::Edit) || host.hotEditParent != parent) {
     PaintEditFrame(edit, std::nullopt, 1);
-    host.lastHot = host.hot;
-    host.hotKind = HotKind::Edit;
     host.hotEditParent = parent;
   }
 }
@@ -139,7 +131,7 @@ LRESULT HandleMessage(HWND edit, const Listing& l, UINT message, WPARAM wParam, 
       TrackHover(edit, l);
       break;
     case WM_MOUSELEAVE:
-      l.host->lastHot = 0;
+      LeaveHotControl(*l.host);
       PaintEditFrame(edit, l.record->focused);
       break;
     case WM_SHOWWINDOW:

@@ -22,6 +22,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/hot_control.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/list_installers.h"
@@ -244,15 +245,11 @@ LRESULT CALLBACK HeaderSkinProc(HWND header, UINT message, WPARAM wParam, LPARAM
       record->imageList = nullptr;
       break;
     case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{};
-      track.cbSize = sizeof track;
-      track.dwFlags = TME_LEAVE;
-      track.hwndTrack = header;
-      TrackMouseEvent(&track);
-      host->hot = i;
+      // A header repaints as its hot item changes, whether or not the
+      // pointer has just entered it.
+      EnterHotControl(header, *host, i, HotKind::Header);
       record->hover = 1;
       record->hotItem = HitTestHeaderItem(w, i, lParam);
-      host->hotKind = HotKind::Header;
       if (record->hotItem != record->lastPaintedHot && record->hotItem > 0 && record->buttonDown == 0) {
         PaintHeader(w, i);
         record->lastPaintedHot = record->hotItem;
@@ -261,11 +258,10 @@ LRESULT CALLBACK HeaderSkinProc(HWND header, UINT message, WPARAM wParam, LPARAM
         record->hover = 0;
         PaintHeader(w, i);
       }
-      host->lastHot = host->hot;
       break;
     }
     case WM_MOUSELEAVE:
-      host->lastHot = 0;
+      LeaveHotControl(*host);
       record->lastPaintedHot = 0;
       record->hotItem = 0;
       record->hover = 0;

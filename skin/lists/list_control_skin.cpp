@@ -1,7 +1,5 @@
 #include "skin/lists/list_control_skin.h"
 
-#include <windowsx.h>
-
 #include "runtime/gdi_object.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/child_clipping.h"
@@ -10,6 +8,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/hot_control.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/keyed_composition.h"
@@ -82,25 +81,14 @@ void ClearHotPart(HWND control) {
 
 void OnMouseMove(HWND control, const Listing& l, LPARAM lParam) {
   ListControlRecord& r = *l.record;
-  r.lastMouseX = GET_X_LPARAM(lParam);  // signed: left of or above the client
-  r.lastMouseY = GET_Y_LPARAM(lParam);
+  r.lastMouseX = MouseX(lParam);  // signed: left of or above the client
+  r.lastMouseY = MouseY(lParam);
   // The leave is always asked for, so the hover ring ends with the mouse;
   // hover reports only while hover tracking is on.
-  TRACKMOUSEEVENT track{};
-  track.cbSize = sizeof track;
-  track.dwFlags = TME_LEAVE;
-  if (r.hoverReported == 0 && ListHoverTracking) track.dwFlags |= TME_HOVER;
-  track.hwndTrack = control;
-  track.dwHoverTime = 0;
-  TrackMouseEvent(&track);
-
-  SkinWindowRecord& host = *l.host;
-  host.hot = l.index;
-  if ((l.index > 0 && host.lastHot != host.hot) || host.hotKind != HotKind::ListControl) {
+  const DWORD hover = r.hoverReported == 0 && ListHoverTracking ? TME_HOVER : 0;
+  if (EnterHotControl(control, *l.host, l.index, HotKind::ListControl, hover)) {
     r.hover = 1;
     PaintSkinFrame(l.windowIndex, l.index, 1);
-    host.lastHot = host.hot;
-    host.hotKind = HotKind::ListControl;
   }
   if (const ListControlRecord* again = Record(control); again && HasHotPart(*again)) ClearHotPart(control);
 }
@@ -110,7 +98,7 @@ void OnMouseLeave(HWND control, const Listing& l) {
   r.hoverReported = 0;
   r.lastMouseX = -1;
   r.lastMouseY = -1;
-  l.host->lastHot = 0;
+  LeaveHotControl(*l.host);
   if (l.index > 0) {
     r.hover = 0;
     PaintSkinFrame(l.windowIndex, l.index, 0);

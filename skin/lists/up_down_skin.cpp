@@ -18,6 +18,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/hot_control.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -185,25 +186,18 @@ LRESULT CALLBACK UpDownSkinProc(HWND control, UINT message, WPARAM wParam, LPARA
 
   switch (message) {
     case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{};
-      track.cbSize = sizeof track;
-      track.dwFlags = TME_LEAVE;
-      track.hwndTrack = control;
-      TrackMouseEvent(&track);
-      host->hot = i;
+      const bool entered = EnterHotControl(control, *host, i, HotKind::UpDown);
       const int half = HitTestUpDown(w, i, lParam);
       // Repainted only when the hot control, its kind or the half changes.
-      if (host->hot != host->lastHot || host->hotKind != HotKind::UpDown || half != record->hotHalf) {
+      if (entered || half != record->hotHalf) {
         PaintUpDown(w, i, 1, std::nullopt, lParam);
         record->hover = 1;
-        host->lastHot = host->hot;
-        host->hotKind = HotKind::UpDown;
         record->hotHalf = half;
       }
       break;
     }
     case WM_MOUSELEAVE:
-      host->lastHot = 0;
+      LeaveHotControl(*host);
       record->hover = 0;
       PaintUpDown(w, i, 0);
       break;
