@@ -81,21 +81,6 @@ RECT WorkArea() {
   return area;
 }
 
-void PlayCloseEffect(HWND hwnd, CloseEffect effect) {
-  switch (effect) {
-    case CloseEffect::ShrinkFade: AnimateShrinkFade(hwnd); break;
-    case CloseEffect::Pulse: AnimateClosePulse(hwnd); break;
-    case CloseEffect::Fade: AnimateCloseFade(hwnd, 0); break;
-    case CloseEffect::SqueezeToMiddleRow: AnimateSqueezeToMiddleRow(hwnd); break;
-    case CloseEffect::RollUp: AnimateRollUp(hwnd); break;
-    case CloseEffect::RollDown: AnimateRollDown(hwnd); break;
-    case CloseEffect::CollapseLeft: AnimateCollapseLeft(hwnd); break;
-    case CloseEffect::CollapseRight: AnimateCollapseRight(hwnd); break;
-    case CloseEffect::SqueezeToMiddleColumn: AnimateSqueezeToMiddleColumn(hwnd); break;
-    default: break;
-  }
-}
-
 // The close query may refuse; then nothing else happens. Otherwise the
 // shadow goes and the close effect plays before the application's own
 // close handling.
@@ -112,7 +97,7 @@ LRESULT OnClose(HWND hwnd, WPARAM wParam, LPARAM lParam) {
       DestroyWindow(frame->shadowHwnd);
       frame->shadowHwnd = nullptr;
     }
-    PlayCloseEffect(hwnd, frame->closeEffect);
+    PlayCloseEffect(hwnd, static_cast<int>(frame->closeEffect));
   }
   return CallSaved(hwnd, WM_CLOSE, wParam, lParam);
 }
