@@ -18,6 +18,7 @@ void StartFade(HWND window, int x, int y, int width, int height, HDC sourceDc, i
                HDC destDc, int layered, int keepSource) {
   FadeRecord& fade = FadeList.emplace_back();
   fade.hwnd = window;
+  fade.ownsDestDc = destDc == nullptr ? 1 : 0;
   fade.destDc = destDc != nullptr ? destDc : GetDC(window);
   fade.x = x;
   fade.y = y;
@@ -43,7 +44,7 @@ void CALLBACK OnFadeTimer(HWND, UINT, UINT_PTR timerId, DWORD) {
   if (fade.step < kLastStep) return;
 
   KillTimer(nullptr, fade.timerId);
-  if (fade.hwnd != nullptr && fade.layered == 0) ReleaseDC(fade.hwnd, fade.destDc);
+  if (fade.ownsDestDc != 0) ReleaseDC(fade.hwnd, fade.destDc);
   if (fade.keepSource == 0) ReleaseCachedDc(fade.sourceDc);
   FadeList.erase(FadeList.begin() + (position - 1));
 }
@@ -51,8 +52,8 @@ void CALLBACK OnFadeTimer(HWND, UINT, UINT_PTR timerId, DWORD) {
 void StopAllFades() {
   for (const FadeRecord& fade : FadeList) {
     KillTimer(nullptr, fade.timerId);
-    ReleaseDC(fade.hwnd, fade.destDc);
-    ReleaseCachedDc(fade.sourceDc);
+    if (fade.ownsDestDc != 0) ReleaseDC(fade.hwnd, fade.destDc);
+    if (fade.keepSource == 0) ReleaseCachedDc(fade.sourceDc);
   }
   FadeList.clear();
 }

@@ -9,9 +9,10 @@ namespace skin {
 
 // Appends a fade of the source area over (x, y, width, height) of destDc,
 // or of the window's own DC when none is given, and starts its timer. The
-// fade owns sourceDc (a DcCache entry) from now on. A layered fade refreshes
-// the layered window after every blend and leaves destDc alone at its end;
-// keepSource leaves the source DC alone at the end.
+// fade owns sourceDc (a DcCache entry) from now on, unless keepSource is
+// set; a destDc given stays the caller's, and only a window DC the fade
+// took itself is released by it. A layered fade refreshes the layered
+// window after every blend.
 void StartFade(HWND window, int x, int y, int width, int height, HDC sourceDc, int sourceX, int sourceY,
                HDC destDc = nullptr, int layered = 0, int keepSource = 0);
 
@@ -19,8 +20,9 @@ void StartFade(HWND window, int x, int y, int width, int height, HDC sourceDc, i
 // timer this is; after the tenth step the fade ends.
 void CALLBACK OnFadeTimer(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
-// Ends every running fade where it stands: timers killed, DCs released,
-// the list emptied. A stopped button keeps its partly blended look.
+// Ends every running fade where it stands: timers killed, the DCs the
+// fades own released, the list emptied. A stopped button keeps its partly
+// blended look.
 void StopAllFades();
 
 // 1-based position in FadeList of the fade with that timer, 0 when none.

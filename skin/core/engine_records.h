@@ -20,6 +20,7 @@ struct FadeRecord {
   UINT_PTR timerId = 0;
   HWND hwnd = nullptr;
   HDC destDc = nullptr;
+  int ownsDestDc = 0;  // 1: the fade took destDc from the window and releases it
   int x = 0;
   int y = 0;
   int width = 0;

@@ -1,4 +1,5 @@
-// Hover fades: the nine blends, the list of running fades, stopping them.
+// Hover fades: the nine blends, the list of running fades, stopping them,
+// the DCs a fade releases and those it leaves to its caller.
 #include <gtest/gtest.h>
 
 #include "skin/buttons/check_box_painter.h"
@@ -68,6 +69,52 @@ TEST_F(HoverFadeTest, ASecondHoverStopsTheFirstButACheckBoxPaintDoesNot) {
   EXPECT_TRUE(skin::FadeList.empty());
   skin::StopAllFades();  // nothing left to stop
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+}
+
+// A fade releases only what it owns: a caller's window DC is still the
+// caller's to release (once) when the fade has ended or was stopped, and so
+// is a source the fade was told to keep.
+TEST_F(HoverFadeTest, ACallersDcOutlivesTheFadeThatTookAnyOther) {
+  struct Case {
+    const char* what;
+    void (*end)(UINT_PTR timer);
+  };
+  const Case cases[] = {
+      {"the fade runs to its end",
+       [](UINT_PTR timer) {
+         while (!skin::FadeList.empty()) skin::OnFadeTimer(nullptr, WM_TIMER, timer, 0);
+       }},
+      {"every fade is stopped", [](UINT_PTR) { skin::StopAllFades(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HDC callers = GetDC(push);
+    ASSERT_NE(callers, nullptr);
+    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release(),
+                    0, 0, callers);
+    ASSERT_EQ(skin::FadeList.size(), 1u);
+    c.end(skin::FadeList.front().timerId);
+    EXPECT_TRUE(skin::FadeList.empty());
+    EXPECT_EQ(GetObjectType(callers), static_cast<DWORD>(OBJ_DC));
+    EXPECT_EQ(ReleaseDC(push, callers), 1) << "the fade released the caller's DC";
+
+    // Without a DC given, the fade takes the window's and lets it go itself.
+    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release(),
+                    0, 0);
+    ASSERT_EQ(skin::FadeList.size(), 1u);
+    HDC taken = skin::FadeList.front().destDc;
+    c.end(skin::FadeList.front().timerId);
+    EXPECT_EQ(ReleaseDC(push, taken), 0) << "the fade kept the DC it took";
+    EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+
+    // A source the caller keeps stays in the cache.
+    HDC kept = skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release();
+    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, kept, 0, 0, nullptr, 0, 1);
+    ASSERT_EQ(skin::FadeList.size(), 1u);
+    c.end(skin::FadeList.front().timerId);
+    EXPECT_TRUE(skin::ReleaseCachedDc(kept)) << "the fade released the source it was to keep";
+    EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+  }
 }
 
 TEST(BlendWithConstantAlphaTest, IgnoresTheSourcesOwnAlpha) {
