@@ -125,8 +125,8 @@ LRESULT Paint(HWND control, ControlRecord& record, LPARAM lParam) {
 void SkinToolbars(int /*windowIndex*/, HWND parent) {
   for (HWND toolbar = FindWindowExA(parent, nullptr, TOOLBARCLASSNAMEA, nullptr); toolbar != nullptr;
        toolbar = FindWindowExA(parent, toolbar, TOOLBARCLASSNAMEA, nullptr)) {
-    const int windowIndex = FindSkinWindowOfAncestor(toolbar);
-    if (SkinWindowTable.At(windowIndex).controls.Find(toolbar) > 0) continue;
+    const SkinWindowRecord* host = SkinWindowTable.Find(FindSkinWindowOfAncestor(toolbar));
+    if (host == nullptr || host->controls.Find(toolbar) > 0) continue;
     prop::Write(toolbar, prop::kCtlColourBitmap, SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0));
     InstallControlSkin(toolbar);
   }
@@ -135,7 +135,9 @@ void SkinToolbars(int /*windowIndex*/, HWND parent) {
 void InstallControlSkin(HWND control, std::optional<COLORREF> background, COLORREF containerTint,
                         int containerAlpha, int dropFrame) {
   const int windowIndex = FindSkinWindowOfAncestor(control);
-  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  SkinWindowRecord* found = SkinWindowTable.Find(windowIndex);
+  if (found == nullptr) return;
+  SkinWindowRecord& host = *found;
   // Taken twice, the control's procedure would hand its messages to itself.
   if (host.controls.Find(control) > 0 ||
       GetWindowLongPtrA(control, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ControlSkinProc))

@@ -12,7 +12,8 @@
 namespace skin {
 
 // Skins the parent's direct toolbars as common controls, each with its
-// image list in "Kj_wtjb". A toolbar listed already is left alone.
+// image list in "Kj_wtjb". A toolbar listed already, or outside any
+// skinned window, is left alone.
 void SkinToolbars(int windowIndex, HWND parent);
 
 // Registers the control in the `controls` list of its skinned window and
@@ -20,7 +21,7 @@ void SkinToolbars(int windowIndex, HWND parent);
 // becomes a container (paint mode 0, the given tint and alpha). The
 // background is the colour keyed out of its painting (the button face when
 // not given); `dropFrame` 1 adds the drop-button frame to every paint. A
-// control listed already is left as it is.
+// control listed already, or outside any skinned window, is left as it is.
 void InstallControlSkin(HWND control, std::optional<COLORREF> background = std::nullopt,
                         COLORREF containerTint = 0, int containerAlpha = 0, int dropFrame = 0);
 

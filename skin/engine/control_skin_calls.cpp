@@ -54,11 +54,13 @@ int StripWidth(ShineStyle style) {
 
 }  // namespace
 
-void SkinControl(HWND control, std::optional<COLORREF> background, COLORREF containerTint,
+bool SkinControl(HWND control, std::optional<COLORREF> background, COLORREF containerTint,
                  int containerTintAlpha) {
   const int windowIndex = FindSkinWindowOfAncestor(control);
-  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
-  if (host.controls.Find(control) > 0) return;
+  SkinWindowRecord* found = SkinWindowTable.Find(windowIndex);
+  if (found == nullptr) return false;
+  SkinWindowRecord& host = *found;
+  if (host.controls.Find(control) > 0) return true;
 
   const int listIndex = host.controls.Take(control);
   ControlRecord& record = host.controls.At(listIndex);
@@ -77,21 +79,25 @@ void SkinControl(HWND control, std::optional<COLORREF> background, COLORREF cont
   // A group box with controls in it is a container as well.
   if (FindWindowExA(control, nullptr, nullptr, nullptr) != nullptr)
     SkinContainer(control, 0, containerTint, containerTintAlpha);
+  return true;
 }
 
-void SkinContainer(HWND window, std::optional<int> tintsChildren, COLORREF tintColour,
+bool SkinContainer(HWND window, std::optional<int> tintsChildren, COLORREF tintColour,
                    std::optional<int> tintAlpha, std::optional<int> border) {
   const int windowIndex = FindSkinWindowOfAncestor(window);
-  if (windowIndex < 1 || FindContainerRecord(windowIndex, window) > 0) return;
+  if (!SkinWindowTable.Contains(windowIndex)) return false;
+  if (FindContainerRecord(windowIndex, window) > 0) return true;
   InstallContainerSkin(window, tintsChildren.value_or(1), tintColour, tintAlpha.value_or(255) & 0xFF,
                        border.value_or(0));
+  return true;
 }
 
-void SkinEditBox(HWND control, std::optional<COLORREF> tintColour, std::optional<int> tintAlpha) {
-  if (control == nullptr) return;
+bool SkinEditBox(HWND control, std::optional<COLORREF> tintColour, std::optional<int> tintAlpha) {
+  if (control == nullptr) return false;
   const int windowIndex = FindSkinWindowOfAncestor(control);
   SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  if (host == nullptr || FindEditRecord(windowIndex, control) > 0) return;
+  if (host == nullptr) return false;
+  if (FindEditRecord(windowIndex, control) > 0) return true;
   const int alpha = tintAlpha.value_or(GlobalAlpha);
 
   const int listIndex = host->edits.Take(control);
@@ -114,6 +120,7 @@ void SkinEditBox(HWND control, std::optional<COLORREF> tintColour, std::optional
 
   if (tintColour) SetControlBackground(control, tintColour, alpha);
   AddTransparentExStyle(control);
+  return true;
 }
 
 bool SetControlBackground(HWND control, std::optional<COLORREF> colour, std::optional<int> alpha) {
@@ -156,8 +163,11 @@ bool SetProgressStyle(HWND bar, std::optional<int> squareCorners, std::optional<
   return true;
 }
 
-void SetMainMenuRoutine(HWND window, FARPROC routine) {
-  SkinWindowTable.At(FindSkinWindow(window)).menuRoutine = routine;
+bool SetMainMenuRoutine(HWND window, FARPROC routine) {
+  SkinWindowRecord* record = SkinWindowTable.Find(FindSkinWindow(window));
+  if (record == nullptr) return false;
+  record->menuRoutine = routine;
+  return true;
 }
 
 }  // namespace skin

@@ -13,23 +13,25 @@ namespace skin {
 
 // Skins a common control (or a group box) lying in or below a skinned
 // window as a `ControlRecord` control; a control with child windows also
-// becomes a container with the given tint. The control must be inside a
-// skinned window (index 0 is a programming error); a control skinned
-// already is left as it is.
-void SkinControl(HWND control, std::optional<COLORREF> background = std::nullopt,
+// becomes a container with the given tint. A control skinned already is
+// left as it is. True when the control is skinned; false, changing
+// nothing, for a control outside any skinned window.
+bool SkinControl(HWND control, std::optional<COLORREF> background = std::nullopt,
                  COLORREF containerTint = 0, int containerTintAlpha = 0);
 
 // Registers a window that hosts controls as a container of its skinned
 // window (once); tintsChildren defaults to 1, tintAlpha to 255, border to 0.
-// Does nothing outside a skinned window.
-void SkinContainer(HWND window, std::optional<int> tintsChildren = std::nullopt,
+// True when the window is a container; false, changing nothing, outside a
+// skinned window.
+bool SkinContainer(HWND window, std::optional<int> tintsChildren = std::nullopt,
                    COLORREF tintColour = 0, std::optional<int> tintAlpha = std::nullopt,
                    std::optional<int> border = std::nullopt);
 
 // Skins one edit or rich-edit box, also one the window installers do not
-// reach (inside a group box). The tint alpha defaults to GlobalAlpha. Does
-// nothing outside a skinned window or for an edit skinned already.
-void SkinEditBox(HWND control, std::optional<COLORREF> tintColour = std::nullopt,
+// reach (inside a group box). The tint alpha defaults to GlobalAlpha. An
+// edit skinned already is left as it is. True when the edit is skinned;
+// false, changing nothing, for none or one outside a skinned window.
+bool SkinEditBox(HWND control, std::optional<COLORREF> tintColour = std::nullopt,
                  std::optional<int> tintAlpha = std::nullopt);
 
 // Sets the translucent tint laid over a skinned control's background and
@@ -51,8 +53,8 @@ bool SetProgressStyle(HWND bar, std::optional<int> squareCorners = std::nullopt,
                       std::optional<COLORREF> frameColour = std::nullopt,
                       ShineStyle shineStyle = ShineStyle::Glow);
 
-// The routine the main-menu caption button calls. The window must be a
-// skinned top-level window (index 0 is a programming error).
-void SetMainMenuRoutine(HWND window, FARPROC routine);
+// The routine the main-menu caption button calls. False, changing nothing,
+// for a window that is not a skinned top-level window.
+bool SetMainMenuRoutine(HWND window, FARPROC routine);
 
 }  // namespace skin

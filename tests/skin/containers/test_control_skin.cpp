@@ -6,7 +6,10 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
+#include "runtime/fatal_error.h"
 #include "skin/containers/control_skin.h"
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
@@ -235,6 +238,41 @@ TEST_F(ShownControlSkinTest, AControlOfAnotherClassDrawsItsTextOverTheSkin) {
   EXPECT_EQ(face, 0);
   EXPECT_GT(skinPixels, 29 * 200 * 9 / 10) << "the skin behind the band";
   EXPECT_GT(dark, 20) << "the caption's glyphs";
+}
+
+void PrintAndExit(const char* text) {
+  std::fprintf(stderr, "fatal: %s\n", text);
+  std::fflush(stderr);
+  std::_Exit(3);
+}
+
+// The installers leave a control outside any skinned window as it is; the
+// process goes on.
+TEST_F(ControlSkinTest, InstallersLeaveAControlOfAnUnskinnedWindowAlone) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        rt::SetFatalErrorHandler(PrintAndExit);
+        TestWindow stranger(CreateWindowExA(0, "Static", "", WS_POPUP, 300, 0, 200, 100, nullptr, nullptr,
+                                            GetModuleHandleA(nullptr), nullptr));
+        TestWindow toolbar = MakeChild(stranger, 0, 0, 200, 30, TOOLBARCLASSNAMEA,
+                                       WS_CHILD | CCS_NOPARENTALIGN | CCS_NORESIZE);
+        TestWindow plain = MakeChild(stranger, 10, 40, 80, 20);
+        const LONG_PTR toolbarProc = GetWindowLongPtrA(toolbar, GWLP_WNDPROC);
+        const LONG_PTR plainProc = GetWindowLongPtrA(plain, GWLP_WNDPROC);
+        const int listed = Record().controls.Count();
+        skin::SkinToolbars(windowIndex, stranger);
+        skin::InstallControlSkin(plain, 0x123456);
+        const bool untouched = GetWindowLongPtrA(toolbar, GWLP_WNDPROC) == toolbarProc &&
+                               GetWindowLongPtrA(plain, GWLP_WNDPROC) == plainProc &&
+                               skin::prop::Read(toolbar, skin::prop::kCtlColourBitmap) == 0 &&
+                               skin::prop::Read(plain, skin::prop::kControlIndex) == 0 &&
+                               Record().controls.Count() == listed;
+        if (!untouched) std::fprintf(stderr, "a control outside the skinned window was skinned\n");
+        std::fflush(stderr);
+        std::_Exit(untouched ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The public calls that skin single controls: records and properties they
-// leave, calls on controls skinned already, tints, the progress style and
-// its shine timer.
+// leave, calls on controls skinned already, calls refused outside a skinned
+// window, tints, the progress style and its shine timer.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
 
 #include "runtime/fatal_error.h"
 #include "skin/containers/container_skin.h"
@@ -70,8 +71,8 @@ class ControlSkinCallsTest : public ::testing::Test {
 
 TEST_F(ControlSkinCallsTest, SkinEditBoxSkinsAnEditInsideAGroupBoxOnce) {
   const LONG_PTR original = ProcOf(groupedEdit);
-  skin::SkinEditBox(groupedEdit);
-  skin::SkinEditBox(groupedEdit);
+  EXPECT_TRUE(skin::SkinEditBox(groupedEdit));
+  EXPECT_TRUE(skin::SkinEditBox(groupedEdit)) << "skinned already";
 
   ASSERT_EQ(Record().edits.Count(), 1) << "the second call must not add a record";
   const skin::EditRecord& record = Record().edits.At(1);
@@ -131,8 +132,8 @@ TEST_F(ControlSkinCallsTest, SkinEditBoxTintTakesTheGlobalAlphaUnlessGiven) {
 
 TEST_F(ControlSkinCallsTest, SkinEditBoxOutsideASkinnedWindowDoesNothing) {
   const LONG_PTR original = ProcOf(strangerEdit);
-  skin::SkinEditBox(strangerEdit, 0x112233);
-  skin::SkinEditBox(nullptr);
+  EXPECT_FALSE(skin::SkinEditBox(strangerEdit, 0x112233));
+  EXPECT_FALSE(skin::SkinEditBox(nullptr));
   EXPECT_EQ(ProcOf(strangerEdit), original);
   EXPECT_EQ(Prop(strangerEdit, skin::prop::kIndex), 0);
   EXPECT_EQ(Prop(strangerEdit, skin::prop::kTintColour), 0);
@@ -179,8 +180,8 @@ TEST_F(ControlSkinCallsTest, SetControlBackgroundAnswersOnlyForListedControls) {
 
 TEST_F(ControlSkinCallsTest, SkinControlFillsOneControlRecordAndSubclassesOnce) {
   const LONG_PTR original = ProcOf(plain);
-  skin::SkinControl(plain);
-  skin::SkinControl(plain, 0x123456);
+  EXPECT_TRUE(skin::SkinControl(plain));
+  EXPECT_TRUE(skin::SkinControl(plain, 0x123456)) << "skinned already";
 
   ASSERT_EQ(Record().controls.Count(), 1);
   const skin::ControlRecord& record = Record().controls.At(1);
@@ -225,7 +226,7 @@ TEST_F(ControlSkinCallsTest, SkinControlMakesAGroupBoxWithControlsAPaintedContai
   skin::SkinControl(host);
   EXPECT_EQ(Record().containers.At(2).paintMode, 0);
   TestWindow panel = MakeChild(frame, 220, 170, 150, 100);
-  skin::SkinContainer(panel);
+  EXPECT_TRUE(skin::SkinContainer(panel));
   EXPECT_EQ(Record().containers.At(3).paintMode, 1);
   EXPECT_EQ(Record().containers.At(3).alpha, 255);
   skin::SkinChildControls = savedSkinChildren;
@@ -234,7 +235,7 @@ TEST_F(ControlSkinCallsTest, SkinControlMakesAGroupBoxWithControlsAPaintedContai
 INT_PTR WINAPI MainMenuRoutine() { return 0; }
 
 TEST_F(ControlSkinCallsTest, SetMainMenuRoutineStoresTheRoutine) {
-  skin::SetMainMenuRoutine(frame, MainMenuRoutine);
+  EXPECT_TRUE(skin::SetMainMenuRoutine(frame, MainMenuRoutine));
   EXPECT_EQ(Record().menuRoutine, &MainMenuRoutine);
 }
 
@@ -244,23 +245,101 @@ void PrintAndExit(const char* text) {
   std::_Exit(3);
 }
 
-TEST(ControlSkinCallsDeathTest, CallsThatNeedASkinnedWindowReportOneMissing) {
+BOOL CALLBACK CountProp(HWND, LPSTR, HANDLE, ULONG_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+int PropCount(HWND hwnd) {
+  int count = 0;
+  EnumPropsExA(hwnd, CountProp, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// What a window carries that a skin would change.
+struct Trace {
+  LONG_PTR proc = 0;
+  LONG_PTR exStyle = 0;
+  int props = 0;
+  friend bool operator==(const Trace&, const Trace&) = default;
+};
+
+Trace TraceOf(HWND hwnd) {
+  return {ProcOf(hwnd), GetWindowLongPtrA(hwnd, GWL_EXSTYLE), PropCount(hwnd)};
+}
+
+// A public call on a window of an unskinned top-level window: which window
+// it is given (a child of that class inside the unskinned window, or the
+// unskinned window itself) and the call, giving its answer.
+struct RefusedCall {
+  const char* what;
+  const char* className;  // nullptr: the unskinned top-level window itself
+  DWORD style;
+  int (*call)(HWND window);
+};
+
+const RefusedCall kRefusedCalls[] = {
+    {"SkinControl", "Button", WS_CHILD | BS_GROUPBOX,
+     [](HWND w) { return int{skin::SkinControl(w, 0x123456, 0x00FF00, 70)}; }},
+    {"SkinContainer", "Static", WS_CHILD, [](HWND w) { return int{skin::SkinContainer(w, 1, 0x00FF00, 90, 2)}; }},
+    {"SkinEditBox", "Edit", WS_CHILD | WS_VSCROLL | ES_MULTILINE,
+     [](HWND w) { return int{skin::SkinEditBox(w, 0x112233, 40)}; }},
+    {"SetControlBackground", "Edit", WS_CHILD, [](HWND w) { return int{skin::SetControlBackground(w, 0x00FF00, 90)}; }},
+    {"SetProgressStyle", PROGRESS_CLASSA, WS_CHILD | WS_VISIBLE,
+     [](HWND w) { return int{skin::SetProgressStyle(w, 1, 1, 0x0080FF, 0, skin::ShineStyle::Band)}; }},
+    {"SetMainMenuRoutine on a control", "Static", WS_CHILD,
+     [](HWND w) { return int{skin::SetMainMenuRoutine(w, MainMenuRoutine)}; }},
+    {"SetMainMenuRoutine on the window", nullptr, 0,
+     [](HWND w) { return int{skin::SetMainMenuRoutine(w, MainMenuRoutine)}; }},
+};
+
+// The call on a window (with a child of its own) of an unskinned window
+// while a skinned one exists; what went wrong, empty when the call
+// answered 0 and skinned nothing.
+std::string RunRefusedCall(const RefusedCall& c) {
+  quillora_test::SkinTableGuard guard;
+  TestWindow skinned = MakeFrame(0, 0, 100, 100);
+  AddSkinWindow(skinned);
+  TestWindow stranger = MakeFrame(200, 0, 200, 100);
+  TestWindow target = c.className != nullptr ? MakeChild(stranger, 5, 5, 150, 60, c.className, c.style) : TestWindow();
+  const HWND window = c.className != nullptr ? target.get() : stranger.get();
+  TestWindow inner = MakeChild(window, 5, 20, 60, 20, "Edit");
+  const Trace before = TraceOf(window), innerBefore = TraceOf(inner);
+  const skin::SkinWindowRecord& record = skin::SkinWindowTable.At(1);
+  const auto listed = [&record] {
+    return record.controls.Count() + record.containers.Count() + record.edits.Count() +
+           record.progressBars.Count();
+  };
+  const int listedBefore = listed();
+
+  const int answer = c.call(window);
+
+  std::string wrong;
+  if (answer != 0) wrong += " answered " + std::to_string(answer) + ";";
+  if (!(TraceOf(window) == before)) wrong += " skinned the window;";
+  if (!(TraceOf(inner) == innerBefore)) wrong += " skinned the window's child;";
+  if (listed() != listedBefore || record.menuRoutine != nullptr)
+    wrong += " filled the skinned window's record;";
+  return wrong;
+}
+
+// A caller's slip is refused, not fatal: the process goes on.
+TEST(ControlSkinCallsDeathTest, CallsOnAControlOfAnUnskinnedWindowAnswerZeroAndSkinNothing) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        rt::SetFatalErrorHandler(PrintAndExit);
-        TestWindow window = MakeFrame(0, 0, 50, 50);
-        TestWindow control = MakeChild(window, 1, 1, 10, 10);
-        skin::SkinControl(control);
-      },
-      testing::ExitedWithCode(3), "SkinWindowTable");
-  EXPECT_EXIT(
-      {
-        rt::SetFatalErrorHandler(PrintAndExit);
-        TestWindow window = MakeFrame(0, 0, 50, 50);
-        skin::SetMainMenuRoutine(window, nullptr);
-      },
-      testing::ExitedWithCode(3), "SkinWindowTable");
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+  for (const RefusedCall& c : kRefusedCalls) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EXIT(
+        {
+          rt::SetFatalErrorHandler(PrintAndExit);
+          const std::string wrong = RunRefusedCall(c);
+          if (!wrong.empty()) std::fprintf(stderr, "%s:%s\n", c.what, wrong.c_str());
+          std::fflush(stderr);
+          std::_Exit(wrong.empty() ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+  }
 }
 
 // Two progress bars of the frame; the second (list index 2) is styled.
