@@ -12,12 +12,4 @@ ControlPicture::ControlPicture(HWND control, KeptPicture slot, const rt::ByteArr
   image_ = kept.Get(bytes, prepare, variant);
 }
 
-void ForgetKeptPictures() {
-  for (int index = 1; index <= SkinWindowTable.Count(); ++index) {
-    if (SkinWindowRecord* record = SkinWindowTable.Find(index)) {
-      for (const DecodedPicture& picture : record->keptPictures) picture.Forget();
-    }
-  }
-}
-
 }  // namespace skin

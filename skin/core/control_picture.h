@@ -31,8 +31,4 @@ class ControlPicture {
   gdip::GdipImage* image_ = nullptr;
 };
 
-// Lets go of every picture kept in the records of SkinWindowTable (before
-// GDI+ is shut down).
-void ForgetKeptPictures();
-
 }  // namespace skin

@@ -151,6 +151,12 @@ gdip::GdipImage* DecodePiece(const NinePiece& piece) { return piece.decoded.Get(
 
 }  // namespace
 
+void NineGridImage::ForgetDecodedPieces() const {
+  for (const NinePieceList& pieces : pieces_) {
+    for (const NinePiece& piece : pieces) piece.decoded.Forget();
+  }
+}
+
 NineGridImage NineGridImage::Clone() const {
   NineGridImage copy;
   copy.loaded_ = loaded_;

@@ -75,6 +75,10 @@ class NineGridImage {
   void DrawState3(gdip::GdipGraphics& graphics) const;
   void DrawState4(gdip::GdipGraphics& graphics) const;
 
+  // Lets go of the decoded pieces (before GDI+ is shut down); the bytes
+  // stay and decode again when drawn.
+  void ForgetDecodedPieces() const;
+
   int IsLoaded() const { return loaded_; }
   // Content inset and corner size for the painters (3 and 10 by default).
   int GetInsetA() const { return insetA_; }

@@ -5,8 +5,8 @@
 #include "gdip/gdiplus_startup.h"
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
-#include "skin/core/control_picture.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/kept_pictures.h"
 #include "skin/frames/drop_shadow.h"
 #include "skin/frames/shadow_window.h"
 
@@ -59,12 +59,7 @@ void ShutdownSkinEngine() {
   const ULONG_PTR token = std::exchange(GdiplusTokenCopy, 0);
   if (token == 0) return;
   if (gdip::GdiplusToken == token) gdip::GdiplusToken = 0;
-  // No GDI+ image may outlive GDI+.
-  GlyphStrip.ForgetDecodedPieces();
-  for (TreeIconSet& set : TreeIconSets) set.icons.ForgetDecodedPieces();
-  for (const std::unique_ptr<MenuRecord>& menu : MenuTable) {
-    if (menu) menu->checkMark.Forget();
-  }
+  // No GDI+ image may outlive GDI+, whatever windows are still alive.
   ForgetKeptPictures();
   gdip::ShutdownGdiplus(token);
 }

@@ -1,0 +1,35 @@
+#include "skin/core/kept_pictures.h"
+
+#include "skin/core/engine_globals.h"
+
+namespace skin {
+
+namespace {
+
+void ForgetWindowPictures(const SkinWindowRecord& record) {
+  for (const DecodedPicture& picture : record.keptPictures) picture.Forget();
+  for (const CaptionButtonRecord& button : record.captionButtons) button.decoded.Forget();
+  record.faceImage.ForgetDecodedPieces();
+  for (const ButtonRecord& button : record.buttons) button.face.ForgetDecodedPieces();
+  for (const TrackbarRecord& trackbar : record.trackbars) {
+    trackbar.thumbImage.ForgetDecodedPieces();
+    trackbar.channelImage.ForgetDecodedPieces();
+    trackbar.fillImage.ForgetDecodedPieces();
+  }
+  for (const ProgressRecord& bar : record.progressBars) bar.shinePicture.Forget();
+}
+
+}  // namespace
+
+void ForgetKeptPictures() {
+  for (const std::unique_ptr<SkinWindowRecord>& record : SkinWindowTable) {
+    if (record) ForgetWindowPictures(*record);
+  }
+  GlyphStrip.ForgetDecodedPieces();
+  for (TreeIconSet& set : TreeIconSets) set.icons.ForgetDecodedPieces();
+  for (const std::unique_ptr<MenuRecord>& menu : MenuTable) {
+    if (menu) menu->checkMark.Forget();
+  }
+}
+
+}  // namespace skin
