@@ -14,7 +14,9 @@ namespace skin {
 void InitSkinEngine();
 
 // Shuts GDI+ down with the start-up token, once: after the message loop
-// has ended and the last graphics object is gone. A second call does
+// has ended and the last graphics object is gone. Every picture the engine
+// keeps decoded is let go first, whatever skinned windows remain (they
+// decode again if they paint after a new start). A second call does
 // nothing.
 void ShutdownSkinEngine();
 
