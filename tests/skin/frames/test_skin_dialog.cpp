@@ -1,7 +1,8 @@
 // Skinned message boxes and their dialog frame, inspected from a timer that
 // the box's own modal loop runs: the record and window the skin makes, the
 // button layout, the shadow, the hit test and mouse handling, the frame
-// picture, the fade-in, the close animation and the clean-up.
+// picture and its repaint on a theme change, the fade-in, the close
+// animation and the clean-up.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -22,12 +23,14 @@
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/engine/skin_theme.h"
 #include "skin/frames/close_effects.h"
 #include "skin/frames/dialog_frame.h"
 #include "skin/frames/message_box.h"
 #include "skin/frames/skin_dialog.h"
 #include "tests/support/gdi_object_count.h"
 #include "tests/support/skin_test_windows.h"
+#include "tests/support/window_pixels.h"
 
 namespace {
 
@@ -548,6 +551,42 @@ TEST_F(SkinDialogTest, FrameTakesTheOwnersTintAndPicture) {
     EXPECT_GT(inside.g, outside.g + 20) << "the owner's picture";
 
     EXPECT_GT(outside.b, outside.r + 10) << "the theme colour";
+    return IDOK;
+  });
+}
+
+// What an open box shows at a point of its body, right of its text.
+Rgb ShownBody(HWND box) {
+  const RECT r = WindowRect(box);
+  const int y = r.top + (30 + r.bottom - r.top - RecordOf(box).buttonBandHeight) / 2;
+  const std::uint32_t c = quillora_test::WindowSurfaceRgb(box, r.right - 8, y);
+  return {static_cast<int>((c >> 16) & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>(c & 0xFF)};
+}
+
+// Dispatches the thread's messages for about `milliseconds`.
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  MSG msg;
+  while (GetTickCount() - start < milliseconds) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  }
+}
+
+TEST_F(SkinDialogTest, ThemeChangeRepaintsAnOpenBoxInTheNewColour) {
+  ShowVisited(owner, MB_OK, 50, [&](HWND box) {
+    const Rgb before = ShownBody(box);
+    EXPECT_GT(before.b, before.r + 10) << "the blue-green theme colour";
+
+    skin::SetSkinTheme("", {}, 0x0000C0);  // red
+    const Rgb now = ShownBody(box);
+    EXPECT_GT(now.r, now.b + 10) << "the box shows the new colour as the call returns";
+    PumpFor(100);
+    const Rgb later = ShownBody(box);
+    EXPECT_GT(later.r, later.b + 10) << "and keeps it through its own paints";
     return IDOK;
   });
 }
