@@ -173,16 +173,16 @@ int main() {
     });
     const double font = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [] {
       gdip::GdipFont f;
-      f.CreateFromName("宋体", 12.0f, 0, 2);
+      f.CreateFromName("宋体", 12.0f, gdip::FontStyle::Regular, gdip::Unit::Pixel);
     });
     gdip::GdipGraphics graphics;
     graphics.CreateFromHdc(surface);
     gdip::GdipFont captionFont;
-    captionFont.CreateFromName("宋体", 12.0f, 0, 2);
+    captionFont.CreateFromName("宋体", 12.0f, gdip::FontStyle::Regular, gdip::Unit::Pixel);
     gdip::GdipSolidBrush ink;
     ink.Create(0xFE000000);
     gdip::GdipStringFormat format;
-    format.Create(0x1000);
+    format.Create(gdip::StringFormatFlags::NoWrap);
     const double text = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [&] {
       graphics.DrawString("创建桌面快捷方式", captionFont, ink, gdip::RectF{17, 2, kCheckWidth, kCheckHeight + 1},
                           format);

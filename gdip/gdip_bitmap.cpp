@@ -130,7 +130,7 @@ void GdipBitmap::RotatedBounds(REAL width, REAL height, REAL angle, REAL& rotate
   rotatedHeight = static_cast<REAL>(width * s + height * c);
 }
 
-bool GdipBitmap::Rotate(REAL angle, GdipBitmap& target, Opt<ARGB> background, Opt<int> interpolation,
+bool GdipBitmap::Rotate(REAL angle, GdipBitmap& target, Opt<ARGB> background, Opt<InterpolationMode> interpolation,
                         Opt<ImageDimension> size) {
   if (&target == this) return RefuseArgument();
   const REAL width = static_cast<REAL>(GetWidth());

@@ -9,6 +9,8 @@ namespace gdip {
 // The pixel format of every picture the engine composes: 32 bits per
 // pixel with alpha.
 inline constexpr int kPixelFormat32bppArgb = PixelFormat32bppARGB;
+// 32 bits per pixel, the top byte unused: a DIB section's pixels.
+inline constexpr int kPixelFormat32bppRgb = PixelFormat32bppRGB;
 
 class GdipGraphics;
 
@@ -54,7 +56,7 @@ class GdipBitmap : public GdipImage {
   // 32-bit ARGB canvas that goes into another bitmap. The canvas is `size`
   // when given, else just large enough for the whole turned picture; it is
   // filled with the background when one is given.
-  bool Rotate(REAL angle, GdipBitmap& target, Opt<ARGB> background = {}, Opt<int> interpolation = {},
+  bool Rotate(REAL angle, GdipBitmap& target, Opt<ARGB> background = {}, Opt<InterpolationMode> interpolation = {},
               Opt<ImageDimension> size = {});
   // Size of the whole picture of width x height turned by angle degrees.
   static void RotatedBounds(REAL width, REAL height, REAL angle, REAL& rotatedWidth, REAL& rotatedHeight);

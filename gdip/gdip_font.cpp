@@ -20,7 +20,7 @@ GpStatus DeleteFont(void* native) { return flat::GdipDeleteFont(static_cast<GpFo
 // draws nothing; no size that is not positive is passed on.
 bool IsValidEmSize(REAL emSize) { return emSize > 0; }
 
-Gdiplus::Unit UnitOf(const Opt<int>& unit) { return static_cast<Gdiplus::Unit>(unit.value); }
+Gdiplus::Unit UnitOf(const Opt<Unit>& unit) { return static_cast<Gdiplus::Unit>(unit.value); }
 
 // The window DC of the screen, released on every path.
 class ScreenDc {
@@ -43,11 +43,11 @@ GdipFont::GdipFont() : GdipObject(DeleteFont) {}
 
 bool GdipFont::Delete() { return ReleaseNative(); }
 
-bool GdipFont::Create(const GdipFontFamily& family, REAL emSize, Opt<int> style, Opt<int> unit) {
+bool GdipFont::Create(const GdipFontFamily& family, REAL emSize, Opt<FontStyle> style, Opt<Unit> unit) {
   if (!IsValidEmSize(emSize)) return RefuseArgument();
   auto* nativeFamily = NativeOf<GpFontFamily>(family);
   return CreateWith<GpFont>(
-      [&](GpFont** out) { return flat::GdipCreateFont(nativeFamily, emSize, style.value, UnitOf(unit), out); });
+      [&](GpFont** out) { return flat::GdipCreateFont(nativeFamily, emSize, ToInt(style.value), UnitOf(unit), out); });
 }
 
 bool GdipFont::CreateFromDc(HDC hdc) {
@@ -59,10 +59,10 @@ bool GdipFont::CloneInto(GdipFont& target) const {
   return target.CreateWith<GpFont>([&](GpFont** out) { return flat::GdipCloneFont(Native(), out); });
 }
 
-int GdipFont::GetStyle() {
+FontStyle GdipFont::GetStyle() {
   INT style = 0;
   Record(flat::GdipGetFontStyle(Native(), &style));
-  return style;
+  return static_cast<FontStyle>(style);
 }
 
 REAL GdipFont::GetSize() {
@@ -71,10 +71,10 @@ REAL GdipFont::GetSize() {
   return size;
 }
 
-int GdipFont::GetUnit() {
+Unit GdipFont::GetUnit() {
   Gdiplus::Unit unit = Gdiplus::UnitWorld;
   Record(flat::GdipGetFontUnit(Native(), &unit));
-  return static_cast<int>(unit);
+  return static_cast<Unit>(unit);
 }
 
 REAL GdipFont::GetHeight(const GdipGraphics& graphics) {
@@ -101,7 +101,7 @@ bool GdipFont::CreateFromLogfontW(HDC hdc, const LOGFONTW* logfont) {
   return CreateWith<GpFont>([&](GpFont** out) { return flat::GdipCreateFontFromLogfontW(hdc, logfont, out); });
 }
 
-bool GdipFont::CreateFromName(const rt::Text& familyName, REAL emSize, Opt<int> style, Opt<int> unit) {
+bool GdipFont::CreateFromName(const rt::Text& familyName, REAL emSize, Opt<FontStyle> style, Opt<Unit> unit) {
   if (!IsValidEmSize(emSize)) return RefuseArgument();
   GdipFontFamily family;
   family.CreateFromName(familyName, GdipFontCollection());
@@ -110,7 +110,8 @@ bool GdipFont::CreateFromName(const rt::Text& familyName, REAL emSize, Opt<int> 
   return Create(family, emSize, style, unit);
 }
 
-bool GdipFont::CreateFromNameW(const rt::ByteArray& wideFamilyName, REAL emSize, Opt<int> style, Opt<int> unit) {
+bool GdipFont::CreateFromNameW(const rt::ByteArray& wideFamilyName, REAL emSize, Opt<FontStyle> style,
+                               Opt<Unit> unit) {
   if (!IsValidEmSize(emSize)) return RefuseArgument();
   GdipFontFamily family;
   family.CreateFromNameW(wideFamilyName, GdipFontCollection());

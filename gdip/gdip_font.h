@@ -21,16 +21,16 @@ class GdipFont : public GdipObject {
   GdipFont& operator=(GdipFont&&) noexcept = default;
 
   bool Delete();
-  // Style 0 = regular and unit 0 = world when omitted.
-  bool Create(const GdipFontFamily& family, REAL emSize, Opt<int> style = {}, Opt<int> unit = {});
+  // Regular style and world unit when omitted.
+  bool Create(const GdipFontFamily& family, REAL emSize, Opt<FontStyle> style = {}, Opt<Unit> unit = {});
   // The font currently selected into the device context.
   bool CreateFromDc(HDC hdc);
   // An independent copy of this font in the target.
   bool CloneInto(GdipFont& target) const;
 
-  int GetStyle();
+  FontStyle GetStyle();
   REAL GetSize();
-  int GetUnit();
+  Unit GetUnit();
   // Line spacing in the graphics' unit.
   REAL GetHeight(const GdipGraphics& graphics);
   REAL GetHeightGivenDpi(REAL dpi);
@@ -40,9 +40,10 @@ class GdipFont : public GdipObject {
   bool CreateFromLogfontW(HDC hdc, const LOGFONTW* logfont);
   // A font of an installed family; false (and no font) when the family is
   // not installed.
-  bool CreateFromName(const rt::Text& familyName, REAL emSize, Opt<int> style = {}, Opt<int> unit = {});
+  bool CreateFromName(const rt::Text& familyName, REAL emSize, Opt<FontStyle> style = {}, Opt<Unit> unit = {});
   // The family name as UTF-16 bytes ending with a zero unit.
-  bool CreateFromNameW(const rt::ByteArray& wideFamilyName, REAL emSize, Opt<int> style = {}, Opt<int> unit = {});
+  bool CreateFromNameW(const rt::ByteArray& wideFamilyName, REAL emSize, Opt<FontStyle> style = {},
+                       Opt<Unit> unit = {});
   // The font of a window (as WM_GETFONT gives it); handle 0, or a handle
   // that is no font, takes the device context's font.
   bool CreateFromHfont(HDC hdc, HFONT font);

@@ -74,33 +74,33 @@ rt::Text GdipFontFamily::GetName() {
   return FromWideBytes(name);
 }
 
-bool GdipFontFamily::IsStyleAvailable(int style) {
+bool GdipFontFamily::IsStyleAvailable(FontStyle style) {
   BOOL available = FALSE;
-  Record(flat::GdipIsStyleAvailable(Native(), style, &available));
+  Record(flat::GdipIsStyleAvailable(Native(), ToInt(style), &available));
   return available != FALSE;
 }
 
-UINT16 GdipFontFamily::GetEmHeight(int style) {
+UINT16 GdipFontFamily::GetEmHeight(FontStyle style) {
   UINT16 value = 0;
-  Record(flat::GdipGetEmHeight(Native(), style, &value));
+  Record(flat::GdipGetEmHeight(Native(), ToInt(style), &value));
   return value;
 }
 
-UINT16 GdipFontFamily::GetCellAscent(int style) {
+UINT16 GdipFontFamily::GetCellAscent(FontStyle style) {
   UINT16 value = 0;
-  Record(flat::GdipGetCellAscent(Native(), style, &value));
+  Record(flat::GdipGetCellAscent(Native(), ToInt(style), &value));
   return value;
 }
 
-UINT16 GdipFontFamily::GetCellDescent(int style) {
+UINT16 GdipFontFamily::GetCellDescent(FontStyle style) {
   UINT16 value = 0;
-  Record(flat::GdipGetCellDescent(Native(), style, &value));
+  Record(flat::GdipGetCellDescent(Native(), ToInt(style), &value));
   return value;
 }
 
-UINT16 GdipFontFamily::GetLineSpacing(int style) {
+UINT16 GdipFontFamily::GetLineSpacing(FontStyle style) {
   UINT16 value = 0;
-  Record(flat::GdipGetLineSpacing(Native(), style, &value));
+  Record(flat::GdipGetLineSpacing(Native(), ToInt(style), &value));
   return value;
 }
 

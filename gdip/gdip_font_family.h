@@ -32,12 +32,12 @@ class GdipFontFamily : public GdipObject {
   rt::Text GetName();
   // The 64 bytes (32 UTF-16 units) of the family name as GDI+ writes it.
   rt::ByteArray GetNameW();
-  bool IsStyleAvailable(int style);
+  bool IsStyleAvailable(FontStyle style);
   // Design-unit metrics of the given style.
-  UINT16 GetEmHeight(int style);
-  UINT16 GetCellAscent(int style);
-  UINT16 GetCellDescent(int style);
-  UINT16 GetLineSpacing(int style);
+  UINT16 GetEmHeight(FontStyle style);
+  UINT16 GetCellAscent(FontStyle style);
+  UINT16 GetCellDescent(FontStyle style);
+  UINT16 GetLineSpacing(FontStyle style);
 
  private:
   Gdiplus::GpFontFamily* Native() const { return NativeAs<Gdiplus::GpFontFamily>(); }

@@ -42,13 +42,15 @@ GpFont* FontOf(const GdipFont& font) { return NativeOf<GpFont>(font); }
 GpStringFormat* FormatOf(const GdipStringFormat& format) { return NativeOf<GpStringFormat>(format); }
 GpImageAttributes* AttributesOf(const GdipObject& attributes) { return NativeOf<GpImageAttributes>(attributes); }
 
-Gdiplus::CombineMode CombineModeOf(const Opt<int>& mode) { return static_cast<Gdiplus::CombineMode>(mode.value); }
+Gdiplus::CombineMode CombineModeOf(const Opt<CombineMode>& mode) {
+  return static_cast<Gdiplus::CombineMode>(mode.value);
+}
 Gdiplus::MatrixOrder OrderOf(const Opt<int>& order) { return static_cast<Gdiplus::MatrixOrder>(order.value); }
-Gdiplus::FillMode FillModeOf(const Opt<int>& mode) { return static_cast<Gdiplus::FillMode>(mode.value); }
-Gdiplus::Unit ContainerUnitOf(const Opt<int>& unit) { return static_cast<Gdiplus::Unit>(unit.value); }
+Gdiplus::FillMode FillModeOf(const Opt<FillMode>& mode) { return static_cast<Gdiplus::FillMode>(mode.value); }
+Gdiplus::Unit ContainerUnitOf(const Opt<Unit>& unit) { return static_cast<Gdiplus::Unit>(unit.value); }
 
 // Image sources are measured in pixels unless told otherwise.
-Gdiplus::Unit SourceUnitOf(const Opt<int>& unit) { return static_cast<Gdiplus::Unit>(unit.Or(Gdiplus::UnitPixel)); }
+Gdiplus::Unit SourceUnitOf(const Opt<Unit>& unit) { return static_cast<Gdiplus::Unit>(unit.Or(Unit::Pixel)); }
 
 // Glyph positions are looked up through the font's character map unless
 // told otherwise.
@@ -121,13 +123,13 @@ bool GdipGraphics::ReleaseDc(HDC hdc) { return Record(flat::GdipReleaseDC(Native
 // ---------------------------------------------------------------------------
 // Quality and rendering settings
 
-int GdipGraphics::GetCompositingMode() {
+gdip::CompositingMode GdipGraphics::GetCompositingMode() {
   Gdiplus::CompositingMode mode = Gdiplus::CompositingModeSourceOver;
   Record(flat::GdipGetCompositingMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<gdip::CompositingMode>(mode);
 }
 
-bool GdipGraphics::SetCompositingMode(int mode) {
+bool GdipGraphics::SetCompositingMode(gdip::CompositingMode mode) {
   return Record(flat::GdipSetCompositingMode(Native(), static_cast<Gdiplus::CompositingMode>(mode)));
 }
 
@@ -135,54 +137,54 @@ bool GdipGraphics::GetRenderingOrigin(INT& x, INT& y) { return Record(flat::Gdip
 
 bool GdipGraphics::SetRenderingOrigin(INT x, INT y) { return Record(flat::GdipSetRenderingOrigin(Native(), x, y)); }
 
-int GdipGraphics::GetCompositingQuality() {
+gdip::CompositingQuality GdipGraphics::GetCompositingQuality() {
   Gdiplus::CompositingQuality quality = Gdiplus::CompositingQualityDefault;
   Record(flat::GdipGetCompositingQuality(Native(), &quality));
-  return static_cast<int>(quality);
+  return static_cast<gdip::CompositingQuality>(quality);
 }
 
-bool GdipGraphics::SetCompositingQuality(int quality) {
+bool GdipGraphics::SetCompositingQuality(gdip::CompositingQuality quality) {
   return Record(flat::GdipSetCompositingQuality(Native(), static_cast<Gdiplus::CompositingQuality>(quality)));
 }
 
-bool GdipGraphics::SetSmoothingMode(int mode) {
+bool GdipGraphics::SetSmoothingMode(gdip::SmoothingMode mode) {
   return Record(flat::GdipSetSmoothingMode(Native(), static_cast<Gdiplus::SmoothingMode>(mode)));
 }
 
-int GdipGraphics::GetSmoothingMode() {
+gdip::SmoothingMode GdipGraphics::GetSmoothingMode() {
   Gdiplus::SmoothingMode mode = Gdiplus::SmoothingModeDefault;
   Record(flat::GdipGetSmoothingMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<gdip::SmoothingMode>(mode);
 }
 
-bool GdipGraphics::SetTextRenderingHint(int hint) {
+bool GdipGraphics::SetTextRenderingHint(gdip::TextRenderingHint hint) {
   return Record(flat::GdipSetTextRenderingHint(Native(), static_cast<Gdiplus::TextRenderingHint>(hint)));
 }
 
-int GdipGraphics::GetTextRenderingHint() {
+gdip::TextRenderingHint GdipGraphics::GetTextRenderingHint() {
   Gdiplus::TextRenderingHint hint = Gdiplus::TextRenderingHintSystemDefault;
   Record(flat::GdipGetTextRenderingHint(Native(), &hint));
-  return static_cast<int>(hint);
+  return static_cast<gdip::TextRenderingHint>(hint);
 }
 
-bool GdipGraphics::SetInterpolationMode(int mode) {
+bool GdipGraphics::SetInterpolationMode(gdip::InterpolationMode mode) {
   return Record(flat::GdipSetInterpolationMode(Native(), static_cast<Gdiplus::InterpolationMode>(mode)));
 }
 
-int GdipGraphics::GetInterpolationMode() {
+gdip::InterpolationMode GdipGraphics::GetInterpolationMode() {
   Gdiplus::InterpolationMode mode = Gdiplus::InterpolationModeDefault;
   Record(flat::GdipGetInterpolationMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<gdip::InterpolationMode>(mode);
 }
 
-bool GdipGraphics::SetPixelOffsetMode(int mode) {
+bool GdipGraphics::SetPixelOffsetMode(gdip::PixelOffsetMode mode) {
   return Record(flat::GdipSetPixelOffsetMode(Native(), static_cast<Gdiplus::PixelOffsetMode>(mode)));
 }
 
-int GdipGraphics::GetPixelOffsetMode() {
+gdip::PixelOffsetMode GdipGraphics::GetPixelOffsetMode() {
   Gdiplus::PixelOffsetMode mode = Gdiplus::PixelOffsetModeDefault;
   Record(flat::GdipGetPixelOffsetMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<gdip::PixelOffsetMode>(mode);
 }
 
 bool GdipGraphics::SetTextContrast(UINT contrast) { return Record(flat::GdipSetTextContrast(Native(), contrast)); }
@@ -213,27 +215,27 @@ ARGB GdipGraphics::GetNearestColor(ARGB colour) {
 // ---------------------------------------------------------------------------
 // Clipping
 
-bool GdipGraphics::SetClipGraphics(const GdipGraphics& other, Opt<int> mode) {
+bool GdipGraphics::SetClipGraphics(const GdipGraphics& other, Opt<CombineMode> mode) {
   return Record(flat::GdipSetClipGraphics(Native(), other.Native(), CombineModeOf(mode)));
 }
 
-bool GdipGraphics::SetClipPath(const GdipPath& path, Opt<int> mode) {
+bool GdipGraphics::SetClipPath(const GdipPath& path, Opt<CombineMode> mode) {
   return Record(flat::GdipSetClipPath(Native(), PathOf(path), CombineModeOf(mode)));
 }
 
-bool GdipGraphics::SetClipRect(REAL x, REAL y, REAL width, REAL height, Opt<int> mode) {
+bool GdipGraphics::SetClipRect(REAL x, REAL y, REAL width, REAL height, Opt<CombineMode> mode) {
   return Record(flat::GdipSetClipRect(Native(), x, y, width, height, CombineModeOf(mode)));
 }
 
-bool GdipGraphics::SetClipRectI(INT x, INT y, INT width, INT height, Opt<int> mode) {
+bool GdipGraphics::SetClipRectI(INT x, INT y, INT width, INT height, Opt<CombineMode> mode) {
   return Record(flat::GdipSetClipRectI(Native(), x, y, width, height, CombineModeOf(mode)));
 }
 
-bool GdipGraphics::SetClipRegion(const GdipRegion& region, Opt<int> mode) {
+bool GdipGraphics::SetClipRegion(const GdipRegion& region, Opt<CombineMode> mode) {
   return Record(flat::GdipSetClipRegion(Native(), RegionOf(region), CombineModeOf(mode)));
 }
 
-bool GdipGraphics::SetClipHrgn(HRGN region, Opt<int> mode) {
+bool GdipGraphics::SetClipHrgn(HRGN region, Opt<CombineMode> mode) {
   return Record(flat::GdipSetClipHrgn(Native(), region, CombineModeOf(mode)));
 }
 
@@ -314,14 +316,14 @@ UINT GdipGraphics::Save() {
 
 bool GdipGraphics::Restore(UINT state) { return Record(flat::GdipRestoreGraphics(Native(), state)); }
 
-UINT GdipGraphics::BeginContainer(const RectF& destination, const RectF& source, Opt<int> unit) {
+UINT GdipGraphics::BeginContainer(const RectF& destination, const RectF& source, Opt<Unit> unit) {
   const Gdiplus::RectF dst = ToNative(destination), src = ToNative(source);
   Gdiplus::GraphicsContainer container = 0;
   Record(flat::GdipBeginContainer(Native(), &dst, &src, ContainerUnitOf(unit), &container));
   return container;
 }
 
-UINT GdipGraphics::BeginContainerI(const RectI& destination, const RectI& source, Opt<int> unit) {
+UINT GdipGraphics::BeginContainerI(const RectI& destination, const RectI& source, Opt<Unit> unit) {
   const Gdiplus::Rect dst = ToNative(destination), src = ToNative(source);
   Gdiplus::GraphicsContainer container = 0;
   Record(flat::GdipBeginContainerI(Native(), &dst, &src, ContainerUnitOf(unit), &container));
@@ -381,14 +383,14 @@ bool GdipGraphics::RotateAt(REAL angle, const PointF& centre, Opt<int> order) {
       [&](Gdiplus::MatrixOrder o) { return flat::GdipRotateWorldTransform(Native(), angle, o); });
 }
 
-bool GdipGraphics::SetPageUnit(int unit) {
+bool GdipGraphics::SetPageUnit(Unit unit) {
   return Record(flat::GdipSetPageUnit(Native(), static_cast<Gdiplus::Unit>(unit)));
 }
 
-int GdipGraphics::GetPageUnit() {
+Unit GdipGraphics::GetPageUnit() {
   Gdiplus::Unit unit = Gdiplus::UnitWorld;
   Record(flat::GdipGetPageUnit(Native(), &unit));
-  return static_cast<int>(unit);
+  return static_cast<Unit>(unit);
 }
 
 bool GdipGraphics::SetPageScale(REAL scale) { return Record(flat::GdipSetPageScale(Native(), scale)); }
@@ -596,12 +598,12 @@ bool GdipGraphics::FillRectanglesI(const GdipBrush& brush, std::span<const RectI
   return Record(flat::GdipFillRectanglesI(Native(), BrushOf(brush), buffer.data(), buffer.count()));
 }
 
-bool GdipGraphics::FillPolygon(const GdipBrush& brush, std::span<const PointF> points, Opt<int> fillMode) {
+bool GdipGraphics::FillPolygon(const GdipBrush& brush, std::span<const PointF> points, Opt<FillMode> fillMode) {
   NativeArray<PointF> buffer(points);
   return Record(flat::GdipFillPolygon(Native(), BrushOf(brush), buffer.data(), buffer.count(), FillModeOf(fillMode)));
 }
 
-bool GdipGraphics::FillPolygonI(const GdipBrush& brush, std::span<const PointI> points, Opt<int> fillMode) {
+bool GdipGraphics::FillPolygonI(const GdipBrush& brush, std::span<const PointI> points, Opt<FillMode> fillMode) {
   NativeArray<PointI> buffer(points);
   return Record(
       flat::GdipFillPolygonI(Native(), BrushOf(brush), buffer.data(), buffer.count(), FillModeOf(fillMode)));
@@ -640,14 +642,14 @@ bool GdipGraphics::FillClosedCurveI(const GdipBrush& brush, std::span<const Poin
 }
 
 bool GdipGraphics::FillClosedCurve2(const GdipBrush& brush, std::span<const PointF> points, REAL tension,
-                                    Opt<int> fillMode) {
+                                    Opt<FillMode> fillMode) {
   NativeArray<PointF> buffer(points);
   return Record(flat::GdipFillClosedCurve2(Native(), BrushOf(brush), buffer.data(), buffer.count(), tension,
                                            FillModeOf(fillMode)));
 }
 
 bool GdipGraphics::FillClosedCurve2I(const GdipBrush& brush, std::span<const PointI> points, REAL tension,
-                                     Opt<int> fillMode) {
+                                     Opt<FillMode> fillMode) {
   NativeArray<PointI> buffer(points);
   return Record(flat::GdipFillClosedCurve2I(Native(), BrushOf(brush), buffer.data(), buffer.count(), tension,
                                             FillModeOf(fillMode)));
@@ -669,14 +671,14 @@ bool GdipGraphics::DrawImageI(const GdipImage& image, INT x, INT y) {
 }
 
 bool GdipGraphics::DrawImageRect(const GdipImage& image, REAL x, REAL y, REAL width, REAL height,
-                                 Opt<int> sourceUnit) {
+                                 Opt<Unit> sourceUnit) {
   const ImageSize size = SizeOf(image);
   return Record(flat::GdipDrawImageRectRect(Native(), ImageOf(image), x, y, width, height, 0, 0,
                                             static_cast<REAL>(size.width), static_cast<REAL>(size.height),
                                             SourceUnitOf(sourceUnit), nullptr, nullptr, nullptr));
 }
 
-bool GdipGraphics::DrawImageRectI(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<int> sourceUnit) {
+bool GdipGraphics::DrawImageRectI(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<Unit> sourceUnit) {
   const ImageSize size = SizeOf(image);
   return Record(flat::GdipDrawImageRectRectI(Native(), ImageOf(image), x, y, width, height, 0, 0,
                                              static_cast<INT>(size.width), static_cast<INT>(size.height),
@@ -694,19 +696,19 @@ bool GdipGraphics::DrawImagePointsI(const GdipImage& image, INT x1, INT y1, INT 
 }
 
 bool GdipGraphics::DrawImagePointRect(const GdipImage& image, REAL x, REAL y, REAL sourceX, REAL sourceY,
-                                      REAL sourceWidth, REAL sourceHeight, Opt<int> sourceUnit) {
+                                      REAL sourceWidth, REAL sourceHeight, Opt<Unit> sourceUnit) {
   return Record(flat::GdipDrawImagePointRect(Native(), ImageOf(image), x, y, sourceX, sourceY, sourceWidth,
                                              sourceHeight, SourceUnitOf(sourceUnit)));
 }
 
 bool GdipGraphics::DrawImagePointRectI(const GdipImage& image, INT x, INT y, INT sourceX, INT sourceY,
-                                       INT sourceWidth, INT sourceHeight, Opt<int> sourceUnit) {
+                                       INT sourceWidth, INT sourceHeight, Opt<Unit> sourceUnit) {
   return Record(flat::GdipDrawImagePointRectI(Native(), ImageOf(image), x, y, sourceX, sourceY, sourceWidth,
                                               sourceHeight, SourceUnitOf(sourceUnit)));
 }
 
 bool GdipGraphics::DrawImageRectRect(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, REAL sourceX,
-                                     REAL sourceY, REAL sourceWidth, REAL sourceHeight, Opt<int> sourceUnit,
+                                     REAL sourceY, REAL sourceWidth, REAL sourceHeight, Opt<Unit> sourceUnit,
                                      const GdipObject& attributes) {
   return Record(flat::GdipDrawImageRectRect(Native(), ImageOf(image), x, y, width, height, sourceX, sourceY,
                                             sourceWidth, sourceHeight, SourceUnitOf(sourceUnit),
@@ -714,7 +716,7 @@ bool GdipGraphics::DrawImageRectRect(const GdipImage& image, REAL x, REAL y, REA
 }
 
 bool GdipGraphics::DrawImageRectRectI(const GdipImage& image, INT x, INT y, INT width, INT height, INT sourceX,
-                                      INT sourceY, INT sourceWidth, INT sourceHeight, Opt<int> sourceUnit,
+                                      INT sourceY, INT sourceWidth, INT sourceHeight, Opt<Unit> sourceUnit,
                                       const GdipObject& attributes) {
   return Record(flat::GdipDrawImageRectRectI(Native(), ImageOf(image), x, y, width, height, sourceX, sourceY,
                                              sourceWidth, sourceHeight, SourceUnitOf(sourceUnit),
@@ -723,7 +725,7 @@ bool GdipGraphics::DrawImageRectRectI(const GdipImage& image, INT x, INT y, INT 
 
 bool GdipGraphics::DrawImagePointsRect(const GdipImage& image, REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3,
                                        REAL sourceX, REAL sourceY, REAL sourceWidth, REAL sourceHeight,
-                                       Opt<int> sourceUnit, const GdipObject& attributes) {
+                                       Opt<Unit> sourceUnit, const GdipObject& attributes) {
   const auto corners = Corners<Gdiplus::PointF>(x1, y1, x2, y2, x3, y3);
   return Record(flat::GdipDrawImagePointsRect(Native(), ImageOf(image), corners.data(), 3, sourceX, sourceY,
                                               sourceWidth, sourceHeight, SourceUnitOf(sourceUnit),
@@ -732,7 +734,7 @@ bool GdipGraphics::DrawImagePointsRect(const GdipImage& image, REAL x1, REAL y1,
 
 bool GdipGraphics::DrawImagePointsRectI(const GdipImage& image, INT x1, INT y1, INT x2, INT y2, INT x3, INT y3,
                                         INT sourceX, INT sourceY, INT sourceWidth, INT sourceHeight,
-                                        Opt<int> sourceUnit, const GdipObject& attributes) {
+                                        Opt<Unit> sourceUnit, const GdipObject& attributes) {
   const auto corners = Corners<Gdiplus::Point>(x1, y1, x2, y2, x3, y3);
   return Record(flat::GdipDrawImagePointsRectI(Native(), ImageOf(image), corners.data(), 3, sourceX, sourceY,
                                                sourceWidth, sourceHeight, SourceUnitOf(sourceUnit),

@@ -6,9 +6,9 @@
 // Wrapper arguments are passed by their handles: an empty string format or
 // image-attributes object stands for GDI+'s default, an empty pen, brush,
 // font or image makes the call fail. Combine modes, matrix orders, fill
-// modes and container units that end an argument list are 0 (replace,
-// prepend, alternate, world) when omitted; image source units are 2 =
-// pixel when omitted. The device context or image must outlive the object.
+// modes and container units that end an argument list are Replace, 0
+// (prepend), Alternate and World when omitted; image source units are
+// Pixel when omitted. The device context or image must outlive the object.
 #pragma once
 
 #include <memory>
@@ -46,21 +46,21 @@ class GdipGraphics : public GdipObject {
   HDC GetDc();
   bool ReleaseDc(HDC hdc);
 
-  // Quality and rendering settings, GDI+'s own numbers.
-  int GetCompositingMode();
-  bool SetCompositingMode(int mode);
+  // Quality and rendering settings.
+  CompositingMode GetCompositingMode();
+  bool SetCompositingMode(CompositingMode mode);
   bool GetRenderingOrigin(INT& x, INT& y);
   bool SetRenderingOrigin(INT x, INT y);
-  int GetCompositingQuality();
-  bool SetCompositingQuality(int quality);
-  bool SetSmoothingMode(int mode);
-  int GetSmoothingMode();
-  bool SetTextRenderingHint(int hint);
-  int GetTextRenderingHint();
-  bool SetInterpolationMode(int mode);
-  int GetInterpolationMode();
-  bool SetPixelOffsetMode(int mode);
-  int GetPixelOffsetMode();
+  CompositingQuality GetCompositingQuality();
+  bool SetCompositingQuality(CompositingQuality quality);
+  bool SetSmoothingMode(SmoothingMode mode);
+  SmoothingMode GetSmoothingMode();
+  bool SetTextRenderingHint(TextRenderingHint hint);
+  TextRenderingHint GetTextRenderingHint();
+  bool SetInterpolationMode(InterpolationMode mode);
+  InterpolationMode GetInterpolationMode();
+  bool SetPixelOffsetMode(PixelOffsetMode mode);
+  PixelOffsetMode GetPixelOffsetMode();
   bool SetTextContrast(UINT contrast);
   UINT GetTextContrast();
   REAL GetDpiX();
@@ -68,12 +68,12 @@ class GdipGraphics : public GdipObject {
   ARGB GetNearestColor(ARGB colour);
 
   // Clipping.
-  bool SetClipGraphics(const GdipGraphics& other, Opt<int> mode = {});
-  bool SetClipPath(const GdipPath& path, Opt<int> mode = {});
-  bool SetClipRect(REAL x, REAL y, REAL width, REAL height, Opt<int> mode = {});
-  bool SetClipRectI(INT x, INT y, INT width, INT height, Opt<int> mode = {});
-  bool SetClipRegion(const GdipRegion& region, Opt<int> mode = {});
-  bool SetClipHrgn(HRGN region, Opt<int> mode = {});
+  bool SetClipGraphics(const GdipGraphics& other, Opt<CombineMode> mode = {});
+  bool SetClipPath(const GdipPath& path, Opt<CombineMode> mode = {});
+  bool SetClipRect(REAL x, REAL y, REAL width, REAL height, Opt<CombineMode> mode = {});
+  bool SetClipRectI(INT x, INT y, INT width, INT height, Opt<CombineMode> mode = {});
+  bool SetClipRegion(const GdipRegion& region, Opt<CombineMode> mode = {});
+  bool SetClipHrgn(HRGN region, Opt<CombineMode> mode = {});
   bool ResetClip();
   bool TranslateClip(REAL dx, REAL dy);
   bool TranslateClipI(INT dx, INT dy);
@@ -93,8 +93,8 @@ class GdipGraphics : public GdipObject {
   // States and containers.
   UINT Save();
   bool Restore(UINT state);
-  UINT BeginContainer(const RectF& destination, const RectF& source, Opt<int> unit = {});
-  UINT BeginContainerI(const RectI& destination, const RectI& source, Opt<int> unit = {});
+  UINT BeginContainer(const RectF& destination, const RectF& source, Opt<Unit> unit = {});
+  UINT BeginContainerI(const RectI& destination, const RectI& source, Opt<Unit> unit = {});
   UINT BeginContainer2();
   bool EndContainer(UINT container);
 
@@ -110,8 +110,8 @@ class GdipGraphics : public GdipObject {
   // Scale or rotation about a centre point (see transform_at.h).
   bool ScaleAt(REAL sx, REAL sy, const PointF& centre, Opt<int> order = {});
   bool RotateAt(REAL angle, const PointF& centre, Opt<int> order = {});
-  bool SetPageUnit(int unit);
-  int GetPageUnit();
+  bool SetPageUnit(Unit unit);
+  Unit GetPageUnit();
   bool SetPageScale(REAL scale);
   REAL GetPageScale();
   // Transforms the points in place between two coordinate spaces.
@@ -158,8 +158,8 @@ class GdipGraphics : public GdipObject {
   bool FillRectangleRect(const GdipBrush& brush, const RectF& rect);
   bool FillRectangles(const GdipBrush& brush, std::span<const RectF> rects);
   bool FillRectanglesI(const GdipBrush& brush, std::span<const RectI> rects);
-  bool FillPolygon(const GdipBrush& brush, std::span<const PointF> points, Opt<int> fillMode = {});
-  bool FillPolygonI(const GdipBrush& brush, std::span<const PointI> points, Opt<int> fillMode = {});
+  bool FillPolygon(const GdipBrush& brush, std::span<const PointF> points, Opt<FillMode> fillMode = {});
+  bool FillPolygonI(const GdipBrush& brush, std::span<const PointI> points, Opt<FillMode> fillMode = {});
   bool FillEllipse(const GdipBrush& brush, REAL x, REAL y, REAL width, REAL height);
   bool FillEllipseI(const GdipBrush& brush, INT x, INT y, INT width, INT height);
   bool FillPie(const GdipBrush& brush, REAL x, REAL y, REAL width, REAL height, REAL startAngle, REAL sweepAngle);
@@ -167,9 +167,10 @@ class GdipGraphics : public GdipObject {
   bool FillPath(const GdipBrush& brush, const GdipPath& path);
   bool FillClosedCurve(const GdipBrush& brush, std::span<const PointF> points);
   bool FillClosedCurveI(const GdipBrush& brush, std::span<const PointI> points);
-  bool FillClosedCurve2(const GdipBrush& brush, std::span<const PointF> points, REAL tension, Opt<int> fillMode = {});
+  bool FillClosedCurve2(const GdipBrush& brush, std::span<const PointF> points, REAL tension,
+                        Opt<FillMode> fillMode = {});
   bool FillClosedCurve2I(const GdipBrush& brush, std::span<const PointI> points, REAL tension,
-                         Opt<int> fillMode = {});
+                         Opt<FillMode> fillMode = {});
   bool FillRegion(const GdipBrush& brush, const GdipRegion& region);
 
   // Images. DrawImage draws at natural size; the Rect forms stretch the
@@ -177,24 +178,24 @@ class GdipGraphics : public GdipObject {
   // upper-left, upper-right and lower-left corners.
   bool DrawImage(const GdipImage& image, REAL x, REAL y);
   bool DrawImageI(const GdipImage& image, INT x, INT y);
-  bool DrawImageRect(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, Opt<int> sourceUnit = {});
-  bool DrawImageRectI(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<int> sourceUnit = {});
+  bool DrawImageRect(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, Opt<Unit> sourceUnit = {});
+  bool DrawImageRectI(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<Unit> sourceUnit = {});
   bool DrawImagePoints(const GdipImage& image, REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3);
   bool DrawImagePointsI(const GdipImage& image, INT x1, INT y1, INT x2, INT y2, INT x3, INT y3);
   bool DrawImagePointRect(const GdipImage& image, REAL x, REAL y, REAL sourceX, REAL sourceY, REAL sourceWidth,
-                          REAL sourceHeight, Opt<int> sourceUnit = {});
+                          REAL sourceHeight, Opt<Unit> sourceUnit = {});
   bool DrawImagePointRectI(const GdipImage& image, INT x, INT y, INT sourceX, INT sourceY, INT sourceWidth,
-                           INT sourceHeight, Opt<int> sourceUnit = {});
+                           INT sourceHeight, Opt<Unit> sourceUnit = {});
   // `attributes` is any object holding GDI+ image attributes (empty: none).
   bool DrawImageRectRect(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, REAL sourceX, REAL sourceY,
-                         REAL sourceWidth, REAL sourceHeight, Opt<int> sourceUnit, const GdipObject& attributes);
+                         REAL sourceWidth, REAL sourceHeight, Opt<Unit> sourceUnit, const GdipObject& attributes);
   bool DrawImageRectRectI(const GdipImage& image, INT x, INT y, INT width, INT height, INT sourceX, INT sourceY,
-                          INT sourceWidth, INT sourceHeight, Opt<int> sourceUnit, const GdipObject& attributes);
+                          INT sourceWidth, INT sourceHeight, Opt<Unit> sourceUnit, const GdipObject& attributes);
   bool DrawImagePointsRect(const GdipImage& image, REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3, REAL sourceX,
-                           REAL sourceY, REAL sourceWidth, REAL sourceHeight, Opt<int> sourceUnit,
+                           REAL sourceY, REAL sourceWidth, REAL sourceHeight, Opt<Unit> sourceUnit,
                            const GdipObject& attributes);
   bool DrawImagePointsRectI(const GdipImage& image, INT x1, INT y1, INT x2, INT y2, INT x3, INT y3, INT sourceX,
-                            INT sourceY, INT sourceWidth, INT sourceHeight, Opt<int> sourceUnit,
+                            INT sourceY, INT sourceWidth, INT sourceHeight, Opt<Unit> sourceUnit,
                             const GdipObject& attributes);
   // `cachedBitmap` is any object holding a GDI+ cached bitmap; the position
   // is truncated toward zero.

@@ -301,7 +301,7 @@ bool GdipImage::SetPalette(const PaletteRecord& palette) {
   return Record(flat::GdipSetImagePalette(Native(), native));
 }
 
-bool GdipImage::RotateFlip(int rotateFlipType) {
+bool GdipImage::RotateFlip(RotateFlipType rotateFlipType) {
   return Record(flat::GdipImageRotateFlip(Native(), static_cast<Gdiplus::RotateFlipType>(rotateFlipType)));
 }
 

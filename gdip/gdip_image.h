@@ -76,7 +76,7 @@ class GdipImage : public GdipObject {
   bool GetPalette(PaletteRecord& palette);
   bool SetPalette(const PaletteRecord& palette);
 
-  bool RotateFlip(int rotateFlipType);
+  bool RotateFlip(RotateFlipType rotateFlipType);
 
  protected:
   Gdiplus::GpImage* Native() const { return NativeAs<Gdiplus::GpImage>(); }

@@ -14,7 +14,9 @@ namespace {
 // Linear gradients always tile beyond their ends when made.
 constexpr Gdiplus::WrapMode kCreatedWrapMode = Gdiplus::WrapModeTile;
 
-Gdiplus::LinearGradientMode GradientModeOf(int mode) { return static_cast<Gdiplus::LinearGradientMode>(mode); }
+Gdiplus::LinearGradientMode GradientModeOf(LinearGradientMode mode) {
+  return static_cast<Gdiplus::LinearGradientMode>(mode);
+}
 
 }  // namespace
 
@@ -46,14 +48,14 @@ bool GdipLinearGradientBrush::CreateI(const PointI& point1, const PointI& point2
   });
 }
 
-bool GdipLinearGradientBrush::CreateFromRect(const RectF& rect, ARGB colour1, ARGB colour2, int mode) {
+bool GdipLinearGradientBrush::CreateFromRect(const RectF& rect, ARGB colour1, ARGB colour2, LinearGradientMode mode) {
   const Gdiplus::RectF r = ToNative(rect);
   return CreateWith<GpLineGradient>([&](GpLineGradient** out) {
     return flat::GdipCreateLineBrushFromRect(&r, colour1, colour2, GradientModeOf(mode), kCreatedWrapMode, out);
   });
 }
 
-bool GdipLinearGradientBrush::CreateFromRectI(const RectI& rect, ARGB colour1, ARGB colour2, int mode) {
+bool GdipLinearGradientBrush::CreateFromRectI(const RectI& rect, ARGB colour1, ARGB colour2, LinearGradientMode mode) {
   const Gdiplus::Rect r = ToNative(rect);
   return CreateWith<GpLineGradient>([&](GpLineGradient** out) {
     return flat::GdipCreateLineBrushFromRectI(&r, colour1, colour2, GradientModeOf(mode), kCreatedWrapMode, out);
@@ -150,13 +152,13 @@ bool GdipLinearGradientBrush::SetLinearBlend(REAL focus, REAL scale) {
   return Record(flat::GdipSetLineLinearBlend(Native(), focus, scale));
 }
 
-int GdipLinearGradientBrush::GetWrapMode() {
+WrapMode GdipLinearGradientBrush::GetWrapMode() {
   Gdiplus::WrapMode mode = Gdiplus::WrapModeTile;
   Record(flat::GdipGetLineWrapMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<WrapMode>(mode);
 }
 
-bool GdipLinearGradientBrush::SetWrapMode(int wrapMode) {
+bool GdipLinearGradientBrush::SetWrapMode(WrapMode wrapMode) {
   return Record(flat::GdipSetLineWrapMode(Native(), static_cast<Gdiplus::WrapMode>(wrapMode)));
 }
 

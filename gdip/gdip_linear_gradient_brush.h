@@ -22,11 +22,11 @@ class GdipLinearGradientBrush : public GdipBrush, public TransformOps<GdipLinear
 
   // From colour 1 at point 1 to colour 2 at point 2.
   bool Create(const PointF& point1, const PointF& point2, ARGB colour1, ARGB colour2);
-  // Across the rectangle in a GDI+ linear gradient mode.
-  bool CreateFromRect(const RectF& rect, ARGB colour1, ARGB colour2, int mode);
+  // Across the rectangle in the given direction.
+  bool CreateFromRect(const RectF& rect, ARGB colour1, ARGB colour2, LinearGradientMode mode);
   bool CreateFromRectWithAngle(const RectF& rect, ARGB colour1, ARGB colour2, REAL angle, bool angleIsScalable);
   bool CreateI(const PointI& point1, const PointI& point2, ARGB colour1, ARGB colour2);
-  bool CreateFromRectI(const RectI& rect, ARGB colour1, ARGB colour2, int mode);
+  bool CreateFromRectI(const RectI& rect, ARGB colour1, ARGB colour2, LinearGradientMode mode);
   bool CreateFromRectWithAngleI(const RectI& rect, ARGB colour1, ARGB colour2, REAL angle, bool angleIsScalable);
 
   // Both colours, zero when the call fails.
@@ -50,8 +50,8 @@ class GdipLinearGradientBrush : public GdipBrush, public TransformOps<GdipLinear
   // The gradient rises from colour 1 to colour 2 at the focus (0 to 1) and
   // falls back; scale is the colour 2 share reached there.
   bool SetLinearBlend(REAL focus, REAL scale);
-  int GetWrapMode();
-  bool SetWrapMode(int wrapMode);
+  WrapMode GetWrapMode();
+  bool SetWrapMode(WrapMode wrapMode);
 
  private:
   Gdiplus::GpLineGradient* Native() const { return NativeAs<Gdiplus::GpLineGradient>(); }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <utility>
 
+#include "gdip/gdip_enums.h"
 #include "gdip/gdip_optional.h"
 #include "gdip/gdip_records.h"
 #include "gdip/gdip_status.h"

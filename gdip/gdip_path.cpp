@@ -26,7 +26,7 @@ constexpr REAL kDefaultFlatness = 0.25f;
 
 GpStatus DeletePath(void* native) { return flat::GdipDeletePath(static_cast<GpPath*>(native)); }
 
-GpFillMode FillModeOf(const Opt<int>& mode) { return static_cast<GpFillMode>(mode.value); }
+GpFillMode FillModeOf(const Opt<FillMode>& mode) { return static_cast<GpFillMode>(mode.value); }
 
 GpMatrix* MatrixOf(const GdipMatrix& matrix) { return NativeOf<GpMatrix>(matrix); }
 
@@ -43,7 +43,7 @@ GdipPath::GdipPath() : GdipObject(DeletePath) {}
 
 bool GdipPath::Delete() { return ReleaseNative(); }
 
-bool GdipPath::Create(Opt<int> fillMode) {
+bool GdipPath::Create(Opt<FillMode> fillMode) {
   return CreateWith<GpPath>([&](GpPath** out) { return flat::GdipCreatePath(FillModeOf(fillMode), out); });
 }
 
@@ -57,13 +57,13 @@ bool GdipPath::CreateFromRecords(std::span<const Record> points, const rt::ByteA
   return CreateWith<GpPath>([&](GpPath** out) { return create(buffer.data(), typeBytes, count, out); });
 }
 
-bool GdipPath::CreateFromPoints(std::span<const PointF> points, const rt::ByteArray& types, Opt<int> fillMode) {
+bool GdipPath::CreateFromPoints(std::span<const PointF> points, const rt::ByteArray& types, Opt<FillMode> fillMode) {
   return CreateFromRecords(points, types, [&](const Gdiplus::PointF* p, const BYTE* t, INT n, GpPath** out) {
     return flat::GdipCreatePath2(p, t, n, FillModeOf(fillMode), out);
   });
 }
 
-bool GdipPath::CreateFromPointsI(std::span<const PointI> points, const rt::ByteArray& types, Opt<int> fillMode) {
+bool GdipPath::CreateFromPointsI(std::span<const PointI> points, const rt::ByteArray& types, Opt<FillMode> fillMode) {
   return CreateFromRecords(points, types, [&](const Gdiplus::Point* p, const BYTE* t, INT n, GpPath** out) {
     return flat::GdipCreatePath2I(p, t, n, FillModeOf(fillMode), out);
   });
@@ -151,13 +151,13 @@ PointF GdipPath::GetLastPoint() {
   return FromNative(last);
 }
 
-int GdipPath::GetFillMode() {
+FillMode GdipPath::GetFillMode() {
   GpFillMode mode = Gdiplus::FillModeAlternate;
   Record(flat::GdipGetPathFillMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<FillMode>(mode);
 }
 
-bool GdipPath::SetFillMode(int fillMode) {
+bool GdipPath::SetFillMode(FillMode fillMode) {
   return Record(flat::GdipSetPathFillMode(Native(), static_cast<GpFillMode>(fillMode)));
 }
 
@@ -311,39 +311,39 @@ bool GdipPath::AddPath(const GdipPath& other, Opt<bool> connect) {
 }
 
 bool GdipPath::AddStringWith(const WideArg& text, const GdipFontFamily& family, int emSize,
-                             const Gdiplus::RectF* layoutF, const Gdiplus::Rect* layoutI, const Opt<int>& style,
+                             const Gdiplus::RectF* layoutF, const Gdiplus::Rect* layoutI, const Opt<FontStyle>& style,
                              const GdipStringFormat& format) {
   if (!text.valid()) return RefuseArgument();
   const auto* nativeFamily = NativeOf<GpFontFamily>(family);
   const auto* nativeFormat = NativeOf<GpStringFormat>(format);
   const REAL size = static_cast<REAL>(emSize);
   if (layoutF != nullptr)
-    return Record(flat::GdipAddPathString(Native(), text.text(), text.length(), nativeFamily, style.value, size,
+    return Record(flat::GdipAddPathString(Native(), text.text(), text.length(), nativeFamily, ToInt(style.value), size,
                                           layoutF, nativeFormat));
-  return Record(flat::GdipAddPathStringI(Native(), text.text(), text.length(), nativeFamily, style.value, size,
+  return Record(flat::GdipAddPathStringI(Native(), text.text(), text.length(), nativeFamily, ToInt(style.value), size,
                                          layoutI, nativeFormat));
 }
 
 bool GdipPath::AddString(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectF& layout,
-                         Opt<int> style, const GdipStringFormat& format) {
+                         Opt<FontStyle> style, const GdipStringFormat& format) {
   const Gdiplus::RectF rect = ToNative(layout);
   return AddStringWith(WideArg::Ansi(text), family, emSize, &rect, nullptr, style, format);
 }
 
 bool GdipPath::AddStringI(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectI& layout,
-                          Opt<int> style, const GdipStringFormat& format) {
+                          Opt<FontStyle> style, const GdipStringFormat& format) {
   const Gdiplus::Rect rect = ToNative(layout);
   return AddStringWith(WideArg::Ansi(text), family, emSize, nullptr, &rect, style, format);
 }
 
 bool GdipPath::AddStringW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectF& layout,
-                          Opt<int> style, const GdipStringFormat& format) {
+                          Opt<FontStyle> style, const GdipStringFormat& format) {
   const Gdiplus::RectF rect = ToNative(layout);
   return AddStringWith(WideArg::Utf16(text), family, emSize, &rect, nullptr, style, format);
 }
 
 bool GdipPath::AddStringIW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectI& layout,
-                           Opt<int> style, const GdipStringFormat& format) {
+                           Opt<FontStyle> style, const GdipStringFormat& format) {
   const Gdiplus::Rect rect = ToNative(layout);
   return AddStringWith(WideArg::Utf16(text), family, emSize, nullptr, &rect, style, format);
 }

@@ -36,12 +36,12 @@ class GdipPath : public GdipObject {
   GdipPath& operator=(GdipPath&&) noexcept = default;
 
   bool Delete();
-  // An empty path; fill mode 0 = alternate when omitted.
-  bool Create(Opt<int> fillMode = {});
+  // An empty path; alternate fill mode when omitted.
+  bool Create(Opt<FillMode> fillMode = {});
   // A path of the given points and type bytes; there must be a point for
   // every type byte.
-  bool CreateFromPoints(std::span<const PointF> points, const rt::ByteArray& types, Opt<int> fillMode = {});
-  bool CreateFromPointsI(std::span<const PointI> points, const rt::ByteArray& types, Opt<int> fillMode = {});
+  bool CreateFromPoints(std::span<const PointF> points, const rt::ByteArray& types, Opt<FillMode> fillMode = {});
+  bool CreateFromPointsI(std::span<const PointI> points, const rt::ByteArray& types, Opt<FillMode> fillMode = {});
   // An independent copy of this path in the target.
   bool CloneInto(GdipPath& target) const;
   bool Reset();
@@ -54,8 +54,8 @@ class GdipPath : public GdipObject {
   bool GetPathData(PathData& data);
   int GetPointCount();
   PointF GetLastPoint();
-  int GetFillMode();
-  bool SetFillMode(int fillMode);
+  FillMode GetFillMode();
+  bool SetFillMode(FillMode fillMode);
 
   bool StartFigure();
   bool CloseFigure();
@@ -99,13 +99,13 @@ class GdipPath : public GdipObject {
   // Text outlines. The W forms take the text as UTF-16 bytes ending with a
   // zero unit.
   bool AddString(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectF& layout,
-                 Opt<int> style, const GdipStringFormat& format);
+                 Opt<FontStyle> style, const GdipStringFormat& format);
   bool AddStringI(const rt::Text& text, const GdipFontFamily& family, int emSize, const RectI& layout,
-                  Opt<int> style, const GdipStringFormat& format);
+                  Opt<FontStyle> style, const GdipStringFormat& format);
   bool AddStringW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectF& layout,
-                  Opt<int> style, const GdipStringFormat& format);
+                  Opt<FontStyle> style, const GdipStringFormat& format);
   bool AddStringIW(const rt::ByteArray& text, const GdipFontFamily& family, int emSize, const RectI& layout,
-                   Opt<int> style, const GdipStringFormat& format);
+                   Opt<FontStyle> style, const GdipStringFormat& format);
 
   // A closed rectangle whose corners are quarter ellipses of percent % of
   // the width and height (percent clamped to 1..100; 100 gives the
@@ -134,7 +134,7 @@ class GdipPath : public GdipObject {
   template <class Record, class Call>
   bool ReadPoints(std::vector<Record>& points, const Opt<int>& count, Call read);
   bool AddStringWith(const WideArg& text, const GdipFontFamily& family, int emSize, const Gdiplus::RectF* layoutF,
-                     const Gdiplus::Rect* layoutI, const Opt<int>& style, const GdipStringFormat& format);
+                     const Gdiplus::Rect* layoutI, const Opt<FontStyle>& style, const GdipStringFormat& format);
   bool CountToRead(const Opt<int>& count, INT& result);
 };
 

@@ -14,8 +14,8 @@ using Gdiplus::GpPathGradient;
 namespace {
 
 // Path gradients clamp outside their boundary unless told otherwise.
-Gdiplus::WrapMode WrapModeOf(const Opt<int>& mode) {
-  return static_cast<Gdiplus::WrapMode>(mode.Or(Gdiplus::WrapModeClamp));
+Gdiplus::WrapMode WrapModeOf(const Opt<WrapMode>& mode) {
+  return static_cast<Gdiplus::WrapMode>(mode.Or(WrapMode::Clamp));
 }
 
 }  // namespace
@@ -34,14 +34,14 @@ struct PathGradientTransformCalls {
 
 template class TransformOps<GdipPathGradientBrush, PathGradientTransformCalls>;
 
-bool GdipPathGradientBrush::Create(std::span<const PointF> points, Opt<int> wrapMode) {
+bool GdipPathGradientBrush::Create(std::span<const PointF> points, Opt<WrapMode> wrapMode) {
   NativeArray<PointF> buffer(points);
   return CreateWith<GpPathGradient>([&](GpPathGradient** out) {
     return flat::GdipCreatePathGradient(buffer.data(), buffer.count(), WrapModeOf(wrapMode), out);
   });
 }
 
-bool GdipPathGradientBrush::CreateI(std::span<const PointI> points, Opt<int> wrapMode) {
+bool GdipPathGradientBrush::CreateI(std::span<const PointI> points, Opt<WrapMode> wrapMode) {
   NativeArray<PointI> buffer(points);
   return CreateWith<GpPathGradient>([&](GpPathGradient** out) {
     return flat::GdipCreatePathGradientI(buffer.data(), buffer.count(), WrapModeOf(wrapMode), out);
@@ -186,13 +186,13 @@ bool GdipPathGradientBrush::SetLinearBlend(REAL focus, REAL scale) {
   return Record(flat::GdipSetPathGradientLinearBlend(Native(), focus, scale));
 }
 
-int GdipPathGradientBrush::GetWrapMode() {
+WrapMode GdipPathGradientBrush::GetWrapMode() {
   Gdiplus::WrapMode mode = Gdiplus::WrapModeTile;
   Record(flat::GdipGetPathGradientWrapMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<WrapMode>(mode);
 }
 
-bool GdipPathGradientBrush::SetWrapMode(int wrapMode) {
+bool GdipPathGradientBrush::SetWrapMode(WrapMode wrapMode) {
   return Record(flat::GdipSetPathGradientWrapMode(Native(), static_cast<Gdiplus::WrapMode>(wrapMode)));
 }
 

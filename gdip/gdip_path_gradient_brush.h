@@ -22,9 +22,10 @@ class GdipPathGradientBrush : public GdipBrush, public TransformOps<GdipPathGrad
   GdipPathGradientBrush(GdipPathGradientBrush&&) noexcept = default;
   GdipPathGradientBrush& operator=(GdipPathGradientBrush&&) noexcept = default;
 
-  // Bounded by the polygon of the points; wrap mode 4 = clamp when omitted.
-  bool Create(std::span<const PointF> points, Opt<int> wrapMode = {});
-  bool CreateI(std::span<const PointI> points, Opt<int> wrapMode = {});
+  // Bounded by the polygon of the points; clamped when the wrap mode is
+  // omitted.
+  bool Create(std::span<const PointF> points, Opt<WrapMode> wrapMode = {});
+  bool CreateI(std::span<const PointI> points, Opt<WrapMode> wrapMode = {});
   // Bounded by the path's outline.
   bool CreateFromPath(const GdipPath& path);
 
@@ -62,8 +63,8 @@ class GdipPathGradientBrush : public GdipBrush, public TransformOps<GdipPathGrad
   int GetBlendCount();
   bool SetSigmaBlend(REAL focus, REAL scale);
   bool SetLinearBlend(REAL focus, REAL scale);
-  int GetWrapMode();
-  bool SetWrapMode(int wrapMode);
+  WrapMode GetWrapMode();
+  bool SetWrapMode(WrapMode wrapMode);
   bool SetGammaCorrection(bool useGamma);
   bool GetGammaCorrection();
   // The share (0 to 1) of the area around the centre that keeps the centre colour.

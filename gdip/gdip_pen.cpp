@@ -15,7 +15,7 @@ namespace {
 
 GpStatus DeletePen(void* native) { return flat::GdipDeletePen(static_cast<GpPen*>(native)); }
 
-Gdiplus::Unit UnitOf(int unit) { return static_cast<Gdiplus::Unit>(unit); }
+Gdiplus::Unit UnitOf(Unit unit) { return static_cast<Gdiplus::Unit>(unit); }
 Gdiplus::LineCap CapOf(int cap) { return static_cast<Gdiplus::LineCap>(cap); }
 Gdiplus::DashCap DashCapOf(int cap) { return static_cast<Gdiplus::DashCap>(cap); }
 
@@ -39,11 +39,11 @@ GdipPen::GdipPen() : GdipObject(DeletePen) {}
 
 bool GdipPen::Delete() { return ReleaseNative(); }
 
-bool GdipPen::Create(ARGB colour, REAL width, Opt<int> unit) {
+bool GdipPen::Create(ARGB colour, REAL width, Opt<Unit> unit) {
   return CreateWith<GpPen>([&](GpPen** out) { return flat::GdipCreatePen1(colour, width, UnitOf(unit.value), out); });
 }
 
-bool GdipPen::CreateFromBrush(const GdipBrush& brush, REAL width, Opt<int> unit) {
+bool GdipPen::CreateFromBrush(const GdipBrush& brush, REAL width, Opt<Unit> unit) {
   return CreateWith<GpPen>(
       [&](GpPen** out) { return flat::GdipCreatePen2(NativeOf<GpBrush>(brush), width, UnitOf(unit.value), out); });
 }
@@ -61,13 +61,13 @@ REAL GdipPen::GetWidth() {
 
 bool GdipPen::SetWidth(REAL width) { return Record(flat::GdipSetPenWidth(Native(), width)); }
 
-int GdipPen::GetUnit() {
+Unit GdipPen::GetUnit() {
   Gdiplus::Unit unit = Gdiplus::UnitWorld;
   Record(flat::GdipGetPenUnit(Native(), &unit));
-  return static_cast<int>(unit);
+  return static_cast<Unit>(unit);
 }
 
-bool GdipPen::SetUnit(int unit) { return Record(flat::GdipSetPenUnit(Native(), UnitOf(unit))); }
+bool GdipPen::SetUnit(Unit unit) { return Record(flat::GdipSetPenUnit(Native(), UnitOf(unit))); }
 
 bool GdipPen::SetLineCap(int startCap, int endCap, int dashCap) {
   return Record(flat::GdipSetPenLineCap197819(Native(), CapOf(startCap), CapOf(endCap), DashCapOf(dashCap)));
@@ -149,14 +149,14 @@ int GdipPen::GetFillType() {
   return static_cast<int>(type);
 }
 
-bool GdipPen::SetDashStyle(int style) {
+bool GdipPen::SetDashStyle(DashStyle style) {
   return Record(flat::GdipSetPenDashStyle(Native(), static_cast<Gdiplus::DashStyle>(style)));
 }
 
-int GdipPen::GetDashStyle() {
+DashStyle GdipPen::GetDashStyle() {
   Gdiplus::DashStyle style = Gdiplus::DashStyleSolid;
   Record(flat::GdipGetPenDashStyle(Native(), &style));
-  return static_cast<int>(style);
+  return static_cast<DashStyle>(style);
 }
 
 REAL GdipPen::GetDashOffset() {

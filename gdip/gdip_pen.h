@@ -2,8 +2,8 @@
 // ellipses and paths, made from a colour or a brush, with its width, unit,
 // caps, joins, dashes, compound lines and transform.
 //
-// Enumerated arguments (unit, caps, join, alignment, dash style, matrix
-// order) are GDI+'s own numbers, passed through unchanged.
+// Caps, join, alignment and matrix order are GDI+'s own numbers, passed
+// through unchanged.
 #pragma once
 
 #include <span>
@@ -27,17 +27,17 @@ class GdipPen : public GdipObject, public TransformOps<GdipPen, PenTransformCall
   GdipPen& operator=(GdipPen&&) noexcept = default;
 
   bool Delete();
-  // Unit 0 = world when omitted.
-  bool Create(ARGB colour, REAL width, Opt<int> unit = {});
+  // World unit when omitted.
+  bool Create(ARGB colour, REAL width, Opt<Unit> unit = {});
   // A pen that paints with the brush.
-  bool CreateFromBrush(const GdipBrush& brush, REAL width, Opt<int> unit = {});
+  bool CreateFromBrush(const GdipBrush& brush, REAL width, Opt<Unit> unit = {});
   // An independent copy of this pen in the target.
   bool CloneInto(GdipPen& target) const;
 
   REAL GetWidth();
   bool SetWidth(REAL width);
-  int GetUnit();
-  bool SetUnit(int unit);
+  Unit GetUnit();
+  bool SetUnit(Unit unit);
   bool SetLineCap(int startCap, int endCap, int dashCap);
   bool SetStartCap(int cap);
   bool SetEndCap(int cap);
@@ -59,9 +59,8 @@ class GdipPen : public GdipObject, public TransformOps<GdipPen, PenTransformCall
   bool GetBrushFill(GdipBrush& target);
   int GetFillType();
 
-  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 custom.
-  bool SetDashStyle(int style);
-  int GetDashStyle();
+  bool SetDashStyle(DashStyle style);
+  DashStyle GetDashStyle();
   REAL GetDashOffset();
   bool SetDashOffset(REAL offset);
   // Replaces the array by the pen's dash lengths and returns their count.

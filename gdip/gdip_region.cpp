@@ -18,8 +18,8 @@ namespace {
 GpStatus DeleteRegion(void* native) { return flat::GdipDeleteRegion(static_cast<GpRegion*>(native)); }
 
 // Region combinations intersect unless told otherwise.
-Gdiplus::CombineMode CombineModeOf(const Opt<int>& mode) {
-  return static_cast<Gdiplus::CombineMode>(mode.Or(Gdiplus::CombineModeIntersect));
+Gdiplus::CombineMode CombineModeOf(const Opt<CombineMode>& mode) {
+  return static_cast<Gdiplus::CombineMode>(mode.Or(CombineMode::Intersect));
 }
 
 GpGraphics* GraphicsOf(const GdipGraphics& graphics) { return NativeOf<GpGraphics>(graphics); }
@@ -91,21 +91,21 @@ bool GdipRegion::CloneInto(GdipRegion& target) const {
 bool GdipRegion::SetInfinite() { return Record(flat::GdipSetInfinite(Native())); }
 bool GdipRegion::SetEmpty() { return Record(flat::GdipSetEmpty(Native())); }
 
-bool GdipRegion::CombineRect(const RectF& rect, Opt<int> mode) {
+bool GdipRegion::CombineRect(const RectF& rect, Opt<CombineMode> mode) {
   const Gdiplus::RectF native = ToNative(rect);
   return Record(flat::GdipCombineRegionRect(Native(), &native, CombineModeOf(mode)));
 }
 
-bool GdipRegion::CombineRectI(const RectI& rect, Opt<int> mode) {
+bool GdipRegion::CombineRectI(const RectI& rect, Opt<CombineMode> mode) {
   const Gdiplus::Rect native = ToNative(rect);
   return Record(flat::GdipCombineRegionRectI(Native(), &native, CombineModeOf(mode)));
 }
 
-bool GdipRegion::CombineRegion(const GdipRegion& other, Opt<int> mode) {
+bool GdipRegion::CombineRegion(const GdipRegion& other, Opt<CombineMode> mode) {
   return Record(flat::GdipCombineRegionRegion(Native(), other.Native(), CombineModeOf(mode)));
 }
 
-bool GdipRegion::CombinePath(const GdipPath& path, Opt<int> mode) {
+bool GdipRegion::CombinePath(const GdipPath& path, Opt<CombineMode> mode) {
   return Record(flat::GdipCombineRegionPath(Native(), NativeOf<GpPath>(path), CombineModeOf(mode)));
 }
 

@@ -2,9 +2,8 @@
 // and combined by set operations. GdipGraphics::MeasureCharacterRanges
 // fills regions, one per measured character range.
 //
-// Combine modes are GDI+'s (0 replace, 1 intersect, 2 union, 3 xor,
-// 4 exclude, 5 complement); an omitted mode intersects. The graphics
-// argument of the queries gives the device the answer is computed for.
+// An omitted combine mode intersects. The graphics argument of the
+// queries gives the device the answer is computed for.
 #pragma once
 
 #include <vector>
@@ -41,9 +40,9 @@ class GdipRegion : public GdipObject {
   bool CloneInto(GdipRegion& target) const;
   bool SetInfinite();
   bool SetEmpty();
-  bool CombineRect(const RectF& rect, Opt<int> mode = {});
-  bool CombineRegion(const GdipRegion& other, Opt<int> mode = {});
-  bool CombinePath(const GdipPath& path, Opt<int> mode = {});
+  bool CombineRect(const RectF& rect, Opt<CombineMode> mode = {});
+  bool CombineRegion(const GdipRegion& other, Opt<CombineMode> mode = {});
+  bool CombinePath(const GdipPath& path, Opt<CombineMode> mode = {});
   bool Translate(REAL dx, REAL dy);
   bool Transform(const GdipMatrix& matrix);
   RectF GetBounds(const GdipGraphics& graphics);
@@ -64,7 +63,7 @@ class GdipRegion : public GdipObject {
   int GetScans(const GdipMatrix& matrix, std::vector<RectF>& rects);
 
   bool CreateFromRectI(const RectI& rect);
-  bool CombineRectI(const RectI& rect, Opt<int> mode = {});
+  bool CombineRectI(const RectI& rect, Opt<CombineMode> mode = {});
   bool TranslateI(INT dx, INT dy);
   RectI GetBoundsI(const GdipGraphics& graphics);
   bool IsVisiblePointI(const PointI& point, const GdipGraphics& graphics);

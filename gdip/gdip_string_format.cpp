@@ -8,16 +8,16 @@ namespace {
 
 GpStatus DeleteFormat(void* native) { return flat::GdipDeleteStringFormat(static_cast<GpStringFormat*>(native)); }
 
-Gdiplus::StringAlignment AlignmentOf(int align) { return static_cast<Gdiplus::StringAlignment>(align); }
+Gdiplus::StringAlignment AlignmentOf(StringAlignment align) { return static_cast<Gdiplus::StringAlignment>(align); }
 
 }  // namespace
 
 GdipStringFormat::GdipStringFormat() : GdipObject(DeleteFormat) {}
 
-bool GdipStringFormat::Create(Opt<int> flags, Opt<int> language) {
+bool GdipStringFormat::Create(Opt<StringFormatFlags> flags, Opt<int> language) {
   const auto lang = static_cast<LANGID>(language.value);
   return CreateWith<GpStringFormat>(
-      [&](GpStringFormat** out) { return flat::GdipCreateStringFormat(flags.value, lang, out); });
+      [&](GpStringFormat** out) { return flat::GdipCreateStringFormat(ToInt(flags.value), lang, out); });
 }
 
 // GDI+ hands out its generic formats shared; the object takes a copy of
@@ -45,52 +45,54 @@ bool GdipStringFormat::CloneInto(GdipStringFormat& target) const {
       [&](GpStringFormat** out) { return flat::GdipCloneStringFormat(Native(), out); });
 }
 
-bool GdipStringFormat::SetFlags(int flags) { return Record(flat::GdipSetStringFormatFlags(Native(), flags)); }
-
-int GdipStringFormat::GetFlags() {
-  INT flags = 0;
-  Record(flat::GdipGetStringFormatFlags(Native(), &flags));
-  return flags;
+bool GdipStringFormat::SetFlags(StringFormatFlags flags) {
+  return Record(flat::GdipSetStringFormatFlags(Native(), ToInt(flags)));
 }
 
-bool GdipStringFormat::SetAlign(int align) {
+StringFormatFlags GdipStringFormat::GetFlags() {
+  INT flags = 0;
+  Record(flat::GdipGetStringFormatFlags(Native(), &flags));
+  return static_cast<StringFormatFlags>(flags);
+}
+
+bool GdipStringFormat::SetAlign(StringAlignment align) {
   return Record(flat::GdipSetStringFormatAlign(Native(), AlignmentOf(align)));
 }
 
-int GdipStringFormat::GetAlign() {
+StringAlignment GdipStringFormat::GetAlign() {
   Gdiplus::StringAlignment align = Gdiplus::StringAlignmentNear;
   Record(flat::GdipGetStringFormatAlign(Native(), &align));
-  return static_cast<int>(align);
+  return static_cast<StringAlignment>(align);
 }
 
-bool GdipStringFormat::SetLineAlign(int align) {
+bool GdipStringFormat::SetLineAlign(StringAlignment align) {
   return Record(flat::GdipSetStringFormatLineAlign(Native(), AlignmentOf(align)));
 }
 
-int GdipStringFormat::GetLineAlign() {
+StringAlignment GdipStringFormat::GetLineAlign() {
   Gdiplus::StringAlignment align = Gdiplus::StringAlignmentNear;
   Record(flat::GdipGetStringFormatLineAlign(Native(), &align));
-  return static_cast<int>(align);
+  return static_cast<StringAlignment>(align);
 }
 
-bool GdipStringFormat::SetTrimming(int trimming) {
+bool GdipStringFormat::SetTrimming(StringTrimming trimming) {
   return Record(flat::GdipSetStringFormatTrimming(Native(), static_cast<Gdiplus::StringTrimming>(trimming)));
 }
 
-int GdipStringFormat::GetTrimming() {
+StringTrimming GdipStringFormat::GetTrimming() {
   Gdiplus::StringTrimming trimming = Gdiplus::StringTrimmingNone;
   Record(flat::GdipGetStringFormatTrimming(Native(), &trimming));
-  return static_cast<int>(trimming);
+  return static_cast<StringTrimming>(trimming);
 }
 
-bool GdipStringFormat::SetHotkeyPrefix(int prefix) {
-  return Record(flat::GdipSetStringFormatHotkeyPrefix(Native(), prefix));
+bool GdipStringFormat::SetHotkeyPrefix(HotkeyPrefix prefix) {
+  return Record(flat::GdipSetStringFormatHotkeyPrefix(Native(), ToInt(prefix)));
 }
 
-int GdipStringFormat::GetHotkeyPrefix() {
+HotkeyPrefix GdipStringFormat::GetHotkeyPrefix() {
   INT prefix = 0;
   Record(flat::GdipGetStringFormatHotkeyPrefix(Native(), &prefix));
-  return prefix;
+  return static_cast<HotkeyPrefix>(prefix);
 }
 
 bool GdipStringFormat::SetTabStops(REAL firstOffset, std::span<const REAL> tabStops) {

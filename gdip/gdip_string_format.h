@@ -28,25 +28,23 @@ class GdipStringFormat : public GdipObject {
   GdipStringFormat& operator=(GdipStringFormat&&) noexcept = default;
 
   // No flags and the neutral language (0) when omitted.
-  bool Create(Opt<int> flags = {}, Opt<int> language = {});
+  bool Create(Opt<StringFormatFlags> flags = {}, Opt<int> language = {});
   bool CreateGenericDefault();
   bool CreateGenericTypographic();
   bool Delete();
   // An independent copy of this format in the target.
   bool CloneInto(GdipStringFormat& target) const;
 
-  bool SetFlags(int flags);
-  int GetFlags();
-  // 0 near, 1 centre, 2 far.
-  bool SetAlign(int align);
-  int GetAlign();
-  bool SetLineAlign(int align);
-  int GetLineAlign();
-  bool SetTrimming(int trimming);
-  int GetTrimming();
-  // 0 none, 1 show, 2 hide.
-  bool SetHotkeyPrefix(int prefix);
-  int GetHotkeyPrefix();
+  bool SetFlags(StringFormatFlags flags);
+  StringFormatFlags GetFlags();
+  bool SetAlign(StringAlignment align);
+  StringAlignment GetAlign();
+  bool SetLineAlign(StringAlignment align);
+  StringAlignment GetLineAlign();
+  bool SetTrimming(StringTrimming trimming);
+  StringTrimming GetTrimming();
+  bool SetHotkeyPrefix(HotkeyPrefix prefix);
+  HotkeyPrefix GetHotkeyPrefix();
 
   bool SetTabStops(REAL firstOffset, std::span<const REAL> tabStops);
   // Fills firstOffset, replaces the array by the tab stops and returns

@@ -13,7 +13,7 @@ using Gdiplus::GpTexture;
 
 namespace {
 
-Gdiplus::WrapMode WrapModeOf(const Opt<int>& mode) { return static_cast<Gdiplus::WrapMode>(mode.value); }
+Gdiplus::WrapMode WrapModeOf(const Opt<WrapMode>& mode) { return static_cast<Gdiplus::WrapMode>(mode.value); }
 
 }  // namespace
 
@@ -31,18 +31,19 @@ struct TextureTransformCalls {
 
 template class TransformOps<GdipTextureBrush, TextureTransformCalls>;
 
-bool GdipTextureBrush::Create(const GdipImage& image, Opt<int> wrapMode) {
+bool GdipTextureBrush::Create(const GdipImage& image, Opt<WrapMode> wrapMode) {
   return CreateWith<GpTexture>(
       [&](GpTexture** out) { return flat::GdipCreateTexture(NativeOf<GpImage>(image), WrapModeOf(wrapMode), out); });
 }
 
-bool GdipTextureBrush::Create2(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, Opt<int> wrapMode) {
+bool GdipTextureBrush::Create2(const GdipImage& image, REAL x, REAL y, REAL width, REAL height,
+                               Opt<WrapMode> wrapMode) {
   return CreateWith<GpTexture>([&](GpTexture** out) {
     return flat::GdipCreateTexture2(NativeOf<GpImage>(image), WrapModeOf(wrapMode), x, y, width, height, out);
   });
 }
 
-bool GdipTextureBrush::Create2I(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<int> wrapMode) {
+bool GdipTextureBrush::Create2I(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<WrapMode> wrapMode) {
   return CreateWith<GpTexture>([&](GpTexture** out) {
     return flat::GdipCreateTexture2I(NativeOf<GpImage>(image), WrapModeOf(wrapMode), x, y, width, height, out);
   });
@@ -64,13 +65,13 @@ bool GdipTextureBrush::CreateIAI(const GdipImage& image, INT x, INT y, INT width
   });
 }
 
-int GdipTextureBrush::GetWrapMode() {
+WrapMode GdipTextureBrush::GetWrapMode() {
   Gdiplus::WrapMode mode = Gdiplus::WrapModeTile;
   Record(flat::GdipGetTextureWrapMode(Native(), &mode));
-  return static_cast<int>(mode);
+  return static_cast<WrapMode>(mode);
 }
 
-bool GdipTextureBrush::SetWrapMode(int wrapMode) {
+bool GdipTextureBrush::SetWrapMode(WrapMode wrapMode) {
   return Record(flat::GdipSetTextureWrapMode(Native(), static_cast<Gdiplus::WrapMode>(wrapMode)));
 }
 

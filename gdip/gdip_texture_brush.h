@@ -18,17 +18,17 @@ class GdipTextureBrush : public GdipBrush, public TransformOps<GdipTextureBrush,
   GdipTextureBrush(GdipTextureBrush&&) noexcept = default;
   GdipTextureBrush& operator=(GdipTextureBrush&&) noexcept = default;
 
-  // Wrap mode 0 = tile when omitted.
-  bool Create(const GdipImage& image, Opt<int> wrapMode = {});
+  // Tiled when the wrap mode is omitted.
+  bool Create(const GdipImage& image, Opt<WrapMode> wrapMode = {});
   // The part (x, y, width, height) of the image.
-  bool Create2(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, Opt<int> wrapMode = {});
-  bool Create2I(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<int> wrapMode = {});
+  bool Create2(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, Opt<WrapMode> wrapMode = {});
+  bool Create2I(const GdipImage& image, INT x, INT y, INT width, INT height, Opt<WrapMode> wrapMode = {});
   // The part of the image under image attributes (any object holding them).
   bool CreateIA(const GdipImage& image, REAL x, REAL y, REAL width, REAL height, const GdipObject& attributes);
   bool CreateIAI(const GdipImage& image, INT x, INT y, INT width, INT height, const GdipObject& attributes);
 
-  int GetWrapMode();
-  bool SetWrapMode(int wrapMode);
+  WrapMode GetWrapMode();
+  bool SetWrapMode(WrapMode wrapMode);
   // A copy of the brush's image goes into the target; what the target held
   // is disposed of first.
   bool GetImage(GdipImage& target);

@@ -36,8 +36,6 @@ constexpr int kHoverBox = 2;
 constexpr int kSmallTick = 3;
 constexpr int kNormalBox = 5;
 constexpr int kDisabledBox = 6;
-constexpr int kNoWrap = 0x1000;  // StringFormatFlagsNoWrap
-constexpr int kUnitPixel = 2;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr char kPngFormat[] = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
@@ -47,7 +45,8 @@ RECT ClipOf(int left, int top, int width, int height, const RECT* clipRect) {
 }
 
 void SetClip(gdip::GdipGraphics& g, const RECT& clip) {
-  g.SetClipRect(float(clip.left), float(clip.top), float(clip.right - clip.left), float(clip.bottom - clip.top), 0);
+  g.SetClipRect(float(clip.left), float(clip.top), float(clip.right - clip.left), float(clip.bottom - clip.top),
+                gdip::CombineMode::Replace);
 }
 
 // Draws an image centred vertically in the control at x, at `scale` of its
@@ -80,11 +79,11 @@ void DrawPlainCaption(gdip::GdipGraphics& g, const rt::Text& caption, const gdip
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(textColour, 254));
   gdip::GdipFont font;
-  font.CreateFromName(fontFace, float(fontSize), fontStyle, kUnitPixel);
+  font.CreateFromName(fontFace, float(fontSize), gdip::FontStyle{fontStyle}, gdip::Unit::Pixel);
   gdip::GdipStringFormat format;
-  format.Create(kNoWrap);
-  format.SetAlign(0);
-  format.SetLineAlign(1);
+  format.Create(gdip::StringFormatFlags::NoWrap);
+  format.SetAlign(gdip::StringAlignment::Near);
+  format.SetLineAlign(gdip::StringAlignment::Center);
   g.DrawString(caption, font, brush, layout, format);
 }
 
@@ -152,11 +151,11 @@ void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, in
                                     top, height);
     } else {
       // A ring of glow around the box: the rounded rectangle less the box.
-      graphics.SetClipRect(fl + 2, fy0, 12, 12, 1);
+      graphics.SetClipRect(fl + 2, fy0, 12, 12, gdip::CombineMode::Intersect);
       gdip::GdipPath ring;
       ring.Create();
       AddRoundRectPath(ring, fl - 1, fy0 - 3, 18, 18, 6);
-      graphics.SetClipPath(ring, 3);
+      graphics.SetClipPath(ring, gdip::CombineMode::Xor);
       const gdip::ARGB clear = ToArgb(kWhite, 0);
       for (const auto& [centre, scale] : {std::pair{ToArgb(kWhite, 254), 0.4f},
                                           std::pair{ToArgb(AccentColour, 255), 0.3f}}) {

@@ -25,7 +25,6 @@ namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
-constexpr int kAlignCenter = 1;
 
 enum class Look { Normal, Disabled, Hover, Pressed };
 
@@ -79,17 +78,17 @@ void DrawCaption(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record,
   const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
   if (HasTextEffect(record)) {
     DrawSkinText(g, record.caption, MakeRectF(2, 2, iw, ih - 2), textColour, record.textEffect, 4,
-                 record.font.face, record.font.style, float(record.font.size), kAlignCenter, kAlignCenter);
+                 record.font.face, record.font.style, float(record.font.size), 1, 1);
     return;
   }
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(textColour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, float(record.font.size), record.font.style);
+  font.CreateFromName(record.font.face, float(record.font.size), gdip::FontStyle{record.font.style});
   gdip::GdipStringFormat format;
   format.Create();  // no hot-key handling: an ampersand is drawn as it is
-  format.SetAlign(kAlignCenter);
-  format.SetLineAlign(kAlignCenter);
+  format.SetAlign(gdip::StringAlignment::Center);
+  format.SetLineAlign(gdip::StringAlignment::Center);
   g.DrawString(record.caption, font, brush, gdip::RectF{2, 2, iw, ih}, format);
 }
 

@@ -29,11 +29,6 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kVeil = RGB(192, 192, 192);
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kPixelOffsetHighQuality = 2;
-constexpr int kUnitPixel = 2;
-constexpr int kAlignNear = 0, kAlignCenter = 1;
-constexpr int kTrimEllipsisCharacter = 3;
 
 gdip::GdipPath RoundRect(float x, float y, float width, float height, int corner, bool integerArcs = false) {
   gdip::GdipPath path;
@@ -116,8 +111,8 @@ void DrawLoadedFace(gdip::GdipGraphics& g, ButtonRecord& record, int state, int 
   const bool hover = !disabled && (state & ODS_HOTLIGHT) != 0;
   const bool focus = !disabled && (state & ODS_FOCUS) != 0;
   if (disabled || hover) {
-    g.SetSmoothingMode(kSmoothingAntiAlias);
-    g.SetPixelOffsetMode(kPixelOffsetHighQuality);
+    g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+    g.SetPixelOffsetMode(gdip::PixelOffsetMode::HighQuality);
   }
   if (disabled) {
     FillGradient(g,
@@ -132,7 +127,7 @@ void DrawLoadedFace(gdip::GdipGraphics& g, ButtonRecord& record, int state, int 
     face.DrawState2(g);
   }
   if (hover || focus) {
-    g.SetClipPath(inner, 0);
+    g.SetClipPath(inner, gdip::CombineMode::Replace);
     FillGradient(g, inner, from, to, ToArgb(kWhite, 160), ToArgb(kWhite, 50));
     g.ResetClip();
     if (hover) {
@@ -146,22 +141,23 @@ void DrawLoadedFace(gdip::GdipGraphics& g, ButtonRecord& record, int state, int 
 }
 
 void DrawText(gdip::GdipGraphics& g, const ButtonRecord& record, COLORREF textColour, const gdip::RectF& box,
-              int alignment, int lineAlignment, std::optional<int> trimming = std::nullopt) {
+              gdip::StringAlignment alignment, gdip::StringAlignment lineAlignment, bool ellipsis = false) {
   if (HasTextEffect(record)) {
     DrawSkinText(g, record.caption, MakeRectF(box.x, box.y, box.width, box.height), textColour, record.textEffect,
-                 4, record.font.face, record.font.style, float(record.font.size), alignment, lineAlignment,
-                 std::nullopt, trimming ? 1 : 0);
+                 4, record.font.face, record.font.style, float(record.font.size), gdip::ToInt(alignment),
+                 gdip::ToInt(lineAlignment), std::nullopt, ellipsis ? 1 : 0);
     return;
   }
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(textColour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, float(record.font.size), record.font.style, kUnitPixel);
+  font.CreateFromName(record.font.face, float(record.font.size), gdip::FontStyle{record.font.style},
+                      gdip::Unit::Pixel);
   gdip::GdipStringFormat format;
   format.Create();
   format.SetAlign(alignment);
   format.SetLineAlign(lineAlignment);
-  if (trimming) format.SetTrimming(*trimming);
+  if (ellipsis) format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
   g.DrawString(record.caption, font, brush, box, format);
 }
 
@@ -171,7 +167,8 @@ void DrawContent(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record,
   const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
   if (record.imageBesideCaption != 0) {
     if (record.normalImage.empty()) {
-      DrawText(g, record, textColour, gdip::RectF{0, 0, float(width), float(height)}, kAlignCenter, kAlignCenter);
+      DrawText(g, record, textColour, gdip::RectF{0, 0, float(width), float(height)}, gdip::StringAlignment::Center,
+               gdip::StringAlignment::Center);
       return;
     }
     gdip::GdipImage image;
@@ -194,7 +191,7 @@ void DrawContent(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record,
     g.DrawImageRect(image, 3, float((height - drawnH) / 2.0 - 1), float(drawnW), float(drawnH));
     DrawText(g, record, textColour,
              gdip::RectF{float(drawnW + 5), 2, float(client.right - drawnW - 7), float(client.bottom - 2)},
-             kAlignNear, kAlignCenter);
+             gdip::StringAlignment::Near, gdip::StringAlignment::Center);
     return;
   }
   const int side = int((height - record.font.size - 2) * 0.8);
@@ -204,8 +201,8 @@ void DrawContent(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record,
     g.DrawImageRect(image, float((width - side) / 2.0), float(imageTop), float(side), float(side));
   }
   DrawText(g, record, textColour,
-           gdip::RectF{0, float(imageTop + side + 2), float(width), float(height - side)}, kAlignCenter,
-           kAlignNear, kTrimEllipsisCharacter);
+           gdip::RectF{0, float(imageTop + side + 2), float(width), float(height - side)},
+           gdip::StringAlignment::Center, gdip::StringAlignment::Near, true);
 }
 
 }  // namespace

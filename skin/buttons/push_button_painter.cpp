@@ -25,10 +25,6 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kGlowColour = 0xDDCA22;  // fixed: the focus glow ignores the theme's accent
 constexpr int kCorner = 5;
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kPixelOffsetHighQuality = 2;
-constexpr int kAlignCenter = 1;       // StringAlignmentCenter
-constexpr int kHotkeyPrefixShow = 1;  // HotkeyPrefixShow
 
 void FillSolid(gdip::GdipGraphics& g, const gdip::GdipPath& path, COLORREF colour, int alpha) {
   gdip::GdipSolidBrush brush;
@@ -63,7 +59,7 @@ gdip::GdipPath RoundRect(float x, float y, float width, float height, int corner
 void ClipToFaceInset(gdip::GdipGraphics& g, int x, int y, int w, int h, int a, int b) {
   gdip::GdipPath inset = RoundRect(float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1),
                                    b, true);
-  g.SetClipPath(inset, 0);
+  g.SetClipPath(inset, gdip::CombineMode::Replace);
 }
 
 void DrawCaption(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record, int state, int w, int h) {
@@ -79,12 +75,12 @@ void DrawCaption(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record,
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(colour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, float(record.font.size), record.font.style);
+  font.CreateFromName(record.font.face, float(record.font.size), gdip::FontStyle{record.font.style});
   gdip::GdipStringFormat format;
   format.Create();
-  format.SetAlign(kAlignCenter);
-  format.SetLineAlign(kAlignCenter);
-  format.SetHotkeyPrefix(kHotkeyPrefixShow);
+  format.SetAlign(gdip::StringAlignment::Center);
+  format.SetLineAlign(gdip::StringAlignment::Center);
+  format.SetHotkeyPrefix(gdip::HotkeyPrefix::Show);
   g.DrawString(record.caption, font, brush, gdip::RectF{0, 2, float(w), float(h)}, format);
 }
 
@@ -126,13 +122,13 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
       gdip::GdipPath base;
       base.Create();
       if (face != nullptr) {
-        g.SetSmoothingMode(kSmoothingAntiAlias);
-        g.SetPixelOffsetMode(kPixelOffsetHighQuality);
+        g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+        g.SetPixelOffsetMode(gdip::PixelOffsetMode::HighQuality);
         face->SetRect(x, y, w, h);
         a = face->GetInsetA();
         b = face->GetInsetB();
         AddRoundRectPathI(base, float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1), b);
-        g.SetClipPath(base, 0);
+        g.SetClipPath(base, gdip::CombineMode::Replace);
       } else {
         AddRoundRectPath(base, float(x), float(y), float(w - 1), float(h - 1), kCorner);
       }
@@ -172,7 +168,7 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
           face->DrawState3(g);
           ClipToFaceInset(g, x, y, w, h, a, b);
         } else {
-          g.SetClipPath(p, 0);
+          g.SetClipPath(p, gdip::CombineMode::Replace);
           DrawGlow(g, p, 3, kGlowColour, 120);
           g.ResetClip();
           Outline(g, p, kBlack, 80);

@@ -29,10 +29,6 @@ namespace {
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kDisabledGrey = RGB(96, 96, 96);
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kNoWrap = 0x1000;  // StringFormatFlagsNoWrap
-constexpr int kUnitPixel = 2;
-constexpr int kCombineReplace = 0, kCombineIntersect = 1, kCombineXor = 3;
 
 // Draws a PNG at its natural size at x, centred vertically in the control;
 // returns its natural width (0 when it does not load).
@@ -71,7 +67,7 @@ void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width,
   const RECT clip = clipRect != nullptr ? *clipRect : RECT{left, top, left + width + 1, top + height + 1};
   const auto setClip = [&] {
     graphics.SetClipRect(float(clip.left), float(clip.top), float(clip.right - clip.left),
-                         float(clip.bottom - clip.top), kCombineReplace);
+                         float(clip.bottom - clip.top), gdip::CombineMode::Replace);
   };
   // Handed to GDI+ unrounded: an odd height puts the circle on a half pixel.
   const double y0 = top + (height - 12) / 2.0;
@@ -81,7 +77,7 @@ void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width,
   int contentWidth = 0;
 
   if (!useStateImages) {
-    graphics.SetSmoothingMode(kSmoothingAntiAlias);
+    graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
     gdip::GdipSolidBrush white;
     white.Create(ToArgb(kWhite, 254));
     graphics.FillPath(white, circle);
@@ -98,8 +94,8 @@ void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width,
     } else {
       // The glow is a ring: the glow ellipse less the circle.
       const gdip::GdipPath glow = Ellipse(fl - 1, fy0 - 3, 18);
-      graphics.SetClipPath(circle, kCombineIntersect);
-      graphics.SetClipPath(glow, kCombineXor);
+      graphics.SetClipPath(circle, gdip::CombineMode::Intersect);
+      graphics.SetClipPath(glow, gdip::CombineMode::Xor);
       FillWithPathGradient(graphics, glow, ToArgb(kWhite, 254), ToArgb(kWhite, 0), 0.4f);
       FillWithPathGradient(graphics, glow, ToArgb(AccentColour, 255), ToArgb(kWhite, 0), 0.3f);
       setClip();
@@ -152,11 +148,11 @@ void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width,
     gdip::GdipSolidBrush brush;
     brush.Create(ToArgb(disabled ? kDisabledGrey : textColour, 254));
     gdip::GdipFont font;
-    font.CreateFromName(fontFace, float(fontSize), fontStyle, kUnitPixel);
+    font.CreateFromName(fontFace, float(fontSize), gdip::FontStyle{fontStyle}, gdip::Unit::Pixel);
     gdip::GdipStringFormat format;
-    format.Create(kNoWrap);
-    format.SetAlign(0);
-    format.SetLineAlign(1);
+    format.Create(gdip::StringFormatFlags::NoWrap);
+    format.SetAlign(gdip::StringAlignment::Near);
+    format.SetLineAlign(gdip::StringAlignment::Center);
     graphics.DrawString(caption, font, brush, gdip::RectF{textX, float(top + 2), float(width), float(height)},
                         format);
   } else {

@@ -28,7 +28,6 @@ namespace {
 
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr int kAlignTitleCentre = 1;
 constexpr LONG_PTR kAlignLeftBit = BS_LEFT;     // 0x100
 constexpr LONG_PTR kAlignCentre = BS_CENTER;    // 0x300: both bits
 constexpr int kTitleMargin = 10;
@@ -144,10 +143,10 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
   gdip::GdipFont gdipFont;
-  gdipFont.CreateFromName(font.face, size, font.style);
+  gdipFont.CreateFromName(font.face, size, gdip::FontStyle{font.style});
   gdip::GdipStringFormat format;
   format.Create();
-  format.SetAlign(kAlignTitleCentre);
+  format.SetAlign(gdip::StringAlignment::Center);
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(static_cast<COLORREF>(prop::Read(box, prop::kTextColour))));
   graphics.DrawString(title, gdipFont, brush, layout, format);

@@ -30,7 +30,6 @@ namespace {
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kDropBox = 0xFF8800;
-constexpr int kCombineXor = 3;
 
 // Classes whose own painting is laid over the skin with their background
 // keyed out.
@@ -239,7 +238,7 @@ void PaintDropButtonFrame(HWND control, HDC dc) {
   ring.Create();
   ring.AddRectangle(x, y, w, h);
   graphics.SetClipPath(ring);
-  graphics.SetClipRect(x + 3, y + 3, w - 6, h - 6, kCombineXor);
+  graphics.SetClipRect(x + 3, y + 3, w - 6, h - 6, gdip::CombineMode::Xor);
   // White: the colour the caller keys out.
   graphics.Clear(ToArgb(kWhite, 255));
   gdip::GdipPen outer;

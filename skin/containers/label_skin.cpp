@@ -23,8 +23,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kLineLimit = 0x2000;
-constexpr int kNoWrap = 0x1000;
 constexpr COLORREF kNoHalo = static_cast<COLORREF>(-1);
 constexpr int kHaloDivisor = 4;
 
@@ -130,11 +128,12 @@ void DrawLabel(HDC dc, const RECT& area, const LabelRecord& record, const rt::Te
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), record.font.style);
+  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), gdip::FontStyle{record.font.style});
   gdip::GdipStringFormat format;
-  format.Create(record.wrap == 0 ? kNoWrap | kLineLimit : kLineLimit);
-  format.SetAlign(record.alignment);
-  format.SetLineAlign(record.lineAlignment);
+  const gdip::StringFormatFlags lineLimit = gdip::StringFormatFlags::LineLimit;
+  format.Create(record.wrap == 0 ? gdip::StringFormatFlags::NoWrap | lineLimit : lineLimit);
+  format.SetAlign(gdip::StringAlignment{record.alignment});
+  format.SetLineAlign(gdip::StringAlignment{record.lineAlignment});
 
   // Two pixels left of the client area and eight wider: the DC clips the rest.
   const RectF layout{-2, 0, w + 8, h};

@@ -29,8 +29,6 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kDisabledCaption = 0x808080;
 constexpr COLORREF kFollowAccent = static_cast<COLORREF>(-1);
-constexpr int kPixelFormat32bppArgb = 0x26200A;
-constexpr int kLineAlignCentre = 1;
 constexpr float kContentLeft = 22;
 constexpr float kCheckMarkSize = 14;
 constexpr float kIconSize = 16;
@@ -96,7 +94,7 @@ HDC SkinSource(HWND owner, int itemTop, int& sourceTop) {
 // A w x h 32-bit memory DC registered in DcCache, its bitmap made by GDI+.
 HDC NewItemDc(int w, int h) {
   gdip::GdipBitmap bitmap;
-  if (!bitmap.Create(w, h, kPixelFormat32bppArgb)) return nullptr;
+  if (!bitmap.Create(w, h, gdip::kPixelFormat32bppArgb)) return nullptr;
   rt::UniqueBitmap hbitmap(bitmap.GetHbitmap(0));
   if (!hbitmap) return nullptr;
   HDC dc = CreateCompatibleDC(nullptr);
@@ -194,11 +192,11 @@ void PaintMenuItem(const DRAWITEMSTRUCT& item, HDC dc) {
 
   gdip::GdipStringFormat format;
   format.Create();
-  format.SetLineAlign(kLineAlignCentre);
+  format.SetLineAlign(gdip::StringAlignment::Center);
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb((item.itemState & ODS_DISABLED) != 0 ? kDisabledCaption : record.textColour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), record.font.style);
+  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), gdip::FontStyle{record.font.style});
   graphics.DrawString(record.caption, font, brush, RectF{kContentLeft, 2, w - kContentLeft, h}, format);
 
   if (!record.icon.empty() && !checked) DrawImageBytes(graphics, record.icon, 2, (h - kIconSize) / 2, kIconSize);

@@ -34,11 +34,8 @@ namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
-constexpr int kAntiAlias = 4;
-constexpr int kHighQualityBilinear = 6;
 constexpr int kFrameCorner = 5;
 constexpr int kInnerCorner = 3;
-constexpr int kPixelFormat32bppRgb = 0x22009;
 
 ProgressRecord* OwnRecord(HWND bar, int* windowIndex = nullptr, int* listIndex = nullptr) {
   return RecordNamedByProperties(bar, &SkinWindowRecord::progressBars, {}, windowIndex, listIndex);
@@ -85,7 +82,7 @@ void OpenGraphics(HDC dc, gdip::GdipBitmap& pixels, gdip::GdipGraphics& graphics
     const bool bottomUp = dib.dsBmih.biHeight > 0;
     BYTE* firstRow = bottomUp ? bits + static_cast<std::ptrdiff_t>(stride) * (dib.dsBm.bmHeight - 1) : bits;
     if (pixels.CreateFromScan0(dib.dsBm.bmWidth, dib.dsBm.bmHeight, bottomUp ? -stride : stride,
-                               kPixelFormat32bppRgb, firstRow) &&
+                               gdip::kPixelFormat32bppRgb, firstRow) &&
         graphics.CreateFromImage(pixels)) {
       return;
     }
@@ -242,8 +239,8 @@ void AddFilledPart(gdip::GdipPath& part, const ProgressFill& fill, bool square) 
 
 void OpenBarGraphics(HDC dc, gdip::GdipBitmap& pixels, gdip::GdipGraphics& graphics) {
   OpenGraphics(dc, pixels, graphics);
-  graphics.SetSmoothingMode(kAntiAlias);
-  graphics.SetInterpolationMode(kHighQualityBilinear);
+  graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+  graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBilinear);
 }
 
 // Everything but the shine: frame, trough and filled part.

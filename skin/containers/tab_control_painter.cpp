@@ -31,9 +31,6 @@ constexpr COLORREF kBlack = 0;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kCorner = 5;
 constexpr int kInnerCorner = 3;
-constexpr int kAlignCentreValue = 1;
-constexpr int kMeasureTrailingSpaces = 0x800;
-constexpr int kDirectionVertical = 2;
 
 // The tab control's own container record, as its properties name it.
 const ContainerRecord* OwnRecord(HWND tab) { return RecordNamedByProperties(tab, &SkinWindowRecord::containers); }
@@ -138,12 +135,13 @@ void DrawTab(gdip::GdipGraphics& graphics, HWND tab, const char* text, const REC
   // Caption.
   const FontSpec font = record != nullptr ? record->font : GetControlFont(tab);
   gdip::GdipFont gdipFont;
-  gdipFont.CreateFromName(font.face, static_cast<float>(font.size), font.style);
+  gdipFont.CreateFromName(font.face, static_cast<float>(font.size), gdip::FontStyle{font.style});
   gdip::GdipStringFormat format;
   const bool vertical = side == TabSide::Left || side == TabSide::Right;
-  format.Create(vertical ? kDirectionVertical : kMeasureTrailingSpaces);
-  format.SetAlign(kAlignCentreValue);
-  format.SetLineAlign(kAlignCentreValue);
+  format.Create(vertical ? gdip::StringFormatFlags::DirectionVertical
+                         : gdip::StringFormatFlags::MeasureTrailingSpaces);
+  format.SetAlign(gdip::StringAlignment::Center);
+  format.SetLineAlign(gdip::StringAlignment::Center);
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(static_cast<COLORREF>(prop::Read(tab, prop::kTextColour))));
   graphics.DrawString(rt::Text(text), gdipFont, brush, RectF{fx, fy + 3, fw, fh - 2}, format);

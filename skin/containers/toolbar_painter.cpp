@@ -45,9 +45,6 @@ constexpr int kStyleCheckGroup = BTNS_CHECKGROUP;
 constexpr int kStyleDropDown = BTNS_DROPDOWN;
 constexpr int kStyleWholeDropDown = BTNS_WHOLEDROPDOWN;
 
-constexpr int kMeasureTrailingSpaces = 0x800;
-constexpr int kAlignCentre = 1;
-constexpr int kTrimEllipsisCharacter = 3;
 
 ControlRecord* OwnRecord(HWND toolbar) {
   return RecordNamedByProperties(toolbar, &SkinWindowRecord::controls, {prop::kControlHostIndex, prop::kControlIndex});
@@ -182,12 +179,12 @@ void DrawCaption(HDC dc, const rt::Text& text, const RectF& layout, COLORREF col
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(colour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), record.font.style);
+  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), gdip::FontStyle{record.font.style});
   gdip::GdipStringFormat format;
-  format.Create(kMeasureTrailingSpaces);
-  format.SetAlign(kAlignCentre);
-  format.SetLineAlign(kAlignCentre);
-  format.SetTrimming(kTrimEllipsisCharacter);
+  format.Create(gdip::StringFormatFlags::MeasureTrailingSpaces);
+  format.SetAlign(gdip::StringAlignment::Center);
+  format.SetLineAlign(gdip::StringAlignment::Center);
+  format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
   graphics.DrawString(text, font, brush, layout, format);
 }
 

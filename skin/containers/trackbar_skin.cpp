@@ -28,8 +28,6 @@ namespace {
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kThumbRim = 0x808080;
-constexpr int kAntiAlias = 4;
-constexpr int kHighQualityBilinear = 6;
 constexpr int kChannelThickness = 4;
 
 // The record named by the trackbar's own properties, with its window and
@@ -315,8 +313,8 @@ TrackbarGeometry ComputeTrackbarGeometry(const TrackbarState& state, const Track
 
 void DrawTrackbar(gdip::GdipGraphics& graphics, const TrackbarState& state,
                   const TrackbarRecord& record, int panel) {
-  graphics.SetSmoothingMode(kAntiAlias);
-  graphics.SetInterpolationMode(kHighQualityBilinear);
+  graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+  graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBilinear);
   const bool vertical = record.vertical != 0;
   const TrackbarGeometry g = ComputeTrackbarGeometry(state, record);
 

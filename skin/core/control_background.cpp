@@ -21,7 +21,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kXorCombine = 3;
 constexpr int kTabCorner = 5;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kUnskinnedThemeAlpha = 30;
@@ -103,7 +102,7 @@ void TintNestedGroupBox(HDC dc, HWND control, SkinWindowRecord& window, int wind
       gdip::GdipPath frame;
       frame.Create();
       AddGroupBoxShape(frame, area);
-      graphics.SetClipPath(frame, kXorCombine);
+      graphics.SetClipPath(frame, gdip::CombineMode::Xor);
       FillRect(graphics, right, bottom, outer.tintColour, outer.alpha);
       graphics.ResetClip();
     }

@@ -24,7 +24,7 @@ FontSpec GetControlFont(HWND window) {
   gdiplusFont.GetFamily(family);
   rt::Text face = family.GetName();
   if (face.empty()) face = kDefaultFontFace;
-  return {std::move(face), static_cast<int>(size), gdiplusFont.GetStyle()};
+  return {std::move(face), static_cast<int>(size), gdip::ToInt(gdiplusFont.GetStyle())};
 }
 
 int MeasureTextWidth(const rt::Text& text, const rt::Text& face, int size, int style) {
@@ -32,7 +32,7 @@ int MeasureTextWidth(const rt::Text& text, const rt::Text& face, int size, int s
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc.get());
   gdip::GdipFont font;
-  font.CreateFromName(face, static_cast<float>(size), style);
+  font.CreateFromName(face, static_cast<float>(size), gdip::FontStyle{style});
   const gdip::GdipStringFormat noFormat;  // GDI+'s default layout
   gdip::RectF bounds;
   graphics.MeasureString(text, font, gdip::RectF{}, noFormat, bounds);

@@ -216,7 +216,7 @@ void NineGridImage::Draw(gdip::GdipGraphics& graphics, const NinePieceList& piec
     gdip::GdipImage* image = DecodePiece(pieces[static_cast<std::size_t>(k)]);
     if (image == nullptr) return;
     gdip::GdipTextureBrush brush;
-    if (!brush.Create(*image, Gdiplus::WrapModeTile)) return;
+    if (!brush.Create(*image, gdip::WrapMode::Tile)) return;
     brush.TranslateTransform(fx, fy);
     graphics.FillRectangle(brush, fx, fy, fw, fh);
   };

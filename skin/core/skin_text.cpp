@@ -12,32 +12,24 @@ namespace skin {
 
 namespace {
 
-constexpr int kLineLimit = 0x2000;          // StringFormatFlagsLineLimit
-constexpr int kNoWrapLineLimit = 0x3000;    // plus StringFormatFlagsNoWrap
-constexpr int kTrimmingEllipsis = 3;        // StringTrimmingEllipsisCharacter
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kInterpolationHighQualityBicubic = 7;
-constexpr int kCompositingGammaCorrected = 3;
-constexpr int kPixelOffsetNone = 3;
-constexpr int kTextAntiAliasGridFit = 3;
 constexpr int kOutlineAlpha = 60;
 constexpr int kTextAlpha = 254;
 
 gdip::GdipStringFormat BuildFormat(int alignment, int lineAlignment, int wrap, int ellipsis) {
   gdip::GdipStringFormat format;
-  format.Create(kLineLimit);
-  if (ellipsis) format.SetTrimming(kTrimmingEllipsis);
-  if (wrap == 0) format.SetFlags(kNoWrapLineLimit);
-  format.SetAlign(alignment);
-  format.SetLineAlign(lineAlignment);
+  format.Create(gdip::StringFormatFlags::LineLimit);
+  if (ellipsis) format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
+  if (wrap == 0) format.SetFlags(gdip::StringFormatFlags::NoWrap | gdip::StringFormatFlags::LineLimit);
+  format.SetAlign(gdip::StringAlignment{alignment});
+  format.SetLineAlign(gdip::StringAlignment{lineAlignment});
   return format;
 }
 
 void SetSmoothScaling(gdip::GdipGraphics& graphics) {
-  graphics.SetSmoothingMode(kSmoothingAntiAlias);
-  graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
-  graphics.SetCompositingQuality(kCompositingGammaCorrected);
-  graphics.SetPixelOffsetMode(kPixelOffsetNone);
+  graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+  graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
+  graphics.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
+  graphics.SetPixelOffsetMode(gdip::PixelOffsetMode::None);
 }
 
 // Draws `source` scaled into a new bitmap of width x height at (x, y).
@@ -89,12 +81,12 @@ void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF&
   }
   gdip::GdipFont font;
   font.CreateFromName(face.value_or(kDefaultFontFace), size.value_or(static_cast<float>(kDefaultFontSize)),
-                      style.value_or(0));
+                      gdip::FontStyle{style.value_or(0)});
 
   gdip::GdipBitmap glow = MakeGlow(text, font, *format, haloColour, width, height, divisor);
   target.DrawImage(glow, box.x, box.y);
 
-  target.SetTextRenderingHint(kTextAntiAliasGridFit);
+  target.SetTextRenderingHint(gdip::TextRenderingHint::AntiAliasGridFit);
   gdip::GdipSolidBrush outline;
   outline.Create(ToArgb(haloColour, kOutlineAlpha));
   const float w = static_cast<float>(width), h = static_cast<float>(height);

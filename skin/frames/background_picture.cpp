@@ -16,8 +16,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kArgb32 = 0x26200A;       // PixelFormat32bppARGB
-constexpr int kGammaCorrected = 3;      // CompositingQualityGammaCorrected
 constexpr std::uint32_t kClearWhite = 0x00FFFFFF;
 
 // Grows by 100 at every reseed, so draws within one tick still differ.
@@ -82,11 +80,11 @@ rt::ByteArray ComposeBackgroundImage(const rt::ByteArray& image, std::optional<i
   if (width < 1 || height < 1) return {};
 
   gdip::GdipBitmap canvas;
-  if (!canvas.Create(width, height, kArgb32)) return {};
+  if (!canvas.Create(width, height, gdip::kPixelFormat32bppArgb)) return {};
   {
     gdip::GdipGraphics graphics;
     graphics.CreateFromImage(canvas);
-    graphics.SetCompositingQuality(kGammaCorrected);
+    graphics.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
     graphics.DrawImageRect(picture, 0, 0, static_cast<float>(width), static_cast<float>(height));
 
     const int band = fadeWidth ? *fadeWidth : static_cast<int>(std::floor(width * 0.3));

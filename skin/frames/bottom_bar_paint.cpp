@@ -65,11 +65,11 @@ void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool comp
     gdip::GdipFont font;
     gdip::GdipStringFormat format;
     brush.Create(ToArgb(colour, 255));
-    font.CreateFromName(record.bottomFont.face, static_cast<float>(record.bottomFont.size), 0,
-                        static_cast<int>(Gdiplus::UnitPixel));
-    format.Create(0);
-    format.SetAlign(0);
-    format.SetLineAlign(1);  // StringAlignmentCenter
+    font.CreateFromName(record.bottomFont.face, static_cast<float>(record.bottomFont.size), gdip::FontStyle::Regular,
+                        gdip::Unit::Pixel);
+    format.Create(gdip::StringFormatFlags::None);
+    format.SetAlign(gdip::StringAlignment::Near);
+    format.SetLineAlign(gdip::StringAlignment::Center);
     graphics.DrawString(item.text, font, brush, textBox, format);
   }
 

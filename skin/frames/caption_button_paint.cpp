@@ -181,7 +181,7 @@ void PaintCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& gr
   if (!composing) {
     graphics.Delete();
     if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
-    graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
   }
   PaintCaptionButtonHover(graphics, windowIndex, buttonIndex, hoverAlpha.value_or(0));
 

@@ -36,13 +36,6 @@ int FadeInStarted = 0;
 
 namespace {
 
-constexpr int kArgb32 = 0x26200A;  // PixelFormat32bppARGB
-constexpr int kSmoothingDefault = 0;
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kPixelOffsetDefault = 0;
-constexpr int kPixelOffsetNone = 3;
-constexpr int kInterpolationHighQualityBicubic = 7;
-constexpr int kCompositingGammaCorrected = 3;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kRed = 0x0000FF;
@@ -186,7 +179,7 @@ void FillCaptionGradient(gdip::GdipGraphics& graphics, float width) {
 void ReplaceFrameBitmap(SkinWindowRecord& record, int width, int height) {
   record.backgroundDc.reset();
   gdip::GdipBitmap canvas;
-  if (!canvas.Create(width, height, kArgb32)) return;
+  if (!canvas.Create(width, height, gdip::kPixelFormat32bppArgb)) return;
   rt::UniqueBitmap bitmap(canvas.GetHbitmap(gdip::ARGB{0}));
   canvas.Dispose();
   if (!bitmap) return;
@@ -257,14 +250,14 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
   if (w <= 0 || h <= 0 || text.empty()) return;
   const int divisor = std::max(scale, 1);
   const auto smooth = [](gdip::GdipGraphics& g) {
-    g.SetSmoothingMode(kSmoothingAntiAlias);
-    g.SetCompositingQuality(kCompositingGammaCorrected);
-    g.SetInterpolationMode(kInterpolationHighQualityBicubic);
-    g.SetPixelOffsetMode(kPixelOffsetNone);
+    g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+    g.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
+    g.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
+    g.SetPixelOffsetMode(gdip::PixelOffsetMode::None);
   };
 
   gdip::GdipBitmap canvas;
-  if (!canvas.Create(w, h, kArgb32)) return;
+  if (!canvas.Create(w, h, gdip::kPixelFormat32bppArgb)) return;
   gdip::GdipGraphics graphics;
   if (!graphics.CreateFromImage(canvas)) return;
   smooth(graphics);
@@ -274,8 +267,8 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
   family.CreateFromName(face, installed);
   gdip::GdipStringFormat format;
   format.Create();
-  format.SetAlign(alignment);
-  format.SetLineAlign(lineAlignment);
+  format.SetAlign(gdip::StringAlignment{alignment});
+  format.SetLineAlign(gdip::StringAlignment{lineAlignment});
   const int em = static_cast<int>(size);
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
   const float top = static_cast<float>(divisor) / 2;
@@ -283,14 +276,14 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
   {
     gdip::GdipPath outline;
     outline.Create();
-    outline.AddString(text, family, em, RectF{0, top, fw, fh}, style, format);
+    outline.AddString(text, family, em, RectF{0, top, fw, fh}, gdip::FontStyle{style}, format);
     DrawPath(graphics, outline, ToArgb(haloColour), 1);
     FillPath(graphics, outline, ToArgb(haloColour));
   }
   {
     // The halo is blurred by a round trip through a smaller picture.
     gdip::GdipBitmap small;
-    if (small.Create(std::max(w / divisor, 1), std::max(h / divisor, 1), kArgb32)) {
+    if (small.Create(std::max(w / divisor, 1), std::max(h / divisor, 1), gdip::kPixelFormat32bppArgb)) {
       {
         gdip::GdipGraphics shrink;
         shrink.CreateFromImage(small);
@@ -304,7 +297,7 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
   {
     gdip::GdipPath ink;
     ink.Create();
-    ink.AddString(text, family, em, RectF{0, top - 1, fw, fh}, style, format);
+    ink.AddString(text, family, em, RectF{0, top - 1, fw, fh}, gdip::FontStyle{style}, format);
     DrawPath(graphics, ink, ToArgb(haloColour, 200), 2);
     DrawPath(graphics, ink, ToArgb(textColour, 254), 1);
     FillPath(graphics, ink, ToArgb(textColour));
@@ -325,7 +318,7 @@ void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics&
 
   if (!graphicsGiven) {
     if (!record.backgroundDc || !graphics.CreateFromHdc(record.backgroundDc.get())) return;
-    graphics.SetSmoothingMode(kSmoothingAntiAlias);
+    graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
     graphics.SetClipRect(fx, fy + 2, fw - 2, fh);
     if (hot) {
       gdip::GdipPath face;
@@ -380,8 +373,8 @@ void PaintDialogFrame(HWND dialog) {
   {
     gdip::GdipGraphics graphics;
     if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
-    graphics.SetSmoothingMode(kSmoothingAntiAlias);
-    graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
+    graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+    graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
 
     gdip::GdipPath frame;
     frame.Create();
@@ -402,16 +395,16 @@ void PaintDialogFrame(HWND dialog) {
                    fw, fb);
     }
 
-    graphics.SetSmoothingMode(kSmoothingDefault);
-    graphics.SetPixelOffsetMode(kPixelOffsetDefault);
+    graphics.SetSmoothingMode(gdip::SmoothingMode::Default);
+    graphics.SetPixelOffsetMode(gdip::PixelOffsetMode::Default);
     {
       gdip::GdipPen white, shade;
       if (white.Create(ToArgb(kWhite), 1)) graphics.DrawLine(white, 2, fh - fb, fw - 2, fh - fb);
       if (shade.Create(ToArgb(kBlack, 60), 1)) graphics.DrawLine(shade, 2, fh - fb, fw - 2, fh - fb);
     }
 
-    graphics.SetSmoothingMode(kSmoothingAntiAlias);
-    graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
+    graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+    graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
     graphics.ResetClip();
     DrawPath(graphics, frame, ToArgb(kWhite, 200), 1);
     DrawPath(graphics, frame, ToArgb(kBlack, 150), 1);

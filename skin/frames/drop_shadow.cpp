@@ -75,10 +75,10 @@ void DrawShadowImage(gdip::GdipGraphics& graphics, const SkinWindowRecord& recor
   if (record.shadowCutOwner != 0) {
     const SIZE owned = ClientSize(owner);
     graphics.SetClipRect(0, 0, static_cast<float>(w), static_cast<float>(h),
-                         Gdiplus::CombineModeReplace);
+                         gdip::CombineMode::Replace);
     graphics.SetClipRect(static_cast<float>(d + 3), static_cast<float>(d + 3),
                          static_cast<float>(owned.cx - 6), static_cast<float>(owned.cy - 6),
-                         Gdiplus::CombineModeXor);
+                         gdip::CombineMode::Xor);
   }
   graphics.DrawImageRect(image, static_cast<float>(x), static_cast<float>(y),
                          static_cast<float>(image.GetWidth()), static_cast<float>(image.GetHeight()));

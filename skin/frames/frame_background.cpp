@@ -15,8 +15,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kArgb32 = 0x26200A;  // PixelFormat32bppARGB
-
 RECT ClientOf(const SkinWindowRecord& record) {
   RECT client{};
   GetClientRect(record.hwnd, &client);
@@ -64,10 +62,10 @@ void PlaceBackgroundImage(int windowIndex, gdip::GdipBitmap& bitmap) {
   if (!picture.LoadFromStream(source)) return;
   const int width = ClientOf(record).right;
   const int height = static_cast<int>(picture.GetHeight());
-  if (!bitmap.Create(width, height, kArgb32)) return;
+  if (!bitmap.Create(width, height, gdip::kPixelFormat32bppArgb)) return;
   gdip::GdipGraphics band;
   gdip::GdipTextureBrush brush;
-  if (band.CreateFromImage(bitmap) && brush.Create(picture, Gdiplus::WrapModeTileFlipX)) {
+  if (band.CreateFromImage(bitmap) && brush.Create(picture, gdip::WrapMode::TileFlipX)) {
     band.FillRectangleI(brush, 0, 0, width, height);
   }
 }

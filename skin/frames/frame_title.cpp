@@ -68,7 +68,7 @@ void PaintFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, bool composi
   if (record.titleColour2 == static_cast<COLORREF>(-1)) {
     gdip::GdipFont font;
     gdip::GdipSolidBrush brush;
-    font.CreateFromName(record.titleFont.face, size, style);
+    font.CreateFromName(record.titleFont.face, size, gdip::FontStyle{style});
     brush.Create(ToArgb(record.titleColour, 255));
     graphics.DrawString(title, font, brush, layout, gdip::GdipStringFormat());
   } else if (record.titleEffect) {

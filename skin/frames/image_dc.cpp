@@ -6,13 +6,10 @@
 
 namespace skin {
 
-namespace {
-constexpr int kArgb32 = 0x26200A;  // PixelFormat32bppARGB
-}  // namespace
-
 HDC CreateImageDc(int width, int height, const std::optional<rt::ByteArray>& image) {
   gdip::GdipBitmap picture;
-  const bool made = image ? picture.CreateFromStream(*image) : picture.Create(width, height, kArgb32);
+  const bool made =
+      image ? picture.CreateFromStream(*image) : picture.Create(width, height, gdip::kPixelFormat32bppArgb);
   if (!made) return nullptr;
   rt::UniqueBitmap bitmap(picture.GetHbitmap(gdip::ARGB{0}));
   picture.Dispose();

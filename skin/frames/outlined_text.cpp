@@ -9,10 +9,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kLineLimit = 0x2000;        // StringFormatFlagsLineLimit
-constexpr int kNoWrapLineLimit = 0x3000;  // plus StringFormatFlagsNoWrap
-constexpr int kTrimEllipsis = 3;          // StringTrimmingEllipsisCharacter
-
 struct TextTools {
   gdip::GdipFont font;
   gdip::GdipStringFormat format;
@@ -29,11 +25,12 @@ void DrawOutlinedText(gdip::GdipGraphics& graphics, const rt::Text& text, const 
   const float shift = static_cast<float>(width.value_or(1));
   const auto make = [&](COLORREF colour, int alpha) {
     TextTools tools;
-    tools.font.CreateFromName(face.value_or("宋体"), size.value_or(13.0f), style.value_or(0));
-    tools.format.Create(wrap.value_or(true) ? kLineLimit : kNoWrapLineLimit);
-    if (trimming.value_or(false)) tools.format.SetTrimming(kTrimEllipsis);
-    tools.format.SetAlign(align.value_or(0));
-    tools.format.SetLineAlign(lineAlign.value_or(0));
+    tools.font.CreateFromName(face.value_or("宋体"), size.value_or(13.0f), gdip::FontStyle{style.value_or(0)});
+    const gdip::StringFormatFlags lineLimit = gdip::StringFormatFlags::LineLimit;
+    tools.format.Create(wrap.value_or(true) ? lineLimit : gdip::StringFormatFlags::NoWrap | lineLimit);
+    if (trimming.value_or(false)) tools.format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
+    tools.format.SetAlign(gdip::StringAlignment{align.value_or(0)});
+    tools.format.SetLineAlign(gdip::StringAlignment{lineAlign.value_or(0)});
     tools.brush.Create(ToArgb(colour, alpha));
     return tools;
   };

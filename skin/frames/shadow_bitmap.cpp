@@ -39,10 +39,10 @@ gdip::GdipBitmap NewCanvas(int width, int height) {
 
 // The smooth scaling used both ways of the blur.
 void SetBlurQuality(gdip::GdipGraphics& graphics) {
-  graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-  graphics.SetCompositingQuality(Gdiplus::CompositingQualityGammaCorrected);
-  graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
-  graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
+  graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+  graphics.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
+  graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
+  graphics.SetPixelOffsetMode(gdip::PixelOffsetMode::None);
 }
 
 // Draws `source` stretched over the whole of `target`, `times` times.
@@ -119,14 +119,14 @@ std::vector<Strip> SideStrips(int sides, int d, int x, int y, int w, int h) {
 // shows through.
 void ClipAroundOwner(gdip::GdipGraphics& target, int sides, int d, int x, int y, int w, int h,
                      int frameOff) {
-  target.SetClipRect(F(x), F(y), F(w), F(h), Gdiplus::CombineModeReplace);
+  target.SetClipRect(F(x), F(y), F(w), F(h), gdip::CombineMode::Replace);
   gdip::GdipPath owner;
   owner.Create();
   if (sides == kShadowOutline || frameOff == 0)
     AddRoundRectPath(owner, F(x + d), F(y + d), F(w - 2 * d), F(h - 2 * d), kOwnerCorner);
   else
     owner.AddRectangle(F(x + d), F(y + d), F(w - 2 * d), F(h - 2 * d));
-  target.SetClipPath(owner, Gdiplus::CombineModeXor);
+  target.SetClipPath(owner, gdip::CombineMode::Xor);
 }
 
 }  // namespace
@@ -146,7 +146,7 @@ void BuildShadowBitmap(gdip::GdipGraphics& target, int sides, int depth, COLORRE
   } else {
     for (const Strip& strip : SideStrips(sides, depth, x, y, width, height)) {
       target.SetClipRect(F(strip.x), F(strip.y), F(strip.width), F(strip.height),
-                         Gdiplus::CombineModeReplace);
+                         gdip::CombineMode::Replace);
       target.DrawImageRect(shadow, fx, fy, fw, fh);
     }
   }

@@ -22,7 +22,6 @@ namespace {
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kKey = 0xFF00FF;
-constexpr int kClipXor = 3;
 
 struct Tint {
   COLORREF colour;
@@ -109,7 +108,7 @@ void DrawEditRing(HDC dc, HWND edit, int width, int height, const RECT& client, 
   // The ring includes the native scroll bars.
   g.SetClipRect(0, 0, w, h);
   g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
-                static_cast<float>(Width(client)), static_cast<float>(Height(client)), kClipXor);
+                static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
   if (TransparencyMode) {
     const Tint tint = EditTint(edit, GlobalAlpha);
     gdip::GdipSolidBrush brush;

@@ -35,7 +35,6 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr int kDeadZone = 5;  // pixels at each item edge that hit no item
 constexpr int kTextCapacity = 260;
-constexpr int kTrimEllipsisCharacter = 3;
 
 struct DestroyIconHandle {
   void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
@@ -176,10 +175,10 @@ void PaintItem(HWND header, const HeaderRecord& record, int item, int count, int
     if (iconW != 0) g.DrawImageRect(bitmap, float(x), (fh - float(iconH)) / 2, float(iconW), float(iconH));
 
     gdip::GdipFont font;
-    font.CreateFromName(record.font.face, float(record.font.size), record.font.style);
+    font.CreateFromName(record.font.face, float(record.font.size), gdip::FontStyle{record.font.style});
     gdip::GdipStringFormat format;
     format.Create();
-    format.SetTrimming(kTrimEllipsisCharacter);
+    format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
     gdip::GdipSolidBrush black;
     black.Create(ToArgb(kBlack, 255));
     // The text starts at the top of its item.

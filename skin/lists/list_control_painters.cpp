@@ -23,7 +23,6 @@ namespace {
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
 constexpr COLORREF kKey = 0xFF00FF;
-constexpr int kClipXor = 3;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -64,7 +63,7 @@ void PaintSkinFrame(int windowIndex, int listIndex, std::optional<int> hover, st
     // The ring covers the native scroll bars too.
     g.SetClipRect(0, 0, fw, fh);
     g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
-                  static_cast<float>(Width(client)), static_cast<float>(Height(client)), kClipXor);
+                  static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
     if (TransparencyMode) {
       gdip::GdipSolidBrush brush;
       brush.Create(ToArgb(kWhite, GlobalAlpha));

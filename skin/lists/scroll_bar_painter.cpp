@@ -26,8 +26,6 @@ namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
-constexpr int kInterpolationHighQualityBilinear = 6;
-constexpr int kCompositingGammaCorrected = 3;
 constexpr DWORD kUnavailable = STATE_SYSTEM_UNAVAILABLE;
 constexpr float kButton = 15.0f;  // length of an arrow button along the bar
 
@@ -104,8 +102,8 @@ void DrawArrow(GdipGraphics& g, const ChevronPicture& chevron, Place place) {
 
 void PrepareGraphics(GdipGraphics& g, HDC dc) {
   g.CreateFromHdc(dc);
-  g.SetInterpolationMode(kInterpolationHighQualityBilinear);
-  g.SetCompositingQuality(kCompositingGammaCorrected);
+  g.SetInterpolationMode(gdip::InterpolationMode::HighQualityBilinear);
+  g.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
 }
 
 int Trunc(float value) { return static_cast<int>(value); }

@@ -37,11 +37,6 @@ constexpr int kButtonSize = 8;
 constexpr int kCheckSize = 11;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0;
-constexpr int kNoWrapLineLimit = 0x3000;
-constexpr int kLineCentre = 1;
-constexpr int kCombineExclude = 4;
-constexpr int kDashDot = 2;
-constexpr int kRotate270FlipNone = 3;
 constexpr std::size_t kTextBytes = 512;
 
 // A tree left at its default text colour answers -1: its texts and signs
@@ -128,7 +123,7 @@ void DrawText(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringF
     return;
   }
   gdip::GdipFont font;
-  font.CreateFromName(r.font.face, F(r.font.size), r.font.style);
+  font.CreateFromName(r.font.face, F(r.font.size), gdip::FontStyle{r.font.style});
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(colour, 254));
   g.DrawString(text, font, brush, MakeRectF(F(textRect.left), F(textRect.top), w, h + 1), format);
@@ -151,7 +146,7 @@ void DrawCheckBox(gdip::GdipGraphics& g, HWND tree, const TreeRowGeometry& at, i
   }
 }
 
-void TurnToPointRight(gdip::GdipBitmap& triangle) { triangle.RotateFlip(kRotate270FlipNone); }
+void TurnToPointRight(gdip::GdipBitmap& triangle) { triangle.RotateFlip(gdip::RotateFlipType::Rotate270FlipNone); }
 
 void DrawButton(gdip::GdipGraphics& g, const TreePaint& p, const TreeRowGeometry& at, bool expanded) {
   const float x = F(at.buttonX);
@@ -181,11 +176,11 @@ void DrawLines(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item, const 
                const RECT& row, const RECT& textRect, bool hasChildren) {
   gdip::GdipPen pen;
   pen.Create(ToArgb(static_cast<COLORREF>(SendMessageA(p.tree, TVM_GETLINECOLOR, 0, 0)), 254), 1);
-  pen.SetDashStyle(kDashDot);
+  pen.SetDashStyle(gdip::DashStyle::Dot);
   if (textRect.left <= 0) return;
   // The lines stay off the button square for the rest of the paint.
   if (hasChildren && p.buttons)
-    g.SetClipRect(F(at.buttonX), F(at.buttonY), F(kButtonSize), F(kButtonSize), kCombineExclude);
+    g.SetClipRect(F(at.buttonX), F(at.buttonY), F(kButtonSize), F(kButtonSize), gdip::CombineMode::Exclude);
   const float x = F(at.lineX);
   const float midY = F(at.midY);
   g.DrawLine(pen, F(at.x0 - at.reach), midY, F(at.x0 - 1), midY);
@@ -289,8 +284,8 @@ void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc) {
   g.CreateFromHdc(dc);
   gdip::GdipStringFormat format;
   format.CreateGenericTypographic();
-  format.SetFlags(kNoWrapLineLimit);
-  format.SetLineAlign(kLineCentre);
+  format.SetFlags(gdip::StringFormatFlags::NoWrap | gdip::StringFormatFlags::LineLimit);
+  format.SetLineAlign(gdip::StringAlignment::Center);
 
   p.indent = static_cast<int>(SendMessageA(tree, TVM_GETINDENT, 0, 0));
   p.images = reinterpret_cast<HIMAGELIST>(SendMessageA(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));

@@ -31,8 +31,6 @@ namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kCompositingHighQuality = 2;
 constexpr int kCorner = 3;
 
 LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -132,8 +130,8 @@ void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std
   {
     gdip::GdipGraphics g;
     g.CreateFromHdc(memory.get());
-    g.SetSmoothingMode(kSmoothingAntiAlias);
-    g.SetCompositingQuality(kCompositingHighQuality);
+    g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+    g.SetCompositingQuality(gdip::CompositingQuality::HighQuality);
 
     const int k = horizontal ? w / 2 : w;
     const int l = horizontal ? h : h / 2;

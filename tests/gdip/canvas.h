@@ -96,7 +96,7 @@ class DibCanvas {
 // 64 x 64 surface, and for each combine mode which of four probes lies in
 // "A, then B combined in that mode".
 struct CombineCase {
-  int mode;
+  gdip::CombineMode mode;
   const char* name;
   bool inAOnly, inBoth, inBOnly, inNeither;
 };
@@ -106,9 +106,12 @@ constexpr gdip::RectF kSquareB{20, 20, 40, 40};
 constexpr gdip::PointI kProbeAOnly{10, 10}, kProbeBoth{30, 30}, kProbeBOnly{50, 50}, kProbeNeither{50, 10};
 
 constexpr CombineCase kCombineCases[] = {
-    {0, "replace", false, true, true, false},   {1, "intersect", false, true, false, false},
-    {2, "union", true, true, true, false},      {3, "xor", true, false, true, false},
-    {4, "exclude", true, false, false, false},  {5, "complement", false, false, true, false},
+    {gdip::CombineMode::Replace, "replace", false, true, true, false},
+    {gdip::CombineMode::Intersect, "intersect", false, true, false, false},
+    {gdip::CombineMode::Union, "union", true, true, true, false},
+    {gdip::CombineMode::Xor, "xor", true, false, true, false},
+    {gdip::CombineMode::Exclude, "exclude", true, false, false, false},
+    {gdip::CombineMode::Complement, "complement", false, false, true, false},
 };
 
 }  // namespace gdip_test

@@ -75,7 +75,7 @@ TEST(GdipBitmap, CallersPixelsAndLockedBits) {
 
 TEST(GdipBitmap, RotateFlipTurnsThePixels) {
   GdipBitmap bitmap = Solid(3, 2, kRed, 0, 0);
-  ASSERT_TRUE(bitmap.RotateFlip(Gdiplus::Rotate270FlipNone));
+  ASSERT_TRUE(bitmap.RotateFlip(gdip::RotateFlipType::Rotate270FlipNone));
   EXPECT_EQ(bitmap.GetWidth(), 2u);
   EXPECT_EQ(bitmap.GetHeight(), 3u);
   EXPECT_EQ(bitmap.GetPixel(0, 2), kMark);  // top-left went to bottom-left
@@ -201,7 +201,7 @@ TEST(GdipBitmap, RotateDrawsTheTurnedPictureOnANewCanvas) {
 TEST(GdipBitmap, RotateOntoAGivenCanvasCentresThePicture) {
   GdipBitmap picture = Solid(10, 20, kRed);
   GdipBitmap framed;
-  ASSERT_TRUE(picture.Rotate(0, framed, {}, Gdiplus::InterpolationModeNearestNeighbor,
+  ASSERT_TRUE(picture.Rotate(0, framed, {}, gdip::InterpolationMode::NearestNeighbor,
                              gdip::ImageDimension{30, 40}));
   EXPECT_EQ(framed.GetWidth(), 30u);
   EXPECT_EQ(framed.GetHeight(), 40u);

@@ -354,7 +354,7 @@ TEST(GdipImage, QueriesOfAnEmptyImageGiveZero) {
   EXPECT_EQ(empty.GetPixelFormat(), 0);
   EXPECT_EQ(empty.GetBounds(), gdip::RectF{});
   EXPECT_EQ(empty.GetRawFormat(), "{00000000-0000-0000-0000-000000000000}");
-  EXPECT_FALSE(empty.RotateFlip(1));
+  EXPECT_FALSE(empty.RotateFlip(gdip::RotateFlipType::Rotate90FlipNone));
   EXPECT_EQ(gdip::LastStatus, Gdiplus::InvalidParameter);
 }
 

@@ -108,10 +108,10 @@ TEST(GdipObject, CreatingIntoAHeldObjectReleasesTheOldFirst) {
   {
     GdipPath path;
     ASSERT_TRUE(path.Create());
-    ASSERT_TRUE(path.Create(1));
+    ASSERT_TRUE(path.Create(gdip::FillMode::Winding));
     EXPECT_EQ(live.added(), 1);
     EXPECT_EQ(gdip::LastStatus, Gdiplus::Ok);
-    EXPECT_EQ(path.GetFillMode(), 1);
+    EXPECT_EQ(path.GetFillMode(), gdip::FillMode::Winding);
   }
   EXPECT_EQ(live.added(), 0);
 }

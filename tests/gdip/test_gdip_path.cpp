@@ -62,11 +62,11 @@ void ExpectRectNear(const RectF& actual, const RectF& expected) {
 TEST(GdipPath, CreateUsesTheGivenFillModeOrAlternate) {
   GdipPath path;
   ASSERT_TRUE(path.Create());
-  EXPECT_EQ(path.GetFillMode(), 0);
-  ASSERT_TRUE(path.Create(1));
-  EXPECT_EQ(path.GetFillMode(), 1);
-  EXPECT_TRUE(path.SetFillMode(0));
-  EXPECT_EQ(path.GetFillMode(), 0);
+  EXPECT_EQ(path.GetFillMode(), gdip::FillMode::Alternate);
+  ASSERT_TRUE(path.Create(gdip::FillMode::Winding));
+  EXPECT_EQ(path.GetFillMode(), gdip::FillMode::Winding);
+  EXPECT_TRUE(path.SetFillMode(gdip::FillMode::Alternate));
+  EXPECT_EQ(path.GetFillMode(), gdip::FillMode::Alternate);
 }
 
 TEST(GdipPath, RoundRectCornersAreQuarterEllipsesOfThePercent) {
@@ -165,9 +165,9 @@ TEST(GdipPath, PointsAndTypesReadBack) {
   EXPECT_EQ(whole, (std::vector<PointI>{{0, 0}, {10, 0}, {10, 10}}));
 
   GdipPath fromWhole;
-  ASSERT_TRUE(fromWhole.CreateFromPointsI(whole, types, 1));
+  ASSERT_TRUE(fromWhole.CreateFromPointsI(whole, types, gdip::FillMode::Winding));
   EXPECT_EQ(PointsOf(fromWhole), points);
-  EXPECT_EQ(fromWhole.GetFillMode(), 1);
+  EXPECT_EQ(fromWhole.GetFillMode(), gdip::FillMode::Winding);
 }
 
 TEST(GdipPath, FewerPointsThanTypesAreRefusedBeforeGdiplus) {

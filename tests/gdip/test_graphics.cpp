@@ -116,16 +116,16 @@ TEST(GdipGraphics, DeleteTwiceAndFlushLeaveStatusAlone) {
 TEST(GdipGraphics, QualitySettingsReadBack) {
   BitmapCanvas canvas(4, 4);
   ASSERT_TRUE(canvas.ok());
-  EXPECT_TRUE(canvas.graphics.SetSmoothingMode(4));
-  EXPECT_EQ(canvas.graphics.GetSmoothingMode(), 4);
-  EXPECT_TRUE(canvas.graphics.SetPixelOffsetMode(2));
-  EXPECT_EQ(canvas.graphics.GetPixelOffsetMode(), 2);
-  EXPECT_TRUE(canvas.graphics.SetCompositingQuality(2));
-  EXPECT_EQ(canvas.graphics.GetCompositingQuality(), 2);
-  EXPECT_TRUE(canvas.graphics.SetInterpolationMode(6));
-  EXPECT_EQ(canvas.graphics.GetInterpolationMode(), 6);
-  EXPECT_TRUE(canvas.graphics.SetPageUnit(2));
-  EXPECT_EQ(canvas.graphics.GetPageUnit(), 2);
+  EXPECT_TRUE(canvas.graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias));
+  EXPECT_EQ(canvas.graphics.GetSmoothingMode(), gdip::SmoothingMode::AntiAlias);
+  EXPECT_TRUE(canvas.graphics.SetPixelOffsetMode(gdip::PixelOffsetMode::HighQuality));
+  EXPECT_EQ(canvas.graphics.GetPixelOffsetMode(), gdip::PixelOffsetMode::HighQuality);
+  EXPECT_TRUE(canvas.graphics.SetCompositingQuality(gdip::CompositingQuality::HighQuality));
+  EXPECT_EQ(canvas.graphics.GetCompositingQuality(), gdip::CompositingQuality::HighQuality);
+  EXPECT_TRUE(canvas.graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBilinear));
+  EXPECT_EQ(canvas.graphics.GetInterpolationMode(), gdip::InterpolationMode::HighQualityBilinear);
+  EXPECT_TRUE(canvas.graphics.SetPageUnit(gdip::Unit::Pixel));
+  EXPECT_EQ(canvas.graphics.GetPageUnit(), gdip::Unit::Pixel);
 }
 
 // ---------------------------------------------------------------------------
@@ -258,7 +258,7 @@ class ImageDrawing : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(canvas_.ok());
     ASSERT_FALSE(image_.IsEmpty());
-    ASSERT_TRUE(canvas_.graphics.SetInterpolationMode(5));  // nearest neighbour
+    ASSERT_TRUE(canvas_.graphics.SetInterpolationMode(gdip::InterpolationMode::NearestNeighbor));
   }
   BitmapCanvas canvas_{40, 40};
   GdipBitmap image_ = HalfRedHalfBlue();

@@ -126,7 +126,7 @@ TEST(GdipLinearGradientBrush, BlendsAndTilesAlongItsLine) {
   ASSERT_TRUE(brush.GetColors(first, second));
   EXPECT_EQ(first, kRed);
   EXPECT_EQ(second, kBlue);
-  EXPECT_EQ(brush.GetWrapMode(), 0);  // tile
+  EXPECT_EQ(brush.GetWrapMode(), gdip::WrapMode::Tile);
 
   ASSERT_TRUE(canvas.graphics.FillRectangle(brush, 0, 0, 140, 4));
   EXPECT_TRUE(Reddish(canvas.Pixel(3, 2)));
@@ -232,12 +232,12 @@ TEST(GdipPathGradientBrush, WrapModeDefaultsToClampFromPoints) {
   const std::vector<PointF> triangle{{0, 0}, {10, 0}, {0, 10}};
   GdipPathGradientBrush clamped;
   ASSERT_TRUE(clamped.Create(triangle));
-  EXPECT_EQ(clamped.GetWrapMode(), 4);
+  EXPECT_EQ(clamped.GetWrapMode(), gdip::WrapMode::Clamp);
   EXPECT_EQ(clamped.GetPointCount(), 3);
 
   GdipPathGradientBrush tiled;
-  ASSERT_TRUE(tiled.CreateI(std::vector<gdip::PointI>{{0, 0}, {10, 0}, {0, 10}}, 0));
-  EXPECT_EQ(tiled.GetWrapMode(), 0);
+  ASSERT_TRUE(tiled.CreateI(std::vector<gdip::PointI>{{0, 0}, {10, 0}, {0, 10}}, gdip::WrapMode::Tile));
+  EXPECT_EQ(tiled.GetWrapMode(), gdip::WrapMode::Tile);
 }
 
 // ---------------------------------------------------------------------------
@@ -258,7 +258,7 @@ class Texture : public ::testing::Test {
 TEST_F(Texture, TilesItsImageAndShiftsWithItsTransform) {
   GdipTextureBrush brush;
   ASSERT_TRUE(brush.Create(tile_));
-  EXPECT_EQ(brush.GetWrapMode(), 0);  // omitted: tile
+  EXPECT_EQ(brush.GetWrapMode(), gdip::WrapMode::Tile);  // omitted
   EXPECT_EQ(brush.GetType(), 2);
   ASSERT_TRUE(canvas_.graphics.FillRectangle(brush, 0, 0, 8, 1));
   EXPECT_EQ(canvas_.Pixel(0, 0), kRed);
@@ -273,8 +273,8 @@ TEST_F(Texture, TilesItsImageAndShiftsWithItsTransform) {
 
 TEST_F(Texture, PartOfTheImageAndTheImageBack) {
   GdipTextureBrush blueOnly;
-  ASSERT_TRUE(blueOnly.Create2I(tile_, 2, 0, 2, 1, 1));
-  EXPECT_EQ(blueOnly.GetWrapMode(), 1);
+  ASSERT_TRUE(blueOnly.Create2I(tile_, 2, 0, 2, 1, gdip::WrapMode::TileFlipX));
+  EXPECT_EQ(blueOnly.GetWrapMode(), gdip::WrapMode::TileFlipX);
   ASSERT_TRUE(canvas_.graphics.FillRectangle(blueOnly, 0, 0, 8, 1));
   EXPECT_EQ(canvas_.Pixel(0, 0), kBlue);
   EXPECT_EQ(canvas_.Pixel(5, 0), kBlue);
@@ -291,7 +291,7 @@ TEST(GdipPen, DefaultsAndSettingsReadBack) {
   GdipPen pen;
   ASSERT_TRUE(pen.Create(kRed, 1));
   EXPECT_FLOAT_EQ(pen.GetWidth(), 1.0f);
-  EXPECT_EQ(pen.GetUnit(), 0);  // omitted: world
+  EXPECT_EQ(pen.GetUnit(), gdip::Unit::World);  // omitted
   EXPECT_EQ(pen.GetColor(), kRed);
   EXPECT_EQ(pen.GetFillType(), 0);
   ASSERT_TRUE(pen.SetWidth(3));
@@ -323,8 +323,8 @@ TEST(GdipPen, DashedLinesLeaveGaps) {
   GdipPen pen;
   ASSERT_TRUE(pen.Create(kRed, 1));
   EXPECT_GE(PaintedColumns(pen), 98);
-  for (int style : {1, 2}) {
-    SCOPED_TRACE(style);
+  for (gdip::DashStyle style : {gdip::DashStyle::Dash, gdip::DashStyle::Dot}) {
+    SCOPED_TRACE(gdip::ToInt(style));
     ASSERT_TRUE(pen.SetDashStyle(style));
     EXPECT_EQ(pen.GetDashStyle(), style);
     const int painted = PaintedColumns(pen);
@@ -338,7 +338,7 @@ TEST(GdipPen, CustomDashesRoundTripAndEmptyPensLeaveTheArray) {
   ASSERT_TRUE(pen.Create(kRed, 1));
   const float dashes[] = {3, 1};
   ASSERT_TRUE(pen.SetDashArray(dashes));
-  EXPECT_EQ(pen.GetDashStyle(), 5);  // custom
+  EXPECT_EQ(pen.GetDashStyle(), gdip::DashStyle::Custom);
   std::vector<float> read{1, 2, 3, 4};
   ASSERT_EQ(pen.GetDashArray(read), 2);
   EXPECT_EQ(read, (std::vector<float>{3, 1}));

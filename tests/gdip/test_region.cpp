@@ -79,7 +79,7 @@ TEST_F(RegionTest, OmittedCombineModeIntersects) {
 
   GdipRegion other = Rect({30, 0, 10, 10});
   GdipRegion united = Rect({0, 0, 10, 10});
-  ASSERT_TRUE(united.CombineRegion(other, 2));
+  ASSERT_TRUE(united.CombineRegion(other, gdip::CombineMode::Union));
   EXPECT_EQ(united.GetBounds(graphics()), (RectF{0, 0, 40, 10}));
   ASSERT_TRUE(united.CombineRegion(other));
   EXPECT_EQ(united.GetBounds(graphics()), (RectF{30, 0, 10, 10}));
@@ -98,7 +98,7 @@ TEST_F(RegionTest, InfiniteAndEmpty) {
 
 TEST_F(RegionTest, ScansWithoutAMatrixUseTheIdentity) {
   GdipRegion region = Rect({0, 0, 10, 10});
-  ASSERT_TRUE(region.CombineRect(RectF{20, 0, 10, 10}, 2));
+  ASSERT_TRUE(region.CombineRect(RectF{20, 0, 10, 10}, gdip::CombineMode::Union));
   const GdipMatrix none;
 
   EXPECT_EQ(region.GetScansCount(none), 2);
@@ -114,7 +114,7 @@ TEST_F(RegionTest, ScansWithoutAMatrixUseTheIdentity) {
 
   // A given matrix transforms the scans; touching boxes make one.
   GdipRegion joined = Rect({0, 0, 10, 10});
-  ASSERT_TRUE(joined.CombineRect(RectF{10, 0, 10, 10}, 2));
+  ASSERT_TRUE(joined.CombineRect(RectF{10, 0, 10, 10}, gdip::CombineMode::Union));
   GdipMatrix shift;
   ASSERT_TRUE(shift.Create());
   ASSERT_TRUE(shift.Translate(100, 0));
@@ -141,7 +141,7 @@ TEST_F(RegionTest, ScansOfEmptyRegionsAndEmptyObjects) {
 
 TEST_F(RegionTest, RegionDataRoundTrips) {
   GdipRegion region = Rect({5, 5, 10, 10});
-  ASSERT_TRUE(region.CombineRect(RectF{12, 12, 10, 10}, 2));
+  ASSERT_TRUE(region.CombineRect(RectF{12, 12, 10, 10}, gdip::CombineMode::Union));
   const UINT size = region.GetDataSize();
   ASSERT_GT(size, 0u);
   UINT written = 0;

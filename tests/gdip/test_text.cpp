@@ -40,13 +40,13 @@ TEST(GdipFont, FromInstalledNameIsRegularWorldFontOfThatSize) {
   GdipFont font;
   ASSERT_TRUE(font.CreateFromName(kSongTi, 12));
   EXPECT_FLOAT_EQ(font.GetSize(), 12.0f);
-  EXPECT_EQ(font.GetStyle(), 0);
-  EXPECT_EQ(font.GetUnit(), 0);
+  EXPECT_EQ(font.GetStyle(), gdip::FontStyle::Regular);
+  EXPECT_EQ(font.GetUnit(), gdip::Unit::World);
 
   GdipFont bold;
-  ASSERT_TRUE(bold.CreateFromName(kSongTi, 9, 1, 2));  // bold, in pixels
-  EXPECT_EQ(bold.GetStyle(), 1);
-  EXPECT_EQ(bold.GetUnit(), 2);
+  ASSERT_TRUE(bold.CreateFromName(kSongTi, 9, gdip::FontStyle::Bold, gdip::Unit::Pixel));
+  EXPECT_EQ(bold.GetStyle(), gdip::FontStyle::Bold);
+  EXPECT_EQ(bold.GetUnit(), gdip::Unit::Pixel);
 }
 
 TEST(GdipFont, MissingFamilyFailsAndLeavesTheFontEmpty) {
@@ -109,7 +109,7 @@ TEST(GdipFont, FromWindowFontHandleOrFromTheDc) {
   GdipFont fromHandle;
   EXPECT_TRUE(fromHandle.CreateFromHfont(canvas.dc(), windowFont));
   EXPECT_NEAR(fromHandle.GetSize(), 20.0f, 1.0f);
-  EXPECT_EQ(fromHandle.GetStyle() & 1, 1);  // bold
+  EXPECT_EQ(gdip::ToInt(fromHandle.GetStyle()) & 1, 1);  // bold
 
   // No handle, or a handle that is no font: the DC's own font.
   HGDIOBJ previous = SelectObject(canvas.dc(), windowFont);
@@ -171,15 +171,15 @@ TEST(GdipFontFamily, DestroyingAHeldFamilyReleasesItOnce) {
 TEST(GdipFontFamily, MetricsOfAnInstalledFamily) {
   GdipFontFamily family;
   ASSERT_TRUE(family.CreateGenericSansSerif());
-  EXPECT_TRUE(family.IsStyleAvailable(0));
-  EXPECT_GT(family.GetEmHeight(0), 0);
-  EXPECT_GT(family.GetCellAscent(0), 0);
-  EXPECT_GT(family.GetLineSpacing(0), 0);
+  EXPECT_TRUE(family.IsStyleAvailable(gdip::FontStyle::Regular));
+  EXPECT_GT(family.GetEmHeight(gdip::FontStyle::Regular), 0);
+  EXPECT_GT(family.GetCellAscent(gdip::FontStyle::Regular), 0);
+  EXPECT_GT(family.GetLineSpacing(gdip::FontStyle::Regular), 0);
 
   GdipFontFamily empty;
-  EXPECT_EQ(empty.GetEmHeight(0), 0);
+  EXPECT_EQ(empty.GetEmHeight(gdip::FontStyle::Regular), 0);
   EXPECT_EQ(gdip::LastStatus, Gdiplus::InvalidParameter);
-  EXPECT_FALSE(empty.IsStyleAvailable(0));
+  EXPECT_FALSE(empty.IsStyleAvailable(gdip::FontStyle::Regular));
 }
 
 TEST(GdipFontCollection, GetFamiliesRefusesACountBelowOne) {
@@ -232,7 +232,7 @@ TEST(GdipFontCollection, ListedFamiliesOutliveTheirRelease) {
 TEST(GdipStringFormat, CreateWithNothingGivenHasNoFlagsAndNeutralLanguage) {
   GdipStringFormat format;
   ASSERT_TRUE(format.Create());
-  EXPECT_EQ(format.GetFlags(), 0);
+  EXPECT_EQ(format.GetFlags(), gdip::StringFormatFlags::None);
   int substitute = -1, language = -1;
   EXPECT_TRUE(format.GetDigitSubstitution(substitute, language));
   EXPECT_EQ(language, 0);
@@ -240,27 +240,24 @@ TEST(GdipStringFormat, CreateWithNothingGivenHasNoFlagsAndNeutralLanguage) {
 
 TEST(GdipStringFormat, SettersReadBack) {
   GdipStringFormat format;
-  ASSERT_TRUE(format.Create(0x1000));
-  EXPECT_EQ(format.GetFlags(), 0x1000);
+  ASSERT_TRUE(format.Create(gdip::StringFormatFlags::NoWrap));
+  EXPECT_EQ(format.GetFlags(), gdip::StringFormatFlags::NoWrap);
 
-  struct Setting {
-    const char* name;
-    bool (GdipStringFormat::*set)(int);
-    int (GdipStringFormat::*get)();
-    int value;
+  // Each setting is set and read back; the setters take different types.
+  const auto readBack = [&](const char* name, auto set, auto get, auto value) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE((format.*set)(value));
+    EXPECT_EQ((format.*get)(), value);
   };
-  const Setting settings[] = {
-      {"flags", &GdipStringFormat::SetFlags, &GdipStringFormat::GetFlags, 0x2000 | 0x800},
-      {"align", &GdipStringFormat::SetAlign, &GdipStringFormat::GetAlign, 1},
-      {"line align", &GdipStringFormat::SetLineAlign, &GdipStringFormat::GetLineAlign, 2},
-      {"trimming", &GdipStringFormat::SetTrimming, &GdipStringFormat::GetTrimming, 3},
-      {"hot-key prefix", &GdipStringFormat::SetHotkeyPrefix, &GdipStringFormat::GetHotkeyPrefix, 1},
-  };
-  for (const Setting& s : settings) {
-    SCOPED_TRACE(s.name);
-    EXPECT_TRUE((format.*s.set)(s.value));
-    EXPECT_EQ((format.*s.get)(), s.value);
-  }
+  readBack("flags", &GdipStringFormat::SetFlags, &GdipStringFormat::GetFlags,
+           gdip::StringFormatFlags::LineLimit | gdip::StringFormatFlags::MeasureTrailingSpaces);
+  readBack("align", &GdipStringFormat::SetAlign, &GdipStringFormat::GetAlign, gdip::StringAlignment::Center);
+  readBack("line align", &GdipStringFormat::SetLineAlign, &GdipStringFormat::GetLineAlign,
+           gdip::StringAlignment::Far);
+  readBack("trimming", &GdipStringFormat::SetTrimming, &GdipStringFormat::GetTrimming,
+           gdip::StringTrimming::EllipsisCharacter);
+  readBack("hot-key prefix", &GdipStringFormat::SetHotkeyPrefix, &GdipStringFormat::GetHotkeyPrefix,
+           gdip::HotkeyPrefix::Show);
 
   const float stops[] = {10, 20, 30};
   EXPECT_TRUE(format.SetTabStops(5, stops));
@@ -278,8 +275,8 @@ TEST(GdipStringFormat, SettersReadBack) {
 TEST(GdipStringFormat, GenericFormatIsTheObjectsOwnCopy) {
   GdipStringFormat changed;
   ASSERT_TRUE(changed.CreateGenericTypographic());
-  const int genericFlags = changed.GetFlags();
-  EXPECT_TRUE(changed.SetFlags(genericFlags | 0x1000));
+  const gdip::StringFormatFlags genericFlags = changed.GetFlags();
+  EXPECT_TRUE(changed.SetFlags(genericFlags | gdip::StringFormatFlags::NoWrap));
 
   GdipStringFormat fresh;
   ASSERT_TRUE(fresh.CreateGenericTypographic());
@@ -308,7 +305,7 @@ class TextOnSurface : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(canvas_.ok());
-    ASSERT_TRUE(font_.CreateFromName(kSongTi, 16, {}, 2));
+    ASSERT_TRUE(font_.CreateFromName(kSongTi, 16, {}, gdip::Unit::Pixel));
     ASSERT_TRUE(black_.Create(0xFF000000));
   }
 
@@ -353,7 +350,7 @@ TEST_F(TextOnSurface, MeasureFailsWithAnEmptyFontOrAnUnterminatedText) {
 
 TEST_F(TextOnSurface, DrawStringInksInsideItsBoxOnly) {
   GdipStringFormat format;
-  ASSERT_TRUE(format.Create(0x1000));  // no wrap
+  ASSERT_TRUE(format.Create(gdip::StringFormatFlags::NoWrap));
   ASSERT_TRUE(canvas_.graphics.DrawString("安装", font_, black_, RectF{10, 5, 60, 30}, format));
   EXPECT_GT(InkedPixels(10, 5, 70, 35), 10);
   EXPECT_EQ(InkedPixels(100, 0, 200, 40), 0);

@@ -36,7 +36,7 @@ TEST(DecodedPictureTest, KeepsTheImageOfTheSameBytesAndDecodesOthers) {
 int g_prepared = 0;
 void CountAndTurn(gdip::GdipBitmap& bitmap) {
   ++g_prepared;
-  bitmap.RotateFlip(1);  // 90 degrees: width and height swap
+  bitmap.RotateFlip(gdip::RotateFlipType::Rotate90FlipNone);  // width and height swap
 }
 void CountOnly(gdip::GdipBitmap&) { ++g_prepared; }
 
