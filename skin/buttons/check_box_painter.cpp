@@ -36,8 +36,6 @@ constexpr int kHoverBox = 2;
 constexpr int kSmallTick = 3;
 constexpr int kNormalBox = 5;
 constexpr int kDisabledBox = 6;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr char kPngFormat[] = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
 
 RECT ClipOf(int left, int top, int width, int height, const RECT* clipRect) {

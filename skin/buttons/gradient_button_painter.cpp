@@ -23,9 +23,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
-
 enum class Look { Normal, Disabled, Hover, Pressed };
 
 Look LookOf(int state) {

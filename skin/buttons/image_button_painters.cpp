@@ -25,8 +25,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kVeil = RGB(192, 192, 192);
 

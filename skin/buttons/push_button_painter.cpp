@@ -21,8 +21,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kGlowColour = 0xDDCA22;  // fixed: the focus glow ignores the theme's accent
 constexpr int kCorner = 5;
 

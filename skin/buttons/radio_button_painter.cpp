@@ -26,8 +26,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kDisabledGrey = RGB(96, 96, 96);
 
 // Draws a PNG at its natural size at x, centred vertically in the control;

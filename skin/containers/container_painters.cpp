@@ -26,8 +26,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kBlack = 0;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr LONG_PTR kAlignLeftBit = BS_LEFT;     // 0x100
 constexpr LONG_PTR kAlignCentre = BS_CENTER;    // 0x300: both bits
 constexpr int kTitleMargin = 10;

@@ -27,8 +27,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr COLORREF kDropBox = 0xFF8800;
 
 // Classes whose own painting is laid over the skin with their background

@@ -25,8 +25,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr COLORREF kDisabledCaption = 0x808080;
 constexpr COLORREF kFollowAccent = static_cast<COLORREF>(-1);
 constexpr float kContentLeft = 22;

@@ -19,8 +19,6 @@ namespace skin {
 namespace {
 
 constexpr char kPopupMenuClass[] = "#32768";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 
 }  // namespace
 

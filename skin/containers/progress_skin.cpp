@@ -32,8 +32,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr int kFrameCorner = 5;
 constexpr int kInnerCorner = 3;
 

@@ -27,8 +27,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kBlack = 0;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kCorner = 5;
 constexpr int kInnerCorner = 3;
 

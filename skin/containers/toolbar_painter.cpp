@@ -31,8 +31,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr COLORREF kGreyText = 0x808080;
 constexpr int kCorner = 5;
 constexpr int kDropWidth = 12;  // the drop-down part right of the split line

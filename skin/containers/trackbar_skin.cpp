@@ -25,8 +25,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr COLORREF kThumbRim = 0x808080;
 constexpr int kChannelThickness = 4;
 

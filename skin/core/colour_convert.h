@@ -10,6 +10,11 @@
 
 namespace skin {
 
+// Colours the painters share.
+inline constexpr COLORREF kWhite = 0xFFFFFF;
+inline constexpr COLORREF kBlack = 0x000000;
+inline constexpr COLORREF kRed = 0x0000FF;
+
 // GDI+ ARGB of a COLORREF. The colour's own top byte is dropped, so -1
 // gives white; alpha keeps only its low byte and is 255 when not given.
 std::uint32_t ToArgb(COLORREF colour, std::optional<int> alpha = std::nullopt);

@@ -22,7 +22,6 @@ namespace skin {
 namespace {
 
 constexpr int kTabCorner = 5;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kUnskinnedThemeAlpha = 30;
 
 int Width(const RECT& r) { return r.right - r.left; }

@@ -16,10 +16,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
-
 CaptionButtonRecord& ButtonAt(SkinWindowRecord& record, int buttonIndex) {
   return rt::At1(record.captionButtons, static_cast<std::size_t>(buttonIndex), "caption buttons");
 }

@@ -36,9 +36,6 @@ int FadeInStarted = 0;
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kColourKey = 0xFF00FF;
 constexpr int kFadeSteps = 10;
 constexpr int kFadeAlphaStep = 24;

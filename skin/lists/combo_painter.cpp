@@ -25,8 +25,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr LONG_PTR kSimpleBit = 0x1;    // CBS_SIMPLE, also part of CBS_DROPDOWNLIST
 constexpr LONG_PTR kDropDownBit = 0x2;  // CBS_DROPDOWN, also part of CBS_DROPDOWNLIST
 

@@ -19,8 +19,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr COLORREF kKey = 0xFF00FF;
 
 struct Tint {

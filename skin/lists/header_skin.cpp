@@ -31,8 +31,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr int kDeadZone = 5;  // pixels at each item edge that hit no item
 constexpr int kTextCapacity = 260;
 

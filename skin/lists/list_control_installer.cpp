@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "skin/core/colour_convert.h"
 #include "skin/core/control_font.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr COLORREF kTreeFill = 0xFF8800;  // RGB(0, 136, 255)
 constexpr COLORREF kTreeLine = 0x808080;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kDisabledText = 0x606060;
 constexpr LONG_PTR kSortAscending = 0x10;  // LVS_SORTASCENDING
 

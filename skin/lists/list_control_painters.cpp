@@ -20,8 +20,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr COLORREF kKey = 0xFF00FF;
 
 int Width(const RECT& r) { return r.right - r.left; }

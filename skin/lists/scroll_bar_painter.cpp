@@ -24,8 +24,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr DWORD kUnavailable = STATE_SYSTEM_UNAVAILABLE;
 constexpr float kButton = 15.0f;  // length of an arrow button along the bar
 

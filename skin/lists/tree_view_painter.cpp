@@ -35,8 +35,6 @@ namespace {
 
 constexpr int kButtonSize = 8;
 constexpr int kCheckSize = 11;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr std::size_t kTextBytes = 512;
 
 // A tree left at its default text colour answers -1: its texts and signs

@@ -29,8 +29,6 @@ namespace skin {
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr int kCorner = 3;
 
 LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
