@@ -7,11 +7,11 @@
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_solid_brush.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
@@ -36,18 +36,6 @@ void CopyBehind(HDC dc, HDC source, const RECT& place, const RECT& area) {
 // The rounded frame of a group box: its band of text on top stays out.
 void AddGroupBoxShape(gdip::GdipPath& path, const RECT& area) {
   AddRoundRectPath(path, 0, 5, static_cast<float>(area.right), static_cast<float>(area.bottom - 6), 5);
-}
-
-void Fill(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, COLORREF colour, int alpha) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(colour, alpha));
-  graphics.FillPath(brush, path);
-}
-
-void FillRect(gdip::GdipGraphics& graphics, float width, float height, COLORREF colour, int alpha) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(colour, alpha));
-  graphics.FillRectangle(brush, 0, 0, width, height);
 }
 
 // The shape a container other than a group box tints: the inset rounded
@@ -82,7 +70,7 @@ void TintContainerInWindow(HDC dc, HWND control, const ContainerRecord& containe
   } else {
     AddContainerShape(path, graphics, Width(area), Height(area), inset, corner);
   }
-  Fill(graphics, path, container.tintColour, container.alpha);
+  FillPathSolid(graphics, path, ToArgb(container.tintColour, container.alpha));
 }
 
 // A group box inside a tinted container: its corners and the band above
@@ -102,7 +90,7 @@ void TintNestedGroupBox(HDC dc, HWND control, SkinWindowRecord& window, int wind
       frame.Create();
       AddGroupBoxShape(frame, area);
       graphics.SetClipPath(frame, gdip::CombineMode::Xor);
-      FillRect(graphics, right, bottom, outer.tintColour, outer.alpha);
+      FillRectSolid(graphics, {0, 0, right, bottom}, ToArgb(outer.tintColour, outer.alpha));
       graphics.ResetClip();
     }
   }
@@ -110,7 +98,7 @@ void TintNestedGroupBox(HDC dc, HWND control, SkinWindowRecord& window, int wind
   path.Create();
   AddGroupBoxShape(path, area);
   graphics.SetClipPath(path);
-  Fill(graphics, path, container.tintColour, container.alpha);
+  FillPathSolid(graphics, path, ToArgb(container.tintColour, container.alpha));
 }
 
 // Inside a container: the control's own tint when it is a registered
@@ -131,7 +119,7 @@ void TintInsideContainer(HDC dc, HWND control, int windowIndex, const RECT& area
     gdip::GdipPath path;
     path.Create();
     AddContainerShape(path, graphics, Width(area), Height(area), inset, corner);
-    Fill(graphics, path, container.tintColour, container.alpha);
+    FillPathSolid(graphics, path, ToArgb(container.tintColour, container.alpha));
     return;
   }
   const int flagged = FindFlaggedContainer(windowIndex, control, stop);
@@ -143,7 +131,7 @@ void TintInsideContainer(HDC dc, HWND control, int windowIndex, const RECT& area
   gdip::GdipPath path;
   path.Create();
   path.AddRectangle(0, 0, static_cast<float>(Width(area)), static_cast<float>(Height(area)));
-  Fill(graphics, path, container.tintColour, container.alpha);
+  FillPathSolid(graphics, path, ToArgb(container.tintColour, container.alpha));
 }
 
 // A panel keeps its own background DC; controls on it take their
@@ -234,7 +222,8 @@ CachedDc ComposeTintedClientBackground(HWND control, RECT& area) {
   const ControlTint tint = TintOf(control);
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc.get());
-  FillRect(graphics, static_cast<float>(Width(area)), static_cast<float>(Height(area)), tint.colour, tint.alpha);
+  FillRectSolid(graphics, {0, 0, static_cast<float>(Width(area)), static_cast<float>(Height(area))},
+                ToArgb(tint.colour, tint.alpha));
   return dc;
 }
 
@@ -260,8 +249,8 @@ rt::UniqueBitmap MakeBackgroundBitmap(HWND control) {
     gdip::GdipGraphics graphics;
     graphics.CreateFromImage(bitmap);
     graphics.Clear(ToArgb(kWhite));
-    FillRect(graphics, static_cast<float>(Width(window)), static_cast<float>(Height(window)), ThemeColour,
-             kUnskinnedThemeAlpha);
+    FillRectSolid(graphics, {0, 0, static_cast<float>(Width(window)), static_cast<float>(Height(window))},
+                  ToArgb(ThemeColour, kUnskinnedThemeAlpha));
   }
   return rt::UniqueBitmap(bitmap.GetHbitmap());
 }

@@ -7,6 +7,7 @@
 #include "gdip/gdip_solid_brush.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/font_spec.h"
+#include "skin/core/paint_kit.h"
 
 namespace skin {
 
@@ -25,13 +26,6 @@ gdip::GdipStringFormat BuildFormat(int alignment, int lineAlignment, int wrap, i
   return format;
 }
 
-void SetSmoothScaling(gdip::GdipGraphics& graphics) {
-  graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
-  graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
-  graphics.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
-  graphics.SetPixelOffsetMode(gdip::PixelOffsetMode::None);
-}
-
 // Draws `source` scaled into a new bitmap of width x height at (x, y).
 gdip::GdipBitmap Rescale(gdip::GdipBitmap& source, int width, int height, float x, float y, float drawWidth,
                          float drawHeight) {
@@ -39,7 +33,7 @@ gdip::GdipBitmap Rescale(gdip::GdipBitmap& source, int width, int height, float 
   result.Create(width, height);
   gdip::GdipGraphics graphics;
   graphics.CreateFromImage(result);
-  SetSmoothScaling(graphics);
+  SetSmoothQuality(graphics);
   graphics.DrawImageRect(source, x, y, drawWidth, drawHeight);
   return result;
 }
