@@ -1,15 +1,10 @@
 #include "skin/buttons/check_box_painter.h"
 
 #include <cstdint>
-#include <span>
-#include <utility>
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_font.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_path_gradient_brush.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "resources/resource_ids.h"
@@ -23,7 +18,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/window_properties.h"
 
@@ -40,11 +35,6 @@ constexpr char kPngFormat[] = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
 
 RECT ClipOf(int left, int top, int width, int height, const RECT* clipRect) {
   return clipRect != nullptr ? *clipRect : RECT{left, top, left + width + 1, top + height + 1};
-}
-
-void SetClip(gdip::GdipGraphics& g, const RECT& clip) {
-  g.SetClipRect(float(clip.left), float(clip.top), float(clip.right - clip.left), float(clip.bottom - clip.top),
-                gdip::CombineMode::Replace);
 }
 
 // Draws an image centred vertically in the control at x, at `scale` of its
@@ -92,7 +82,7 @@ void DrawCheckBoxFrames(gdip::GdipGraphics& graphics, int left, int top, int wid
                         int frame, const rt::Text& fontFace, int fontSize, int fontStyle, COLORREF textColour,
                         bool useEffect, COLORREF effectColour, const RECT* clipRect, int effectFactor) {
   const RECT clip = ClipOf(left, top, width, height, clipRect);
-  SetClip(graphics, clip);
+  ClipToRect(graphics, clip);
   int pieceWidth = 0;
   if (animate != 0) {
     pieceWidth = DrawPiece(graphics, kNormalBox, left, top, height);
@@ -107,7 +97,7 @@ void DrawCheckBoxFrames(gdip::GdipGraphics& graphics, int left, int top, int wid
     pieceWidth = DrawPiece(graphics, box, left, top, height);
     if (checked) pieceWidth = DrawPiece(graphics, kSmallTick, left, top, height);
   }
-  SetClip(graphics, clip);
+  ClipToRect(graphics, clip);
 
   if (!useEffect) {
     DrawPlainCaption(graphics, caption,
@@ -130,16 +120,13 @@ void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, in
   const double y0 = top + (height - 12) / 2.0;
   const float fl = float(left), fy0 = float(y0);
   const RECT clip = ClipOf(left, top, width, height, clipRect);
-  SetClip(graphics, clip);
+  ClipToRect(graphics, clip);
   int contentWidth = 0;
 
   if (!useStateImages) {
-    gdip::GdipSolidBrush white;
-    white.Create(ToArgb(kWhite, 254));
-    graphics.FillRectangle(white, fl + 3, fy0 + 1, 11, 11);
-    gdip::GdipLinearGradientBrush shade;
-    shade.Create(MakePair(fl, fy0), MakePair(fl, fy0 + 12), ToArgb(kBlack, 40), ToArgb(kWhite, 254));
-    graphics.FillRectangle(shade, fl + 3, fy0 + 1, 11, 11);
+    FillRectSolid(graphics, {fl + 3, fy0 + 1, 11, 11}, ToArgb(kWhite, 254));
+    FillRectGradient(graphics, {fl + 3, fy0 + 1, 11, 11}, MakePair(fl, fy0), MakePair(fl, fy0 + 12), ToArgb(kBlack, 40),
+                     ToArgb(kWhite, 254));
     contentWidth = 13;
   }
 
@@ -150,35 +137,21 @@ void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, in
     } else {
       // A ring of glow around the box: the rounded rectangle less the box.
       graphics.SetClipRect(fl + 2, fy0, 12, 12, gdip::CombineMode::Intersect);
-      gdip::GdipPath ring;
-      ring.Create();
-      AddRoundRectPath(ring, fl - 1, fy0 - 3, 18, 18, 6);
+      const gdip::GdipPath ring = MakeRoundRectPath(fl - 1, fy0 - 3, 18, 18, 6);
       graphics.SetClipPath(ring, gdip::CombineMode::Xor);
       const gdip::ARGB clear = ToArgb(kWhite, 0);
-      for (const auto& [centre, scale] : {std::pair{ToArgb(kWhite, 254), 0.4f},
-                                          std::pair{ToArgb(AccentColour, 255), 0.3f}}) {
-        gdip::GdipPathGradientBrush glow;
-        glow.CreateFromPath(ring);
-        glow.SetCenterColor(centre);
-        glow.SetSurroundColors(std::span<const gdip::ARGB>(&clear, 1));
-        glow.SetFocusScales(scale, scale);
-        graphics.FillPath(glow, ring);
-      }
+      FillPathGlow(graphics, ring, ToArgb(kWhite, 254), clear, 0.4f, 0.4f);
+      FillPathGlow(graphics, ring, ToArgb(AccentColour, 255), clear, 0.3f, 0.3f);
       graphics.ResetClip();
       const float gy = float(top + (height - 11) / 2.0);
-      gdip::GdipLinearGradientBrush tint;
-      tint.Create(MakePair(fl, gy), MakePair(fl + 12, gy + 12), ToArgb(AccentColour, 90), ToArgb(kWhite, 30));
-      graphics.FillRectangle(tint, fl + 2, fy0, 12, 12);
+      FillRectGradient(graphics, {fl + 2, fy0, 12, 12}, MakePair(fl, gy), MakePair(fl + 12, gy + 12),
+                       ToArgb(AccentColour, 90), ToArgb(kWhite, 30));
     }
   }
 
   if (!useStateImages) {
-    gdip::GdipPen frame;
-    frame.Create(ToArgb(kBlack, 150), 1);
-    graphics.DrawRectangle(frame, fl + 2, fy0, 12, 12);
-    gdip::GdipPen inner;
-    inner.Create(ToArgb(kWhite, 254), 1);
-    graphics.DrawRectangle(inner, fl + 4, fy0 + 1, 9, 10);
+    OutlineRect(graphics, {fl + 2, fy0, 12, 12}, ToArgb(kBlack, 150));
+    OutlineRect(graphics, {fl + 4, fy0 + 1, 9, 10}, ToArgb(kWhite, 254));
   }
 
   if (pressed && useStateImages) {
@@ -200,7 +173,7 @@ void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, in
     contentWidth = DrawImageBytes(graphics, image(disabled ? images.uncheckedDisabled : images.unchecked), left,
                                   top, height);
   }
-  SetClip(graphics, clip);
+  ClipToRect(graphics, clip);
 
   if (!useEffect) {
     DrawPlainCaption(graphics, caption,

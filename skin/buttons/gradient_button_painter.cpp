@@ -3,9 +3,7 @@
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "skin/buttons/button_records.h"
@@ -15,7 +13,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/window_properties.h"
 
@@ -121,16 +119,10 @@ void PaintGradientButton(HWND window, HDC dc, int state, const RECT* rectangle) 
       if (look != Look::Normal) {
         const Overlay o = OverlayOf(look);
         const float frameW = iw + float(o.grow), frameH = ih + float(o.grow);
-        gdip::GdipPath frame;
-        frame.Create();
-        AddRoundRectPath(frame, 0, 0, frameW, frameH, o.corner);
-        gdip::GdipPen pen;
-        pen.Create(ToArgb(o.pen, o.penAlpha), 1);
-        g.DrawPath(pen, frame);
-        gdip::GdipLinearGradientBrush fill;
-        fill.Create(MakePair(0.0f, 0.0f), MakePair(0.0f, frameH), ToArgb(o.from, o.fromAlpha),
-                    ToArgb(o.to, o.toAlpha));
-        g.FillPath(fill, frame);
+        const gdip::GdipPath frame = MakeRoundRectPath(0, 0, frameW, frameH, o.corner);
+        OutlinePath(g, frame, ToArgb(o.pen, o.penAlpha));
+        FillPathGradient(g, frame, MakePair(0.0f, 0.0f), MakePair(0.0f, frameH), ToArgb(o.from, o.fromAlpha),
+                         ToArgb(o.to, o.toAlpha));
       }
       if (loaded) g.DrawImageRect(image, 2, 2, iw, ih);
     }

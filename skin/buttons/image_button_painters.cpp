@@ -17,6 +17,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/window_properties.h"
@@ -28,55 +29,31 @@ namespace {
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kVeil = RGB(192, 192, 192);
 
-gdip::GdipPath RoundRect(float x, float y, float width, float height, int corner, bool integerArcs = false) {
-  gdip::GdipPath path;
-  path.Create();
-  if (integerArcs) {
-    AddRoundRectPathI(path, x, y, width, height, corner);
-  } else {
-    AddRoundRectPath(path, x, y, width, height, corner);
-  }
-  return path;
-}
-
-void FillGradient(gdip::GdipGraphics& g, const gdip::GdipPath& path, PointF from, PointF to, gdip::ARGB fromColour,
-                  gdip::ARGB toColour) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(from, to, fromColour, toColour);
-  g.FillPath(brush, path);
-}
-
-void Outline(gdip::GdipGraphics& g, const gdip::GdipPath& path, gdip::ARGB colour) {
-  gdip::GdipPen pen;
-  pen.Create(colour, 1);
-  g.DrawPath(pen, path);
-}
-
 // The focus face's two outlines, also the resting face of a highlighted
 // button.
 void FocusOutlines(gdip::GdipGraphics& g, float left, float top, int width, int height) {
-  Outline(g, RoundRect(left, top, float(width - 2), float(height - 2), 5), ToArgb(kBlack, 60));
-  Outline(g, RoundRect(left + 1, top + 1, float(width - 4), float(height - 4), 5), ToArgb(kWhite, 120));
+  OutlinePath(g, MakeRoundRectPath(left, top, float(width - 2), float(height - 2), 5), ToArgb(kBlack, 60));
+  OutlinePath(g, MakeRoundRectPath(left + 1, top + 1, float(width - 4), float(height - 4), 5), ToArgb(kWhite, 120));
 }
 
 void DrawDrawnFace(gdip::GdipGraphics& g, const ButtonRecord& record, int state, int left, int top, int width,
                    int height) {
   const float l = float(left), t = float(top);
   if ((state & ODS_DISABLED) != 0) {
-    FillGradient(g, RoundRect(l + 2, t + 2, float(width - 6), float(height - 6), 5), MakePair(1.0f, 1.0f),
-                 MakePair(1.0f, float(height)), ToArgb(kGrey, 50), ToArgb(kWhite, 0));
+    FillPathGradient(g, MakeRoundRectPath(l + 2, t + 2, float(width - 6), float(height - 6), 5), MakePair(1.0f, 1.0f),
+                     MakePair(1.0f, float(height)), ToArgb(kGrey, 50), ToArgb(kWhite, 0));
     if (record.highlight != 0) {
       gdip::GdipPath frame;
       frame.Create();
       frame.AddRoundRect(l, t, float(width - 2), float(height - 2), 8);
-      Outline(g, frame, ToArgb(kBlack, 150));
+      OutlinePath(g, frame, ToArgb(kBlack, 150));
     }
     return;
   }
   const bool hover = (state & ODS_HOTLIGHT) != 0;
   if (hover) {
-    FillGradient(g, RoundRect(l + 2, t + 1, float(width - 5), float(height - 4), 2), MakePair(l + 1, t + 1),
-                 MakePair(l + 1, float(top + height - 5)), ToArgb(kWhite, 50), ToArgb(kWhite, 40));
+    FillPathGradient(g, MakeRoundRectPath(l + 2, t + 1, float(width - 5), float(height - 4), 2), MakePair(l + 1, t + 1),
+                     MakePair(l + 1, float(top + height - 5)), ToArgb(kWhite, 50), ToArgb(kWhite, 40));
     // A bright line along the bottom, fading to both ends.
     gdip::GdipLinearGradientBrush shine;
     shine.Create(MakePair(l + 1, 0.0f), MakePair(float(width - 1), 0.0f), ToArgb(kWhite, 0), ToArgb(kWhite, 255));
@@ -86,8 +63,8 @@ void DrawDrawnFace(gdip::GdipGraphics& g, const ButtonRecord& record, int state,
     g.DrawLine(line, l + 1, float(height - 3), float(width - 1), float(height - 3));
   }
   if (hover || (state & ODS_FOCUS) != 0) {
-    FillGradient(g, RoundRect(l + 2, t + 2, float(width - 5), float(height - 5), 2), MakePair(2.0f, 3.0f),
-                 MakePair(2.0f, float(height)), ToArgb(kWhite, 60), ToArgb(kWhite, 50));
+    FillPathGradient(g, MakeRoundRectPath(l + 2, t + 2, float(width - 5), float(height - 5), 2), MakePair(2.0f, 3.0f),
+                     MakePair(2.0f, float(height)), ToArgb(kWhite, 60), ToArgb(kWhite, 50));
     FocusOutlines(g, l, t, width, height);
   } else if (record.highlight != 0) {
     FocusOutlines(g, l, t, width, height);
@@ -102,9 +79,9 @@ void DrawLoadedFace(gdip::GdipGraphics& g, ButtonRecord& record, int state, int 
   const int a = face.GetInsetA(), c = face.GetInsetB();
   const float l = float(left), t = float(top);
   const gdip::GdipPath inner =
-      RoundRect(float(left + a - 1), float(top + a - 1), float(width - a - 2), float(height - a - 2), c, true);
+      MakeRoundRectPath(float(left + a - 1), float(top + a - 1), float(width - a - 2), float(height - a - 2), c, true);
   const PointF from = MakePair(l, t), to = MakePair(l, float(top + height));
-  if (record.highlight != 0) FillGradient(g, inner, from, to, ToArgb(kWhite, 100), ToArgb(kBlack, 10));
+  if (record.highlight != 0) FillPathGradient(g, inner, from, to, ToArgb(kWhite, 100), ToArgb(kBlack, 10));
   const bool disabled = (state & ODS_DISABLED) != 0;
   const bool hover = !disabled && (state & ODS_HOTLIGHT) != 0;
   const bool focus = !disabled && (state & ODS_FOCUS) != 0;
@@ -113,20 +90,20 @@ void DrawLoadedFace(gdip::GdipGraphics& g, ButtonRecord& record, int state, int 
     g.SetPixelOffsetMode(gdip::PixelOffsetMode::HighQuality);
   }
   if (disabled) {
-    FillGradient(g,
-                 RoundRect(float(left + a - 1), float(top + a - 1), float(width - a + 1), float(height - a + 1), c,
-                           true),
-                 from, to, ToArgb(kGrey, 50), ToArgb(kWhite, 0));
+    FillPathGradient(g,
+                     MakeRoundRectPath(float(left + a - 1), float(top + a - 1), float(width - a + 1),
+                                       float(height - a + 1), c, true),
+                     from, to, ToArgb(kGrey, 50), ToArgb(kWhite, 0));
     face.DrawState4(g);
     return;
   }
   if (hover) {
-    FillGradient(g, inner, from, to, ToArgb(kWhite, 50), ToArgb(kBlack, 10));
+    FillPathGradient(g, inner, from, to, ToArgb(kWhite, 50), ToArgb(kBlack, 10));
     face.DrawState2(g);
   }
   if (hover || focus) {
     g.SetClipPath(inner, gdip::CombineMode::Replace);
-    FillGradient(g, inner, from, to, ToArgb(kWhite, 160), ToArgb(kWhite, 50));
+    FillPathGradient(g, inner, from, to, ToArgb(kWhite, 160), ToArgb(kWhite, 50));
     g.ResetClip();
     if (hover) {
       face.DrawState2(g);
@@ -251,9 +228,7 @@ void PaintImageCheckBox(HWND window, int itemState) {
       g.DrawImageRect(image, 0, 0, float(image.GetWidth()), float(image.GetHeight()));
     }
     if ((itemState & ODS_DISABLED) != 0) {
-      gdip::GdipSolidBrush veil;
-      veil.Create(ToArgb(kVeil, 120));
-      g.FillRectangle(veil, float(client.left), float(client.top), float(width), float(height));
+      FillRectSolid(g, {float(client.left), float(client.top), float(width), float(height)}, ToArgb(kVeil, 120));
     }
     BlitControlToHost(window, memory.get());
     rt::WindowDc own(window);

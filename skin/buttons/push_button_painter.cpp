@@ -1,7 +1,6 @@
 #include "skin/buttons/push_button_painter.h"
 
 #include "gdip/gdip_font.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
@@ -13,6 +12,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/window_properties.h"
@@ -24,39 +24,9 @@ namespace {
 constexpr COLORREF kGlowColour = 0xDDCA22;  // fixed: the focus glow ignores the theme's accent
 constexpr int kCorner = 5;
 
-void FillSolid(gdip::GdipGraphics& g, const gdip::GdipPath& path, COLORREF colour, int alpha) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(colour, alpha));
-  g.FillPath(brush, path);
-}
-
-void FillVertical(gdip::GdipGraphics& g, const gdip::GdipPath& path, float x, float top, float bottom,
-                  COLORREF from, int fromAlpha, COLORREF to, int toAlpha) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(MakePair(x, top), MakePair(x, bottom), ToArgb(from, fromAlpha), ToArgb(to, toAlpha));
-  g.FillPath(brush, path);
-}
-
-void Outline(gdip::GdipGraphics& g, const gdip::GdipPath& path, COLORREF colour, int alpha) {
-  gdip::GdipPen pen;
-  pen.Create(ToArgb(colour, alpha), 1);
-  g.DrawPath(pen, path);
-}
-
-gdip::GdipPath RoundRect(float x, float y, float width, float height, int corner, bool integerArcs = false) {
-  gdip::GdipPath path;
-  path.Create();
-  if (integerArcs) {
-    AddRoundRectPathI(path, x, y, width, height, corner);
-  } else {
-    AddRoundRectPath(path, x, y, width, height, corner);
-  }
-  return path;
-}
-
 void ClipToFaceInset(gdip::GdipGraphics& g, int x, int y, int w, int h, int a, int b) {
-  gdip::GdipPath inset = RoundRect(float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1),
-                                   b, true);
+  gdip::GdipPath inset =
+      MakeRoundRectPath(float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1), b, true);
   g.SetClipPath(inset, gdip::CombineMode::Replace);
 }
 
@@ -130,35 +100,35 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
       } else {
         AddRoundRectPath(base, float(x), float(y), float(w - 1), float(h - 1), kCorner);
       }
-      FillSolid(g, base, kWhite, 160);
+      FillPathSolid(g, base, ToArgb(kWhite, 160));
     }
 
     const float left = float(x), top = float(y);
     if ((state & ODS_DISABLED) != 0) {
-      gdip::GdipPath p = RoundRect(left, top, float(w - 1), float(h - 1), kCorner);
-      FillSolid(g, p, 0xC0C0C0, 255);
-      FillVertical(g, p, left, top, float(y + h), kWhite, 10, kWhite, 50);
+      gdip::GdipPath p = MakeRoundRectPath(left, top, float(w - 1), float(h - 1), kCorner);
+      FillPathSolid(g, p, ToArgb(0xC0C0C0, 255));
+      FillPathGradient(g, p, MakePair(left, top), MakePair(left, float(y + h)), ToArgb(kWhite, 10), ToArgb(kWhite, 50));
       if (face != nullptr) {
         g.ResetClip();
         face->DrawState4(g);
       } else {
-        Outline(g, p, kBlack, 80);
+        OutlinePath(g, p, ToArgb(kBlack, 80));
       }
     } else {
-      gdip::GdipPath p = RoundRect(left, top, float(w - 1), float(h - 1), face != nullptr ? b : kCorner);
-      const float bottom = float(y + h - 1);
-      FillVertical(g, p, left, top, bottom, kWhite, 30, 0x808080, 60);
+      gdip::GdipPath p = MakeRoundRectPath(left, top, float(w - 1), float(h - 1), face != nullptr ? b : kCorner);
+      const PointF from = MakePair(left, top), to = MakePair(left, float(y + h - 1));
+      FillPathGradient(g, p, from, to, ToArgb(kWhite, 30), ToArgb(0x808080, 60));
       if ((state & ODS_HOTLIGHT) != 0) {
         if (face != nullptr) {
-          FillVertical(g, p, left, top, bottom, accent, 30, kBlack, 10);
+          FillPathGradient(g, p, from, to, ToArgb(accent, 30), ToArgb(kBlack, 10));
           g.ResetClip();
           face->DrawState2(g);
           ClipToFaceInset(g, x, y, w, h, a, b);
         } else {
-          FillVertical(g, p, left, top, bottom, accent, 60, kWhite, 80);
-          FillVertical(g, p, left, top, bottom, kWhite, 100, accent, 30);
-          Outline(g, p, kBlack, 150);
-          Outline(g, p, accent, 100);
+          FillPathGradient(g, p, from, to, ToArgb(accent, 60), ToArgb(kWhite, 80));
+          FillPathGradient(g, p, from, to, ToArgb(kWhite, 100), ToArgb(accent, 30));
+          OutlinePath(g, p, ToArgb(kBlack, 150));
+          OutlinePath(g, p, ToArgb(accent, 100));
         }
       } else if ((state & ODS_FOCUS) != 0) {
         if (face != nullptr) {
@@ -169,20 +139,19 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
           g.SetClipPath(p, gdip::CombineMode::Replace);
           DrawGlow(g, p, 3, kGlowColour, 120);
           g.ResetClip();
-          Outline(g, p, kBlack, 80);
+          OutlinePath(g, p, ToArgb(kBlack, 80));
         }
       } else if (face != nullptr) {
         g.ResetClip();
         face->DrawState1(g);
         ClipToFaceInset(g, x, y, w, h, a, b);
       } else {
-        Outline(g, p, kBlack, 120);
+        OutlinePath(g, p, ToArgb(kBlack, 120));
       }
       if ((state & ODS_SELECTED) != 0) {
-        gdip::GdipPath pressed = RoundRect(float(x + 2), float(y + 2), float(w - 3), float(h - 3), kCorner);
-        gdip::GdipLinearGradientBrush brush;
-        brush.Create(MakePair(2.0f, 2.0f), MakePair(2.0f, float(h - 2)), ToArgb(accent, 60), ToArgb(kWhite, 100));
-        g.FillPath(brush, pressed);
+        gdip::GdipPath pressed = MakeRoundRectPath(float(x + 2), float(y + 2), float(w - 3), float(h - 3), kCorner);
+        FillPathGradient(g, pressed, MakePair(2.0f, 2.0f), MakePair(2.0f, float(h - 2)), ToArgb(accent, 60),
+                         ToArgb(kWhite, 100));
       }
     }
 

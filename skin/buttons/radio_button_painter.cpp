@@ -1,13 +1,8 @@
 #include "skin/buttons/radio_button_painter.h"
 
-#include <span>
-#include <utility>
-
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_path_gradient_brush.h"
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
@@ -19,6 +14,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/window_properties.h"
 
@@ -45,16 +41,6 @@ gdip::GdipPath Ellipse(float x, float y, float size) {
   return path;
 }
 
-void FillWithPathGradient(gdip::GdipGraphics& g, const gdip::GdipPath& path, gdip::ARGB centre,
-                          gdip::ARGB surround, float focus) {
-  gdip::GdipPathGradientBrush brush;
-  brush.CreateFromPath(path);
-  brush.SetCenterColor(centre);
-  brush.SetSurroundColors(std::span<const gdip::ARGB>(&surround, 1));
-  if (focus > 0) brush.SetFocusScales(focus, focus);
-  g.FillPath(brush, path);
-}
-
 }  // namespace
 
 void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width, int height,
@@ -63,25 +49,18 @@ void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width,
                      int fontStyle, COLORREF textColour, bool useEffect, COLORREF effectColour,
                      const RECT* clipRect, int effectFactor) {
   const RECT clip = clipRect != nullptr ? *clipRect : RECT{left, top, left + width + 1, top + height + 1};
-  const auto setClip = [&] {
-    graphics.SetClipRect(float(clip.left), float(clip.top), float(clip.right - clip.left),
-                         float(clip.bottom - clip.top), gdip::CombineMode::Replace);
-  };
   // Handed to GDI+ unrounded: an odd height puts the circle on a half pixel.
   const double y0 = top + (height - 12) / 2.0;
   const float fl = float(left), fy0 = float(y0);
   const gdip::GdipPath circle = Ellipse(fl + 2, fy0, 12);
-  setClip();
+  ClipToRect(graphics, clip);
   int contentWidth = 0;
 
   if (!useStateImages) {
     graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
-    gdip::GdipSolidBrush white;
-    white.Create(ToArgb(kWhite, 254));
-    graphics.FillPath(white, circle);
-    gdip::GdipLinearGradientBrush shade;
-    shade.Create(MakePair(fl + 3, fy0 + 1), MakePair(fl + 10, fy0 + 11), ToArgb(kBlack, 100), ToArgb(kBlack, 0));
-    graphics.FillPath(shade, circle);
+    FillPathSolid(graphics, circle, ToArgb(kWhite, 254));
+    FillPathGradient(graphics, circle, MakePair(fl + 3, fy0 + 1), MakePair(fl + 10, fy0 + 11), ToArgb(kBlack, 100),
+                     ToArgb(kBlack, 0));
     contentWidth = 13;
   }
 
@@ -94,20 +73,16 @@ void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width,
       const gdip::GdipPath glow = Ellipse(fl - 1, fy0 - 3, 18);
       graphics.SetClipPath(circle, gdip::CombineMode::Intersect);
       graphics.SetClipPath(glow, gdip::CombineMode::Xor);
-      FillWithPathGradient(graphics, glow, ToArgb(kWhite, 254), ToArgb(kWhite, 0), 0.4f);
-      FillWithPathGradient(graphics, glow, ToArgb(AccentColour, 255), ToArgb(kWhite, 0), 0.3f);
-      setClip();
-      gdip::GdipLinearGradientBrush tint;
-      tint.Create(MakePair(fl + 3, fy0 + 1), MakePair(fl + 11, fy0 + 12), ToArgb(AccentColour, 100),
-                  ToArgb(kBlack, 0));
-      graphics.FillPath(tint, circle);
+      FillPathGlow(graphics, glow, ToArgb(kWhite, 254), ToArgb(kWhite, 0), 0.4f, 0.4f);
+      FillPathGlow(graphics, glow, ToArgb(AccentColour, 255), ToArgb(kWhite, 0), 0.3f, 0.3f);
+      ClipToRect(graphics, clip);
+      FillPathGradient(graphics, circle, MakePair(fl + 3, fy0 + 1), MakePair(fl + 11, fy0 + 12),
+                       ToArgb(AccentColour, 100), ToArgb(kBlack, 0));
     }
   }
 
   if (!useStateImages) {
-    gdip::GdipPen outline;
-    outline.Create(ToArgb(kBlack, 200), 1);
-    graphics.DrawPath(outline, circle);
+    OutlinePath(graphics, circle, ToArgb(kBlack, 200));
     gdip::GdipPen ring;
     ring.Create(ToArgb(kWhite, 254), 1);
     graphics.DrawEllipse(ring, fl + 3, float(top + (height - 11) / 2.0 + 1), 9, 9);
@@ -126,20 +101,15 @@ void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width,
       }
     } else {
       const gdip::GdipPath dot = Ellipse(fl + 5, fy0 + 3, 6);
-      gdip::GdipPen dark;
-      dark.Create(ToArgb(kBlack, 150), 1);
-      graphics.DrawPath(dark, dot);
-      gdip::GdipPen accent;
-      accent.Create(ToArgb(AccentColour, 150), 1);
-      graphics.DrawPath(accent, dot);
-      FillWithPathGradient(graphics, dot, ToArgb(kWhite, 80), ToArgb(disabled ? kDisabledGrey : AccentColour, 254),
-                           0);
+      OutlinePath(graphics, dot, ToArgb(kBlack, 150));
+      OutlinePath(graphics, dot, ToArgb(AccentColour, 150));
+      FillPathGlow(graphics, dot, ToArgb(kWhite, 80), ToArgb(disabled ? kDisabledGrey : AccentColour, 254));
     }
   } else if (useStateImages && !hover) {
     contentWidth = DrawStateImage(graphics, disabled ? images.uncheckedDisabled : images.unchecked, left, top,
                                   height);
   }
-  setClip();
+  ClipToRect(graphics, clip);
 
   const float textX = float(left + contentWidth + 2);
   if (!useEffect) {
