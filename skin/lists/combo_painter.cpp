@@ -3,9 +3,6 @@
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
-#include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
@@ -14,7 +11,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -74,23 +71,11 @@ void DrawButton(GdipGraphics& g, HWND combo, int hover, const RECT& button) {
   const auto top = static_cast<float>(button.top);
   const auto width = static_cast<float>(button.right - button.left);
   const auto height = static_cast<float>(button.bottom - button.top);
-  gdip::GdipPath path;
-  path.Create();
-  AddRoundRectPath(path, left, top, width - 1, height - 1, 4);
-  {
-    gdip::GdipPen pen;
-    pen.Create(hover ? ToArgb(AccentColour, 200) : ToArgb(kBlack, 35), 1.0f);
-    g.DrawPath(pen, path);
-  }
-  path.Reset();
-  AddRoundRectPath(path, left + 1, top + 1, width - 2, height - 2, 1);
-  {
-    gdip::GdipLinearGradientBrush brush;
-    brush.Create(MakePair(left + 1, top), MakePair(left + 1, top + height - 2),
-                 hover ? ToArgb(kWhite, 100) : ToArgb(kWhite, 30),
-                 hover ? ToArgb(AccentColour, 100) : ToArgb(kWhite, 60));
-    g.FillPath(brush, path);
-  }
+  OutlinePath(g, MakeRoundRectPath(left, top, width - 1, height - 1, 4),
+              hover ? ToArgb(AccentColour, 200) : ToArgb(kBlack, 35));
+  FillPathGradient(g, MakeRoundRectPath(left + 1, top + 1, width - 2, height - 2, 1), MakePair(left + 1, top),
+                   MakePair(left + 1, top + height - 2), hover ? ToArgb(kWhite, 100) : ToArgb(kWhite, 30),
+                   hover ? ToArgb(AccentColour, 100) : ToArgb(kWhite, 60));
   const ChevronPicture chevron(combo, Chevron::Down);
   gdip::GdipImage* arrow = chevron.get();
   if (arrow == nullptr) return;
@@ -125,9 +110,7 @@ void DrawComboFace(HDC dc, int width, int height, const ComboRecord& record, int
   {
     GdipGraphics plateSurface;
     plateSurface.CreateFromHdc(dc);
-    gdip::GdipSolidBrush plate;
-    plate.Create(TransparencyMode ? ToArgb(kWhite, GlobalAlpha) : ToArgb(kWhite));
-    plateSurface.FillRectangle(plate, 0, 0, w, h);
+    FillRectSolid(plateSurface, {0, 0, w, h}, TransparencyMode ? ToArgb(kWhite, GlobalAlpha) : ToArgb(kWhite));
   }
   const RECT list = KeyOutChildren(dc, combo, style);
 
@@ -135,16 +118,11 @@ void DrawComboFace(HDC dc, int width, int height, const ComboRecord& record, int
   g.CreateFromHdc(dc);
   if (style & kSimpleBit) {
     // The separator above the list; with no list it lies above the window.
-    gdip::GdipPen pen;
-    pen.Create(ToArgb(kBlack, 80), 1.0f);
     const auto top = static_cast<float>(list.top - 1);
-    g.DrawLine(pen, 0, top, static_cast<float>(list.right - list.left + 2), top);
+    StrokeLine(g, MakePair(0.0f, top), MakePair(static_cast<float>(list.right - list.left + 2), top),
+               ToArgb(kBlack, 80));
   }
-  {
-    gdip::GdipPen border;
-    border.Create(hover || focused ? ToArgb(AccentColour, 200) : ToArgb(kBlack, 80), 1.0f);
-    g.DrawRectangle(border, 0, 0, w - 1, h - 1);
-  }
+  OutlineRect(g, {0, 0, w - 1, h - 1}, hover || focused ? ToArgb(AccentColour, 200) : ToArgb(kBlack, 80));
   if (style & kDropDownBit) {
     if (!DrawButtonImage(g, record, hover, info.rcButton)) DrawButton(g, combo, hover, info.rcButton);
     if (style & kSimpleBit) DrawFaceText(g, combo, width, height);

@@ -1,13 +1,12 @@
 #include "skin/lists/edit_painters.h"
 
-#include "gdip/gdip_pen.h"
-#include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -41,12 +40,6 @@ Tint EditTint(HWND edit, int alpha) {
 }
 
 bool ExStyleHas(LONG_PTR exStyle, LONG_PTR bits) { return (exStyle & bits) == bits; }
-
-void Rectangle(gdip::GdipGraphics& g, std::uint32_t argb, float x, float y, float w, float h) {
-  gdip::GdipPen pen;
-  pen.Create(argb, 1.0f);
-  g.DrawRectangle(pen, x, y, w, h);
-}
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -90,11 +83,11 @@ void DrawEditBorder(HWND edit, std::optional<int> focused, std::optional<int> ho
   const auto w = static_cast<float>(Width(window));
   const auto h = static_cast<float>(Height(window));
   if (isHover && GetBorderKind(edit) == BorderKind::Edge) {
-    Rectangle(graphics, ToArgb(kWhite, 60), 0, 0, w - 1, h - 1);
-    Rectangle(graphics, ToArgb(AccentColour, 90), 0, 0, w - 1, h - 1);
-    Rectangle(graphics, ToArgb(AccentColour, 180), 1, 1, w - 3, h - 3);
+    OutlineRect(graphics, {0, 0, w - 1, h - 1}, ToArgb(kWhite, 60));
+    OutlineRect(graphics, {0, 0, w - 1, h - 1}, ToArgb(AccentColour, 90));
+    OutlineRect(graphics, {1, 1, w - 3, h - 3}, ToArgb(AccentColour, 180));
   } else {
-    Rectangle(graphics, isFocused ? ToArgb(AccentColour, 180) : ToArgb(kBlack, 80), 0, 0, w - 1, h - 1);
+    OutlineRect(graphics, {0, 0, w - 1, h - 1}, isFocused ? ToArgb(AccentColour, 180) : ToArgb(kBlack, 80));
   }
 }
 
@@ -109,9 +102,7 @@ void DrawEditRing(HDC dc, HWND edit, int width, int height, const RECT& client, 
                 static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
   if (TransparencyMode) {
     const Tint tint = EditTint(edit, GlobalAlpha);
-    gdip::GdipSolidBrush brush;
-    brush.Create(ToArgb(tint.colour, tint.alpha));
-    g.FillRectangle(brush, 0, 0, w, h);
+    FillRectSolid(g, {0, 0, w, h}, ToArgb(tint.colour, tint.alpha));
   } else {
     g.Clear(ToArgb(kWhite));
   }
@@ -159,9 +150,7 @@ void PaintEditBackground(HWND edit, HDC target, std::optional<int> alpha) {
     const Tint tint = EditTint(edit, alpha.value_or(GlobalAlpha));
     gdip::GdipGraphics g;
     g.CreateFromHdc(dc);
-    gdip::GdipSolidBrush brush;
-    brush.Create(ToArgb(tint.colour, tint.alpha));
-    g.FillRectangle(brush, 0, 0, static_cast<float>(width), static_cast<float>(height));
+    FillRectSolid(g, {0, 0, static_cast<float>(width), static_cast<float>(height)}, ToArgb(tint.colour, tint.alpha));
   }
   if (target != nullptr) {
     BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);

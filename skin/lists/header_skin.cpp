@@ -23,6 +23,7 @@
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
 #include "skin/core/hot_control.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/list_installers.h"
@@ -85,13 +86,6 @@ void ForEachChildOfClass(HWND parent, const char* className, Visit visit) {
   for (HWND child : children) visit(child);
 }
 
-void FillVertical(gdip::GdipGraphics& g, float x, float top, float width, float height, gdip::ARGB from,
-                  gdip::ARGB to) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(MakePair(0.0f, top), MakePair(0.0f, top + height), from, to);
-  g.FillRectangle(brush, x, top, width, height);
-}
-
 // One item: composed in its own memory DC and copied onto `dc` at the
 // item's place.
 void PaintItem(HWND header, const HeaderRecord& record, int item, int count, int margin, HDC dc) {
@@ -130,23 +124,21 @@ void PaintItem(HWND header, const HeaderRecord& record, int item, int count, int
       gdip::GdipPath base;
       base.Create();
       base.AddRectangle(0, top, float(paintWidth), fh);
-      gdip::GdipSolidBrush white;
-      white.Create(ToArgb(kWhite, TransparencyMode != 0 ? GlobalAlpha : 255));
-      g.FillPath(white, base);
-      gdip::GdipLinearGradientBrush state;
+      FillPathSolid(g, base, ToArgb(kWhite, TransparencyMode != 0 ? GlobalAlpha : 255));
       if (record.buttons != 0) {
-        state.Create(MakePair(0.0f, top), MakePair(0.0f, top + fh), ToArgb(kWhite, 80), ToArgb(AccentColour, 120));
+        FillPathGradient(g, base, MakePair(0.0f, top), MakePair(0.0f, top + fh), ToArgb(kWhite, 80),
+                         ToArgb(AccentColour, 120));
       } else {
-        state.Create(MakePair(0.0f, top), MakePair(0.0f, top + fh), ToArgb(AccentColour, 60),
-                     ToArgb(AccentColour, 10));
+        FillPathGradient(g, base, MakePair(0.0f, top), MakePair(0.0f, top + fh), ToArgb(AccentColour, 60),
+                         ToArgb(AccentColour, 10));
       }
-      g.FillPath(state, base);
     }
+    const PointF from = MakePair(0.0f, top), to = MakePair(0.0f, top + fh);
     if (record.buttons != 0 && record.hover == 1 && item == record.hotItem) {
-      FillVertical(g, 0, top, fw, fh, ToArgb(AccentColour, 60), ToArgb(kBlack, 30));
+      FillRectGradient(g, {0, top, fw, fh}, from, to, ToArgb(AccentColour, 60), ToArgb(kBlack, 30));
     }
     if (record.buttons != 0 && item == record.pressedItem) {
-      FillVertical(g, 0, top, fw, fh, ToArgb(kBlack, 30), ToArgb(kWhite, 120));
+      FillRectGradient(g, {0, top, fw, fh}, from, to, ToArgb(kBlack, 30), ToArgb(kWhite, 120));
     }
     {
       gdip::GdipLinearGradientBrush fade;

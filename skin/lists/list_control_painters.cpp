@@ -4,13 +4,13 @@
 
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_pen.h"
-#include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/edit_painters.h"
@@ -24,12 +24,6 @@ constexpr COLORREF kKey = 0xFF00FF;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
-
-void Outline(gdip::GdipGraphics& g, std::uint32_t argb, float width, float x, float y, float w, float h) {
-  gdip::GdipPen pen;
-  pen.Create(argb, width);
-  g.DrawRectangle(pen, x, y, w, h);
-}
 
 }  // namespace
 
@@ -63,20 +57,18 @@ void PaintSkinFrame(int windowIndex, int listIndex, std::optional<int> hover, st
     g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
                   static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
     if (TransparencyMode) {
-      gdip::GdipSolidBrush brush;
-      brush.Create(ToArgb(kWhite, GlobalAlpha));
-      g.FillRectangle(brush, 0, 0, fw, fh);
+      FillRectSolid(g, {0, 0, fw, fh}, ToArgb(kWhite, GlobalAlpha));
     } else {
       g.Clear(ToArgb(kWhite));
     }
     g.ResetClip();
 
     if (isHover && ListHoverTracking) {
-      Outline(g, ToArgb(AccentColour, 200), 2, 1, 1, fw - 2, fh - 2);
+      OutlineRect(g, {1, 1, fw - 2, fh - 2}, ToArgb(AccentColour, 200), 2);
     } else if (isHover || isFocused) {
-      Outline(g, ToArgb(AccentColour, 200), 1, 0, 0, fw - 1, fh - 1);
+      OutlineRect(g, {0, 0, fw - 1, fh - 1}, ToArgb(AccentColour, 200));
     } else {
-      Outline(g, ToArgb(kBlack, 90), 1, 0, 0, fw - 1, fh - 1);
+      OutlineRect(g, {0, 0, fw - 1, fh - 1}, ToArgb(kBlack, 90));
     }
   }
   // Keyed after drawing: the client keeps what the control painted there.

@@ -4,10 +4,7 @@
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
-#include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -15,7 +12,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/scroll_arrows.h"
 #include "skin/lists/scroll_overlay.h"
@@ -30,61 +27,36 @@ constexpr float kButton = 15.0f;  // length of an arrow button along the bar
 using gdip::GdipGraphics;
 using gdip::GdipPath;
 
-void FillSolid(GdipGraphics& g, const GdipPath& path, std::uint32_t argb) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(argb);
-  g.FillPath(brush, path);
-}
-
-void FillGradient(GdipGraphics& g, const GdipPath& path, PointF from, PointF to, std::uint32_t first,
-                  std::uint32_t second) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(from, to, first, second);
-  g.FillPath(brush, path);
-}
-
-void Outline(GdipGraphics& g, const GdipPath& path, std::uint32_t argb) {
-  gdip::GdipPen pen;
-  pen.Create(argb, 1.0f);
-  g.DrawPath(pen, path);
-}
-
 // Background tint and the track's gradient, both along x.
 void DrawTrack(GdipGraphics& g, float width, float height, BarTint tint) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(tint.colour, tint.alpha));
-  g.FillRectangle(brush, 0, 0, width, height);
+  FillRectSolid(g, {0, 0, width, height}, ToArgb(tint.colour, tint.alpha));
   GdipPath track;
   track.Create();
   track.AddRectangle(0, 0, width, height);
-  FillGradient(g, track, MakePair(0.0f, 0.0f), MakePair(width, 0.0f), ToArgb(kWhite, 40), ToArgb(kWhite, 80));
+  FillPathGradient(g, track, MakePair(0.0f, 0.0f), MakePair(width, 0.0f), ToArgb(kWhite, 40), ToArgb(kWhite, 80));
 }
 
 // The thumb's rounded shape, from `from` to `to` for its gradients.
 void DrawThumb(GdipGraphics& g, float x, float y, float w, float h, PointF from, PointF to, bool hot) {
-  GdipPath path;
-  path.Create();
-  AddRoundRectPath(path, x, y, w, h, 2);
+  const GdipPath path = MakeRoundRectPath(x, y, w, h, 2);
   if (hot) {
-    FillSolid(g, path, ToArgb(kWhite, 100));
-    FillGradient(g, path, from, to, ToArgb(AccentColour, 20), ToArgb(AccentColour, 80));
+    FillPathSolid(g, path, ToArgb(kWhite, 100));
+    FillPathGradient(g, path, from, to, ToArgb(AccentColour, 20), ToArgb(AccentColour, 80));
   } else {
-    FillGradient(g, path, from, to, ToArgb(kWhite, 50), ToArgb(AccentColour, 50));
-    FillGradient(g, path, from, to, ToArgb(kWhite, 0), ToArgb(kWhite, 150));
+    FillPathGradient(g, path, from, to, ToArgb(kWhite, 50), ToArgb(AccentColour, 50));
+    FillPathGradient(g, path, from, to, ToArgb(kWhite, 0), ToArgb(kWhite, 150));
   }
-  Outline(g, path, ToArgb(kBlack, 60));
+  OutlinePath(g, path, ToArgb(kBlack, 60));
 }
 
 void DrawArrowButton(GdipGraphics& g, float x, float y, float w, float h, PointF from, PointF to, bool hot) {
-  GdipPath path;
-  path.Create();
-  AddRoundRectPath(path, x, y, w, h, 1);
+  const GdipPath path = MakeRoundRectPath(x, y, w, h, 1);
   if (hot) {
-    FillSolid(g, path, ToArgb(kWhite, 180));
-    FillGradient(g, path, from, to, ToArgb(AccentColour, 20), ToArgb(AccentColour, 80));
-    Outline(g, path, ToArgb(kBlack, 80));
+    FillPathSolid(g, path, ToArgb(kWhite, 180));
+    FillPathGradient(g, path, from, to, ToArgb(AccentColour, 20), ToArgb(AccentColour, 80));
+    OutlinePath(g, path, ToArgb(kBlack, 80));
   }
-  Outline(g, path, ToArgb(kBlack, 30));
+  OutlinePath(g, path, ToArgb(kBlack, 30));
 }
 
 // Draws a chevron; `place` gives its position from its size.

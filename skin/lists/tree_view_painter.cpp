@@ -10,7 +10,6 @@
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
@@ -25,6 +24,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/tree_images.h"
@@ -57,25 +57,6 @@ LRESULT ItemRect(HWND tree, HTREEITEM item, BOOL textOnly, RECT& rect) {
   rect = RECT{};
   std::memcpy(&rect, &item, sizeof item);
   return SendMessageA(tree, TVM_GETITEMRECT, static_cast<WPARAM>(textOnly), reinterpret_cast<LPARAM>(&rect));
-}
-
-void FillRect(gdip::GdipGraphics& g, std::uint32_t argb, float x, float y, float w, float h) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(argb);
-  g.FillRectangle(brush, x, y, w, h);
-}
-
-void Outline(gdip::GdipGraphics& g, std::uint32_t argb, float x, float y, float w, float h) {
-  gdip::GdipPen pen;
-  pen.Create(argb, 1);
-  g.DrawRectangle(pen, x, y, w, h);
-}
-
-void FillGradient(gdip::GdipGraphics& g, float x, float y, float w, float h, std::uint32_t top,
-                  std::uint32_t bottom) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(MakePair(x, y), MakePair(x, y + h), top, bottom);
-  g.FillRectangle(brush, x, y, w, h);
 }
 
 // What stays the same for every row of one paint.
@@ -131,9 +112,9 @@ void DrawCheckBox(gdip::GdipGraphics& g, HWND tree, const TreeRowGeometry& at, i
   const float x = F(at.checkX);
   const float y = F(at.checkY);
   const float s = F(kCheckSize);
-  FillRect(g, ToArgb(kWhite, 180), x, y, s, s);
-  FillGradient(g, x, y, s, s, ToArgb(kBlack, 20), ToArgb(kWhite, 100));
-  Outline(g, ToArgb(kBlack, 254), x, y, s, s);
+  FillRectSolid(g, {x, y, s, s}, ToArgb(kWhite, 180));
+  FillRectGradient(g, {x, y, s, s}, MakePair(x, y), MakePair(x, y + s), ToArgb(kBlack, 20), ToArgb(kWhite, 100));
+  OutlineRect(g, {x, y, s, s}, ToArgb(kBlack, 254));
   const int bits = StateImageBits(state);
   if (bits == 4) {
     const ControlPicture tick(tree, KeptPicture::TreeTick, TreeCheckImage());
@@ -161,9 +142,9 @@ void DrawButton(gdip::GdipGraphics& g, const TreePaint& p, const TreeRowGeometry
     g.DrawImageRect(*triangle, x + (s - w) / 2, y + (s - h) / 2, w, h);
     return;
   }
-  FillRect(g, ToArgb(kWhite, 100), x, y, s, s);
-  FillGradient(g, x, y, s, s, ToArgb(kWhite, 245), ToArgb(kBlack, 10));
-  Outline(g, ToArgb(kBlack, 120), x, y, s, s);
+  FillRectSolid(g, {x, y, s, s}, ToArgb(kWhite, 100));
+  FillRectGradient(g, {x, y, s, s}, MakePair(x, y), MakePair(x, y + s), ToArgb(kWhite, 245), ToArgb(kBlack, 10));
+  OutlineRect(g, {x, y, s, s}, ToArgb(kBlack, 120));
   gdip::GdipPen sign;
   sign.Create(ToArgb(Resolved(p.record->textColour), 254), 1);
   g.DrawLine(sign, x + 2, y + 4, x + 6, y + 4);
@@ -219,12 +200,12 @@ void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFo
   const float fx = F(fill.left), fy = F(fill.top);
   const float fw = F(fill.right - fill.left - 1), fh = F(fill.bottom - fill.top - 1);
   if (caretRow) {
-    FillRect(g, ToArgb(r.selectionFill, 120), fx, fy, fw, fh);
-    Outline(g, ToArgb(kBlack, 80), fx, fy, fw, fh);
+    FillRectSolid(g, {fx, fy, fw, fh}, ToArgb(r.selectionFill, 120));
+    OutlineRect(g, {fx, fy, fw, fh}, ToArgb(kBlack, 80));
   } else if (p.trackSelect && r.lastMouseX >= row.left && r.lastMouseX <= row.right && r.lastMouseY >= row.top &&
              r.lastMouseY < row.bottom) {
-    FillRect(g, ToArgb(r.hoverFill, 60), fx, fy, fw, fh);
-    Outline(g, ToArgb(kBlack, 30), fx, fy, fw, fh);
+    FillRectSolid(g, {fx, fy, fw, fh}, ToArgb(r.hoverFill, 60));
+    OutlineRect(g, {fx, fy, fw, fh}, ToArgb(kBlack, 30));
   }
 
   DrawIcon(g, p, caretRow ? tv.iSelectedImage : tv.iImage, at.iconX, at.iconY);

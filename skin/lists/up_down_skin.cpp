@@ -6,10 +6,7 @@
 
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
-#include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/colour_convert.h"
@@ -19,6 +16,7 @@
 #include "skin/core/geometry_makers.h"
 #include "skin/core/host_composition.h"
 #include "skin/core/hot_control.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -54,29 +52,29 @@ struct Half {
 };
 
 void PaintHalf(gdip::GdipGraphics& g, HWND control, const Half& half, bool active, bool pressed, bool whiterTop) {
-  gdip::GdipPath shape;
-  shape.Create();
-  AddRoundRectPath(shape, half.x, half.y, half.width, half.height, kCorner);
-  gdip::GdipPen pen;
-  gdip::GdipLinearGradientBrush fill;
+  const gdip::GdipPath shape = MakeRoundRectPath(half.x, half.y, half.width, half.height, kCorner);
+  gdip::ARGB pen = 0, first = 0, second = 0;
   if (active) {
-    pen.Create(ToArgb(AccentColour, 200), 1);
+    pen = ToArgb(AccentColour, 200);
     if (pressed) {
-      fill.Create(half.from, half.to, ToArgb(AccentColour, 100), ToArgb(kWhite, 150));
+      first = ToArgb(AccentColour, 100);
+      second = ToArgb(kWhite, 150);
     } else {
-      fill.Create(half.from, half.to, ToArgb(kWhite, 100), ToArgb(AccentColour, 150));
+      first = ToArgb(kWhite, 100);
+      second = ToArgb(AccentColour, 150);
     }
   } else {
-    pen.Create(ToArgb(kBlack, 100), 1);
-    fill.Create(half.from, half.to, ToArgb(kWhite, whiterTop ? 60 : 20), ToArgb(AccentColour, 100));
+    pen = ToArgb(kBlack, 100);
+    first = ToArgb(kWhite, whiterTop ? 60 : 20);
+    second = ToArgb(AccentColour, 100);
   }
-  g.FillPath(fill, shape);
+  FillPathGradient(g, shape, half.from, half.to, first, second);
   const ChevronPicture chevron(control, half.arrow);
   if (gdip::GdipImage* arrow = chevron.get()) {
     const float iw = float(arrow->GetWidth()), ih = float(arrow->GetHeight());
     g.DrawImageRect(*arrow, half.arrowX + (half.spanX - iw) / 2, half.arrowY + (half.spanY - ih) / 2, iw, ih);
   }
-  g.DrawPath(pen, shape);
+  OutlinePath(g, shape, pen);
 }
 
 }  // namespace
@@ -139,14 +137,7 @@ void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std
       hotPart = (horizontal ? MouseX(position) > k : MouseY(position) > l) ? kSecond : kFirst;
     }
 
-    {
-      gdip::GdipPath panel;
-      panel.Create();
-      AddRoundRectPath(panel, 0, 0, float(w - 1), float(h - 1), kCorner);
-      gdip::GdipSolidBrush white;
-      white.Create(ToArgb(kWhite, 160));
-      g.FillPath(white, panel);
-    }
+    FillPathSolid(g, MakeRoundRectPath(0, 0, float(w - 1), float(h - 1), kCorner), ToArgb(kWhite, 160));
 
     const float fk = float(k), fl = float(l);
     Half halves[2];
