@@ -4,8 +4,6 @@
 
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
-#include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
@@ -17,7 +15,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -37,25 +35,13 @@ ContainerRecord* Listed(int windowIndex, int containerIndex) {
   return &host->containers.At(containerIndex);
 }
 
-void OutlineRoundRect(gdip::GdipGraphics& graphics, float x, float y, float w, float h, int corner,
-                      COLORREF colour, int alpha) {
-  gdip::GdipPath path;
-  path.Create();
-  AddRoundRectPath(path, x, y, w, h, corner);
-  gdip::GdipPen pen;
-  pen.Create(ToArgb(colour, alpha), 1.0f);
-  graphics.DrawPath(pen, path);
-}
-
 void FillTint(HDC dc, const RECT& r, COLORREF tint, int alpha) {
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
   const auto x = static_cast<float>(r.left), y = static_cast<float>(r.top);
   const auto w = static_cast<float>(r.right - r.left), h = static_cast<float>(r.bottom - r.top);
   graphics.SetClipRect(x, y, w, h);
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(tint, alpha));
-  graphics.FillRectangle(brush, x, y, w, h);
+  FillRectSolid(graphics, {x, y, w, h}, ToArgb(tint, alpha));
 }
 
 void CopyBand(HDC dc, const RECT& band, HDC source, const RECT& place) {
@@ -117,8 +103,8 @@ void PaintGroupBox(int windowIndex, int containerIndex, HDC dc) {
   {
     gdip::GdipGraphics graphics;
     graphics.CreateFromHdc(dc);
-    OutlineRoundRect(graphics, 0, 5, W - 1, H - 6, 5, kBlack, 40);
-    OutlineRoundRect(graphics, 1, 6, W - 3, H - 8, 3, kWhite, 90);
+    OutlineRoundRect(graphics, {0, 5, W - 1, H - 6}, 5, ToArgb(kBlack, 40));
+    OutlineRoundRect(graphics, {1, 6, W - 3, H - 8}, 3, ToArgb(kWhite, 90));
   }
 
   const rt::Text title = GetWindowTextCopy(box);
@@ -168,8 +154,8 @@ void PaintContainer(int windowIndex, int containerIndex) {
     } else if (record->border != 0) {
       gdip::GdipGraphics graphics;
       graphics.CreateFromHdc(image.get());
-      OutlineRoundRect(graphics, 0, 0, static_cast<float>(W - 1), static_cast<float>(H - 1), 5, kBlack, 40);
-      OutlineRoundRect(graphics, 1, 1, static_cast<float>(W - 3), static_cast<float>(H - 3), 3, kWhite, 100);
+      OutlineRoundRect(graphics, {0, 0, static_cast<float>(W - 1), static_cast<float>(H - 1)}, 5, ToArgb(kBlack, 40));
+      OutlineRoundRect(graphics, {1, 1, static_cast<float>(W - 3), static_cast<float>(H - 3)}, 3, ToArgb(kWhite, 100));
     }
     BlitControlToHost(container, image.get());
     rt::WindowDc target = GetDcWithoutChildren(container);

@@ -5,8 +5,6 @@
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
-#include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/toolbar_painter.h"
@@ -18,6 +16,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -239,20 +238,12 @@ void PaintDropButtonFrame(HWND control, HDC dc) {
   graphics.SetClipRect(x + 3, y + 3, w - 6, h - 6, gdip::CombineMode::Xor);
   // White: the colour the caller keys out.
   graphics.Clear(ToArgb(kWhite, 255));
-  gdip::GdipPen outer;
-  outer.Create(ToArgb(kBlack, 120), 1.0f);
-  graphics.DrawRectangle(outer, x, y, w - 1, h - 1);
-  gdip::GdipPen inner;
-  inner.Create(ToArgb(kBlack, 10), 1.0f);
-  graphics.DrawRectangle(inner, x + 1, y + 1, w - 3, h - 3);
+  OutlineRect(graphics, {x, y, w - 1, h - 1}, ToArgb(kBlack, 120));
+  OutlineRect(graphics, {x + 1, y + 1, w - 3, h - 3}, ToArgb(kBlack, 10));
   graphics.ResetClip();
 
-  gdip::GdipSolidBrush box;
-  box.Create(ToArgb(kDropBox, 80));
-  graphics.FillRectangle(box, w - 20, y + 3, 17, h - 7);
-  gdip::GdipPen boxPen;
-  boxPen.Create(ToArgb(kBlack, 100), 1.0f);
-  graphics.DrawRectangle(boxPen, w - 20, y + 3, 17, h - 7);
+  FillRectSolid(graphics, {w - 20, y + 3, 17, h - 7}, ToArgb(kDropBox, 80));
+  OutlineRect(graphics, {w - 20, y + 3, 17, h - 7}, ToArgb(kBlack, 100));
 
   const ChevronPicture chevron(control, Chevron::Down);
   if (gdip::GdipImage* picture = chevron.get())

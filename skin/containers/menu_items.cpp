@@ -7,9 +7,7 @@
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
@@ -18,7 +16,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_record.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/window_properties.h"
 
 namespace skin {
@@ -49,25 +47,6 @@ FoundItem FindItem(ULONG_PTR itemData) {
 
 COLORREF MenuColour(const MenuRecord& menu) {
   return menu.colour == kFollowAccent ? AccentColour : menu.colour;
-}
-
-void FillAll(gdip::GdipGraphics& graphics, float w, float h, std::uint32_t argb) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(argb);
-  graphics.FillRectangle(brush, 0, 0, w, h);
-}
-
-void HorizontalLine(gdip::GdipGraphics& graphics, float x1, float x2, float y, std::uint32_t argb) {
-  gdip::GdipPen pen;
-  pen.Create(argb, 1.0f);
-  graphics.DrawLine(pen, x1, y, x2, y);
-}
-
-void FillGradient(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, PointF from, PointF to,
-                  std::uint32_t first, std::uint32_t second) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(from, to, first, second);
-  graphics.FillPath(brush, path);
 }
 
 void DrawImageBytes(gdip::GdipGraphics& graphics, const rt::ByteArray& bytes, float x, float y,
@@ -132,16 +111,14 @@ void PaintMenuItemBack(HWND owner, const DRAWITEMSTRUCT& item) {
     }
     gdip::GdipGraphics graphics;
     graphics.CreateFromHdc(dc);
-    FillAll(graphics, fw, fh, ToArgb(ThemeColour, ThemeBackground.empty() ? 255 : 150));
-    FillAll(graphics, fw, fh, ToArgb(kWhite, 230));
+    FillRectSolid(graphics, {0, 0, fw, fh}, ToArgb(ThemeColour, ThemeBackground.empty() ? 255 : 150));
+    FillRectSolid(graphics, {0, 0, fw, fh}, ToArgb(kWhite, 230));
 
     gdip::GdipPath column;
     column.Create();
     column.AddRectangle(0, 0, kMenuIconColumn, fh);
-    gdip::GdipSolidBrush tint;
-    tint.Create(ToArgb(colour, 60));
-    graphics.FillPath(tint, column);
-    FillGradient(graphics, column, {0, 0}, {kMenuIconColumn, 0}, ToArgb(kWhite, 60), ToArgb(kWhite, 50));
+    FillPathSolid(graphics, column, ToArgb(colour, 60));
+    FillPathGradient(graphics, column, {0, 0}, {kMenuIconColumn, 0}, ToArgb(kWhite, 60), ToArgb(kWhite, 50));
   }
   PaintMenuItem(item, dc);
 
@@ -165,22 +142,18 @@ void PaintMenuItem(const DRAWITEMSTRUCT& item, HDC dc) {
   graphics.CreateFromHdc(dc);
   if (record.separator != 0) {
     const float x2 = w - 4;
-    HorizontalLine(graphics, kContentLeft, x2, h / 2, ToArgb(kBlack, 80));
-    HorizontalLine(graphics, kContentLeft, x2, h / 2, ToArgb(AccentColour, 80));
-    HorizontalLine(graphics, kContentLeft, x2, h / 2 + 1, ToArgb(kWhite, 160));
+    StrokeLine(graphics, {kContentLeft, h / 2}, {x2, h / 2}, ToArgb(kBlack, 80));
+    StrokeLine(graphics, {kContentLeft, h / 2}, {x2, h / 2}, ToArgb(AccentColour, 80));
+    StrokeLine(graphics, {kContentLeft, h / 2 + 1}, {x2, h / 2 + 1}, ToArgb(kWhite, 160));
     return;
   }
 
   const COLORREF colour = MenuColour(*found.menu);
   if ((info.fState & MFS_HILITE) != 0) {
-    gdip::GdipPath path;
-    path.Create();
-    AddRoundRectPath(path, 0, 0, w - 2, h - 1, 1);
-    FillGradient(graphics, path, {0, 0}, {0, h}, ToArgb(colour, 50), ToArgb(kWhite, 100));
-    FillGradient(graphics, path, {0, 0}, {0, h}, ToArgb(kWhite, 100), ToArgb(colour, 50));
-    gdip::GdipPen pen;
-    pen.Create(ToArgb(kBlack, 90), 1.0f);
-    graphics.DrawPath(pen, path);
+    const gdip::GdipPath path = MakeRoundRectPath(0, 0, w - 2, h - 1, 1);
+    FillPathGradient(graphics, path, {0, 0}, {0, h}, ToArgb(colour, 50), ToArgb(kWhite, 100));
+    FillPathGradient(graphics, path, {0, 0}, {0, h}, ToArgb(kWhite, 100), ToArgb(colour, 50));
+    OutlinePath(graphics, path, ToArgb(kBlack, 90));
   }
   const bool checked = (info.fState & MFS_CHECKED) != 0;
   if (checked) {

@@ -2,15 +2,13 @@
 
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
-#include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/control_links.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 
@@ -87,22 +85,12 @@ void PaintMenuBorder(HWND popup) {
     graphics.CreateFromHdc(image.get());
     const auto fw = static_cast<float>(w);
     const auto fh = static_cast<float>(h);
-    gdip::GdipSolidBrush theme;
-    theme.Create(ToArgb(ThemeColour, 255));
-    graphics.FillRectangle(theme, 0, 0, fw, fh);
-    gdip::GdipSolidBrush wash;
-    wash.Create(ToArgb(kWhite, 230));
-    graphics.FillRectangle(wash, 0, 0, fw, fh);
+    FillRectSolid(graphics, {0, 0, fw, fh}, ToArgb(ThemeColour, 255));
+    FillRectSolid(graphics, {0, 0, fw, fh}, ToArgb(kWhite, 230));
 
-    gdip::GdipPath outline;
-    outline.Create();
-    AddRoundRectPath(outline, 0, 0, fw - 1, fh - 1, 5);
-    gdip::GdipPen dark;
-    dark.Create(ToArgb(kBlack, 150), 1.0f);
-    graphics.DrawPath(dark, outline);
-    gdip::GdipPen accent;
-    accent.Create(ToArgb(AccentColour, 60), 1.0f);
-    graphics.DrawPath(accent, outline);
+    const gdip::GdipPath outline = MakeRoundRectPath(0, 0, fw - 1, fh - 1, 5);
+    OutlinePath(graphics, outline, ToArgb(kBlack, 150));
+    OutlinePath(graphics, outline, ToArgb(AccentColour, 60));
   }
   rt::WindowDc windowDc(popup, GetWindowDC(popup));
   // Only the frame: the items in the client area stay as they are.

@@ -12,9 +12,7 @@
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
@@ -23,6 +21,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/shine_strips.h"
 #include "skin/core/skin_lookups.h"
@@ -41,19 +40,6 @@ ProgressRecord* OwnRecord(HWND bar, int* windowIndex = nullptr, int* listIndex =
 
 LRESULT CallSaved(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(bar, ProgressSkinProc, message, wParam, lParam);
-}
-
-void Stroke(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, COLORREF colour, int alpha) {
-  gdip::GdipPen pen;
-  pen.Create(ToArgb(colour, alpha), 1.0f);
-  graphics.DrawPath(pen, path);
-}
-
-void FillGradient(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, PointF from, PointF to,
-                  std::uint32_t first, std::uint32_t second) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(from, to, first, second);
-  graphics.FillPath(brush, path);
 }
 
 // The frame, the trough or the fill outline: a plain rectangle in the
@@ -253,13 +239,13 @@ void DrawFace(HDC dc, const ProgressFace::Key& key) {
 
   gdip::GdipPath frame;
   AddShape(frame, square, 0, 0, w - 1, h - 1, kFrameCorner);
-  Stroke(graphics, frame, kWhite, 160);
-  Stroke(graphics, frame, key.frameColour, 120);
+  OutlinePath(graphics, frame, ToArgb(kWhite, 160));
+  OutlinePath(graphics, frame, ToArgb(key.frameColour, 120));
 
   gdip::GdipPath trough;
   AddShape(trough, square, 1, 1, w - 3, h - 3, kInnerCorner);
-  FillGradient(graphics, trough, {0, 0}, vertical ? PointF{w - 1, 0} : PointF{0, h - 1},
-               ToArgb(kWhite, 160), square ? ToArgb(kWhite, 160) : ToArgb(kBlack, 30));
+  FillPathGradient(graphics, trough, {0, 0}, vertical ? PointF{w - 1, 0} : PointF{0, h - 1}, ToArgb(kWhite, 160),
+                   square ? ToArgb(kWhite, 160) : ToArgb(kBlack, 30));
 
   const ProgressFill fill = FillOf(key);
   if (fill.length <= 0) return;
@@ -269,8 +255,8 @@ void DrawFace(HDC dc, const ProgressFace::Key& key) {
   const PointF to = vertical ? PointF{fill.x + fill.width - 1, fill.y} : PointF{0, h - 1};
   const std::uint32_t solid = ToArgb(key.fillColour, 220);
   graphics.SetClipPath(part);
-  FillGradient(graphics, part, from, to, square ? solid : ToArgb(kWhite, 100), solid);
-  if (square) Stroke(graphics, part, key.fillColour, 255);
+  FillPathGradient(graphics, part, from, to, square ? solid : ToArgb(kWhite, 100), solid);
+  if (square) OutlinePath(graphics, part, ToArgb(key.fillColour, 255));
 }
 
 // The shine strip at its place, inside the filled part.

@@ -4,9 +4,7 @@
 
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
@@ -20,7 +18,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/window_properties.h"
 
 namespace skin {
@@ -58,19 +56,6 @@ void AddTabOutline(gdip::GdipPath& path, TabSide side, int x, int y, int w, int 
   }
 }
 
-void Outline(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, COLORREF colour, int alpha) {
-  gdip::GdipPen pen;
-  pen.Create(ToArgb(colour, alpha), 1.0f);
-  graphics.DrawPath(pen, path);
-}
-
-void FillGradient(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, PointF from, PointF to,
-                  std::uint32_t first, std::uint32_t second) {
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create(from, to, first, second);
-  graphics.FillPath(brush, path);
-}
-
 bool TopOrLeft(TabSide side) { return side == TabSide::Top || side == TabSide::Left; }
 
 void DrawTab(gdip::GdipGraphics& graphics, HWND tab, const char* text, const RECT& r, bool selected, TabSide side) {
@@ -86,9 +71,7 @@ void DrawTab(gdip::GdipGraphics& graphics, HWND tab, const char* text, const REC
   const bool across = side == TabSide::Top || side == TabSide::Bottom;  // gradient runs downwards
 
   if (!selected) {
-    gdip::GdipSolidBrush white;
-    white.Create(ToArgb(kWhite, 80));
-    graphics.FillPath(white, path);
+    FillPathSolid(graphics, path, ToArgb(kWhite, 80));
     PointF from = MakePair(fx, fy), to = across ? MakePair(fx, fy + fh) : MakePair(fx + fw, fy);
     if (side == TabSide::Right) {
       from = MakePair(fx + 1, fy);
@@ -96,21 +79,21 @@ void DrawTab(gdip::GdipGraphics& graphics, HWND tab, const char* text, const REC
     }
     if (TintApplies(tab, record)) {
       const auto tint = ToArgb(record->tintColour, record->alpha);
-      FillGradient(graphics, path, from, to, tint, tint);
+      FillPathGradient(graphics, path, from, to, tint, tint);
     } else if (TopOrLeft(side)) {
-      FillGradient(graphics, path, from, to, ToArgb(kWhite, 80), ToArgb(AccentColour, 10));
+      FillPathGradient(graphics, path, from, to, ToArgb(kWhite, 80), ToArgb(AccentColour, 10));
     } else {
-      FillGradient(graphics, path, from, to, ToArgb(AccentColour, 10), ToArgb(kWhite, 80));
+      FillPathGradient(graphics, path, from, to, ToArgb(AccentColour, 10), ToArgb(kWhite, 80));
     }
-    Outline(graphics, path, kBlack, 70);
+    OutlinePath(graphics, path, ToArgb(kBlack, 70));
   } else {
     const PointF from = MakePair(fx, fy), to = across ? MakePair(fx, fy + fh) : MakePair(fx + fw, fy);
     if (TopOrLeft(side)) {
-      FillGradient(graphics, path, from, to, ToArgb(kWhite, 220), ToArgb(kWhite, alpha));
+      FillPathGradient(graphics, path, from, to, ToArgb(kWhite, 220), ToArgb(kWhite, alpha));
     } else {
-      FillGradient(graphics, path, from, to, ToArgb(kWhite, alpha), ToArgb(kWhite, 220));
+      FillPathGradient(graphics, path, from, to, ToArgb(kWhite, alpha), ToArgb(kWhite, 220));
     }
-    Outline(graphics, path, kBlack, 120);
+    OutlinePath(graphics, path, ToArgb(kBlack, 120));
     gdip::GdipPath inner;
     inner.Create();
     switch (side) {
@@ -127,7 +110,7 @@ void DrawTab(gdip::GdipGraphics& graphics, HWND tab, const char* text, const REC
         AddRightTabOutline(inner, x + 1, y + 1, w - 3, h - 3, kInnerCorner);
         break;
     }
-    Outline(graphics, inner, kWhite, 120);
+    OutlinePath(graphics, inner, ToArgb(kWhite, 120));
   }
 
   // Caption.
@@ -214,16 +197,14 @@ void PaintTabControl(HWND tab, HDC dc) {
     gdip::GdipGraphics graphics;
     graphics.CreateFromHdc(dc);
     const RECT& s = layout.page;
-    gdip::GdipPath outer;
-    outer.Create();
-    AddRoundRectPath(outer, static_cast<float>(s.left), static_cast<float>(s.top),
-                     static_cast<float>(s.right - s.left - 1), static_cast<float>(s.bottom - s.top - 1), kCorner);
-    Outline(graphics, outer, kBlack, 80);
-    gdip::GdipPath inner;
-    inner.Create();
-    AddRoundRectPath(inner, static_cast<float>(s.left + 1), static_cast<float>(s.top + 1),
-                     static_cast<float>(s.right - s.left - 3), static_cast<float>(s.bottom - s.top - 3), kCorner);
-    Outline(graphics, inner, kWhite, 120);
+    OutlineRoundRect(graphics,
+                     {static_cast<float>(s.left), static_cast<float>(s.top), static_cast<float>(s.right - s.left - 1),
+                      static_cast<float>(s.bottom - s.top - 1)},
+                     kCorner, ToArgb(kBlack, 80));
+    OutlineRoundRect(graphics,
+                     {static_cast<float>(s.left + 1), static_cast<float>(s.top + 1),
+                      static_cast<float>(s.right - s.left - 3), static_cast<float>(s.bottom - s.top - 3)},
+                     kCorner, ToArgb(kWhite, 120));
   }
   for (int i = 0; i < n; ++i) PaintTabItems(tab, dc, true, i, i == cur, layout.side);
 
@@ -237,9 +218,8 @@ void PaintTabControl(HWND tab, HDC dc) {
   if (TopOrLeft(layout.side) && TintApplies(tab, record)) {
     gdip::GdipGraphics graphics;
     graphics.CreateFromHdc(strip.get());
-    gdip::GdipSolidBrush brush;
-    brush.Create(ToArgb(record->tintColour, record->alpha));
-    graphics.FillRectangle(brush, 0, 0, static_cast<float>(p.right - p.left), static_cast<float>(p.bottom - p.top));
+    FillRectSolid(graphics, {0, 0, static_cast<float>(p.right - p.left), static_cast<float>(p.bottom - p.top)},
+                  ToArgb(record->tintColour, record->alpha));
   }
   BitBlt(dc, p.left, p.top, p.right - p.left, p.bottom - p.top, strip.get(), 0, 0, SRCCOPY);
 }

@@ -2,16 +2,12 @@
 
 #include <commctrl.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_path_gradient_brush.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
@@ -23,7 +19,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/tree_images.h"
 
@@ -76,36 +72,12 @@ rt::Text ButtonText(HWND toolbar, int command) {
   return rt::Text(text.data());
 }
 
-void FillPath(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, std::uint32_t argb) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(argb);
-  graphics.FillPath(brush, path);
-}
-
-void FillGlow(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, std::uint32_t centre,
-              std::uint32_t surround, float xScale, float yScale) {
-  gdip::GdipPathGradientBrush glow;
-  if (!glow.CreateFromPath(path)) return;
-  glow.SetCenterColor(centre);
-  INT count = 1;
-  const gdip::ARGB surrounds[] = {surround};
-  glow.SetSurroundColors(surrounds, &count);
-  glow.SetFocusScales(xScale, yScale);
-  graphics.FillPath(glow, path);
-}
-
-void Line(gdip::GdipGraphics& graphics, std::uint32_t argb, float x1, float y1, float x2, float y2) {
-  gdip::GdipPen pen;
-  pen.Create(argb, 1.0f);
-  graphics.DrawLine(pen, x1, y1, x2, y2);
-}
-
 // A dark line with a light one beside it (one pixel right, or lower).
 void EtchedLine(gdip::GdipGraphics& graphics, float x1, float y1, float x2, float y2, bool horizontal) {
-  Line(graphics, ToArgb(kBlack, 100), x1, y1, x2, y2);
+  StrokeLine(graphics, {x1, y1}, {x2, y2}, ToArgb(kBlack, 100));
   const float dx = horizontal ? 0.0f : 1.0f;
   const float dy = horizontal ? 1.0f : 0.0f;
-  Line(graphics, ToArgb(kWhite, 150), x1 + dx, y1 + dy, x2 + dx, y2 + dy);
+  StrokeLine(graphics, {x1 + dx, y1 + dy}, {x2 + dx, y2 + dy}, ToArgb(kWhite, 150));
 }
 
 // Background, outline and separator of one button.
@@ -117,37 +89,26 @@ void DrawButtonFace(HDC dc, const RECT& button, int index, int style, int state,
   const auto H = static_cast<float>(button.bottom - button.top);
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
-  gdip::GdipPath path;
-  path.Create();
-  AddRoundRectPath(path, L, T, W, H, kCorner);
+  const gdip::GdipPath path = MakeRoundRectPath(L, T, W, H, kCorner);
 
   const bool pressed = (state & TBSTATE_PRESSED) != 0;
   const bool checked = (state & TBSTATE_CHECKED) != 0;
   if (pressed) {
-    gdip::GdipLinearGradientBrush brush;
-    brush.Create({L, T}, {L, T + H}, ToArgb(kBlack, 60), ToArgb(kWhite, 100));
-    graphics.FillPath(brush, path);
+    FillPathGradient(graphics, path, {L, T}, {L, T + H}, ToArgb(kBlack, 60), ToArgb(kWhite, 100));
   } else if (checked) {
-    FillPath(graphics, path, ToArgb(kWhite, 100));
-    FillPath(graphics, path, ToArgb(AccentColour, 16));
-    FillGlow(graphics, path, ToArgb(kWhite, 100), ToArgb(AccentColour, 80), (W - 4) / W, (H - 4) / H);
+    FillPathSolid(graphics, path, ToArgb(kWhite, 100));
+    FillPathSolid(graphics, path, ToArgb(AccentColour, 16));
+    FillPathGlow(graphics, path, ToArgb(kWhite, 100), ToArgb(AccentColour, 80), (W - 4) / W, (H - 4) / H);
   } else if (hot) {
-    FillPath(graphics, path, ToArgb(kWhite, 100));
-    FillPath(graphics, path, ToArgb(AccentColour, 10));
-    FillGlow(graphics, path, ToArgb(kWhite, 10), ToArgb(AccentColour, 60), (W - 4) / W, (H - 6) / H);
+    FillPathSolid(graphics, path, ToArgb(kWhite, 100));
+    FillPathSolid(graphics, path, ToArgb(AccentColour, 10));
+    FillPathGlow(graphics, path, ToArgb(kWhite, 10), ToArgb(AccentColour, 60), (W - 4) / W, (H - 6) / H);
   }
 
   if (hot || pressed || checked) {
     if (style != kStyleSeparator) {
-      gdip::GdipPen dark;
-      dark.Create(ToArgb(kBlack, 100), 1.0f);
-      graphics.DrawPath(dark, path);
-      gdip::GdipPath inner;
-      inner.Create();
-      AddRoundRectPath(inner, L + 1, T + 1, W - 2, H - 2, kCorner);
-      gdip::GdipPen light;
-      light.Create(ToArgb(kWhite, 60), 1.0f);
-      graphics.DrawPath(light, inner);
+      OutlinePath(graphics, path, ToArgb(kBlack, 100));
+      OutlinePath(graphics, MakeRoundRectPath(L + 1, T + 1, W - 2, H - 2, kCorner), ToArgb(kWhite, 60));
     }
     if (IsDropStyle(style)) {
       const float x = L + W - kDropWidth;

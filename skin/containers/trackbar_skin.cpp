@@ -2,12 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cstdint>
-
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_path_gradient_brush.h"
-#include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/control_links.h"
@@ -18,6 +13,7 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
 #include "skin/core/hot_control.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/window_properties.h"
 
@@ -62,60 +58,25 @@ RectF Place(bool vertical, const TrackbarBar& bar) {
                static_cast<float>(bar.length), static_cast<float>(bar.thickness));
 }
 
-void Stroke(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, std::uint32_t argb) {
-  gdip::GdipPen pen;
-  pen.Create(argb, 1.0f);
-  graphics.DrawPath(pen, path);
-}
-
-void Fill(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, std::uint32_t argb) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(argb);
-  graphics.FillPath(brush, path);
-}
-
-void StrokeAndFillRect(gdip::GdipGraphics& graphics, const RectF& r, std::uint32_t stroke,
-                       std::uint32_t fill) {
-  gdip::GdipPen pen;
-  pen.Create(stroke, 1.0f);
-  graphics.DrawRectangle(pen, r.x, r.y, r.width, r.height);
-  gdip::GdipSolidBrush brush;
-  brush.Create(fill);
-  graphics.FillRectangle(brush, r.x, r.y, r.width, r.height);
-}
-
 void DrawPanel(gdip::GdipGraphics& graphics, const TrackbarState& state, bool vertical) {
   const auto w = static_cast<float>(state.width);
   const auto h = static_cast<float>(state.height);
-  gdip::GdipPath outline;
-  outline.Create();
-  AddRoundRectPath(outline, 0, 0, w - 1, h - 1, 5);
-  Stroke(graphics, outline, ToArgb(kBlack, 30));
-
-  gdip::GdipPath face;
-  face.Create();
-  AddRoundRectPath(face, 1, 1, w - 2, h - 2, 3);
-  gdip::GdipLinearGradientBrush brush;
-  brush.Create({0, 0}, vertical ? PointF{w - 1, 0} : PointF{0, h - 1}, ToArgb(kWhite, 160),
-               ToArgb(kBlack, 30));
-  graphics.FillPath(brush, face);
+  OutlineRoundRect(graphics, {0, 0, w - 1, h - 1}, 5, ToArgb(kBlack, 30));
+  FillPathGradient(graphics, MakeRoundRectPath(1, 1, w - 2, h - 2, 3), {0, 0},
+                   vertical ? PointF{w - 1, 0} : PointF{0, h - 1}, ToArgb(kWhite, 160), ToArgb(kBlack, 30));
 }
 
 void DrawChannel(gdip::GdipGraphics& graphics, const TrackbarBar& channel, bool vertical) {
   const RectF r = Place(vertical, channel);
-  gdip::GdipPath path;
-  path.Create();
-  AddRoundRectPath(path, r.x, r.y, r.width, r.height, 1);
-  Fill(graphics, path, ToArgb(kWhite, 200));
+  const gdip::GdipPath path = MakeRoundRectPath(r.x, r.y, r.width, r.height, 1);
+  FillPathSolid(graphics, path, ToArgb(kWhite, 200));
   // The shade runs across the channel, over its four pixels.
   const auto across = static_cast<float>(channel.across);
   const PointF from = vertical ? PointF{across, r.y} : PointF{r.x, across};
   const PointF to = vertical ? PointF{across + kChannelThickness, r.y}
                              : PointF{r.x, across + kChannelThickness};
-  gdip::GdipLinearGradientBrush shade;
-  shade.Create(from, to, ToArgb(kBlack, 80), ToArgb(kBlack, 60));
-  graphics.FillPath(shade, path);
-  Stroke(graphics, path, ToArgb(kBlack, 80));
+  FillPathGradient(graphics, path, from, to, ToArgb(kBlack, 80), ToArgb(kBlack, 60));
+  OutlinePath(graphics, path, ToArgb(kBlack, 80));
 }
 
 void DrawThumb(gdip::GdipGraphics& graphics, const TrackbarGeometry& g, bool vertical) {
@@ -129,15 +90,8 @@ void DrawThumb(gdip::GdipGraphics& graphics, const TrackbarGeometry& g, bool ver
   gdip::GdipPath circle;
   circle.Create();
   circle.AddEllipse(r.x, r.y, r.width, r.height);
-  gdip::GdipPathGradientBrush glow;
-  if (glow.CreateFromPath(circle)) {
-    glow.SetCenterColor(ToArgb(kWhite, 255));
-    const gdip::ARGB rim[] = {ToArgb(kThumbRim, 100)};
-    INT count = 1;
-    glow.SetSurroundColors(rim, &count);
-    graphics.FillPath(glow, circle);
-  }
-  Stroke(graphics, circle, ToArgb(kBlack, 80));
+  FillPathGlow(graphics, circle, ToArgb(kWhite, 255), ToArgb(kThumbRim, 100));
+  OutlinePath(graphics, circle, ToArgb(kBlack, 80));
 }
 
 // Image mode: the three images in place of channel, fill and thumb.
@@ -322,11 +276,14 @@ void DrawTrackbar(gdip::GdipGraphics& graphics, const TrackbarState& state,
     return;
   }
   DrawChannel(graphics, g.channel, vertical);
-  if (g.selection.drawn)
-    StrokeAndFillRect(graphics, Place(vertical, g.selection), ToArgb(kWhite, 150), ToArgb(kWhite, 200));
-  if (g.fill.drawn)
-    StrokeAndFillRect(graphics, Place(vertical, g.fill), ToArgb(AccentColour, 200),
-                      ToArgb(AccentColour, 200));
+  if (g.selection.drawn) {
+    OutlineRect(graphics, Place(vertical, g.selection), ToArgb(kWhite, 150));
+    FillRectSolid(graphics, Place(vertical, g.selection), ToArgb(kWhite, 200));
+  }
+  if (g.fill.drawn) {
+    OutlineRect(graphics, Place(vertical, g.fill), ToArgb(AccentColour, 200));
+    FillRectSolid(graphics, Place(vertical, g.fill), ToArgb(AccentColour, 200));
+  }
   DrawThumb(graphics, g, vertical);
 }
 
