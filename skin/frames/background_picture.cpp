@@ -7,10 +7,10 @@
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/image_encoders.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/geometry_makers.h"
+#include "skin/core/paint_kit.h"
 
 namespace skin {
 
@@ -93,18 +93,14 @@ rt::ByteArray ComposeBackgroundImage(const rt::ByteArray& image, std::optional<i
     const std::uint32_t solid = ToArgb(colour, 255);
 
     // The side band starts from clear white, so it lightens as it fades.
-    gdip::GdipLinearGradientBrush side;
     if (fadeRight.value_or(1) != 0) {
-      side.Create(MakePair(w - q, 0.0f), MakePair(w, 0.0f), kClearWhite, solid);
-      graphics.FillRectangle(side, w - q + 1, 0, q, h);
+      FillRectGradient(graphics, {w - q + 1, 0, q, h}, MakePair(w - q, 0.0f), MakePair(w, 0.0f), kClearWhite, solid);
     } else {
-      side.Create(MakePair(0.0f, 0.0f), MakePair(q, 0.0f), solid, kClearWhite);
-      graphics.FillRectangle(side, 0, 0, q, h);
+      FillRectGradient(graphics, {0, 0, q, h}, MakePair(0.0f, 0.0f), MakePair(q, 0.0f), solid, kClearWhite);
     }
 
-    gdip::GdipLinearGradientBrush bottom;
-    bottom.Create(MakePair(0.0f, h - q), MakePair(0.0f, h), ToArgb(colour, 0), solid);
-    graphics.FillRectangle(bottom, 0, h - q + 1, w, q);
+    FillRectGradient(graphics, {0, h - q + 1, w, q}, MakePair(0.0f, h - q), MakePair(0.0f, h), ToArgb(colour, 0),
+                     solid);
   }
   return canvas.SaveToStream(gdip::kPngFormat);
 }

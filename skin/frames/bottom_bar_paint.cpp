@@ -2,13 +2,13 @@
 
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/fatal_error.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_text.h"
 #include "skin/core/skin_window_table.h"
 
@@ -36,10 +36,8 @@ void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool comp
     RestoreBottomBarArea(windowIndex, RECT{cell.x, cell.y, cell.x + cell.width, cell.y + height});
   }
 
-  gdip::GdipLinearGradientBrush sheen;
-  if (sheen.Create(PointF{x, y}, PointF{x, y + h}, ToArgb(0xFFFFFF, 60), ToArgb(0xFFFFFF, 10))) {
-    graphics.FillRectangle(sheen, x, y + 1, w, h - 1);
-  }
+  FillRectGradient(graphics, {x, y + 1, w, h - 1}, PointF{x, y}, PointF{x, y + h}, ToArgb(kWhite, 60),
+                   ToArgb(kWhite, 10));
 
   RectF textBox{x + 3, y + 2, w - 3, h};
   gdip::GdipImage picture;

@@ -10,6 +10,7 @@
 #include "skin/containers/tab_outline.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_window_table.h"
 
 namespace skin {
@@ -66,11 +67,10 @@ void PaintPressed(SkinWindowRecord& record, int windowIndex, const CaptionButton
     shape.AddRectangleI(b.x, b.y, b.w, b.h);
   }
   const bool close = button.kind == CaptionButtonKind::Close;
-  gdip::GdipLinearGradientBrush fill;
-  if (VerticalGradient(fill, b.x, b.y, b.y + b.h, close ? ToArgb(kRed, 255) : ToArgb(kBlack, 80),
-                       close ? ToArgb(kWhite, 30) : ToArgb(kWhite, 5))) {
-    graphics.FillPath(fill, shape);
-  }
+  const PointF from{static_cast<float>(b.x), static_cast<float>(b.y)};
+  const PointF to{static_cast<float>(b.x), static_cast<float>(b.y + b.h)};
+  FillPathGradient(graphics, shape, from, to, close ? ToArgb(kRed, 255) : ToArgb(kBlack, 80),
+                   close ? ToArgb(kWhite, 30) : ToArgb(kWhite, 5));
   if (gdip::GdipImage* image = button.decoded.Get(ImageOf(record, button))) {
     graphics.DrawImageRect(*image, static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w - 1),
                            static_cast<float>(b.h));
@@ -112,21 +112,18 @@ void PaintCaptionButtonHover(gdip::GdipGraphics& graphics, int windowIndex, int 
   gdip::GdipPath tab;
   tab.Create();
   AddTopTabOutline(tab, b.x, b.y, b.w, b.h, 1);
-  gdip::GdipLinearGradientBrush shadow;
-  if (VerticalGradient(shadow, b.x, b.y, bottom, ToArgb(kBlack, alpha / 5), ToArgb(kWhite, 0))) {
-    graphics.FillPath(shadow, tab);
-  }
+  const PointF from{static_cast<float>(b.x), static_cast<float>(b.y)};
+  const PointF to{static_cast<float>(b.x), static_cast<float>(bottom)};
+  FillPathGradient(graphics, tab, from, to, ToArgb(kBlack, alpha / 5), ToArgb(kWhite, 0));
 
-  gdip::GdipLinearGradientBrush colour;
-  if (VerticalGradient(colour, b.x, b.y, bottom, ToArgb(close ? kRed : AccentColour, alpha), ToArgb(kWhite, 0))) {
-    if (close) {
-      gdip::GdipPath shape;
-      shape.Create();
-      AddCaptionButtonPath(shape, b.x, b.y, b.w, b.h, 5);
-      graphics.FillPath(colour, shape);
-    } else {
-      graphics.FillPath(colour, tab);
-    }
+  const gdip::ARGB colour = ToArgb(close ? kRed : AccentColour, alpha);
+  if (close) {
+    gdip::GdipPath shape;
+    shape.Create();
+    AddCaptionButtonPath(shape, b.x, b.y, b.w, b.h, 5);
+    FillPathGradient(graphics, shape, from, to, colour, ToArgb(kWhite, 0));
+  } else {
+    FillPathGradient(graphics, tab, from, to, colour, ToArgb(kWhite, 0));
   }
 
   gdip::GdipPath rim;

@@ -8,10 +8,7 @@
 #include "gdip/gdip_font_collection.h"
 #include "gdip/gdip_font_family.h"
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
-#include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/fatal_error.h"
 #include "runtime/win_handle.h"
@@ -19,7 +16,7 @@
 #include "skin/core/colour_convert.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
-#include "skin/core/round_rect_path.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -146,29 +143,8 @@ void DrawFramePicture(gdip::GdipGraphics& graphics) {
   if (picture.CreateFromStream(bytes)) graphics.DrawImage(picture, 0, 0);
 }
 
-void FillPath(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, gdip::ARGB colour) {
-  gdip::GdipSolidBrush brush;
-  if (brush.Create(colour)) graphics.FillPath(brush, path);
-}
-
-void FillArea(gdip::GdipGraphics& graphics, float x, float y, float w, float h, gdip::ARGB colour) {
-  gdip::GdipSolidBrush brush;
-  if (brush.Create(colour)) graphics.FillRectangle(brush, x, y, w, h);
-}
-
-void FillGradient(gdip::GdipGraphics& graphics, PointF from, PointF to, gdip::ARGB top, gdip::ARGB bottom, float x,
-                  float y, float w, float h) {
-  gdip::GdipLinearGradientBrush brush;
-  if (brush.Create(from, to, top, bottom)) graphics.FillRectangle(brush, x, y, w, h);
-}
-
-void DrawPath(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, gdip::ARGB colour, float width) {
-  gdip::GdipPen pen;
-  if (pen.Create(colour, width)) graphics.DrawPath(pen, path);
-}
-
 void FillCaptionGradient(gdip::GdipGraphics& graphics, float width) {
-  FillGradient(graphics, PointF{0, 0}, PointF{0, 31}, ToArgb(kWhite, 60), ToArgb(kWhite, 150), 0, 0, width, 30);
+  FillRectGradient(graphics, {0, 0, width, 30}, PointF{0, 0}, PointF{0, 31}, ToArgb(kWhite, 60), ToArgb(kWhite, 150));
 }
 
 // A new frame bitmap in the record's background DC, which the DC cache
@@ -246,18 +222,12 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
   const int w = static_cast<int>(layout.width), h = static_cast<int>(layout.height);
   if (w <= 0 || h <= 0 || text.empty()) return;
   const int divisor = std::max(scale, 1);
-  const auto smooth = [](gdip::GdipGraphics& g) {
-    g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
-    g.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
-    g.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
-    g.SetPixelOffsetMode(gdip::PixelOffsetMode::None);
-  };
 
   gdip::GdipBitmap canvas;
   if (!canvas.Create(w, h, gdip::kPixelFormat32bppArgb)) return;
   gdip::GdipGraphics graphics;
   if (!graphics.CreateFromImage(canvas)) return;
-  smooth(graphics);
+  SetSmoothQuality(graphics);
 
   const gdip::GdipFontCollection installed;
   gdip::GdipFontFamily family;
@@ -274,8 +244,8 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
     gdip::GdipPath outline;
     outline.Create();
     outline.AddString(text, family, em, RectF{0, top, fw, fh}, gdip::FontStyle{style}, format);
-    DrawPath(graphics, outline, ToArgb(haloColour), 1);
-    FillPath(graphics, outline, ToArgb(haloColour));
+    OutlinePath(graphics, outline, ToArgb(haloColour));
+    FillPathSolid(graphics, outline, ToArgb(haloColour));
   }
   {
     // The halo is blurred by a round trip through a smaller picture.
@@ -284,7 +254,7 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
       {
         gdip::GdipGraphics shrink;
         shrink.CreateFromImage(small);
-        smooth(shrink);
+        SetSmoothQuality(shrink);
         shrink.DrawImageRect(canvas, 0, 0, static_cast<float>(w / divisor), static_cast<float>(h / divisor));
       }
       graphics.Clear(gdip::ARGB{0});
@@ -295,9 +265,9 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
     gdip::GdipPath ink;
     ink.Create();
     ink.AddString(text, family, em, RectF{0, top - 1, fw, fh}, gdip::FontStyle{style}, format);
-    DrawPath(graphics, ink, ToArgb(haloColour, 200), 2);
-    DrawPath(graphics, ink, ToArgb(textColour, 254), 1);
-    FillPath(graphics, ink, ToArgb(textColour));
+    OutlinePath(graphics, ink, ToArgb(haloColour, 200), 2);
+    OutlinePath(graphics, ink, ToArgb(textColour, 254));
+    FillPathSolid(graphics, ink, ToArgb(textColour));
   }
   graphics.Delete();
   target.DrawImage(canvas, layout.x, layout.y);
@@ -318,18 +288,11 @@ void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics&
     graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
     graphics.SetClipRect(fx, fy + 2, fw - 2, fh);
     if (hot) {
-      gdip::GdipPath face;
-      face.Create();
-      AddRoundRectPath(face, fx + 6, fy + 2, fw - 12, fh - 4, 5);
-      gdip::GdipLinearGradientBrush glow;
-      if (glow.Create(PointF{fx + 3, fy + 2}, PointF{fx + 3, fy + fh - 2}, ToArgb(kWhite, 10), ToArgb(kRed, 200))) {
-        graphics.FillPath(glow, face);
-      }
-      DrawPath(graphics, face, ToArgb(kBlack, 100), 1);
-      gdip::GdipPath inner;
-      inner.Create();
-      AddRoundRectPath(inner, fx + 7, fy + 3, fw - 14, fh - 6, 3);
-      DrawPath(graphics, inner, ToArgb(kWhite, 130), 1);
+      const gdip::GdipPath face = MakeRoundRectPath(fx + 6, fy + 2, fw - 12, fh - 4, 5);
+      FillPathGradient(graphics, face, PointF{fx + 3, fy + 2}, PointF{fx + 3, fy + fh - 2}, ToArgb(kWhite, 10),
+                       ToArgb(kRed, 200));
+      OutlinePath(graphics, face, ToArgb(kBlack, 100));
+      OutlineRoundRect(graphics, {fx + 7, fy + 3, fw - 14, fh - 6}, 3, ToArgb(kWhite, 130));
     } else {
       RECT r{};
       GetWindowRect(record.hwnd, &r);
@@ -337,9 +300,9 @@ void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics&
       const COLORREF colour = FrameColour();
       graphics.Clear(ToArgb(colour));
       DrawFramePicture(graphics);
-      FillArea(graphics, 0, 0, W, H, ToArgb(colour, 150));
-      FillArea(graphics, 0, 0, W, H, ToArgb(kWhite, 50));
-      FillGradient(graphics, PointF{0, 0}, PointF{0, 31}, ToArgb(kWhite, 60), ToArgb(kWhite, 150), 0, 0, W, 31);
+      FillRectSolid(graphics, {0, 0, W, H}, ToArgb(colour, 150));
+      FillRectSolid(graphics, {0, 0, W, H}, ToArgb(kWhite, 50));
+      FillRectGradient(graphics, {0, 0, W, 31}, PointF{0, 0}, PointF{0, 31}, ToArgb(kWhite, 60), ToArgb(kWhite, 150));
     }
   }
 
@@ -373,38 +336,33 @@ void PaintDialogFrame(HWND dialog) {
     graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
     graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
 
-    gdip::GdipPath frame;
-    frame.Create();
-    AddRoundRectPathI(frame, 0, 0, fw - 1, fh - 1, 6);
+    const gdip::GdipPath frame = MakeRoundRectPath(0, 0, fw - 1, fh - 1, 6, true);
 
     const COLORREF colour = FrameColour();
-    FillPath(graphics, frame, ToArgb(colour));
+    FillPathSolid(graphics, frame, ToArgb(colour));
     DrawFramePicture(graphics);
-    FillPath(graphics, frame, ToArgb(colour, 150));
-    FillPath(graphics, frame, ToArgb(kWhite, 50));
+    FillPathSolid(graphics, frame, ToArgb(colour, 150));
+    FillPathSolid(graphics, frame, ToArgb(kWhite, 50));
     graphics.SetClipPath(frame);
 
     FillCaptionGradient(graphics, fw);
-    FillGradient(graphics, PointF{0, 29}, PointF{0, fh - fb + 6}, ToArgb(kWhite, 150), ToArgb(kWhite, 225), 0, 30, fw,
-                 fh - fb - 30);
+    FillRectGradient(graphics, {0, 30, fw, fh - fb - 30}, PointF{0, 29}, PointF{0, fh - fb + 6}, ToArgb(kWhite, 150),
+                     ToArgb(kWhite, 225));
     if (B > 0) {
-      FillGradient(graphics, PointF{0, fh - fb}, PointF{0, fh}, ToArgb(kWhite, 220), ToArgb(kWhite, 100), 0, fh - fb,
-                   fw, fb);
+      FillRectGradient(graphics, {0, fh - fb, fw, fb}, PointF{0, fh - fb}, PointF{0, fh}, ToArgb(kWhite, 220),
+                       ToArgb(kWhite, 100));
     }
 
     graphics.SetSmoothingMode(gdip::SmoothingMode::Default);
     graphics.SetPixelOffsetMode(gdip::PixelOffsetMode::Default);
-    {
-      gdip::GdipPen white, shade;
-      if (white.Create(ToArgb(kWhite), 1)) graphics.DrawLine(white, 2, fh - fb, fw - 2, fh - fb);
-      if (shade.Create(ToArgb(kBlack, 60), 1)) graphics.DrawLine(shade, 2, fh - fb, fw - 2, fh - fb);
-    }
+    StrokeLine(graphics, {2, fh - fb}, {fw - 2, fh - fb}, ToArgb(kWhite));
+    StrokeLine(graphics, {2, fh - fb}, {fw - 2, fh - fb}, ToArgb(kBlack, 60));
 
     graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
     graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
     graphics.ResetClip();
-    DrawPath(graphics, frame, ToArgb(kWhite, 200), 1);
-    DrawPath(graphics, frame, ToArgb(kBlack, 150), 1);
+    OutlinePath(graphics, frame, ToArgb(kWhite, 200));
+    OutlinePath(graphics, frame, ToArgb(kBlack, 150));
 
     DrawDialogTitle(graphics, GetWindowTextCopy(dialog), RectF{8, -3, fw, 30}, kBlack, kWhite, 4, "黑体", 0, 12, 0, 1);
 

@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include "gdip/gdip_image.h"
-#include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_texture_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/skin_window_table.h"
 
 namespace skin {
@@ -103,13 +103,10 @@ void PaintFrameBackground(gdip::GdipGraphics& graphics, int windowIndex) {
 
   if (record.captionBand) {
     const float band = static_cast<float>(record.captionHeight);
-    gdip::GdipLinearGradientBrush gloss;
     const bool coloured = overlay > 0;
-    const gdip::ARGB top = coloured ? ToArgb(record.overlayColour, record.overlayAlpha / 5) : ToArgb(0xFFFFFF, 150);
-    const gdip::ARGB bottom = coloured ? ToArgb(record.overlayColour, record.overlayAlpha) : ToArgb(0xFFFFFF, 0);
-    if (gloss.Create(PointF{0, 0}, PointF{0, band}, top, bottom)) {
-      graphics.FillRectangle(gloss, 0, 0, w, band);
-    }
+    const gdip::ARGB top = coloured ? ToArgb(record.overlayColour, record.overlayAlpha / 5) : ToArgb(kWhite, 150);
+    const gdip::ARGB bottom = coloured ? ToArgb(record.overlayColour, record.overlayAlpha) : ToArgb(kWhite, 0);
+    FillRectGradient(graphics, {0, 0, w, band}, PointF{0, 0}, PointF{0, band}, top, bottom);
   }
 }
 

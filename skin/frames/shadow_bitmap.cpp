@@ -9,8 +9,8 @@
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_pen.h"
 #include "skin/core/colour_convert.h"
+#include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/frames/drop_shadow.h"
 
@@ -37,19 +37,11 @@ gdip::GdipBitmap NewCanvas(int width, int height) {
   return canvas;
 }
 
-// The smooth scaling used both ways of the blur.
-void SetBlurQuality(gdip::GdipGraphics& graphics) {
-  graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
-  graphics.SetCompositingQuality(gdip::CompositingQuality::GammaCorrected);
-  graphics.SetInterpolationMode(gdip::InterpolationMode::HighQualityBicubic);
-  graphics.SetPixelOffsetMode(gdip::PixelOffsetMode::None);
-}
-
 // Draws `source` stretched over the whole of `target`, `times` times.
 void StretchInto(gdip::GdipBitmap& target, gdip::GdipBitmap& source, bool smooth, int times = 1) {
   gdip::GdipGraphics graphics;
   graphics.CreateFromImage(target);
-  if (smooth) SetBlurQuality(graphics);
+  if (smooth) SetSmoothQuality(graphics);
   const float width = F(static_cast<int>(target.GetWidth()));
   const float height = F(static_cast<int>(target.GetHeight()));
   for (int i = 0; i < times; ++i) graphics.DrawImageRect(source, 0, 0, width, height);
@@ -61,8 +53,6 @@ gdip::GdipBitmap DrawOutline(int sides, int d, COLORREF colour, int opacity, int
   gdip::GdipBitmap outline = NewCanvas(w, h);
   gdip::GdipGraphics graphics;
   graphics.CreateFromImage(outline);
-  gdip::GdipPen pen;
-  pen.Create(ToArgb(colour, opacity), kOutlineWidth);
   gdip::GdipPath path;
   path.Create();
   const int r18 = RoundHalfAway(d * 0.18);
@@ -74,7 +64,7 @@ gdip::GdipBitmap DrawOutline(int sides, int d, COLORREF colour, int opacity, int
   } else {
     path.AddRectangle(F(d + 2), F(d + r15), F(w - 2 * d - 4), F(h - 2 * d - 2 - r15));
   }
-  graphics.DrawPath(pen, path);
+  OutlinePath(graphics, path, ToArgb(colour, opacity), kOutlineWidth);
   return outline;
 }
 
