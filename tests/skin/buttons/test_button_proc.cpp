@@ -253,6 +253,7 @@ TEST_F(ShownButtonProcTest, CheckBoxesKeepTheSkinnedLookAfterNativeRepaints) {
       {"caption", [](HWND w) { SetWindowTextA(w, "Another option"); }},
       {"state", [](HWND w) { SendMessageA(w, BM_SETSTATE, 1, 0); }},
       {"focus", [](HWND w) { SendMessageA(w, WM_SETFOCUS, 0, 0); }},
+      {"tick", [](HWND w) { SendMessageA(w, BM_SETCHECK, BST_CHECKED, 0); }},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
