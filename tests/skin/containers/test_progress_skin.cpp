@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/gdi_object.h"
 #include "skin/containers/progress_skin.h"
 #include "skin/engine/control_skin_calls.h"
 #include "skin/core/dc_cache.h"
@@ -327,6 +328,55 @@ TEST_F(ProgressSkinTest, TimerTickStepsTheShineAndWrapsAtTheRightEdge) {
   Bar(bar).shineX = 200 - 6;
   SendMessageA(bar, WM_TIMER, Index(bar), 0);
   EXPECT_EQ(Bar(bar).shineX, 199) << "wraps only once the left edge reaches the right edge";
+}
+
+// A shown frame: the bar really paints on its own surface.
+class ShownProgressSkinTest : public ProgressSkinTest {
+ protected:
+  bool FrameShown() const override { return true; }
+};
+
+// A tick must bring a repaint, else the strip stands still on screen. The
+// bar listed second is tried: the native bar repaints by itself on a timer
+// of id 1, its own marquee timer.
+TEST_F(ShownProgressSkinTest, ATickRepaintsTheBarWithTheStripMoved) {
+  constexpr int kW = 300, kH = 16;
+  TestWindow first = AddBar(20, 80, kW, kH);
+  skin::SkinProgressBars(windowIndex, frame);
+  TestWindow bar = AddBar(20, 40, kW, kH);
+  skin::SkinProgressBars(windowIndex, frame);
+  ASSERT_EQ(Index(bar), 2);
+  SendMessageA(bar, PBM_SETRANGE32, 0, 100);
+  SendMessageA(bar, PBM_SETPOS, 100, 0);
+  ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1, kOrange, 0, skin::ShineStyle::Glow));
+  KillTimer(bar, Index(bar));  // the test gives the ticks
+  Bar(bar).shineX = 100;
+  const auto pump = [] {
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < 100) {
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+      Sleep(5);
+    }
+  };
+  // The middle row of the bar's own surface.
+  const auto shown = [&] {
+    std::vector<COLORREF> row;
+    const rt::WindowDc dc(bar, GetWindowDC(bar));
+    for (int x = 0; x < kW; ++x) row.push_back(GetPixel(dc.get(), x, kH / 2));
+    return row;
+  };
+  RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  pump();
+  const std::vector<COLORREF> before = shown();
+
+  SendMessageA(bar, WM_TIMER, Index(bar), 0);
+  pump();
+  const std::vector<COLORREF> after = shown();
+  ASSERT_EQ(Bar(bar).shineX, 105);
+  EXPECT_TRUE(after != before) << "the tick repainted the bar";
+  skin::PaintProgressBar(windowIndex, Index(bar));
+  EXPECT_TRUE(after == shown()) << "with the strip at its new place";
 }
 
 TEST_F(ProgressSkinTest, ShineTimerFollowsShowAndHideAndNeverRunsOnAVerticalBar) {
