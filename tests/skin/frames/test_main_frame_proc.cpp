@@ -11,6 +11,7 @@
 
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdiplus_startup.h"
+#include "runtime/gdi_object.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/frames/caption_button_paint.h"
@@ -148,6 +149,27 @@ TEST_F(MainFrameProcTest, EraseAnswersOneAndCopiesOnlyWhileAComposeIsPending) {
   EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
   ReleaseDC(w, dc);
   EXPECT_TRUE(Recorded(WM_ERASEBKGND).empty());
+}
+
+TEST_F(MainFrameProcTest, ANewWindowTextShowsInTheCaptionAtOnce) {
+  TestWindow w = Frame();
+  skin::SkinWindowRecord& r = Record(w);
+  const int index = static_cast<int>(skin::prop::Read(w, skin::prop::kIndex));
+  r.titleColour = 0x0000FF;
+  r.titleColour2 = 0x00FF00;
+  skin::ComposeMainFrame(index, true);
+  PumpMessages();
+  // The caption rows of the window's own surface.
+  const auto caption = [&] {
+    const rt::WindowDc dc(w, GetDCEx(w, nullptr, DCX_WINDOW | DCX_CACHE));
+    return Pixels(dc.get(), 0, 0, 570, 25);
+  };
+  const std::vector<COLORREF> before = caption();
+  SetWindowTextA(w, "I");
+  const std::vector<COLORREF> shown = caption();
+  EXPECT_TRUE(shown != before) << "the caption was repainted";
+  skin::ComposeMainFrame(index, true);
+  EXPECT_TRUE(shown == caption()) << "the same as a frame composed with the new text";
 }
 
 TEST_F(MainFrameProcTest, OnlyTheProcessesFirstSizeSkipsTheRecompose) {
