@@ -5,7 +5,8 @@ set -uo pipefail
 source "$(dirname "$0")/env.sh"
 
 bash "$QUILLORA_ROOT/tools/setup.sh" || exit 1
-quillora_choose_bitness
+# A prefix of its own: ending it leaves the tests' Wine running.
+quillora_choose_bitness wineprefix-bench
 targets=(--target QuilloraSetup)
 for src in "$QUILLORA_ROOT"/bench/bench_*.cpp; do
   targets+=(--target "$(basename "$src" .cpp)")

@@ -1,5 +1,5 @@
 # Sourced by the run, test and benchmark commands: the build folders, the
-# private Wine prefix and a private X display.
+# private Wine prefixes and a private X display.
 # shellcheck shell=bash
 
 QUILLORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -22,24 +22,27 @@ QUILLORA_TEST_ARCH=
 BUILD_DIR=
 
 # True when the 32-bit Wine loader really starts a 32-bit Windows program
-# here. Where the kernel cannot execute 32-bit code the loader itself fails
-# at once.
-quillora_runs_32bit() {
+# here, tried in the i686 build's prefix of that name. Where the kernel
+# cannot execute 32-bit code the loader itself fails at once.
+quillora_runs_32bit() {  # prefix name
   [ -x "$WINE32" ] || return 1
   local exe=$BUILD_ROOT/probe/probe32.exe src=$QUILLORA_ROOT/tools/probe32.c out
   if [ ! -f "$exe" ] || [ "$src" -nt "$exe" ]; then
     mkdir -p "${exe%/*}" && i686-w64-mingw32-gcc-posix -O2 -s "$src" -o "$exe" || return 1
   fi
   mkdir -p "$PRODUCT_BUILD_DIR"
-  out=$(WINEPREFIX=$PRODUCT_BUILD_DIR/wineprefix timeout 300 "$WINE32" "$exe" </dev/null 2>/dev/null) || return 1
+  out=$(WINEPREFIX=$PRODUCT_BUILD_DIR/$1 timeout 300 "$WINE32" "$exe" </dev/null 2>/dev/null) || return 1
   [[ $out == *"quillora-probe 32"* ]]
 }
 
 # Tests, benchmarks and the run command use the 32-bit build under 32-bit
 # Wine wherever that runs; elsewhere the x86_64 build of the same sources
-# under 64-bit Wine. Each build folder has its own Wine prefix.
-quillora_choose_bitness() {
-  if quillora_runs_32bit; then
+# under 64-bit Wine. Each command has its own Wine prefix in the build
+# folder (the tests "wineprefix", the default), since each ends its prefix's
+# Wine server when done: so the commands can run side by side.
+quillora_choose_bitness() {  # [prefix name]
+  local prefix=${1:-wineprefix}
+  if quillora_runs_32bit "$prefix"; then
     QUILLORA_TEST_ARCH=i686
     QUILLORA_WINE=$WINE32
   else
@@ -47,7 +50,7 @@ quillora_choose_bitness() {
     QUILLORA_WINE=$WINE64
   fi
   BUILD_DIR=$BUILD_ROOT/$QUILLORA_TEST_ARCH
-  export QUILLORA_TEST_ARCH QUILLORA_WINE WINEPREFIX=$BUILD_DIR/wineprefix
+  export QUILLORA_TEST_ARCH QUILLORA_WINE WINEPREFIX=$BUILD_DIR/$prefix
 }
 
 quillora_bitness_line() {
@@ -72,7 +75,8 @@ quillora_configure() {  # arch
   local dir=$BUILD_ROOT/$1 toolchain=$QUILLORA_ROOT/cmake/mingw-$1.cmake cache=$BUILD_ROOT/$1/CMakeCache.txt
   # The earlier layout kept a build at the top of build/: drop it.
   if [ -f "$BUILD_ROOT/CMakeCache.txt" ]; then
-    find "$BUILD_ROOT" -mindepth 1 -maxdepth 1 ! -name i686 ! -name x86_64 ! -name probe -exec rm -rf {} +
+    find "$BUILD_ROOT" -mindepth 1 -maxdepth 1 ! -name i686 ! -name x86_64 ! -name probe ! -name .build-lock \
+      -exec rm -rf {} +
   fi
   if [ -f "$cache" ]; then
     if grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$QUILLORA_ROOT" "$cache" &&
@@ -89,13 +93,19 @@ quillora_configure() {  # arch
 quillora_build_arch() {  # arch [cmake --build options]
   local arch=$1
   shift
-  quillora_configure "$arch" || return 1
-  # Named targets skip the check for added or removed source files that a
-  # full build makes first.
-  if [ $# -gt 0 ]; then
-    cmake --build "$BUILD_ROOT/$arch" --target cmake_check_build_system >/dev/null || return 1
-  fi
-  cmake --build "$BUILD_ROOT/$arch" -j "${QUILLORA_JOBS:-$(nproc)}" "$@"
+  mkdir -p "$BUILD_ROOT" || return 1
+  # One build at a time in this checkout: commands started side by side
+  # would otherwise write the same files at once.
+  (
+    flock 9 || exit 1
+    quillora_configure "$arch" || exit 1
+    # Named targets skip the check for added or removed source files that a
+    # full build makes first.
+    if [ $# -gt 0 ]; then
+      cmake --build "$BUILD_ROOT/$arch" --target cmake_check_build_system >/dev/null || exit 1
+    fi
+    cmake --build "$BUILD_ROOT/$arch" -j "${QUILLORA_JOBS:-$(nproc)}" "$@"
+  ) 9>"$BUILD_ROOT/.build-lock"
 }
 
 # Builds in the 32-bit build and, where the tests run 64-bit, in the x86_64
@@ -107,20 +117,32 @@ quillora_build() {
   [ "$QUILLORA_TEST_ARCH" = i686 ] || quillora_build_arch "$QUILLORA_TEST_ARCH" "$@"
 }
 
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on the first free display and exports DISPLAY. The display
+# is ours once its lock names our server: a command started at the same
+# moment may take the number first, and ours then ends and tries the next.
 XVFB_PID=
 quillora_start_xvfb() {
-  local n=91
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && return 0
-    sleep 0.1
+  local n=91 _ i owner
+  for _ in 1 2 3 4 5; do
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 1 100); do
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      owner=
+      [ -e "/tmp/.X11-unix/X$n" ] && read -r owner 2>/dev/null <"/tmp/.X$n-lock"
+      if [ "$owner" = "$XVFB_PID" ]; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$XVFB_PID" >/dev/null 2>&1
+    wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+    n=$((n + 1))
   done
-  echo "Xvfb did not start on :$n" >&2
+  echo "Xvfb did not start" >&2
   return 1
 }
 

@@ -7,7 +7,8 @@ set -uo pipefail
 source "$(dirname "$0")/env.sh"
 
 bash "$QUILLORA_ROOT/tools/setup.sh" || exit 1
-quillora_choose_bitness
+# A prefix of its own: ending it leaves the tests' Wine running.
+quillora_choose_bitness wineprefix-run
 quillora_build --target QuilloraSetup || exit 1
 installer_exe=$BUILD_DIR/QuilloraSetup.exe
 
