@@ -8,6 +8,7 @@
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/edit_painters.h"
+#include "skin/lists/native_bar_state.h"
 #include "skin/lists/scroll_bar_painter.h"
 #include "skin/lists/scroll_overlay.h"
 #include "skin/core/control_links.h"
@@ -60,51 +61,17 @@ void RepaintBars(HWND edit) {
   RepaintHBar(edit);
 }
 
-// A native bar's scroll state: its geometry, which the painted bar is drawn
-// from, and its range, page and position, a change to which also redraws
-// the native bar over the painted one. Empty for a bar not painted.
-struct BarState {
-  SCROLLBARINFO geometry{};
-  SCROLLINFO range{};
-};
-
-BarState ReadBar(HWND edit, LONG object, int bar) {
-  BarState state;
-  state.geometry.cbSize = sizeof state.geometry;
-  GetScrollBarInfo(edit, object, &state.geometry);
-  state.range.cbSize = sizeof state.range;
-  state.range.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  GetScrollInfo(edit, bar, &state.range);
-  return state;
-}
-
-bool SameState(const BarState& a, const BarState& b) {
-  const SCROLLBARINFO& x = a.geometry;
-  const SCROLLBARINFO& y = b.geometry;
-  return EqualRect(&x.rcScrollBar, &y.rcScrollBar) && x.dxyLineButton == y.dxyLineButton &&
-         x.xyThumbTop == y.xyThumbTop && x.xyThumbBottom == y.xyThumbBottom && x.rgstate[0] == y.rgstate[0] &&
-         a.range.nMin == b.range.nMin && a.range.nMax == b.range.nMax && a.range.nPage == b.range.nPage &&
-         a.range.nPos == b.range.nPos;
-}
-
-struct BarStates {
-  BarState v, h;
-};
-
-BarStates ReadBars(HWND edit, const EditRecord& record) {
-  BarStates bars;
-  if (record.vScrollOverlay && HasVScrollStyle(edit)) bars.v = ReadBar(edit, OBJID_VSCROLL, SB_VERT);
-  if (record.hScrollOverlay && HasHScrollStyle(edit)) bars.h = ReadBar(edit, OBJID_HSCROLL, SB_HORZ);
-  return bars;
+NativeBarStates ReadBars(HWND edit, const EditRecord& record) {
+  return ReadNativeBars(edit, record.vScrollOverlay, record.hScrollOverlay);
 }
 
 // Repaints the bars whose state the message changed.
-void RepaintMovedBars(HWND edit, const BarStates& before) {
+void RepaintMovedBars(HWND edit, const NativeBarStates& before) {
   const Listing l = FindListing(edit);
   if (l.record == nullptr) return;
-  const BarStates after = ReadBars(edit, *l.record);
-  if (!SameState(before.v, after.v)) RepaintVBar(edit);
-  if (!SameState(before.h, after.h)) RepaintHBar(edit);
+  const NativeBarStates after = ReadBars(edit, *l.record);
+  if (!SameBarState(before.v, after.v)) RepaintVBar(edit);
+  if (!SameBarState(before.h, after.h)) RepaintHBar(edit);
 }
 
 void TrackHover(HWND edit, const Listing& l) {
@@ -219,7 +186,7 @@ LRESULT CALLBACK EditSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
   // a rich edit sends no scroll notification unless asked, a plain one
   // sends it before moving its bar. So the painted bars are repainted after
   // any message that changed the native ones.
-  const BarStates before = ReadBars(edit, *l.record);
+  const NativeBarStates before = ReadBars(edit, *l.record);
   const LRESULT result = HandleMessage(edit, l, message, wParam, lParam);
   if (message != WM_DESTROY && message != WM_NCDESTROY) RepaintMovedBars(edit, before);
   return result;

@@ -13,6 +13,7 @@
 #include "skin/core/window_queries.h"
 #include "skin/lists/keyed_composition.h"
 #include "skin/lists/list_control_painters.h"
+#include "skin/lists/native_bar_state.h"
 #include "skin/lists/scroll_bar_painter.h"
 #include "skin/lists/scroll_overlay.h"
 #include "skin/lists/tree_view_painter.h"
@@ -239,15 +240,21 @@ void ForgetTreeIconSet(HWND control) {
   }
 }
 
-LRESULT CALLBACK ListControlSkinProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const Listing l = FindListing(control);
-  if (l.record == nullptr) {
-    // Without its record a control is not painted, but never loses its
-    // native frame to a skipped WM_NCPAINT either.
-    return PassOn(control, message, wParam, lParam);
-  }
-  ListControlRecord& r = *l.record;
+namespace {
 
+// Repaints the bars whose native state the message changed, with the hot
+// part the mouse left on them.
+void RepaintMovedBars(HWND control, const NativeBarStates& before) {
+  const ListControlRecord* r = Record(control);
+  if (r == nullptr) return;
+  const ScrollBarPart hot = r->hotPart;
+  const NativeBarStates after = ReadNativeBars(control, r->vScrollOverlay, r->hScrollOverlay);
+  if (!SameBarState(before.v, after.v)) RepaintVBar(control, hot);
+  if (!SameBarState(before.h, after.h)) RepaintHBar(control, hot);
+}
+
+LRESULT HandleMessage(HWND control, const Listing& l, UINT message, WPARAM wParam, LPARAM lParam) {
+  ListControlRecord& r = *l.record;
   switch (message) {
     case WM_DESTROY: {
       const LRESULT result = PassOn(control, message, wParam, lParam);
@@ -308,29 +315,14 @@ LRESULT CALLBACK ListControlSkinProc(HWND control, UINT message, WPARAM wParam, 
       if (HasAnyScrollStyle(control)) RepaintBars(control);
       return DefWindowProcA(control, WM_NCPAINT, kNoFrameRegion, lParam);
     case WM_VSCROLL:
-    case WM_HSCROLL: {
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
       r.dirty = 1;
       InvalidateInTransparency(control);
-      const LRESULT result = PassOn(control, message, wParam, lParam);
-      const ListControlRecord* again = Record(control);
-      const ScrollBarPart hot = again ? again->hotPart : ScrollBarPart::None;
-      if (message == WM_VSCROLL) RepaintVBar(control, hot); else RepaintHBar(control, hot);
-      return result;
-    }
-    case WM_MOUSEWHEEL: {
-      r.dirty = 1;
-      InvalidateInTransparency(control);
-      const LRESULT result = PassOn(control, message, wParam, lParam);
-      const ListControlRecord* again = Record(control);
-      RepaintBars(control, again ? again->hotPart : ScrollBarPart::None);
-      return result;
-    }
+      break;
     case WM_KEYDOWN:
       r.dirty = 1;
-      if (wParam >= VK_LEFT && wParam <= VK_DOWN) {
-        r.arrowKeyDown = 1;
-        RepaintBars(control);
-      }
+      if (wParam >= VK_LEFT && wParam <= VK_DOWN) r.arrowKeyDown = 1;
       break;
     case WM_KEYUP:
       r.dirty = 1;
@@ -372,6 +364,25 @@ LRESULT CALLBACK ListControlSkinProc(HWND control, UINT message, WPARAM wParam, 
       break;
   }
   return PassOn(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ListControlSkinProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const Listing l = FindListing(control);
+  if (l.record == nullptr) {
+    // Without its record a control is not painted, but never loses its
+    // native frame to a skipped WM_NCPAINT either.
+    return PassOn(control, message, wParam, lParam);
+  }
+  // A control scrolls within many messages (keys, the wheel, its bars, the
+  // application's calls, a paint, a drag) and moves its bar inside its own
+  // procedure: the painted bars are repainted after any message that
+  // changed the native ones.
+  const NativeBarStates before = ReadNativeBars(control, l.record->vScrollOverlay, l.record->hScrollOverlay);
+  const LRESULT result = HandleMessage(control, l, message, wParam, lParam);
+  if (message != WM_DESTROY && message != WM_NCDESTROY) RepaintMovedBars(control, before);
+  return result;
 }
 
 }  // namespace skin

@@ -7,16 +7,14 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "runtime/gdi_object.h"
 #include "skin/core/control_brush.h"
-#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/engine/control_skin_calls.h"
 #include "skin/lists/edit_installers.h"
 #include "tests/skin/core/composed_frame.h"
+#include "tests/skin/lists/overlay_surface.h"
 #include "tests/skin/lists/pixel_checks.h"
 #include "tests/support/gdip_test_env.h"
 #include "tests/support/window_pixels.h"
@@ -27,7 +25,10 @@ using quillora_test::Blend;
 using quillora_test::FrameRgb;
 using quillora_test::MakeChild;
 using quillora_test::NearRgb;
+using quillora_test::ShowsAFreshPaint;
 using quillora_test::TestWindow;
+using quillora_test::ThumbMoved;
+using quillora_test::VBarInfo;
 
 constexpr std::uint32_t kWhiteRgb = 0xFFFFFF;
 
@@ -149,29 +150,6 @@ TEST_F(EditWindowTest, AfterAScrollThePaintedThumbHasMoved) {
       << "thumb and track differ where the thumb was";
 }
 
-// What the overlay's own surface shows, row by row.
-std::vector<std::uint32_t> OverlaySurface(HWND overlay) {
-  RECT client{};
-  GetClientRect(overlay, &client);
-  const skin::CachedDc copy = skin::CreateDibDc(client);
-  {
-    const rt::WindowDc dc(overlay);
-    BitBlt(copy.get(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
-  }
-  quillora_test::DibPixels pixels(copy.get());
-  std::vector<std::uint32_t> shown;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x) shown.push_back(pixels.at(x, y) & 0xFFFFFF);
-  return shown;
-}
-
-SCROLLBARINFO Bar(HWND control) {
-  SCROLLBARINFO info{};
-  info.cbSize = sizeof info;
-  GetScrollBarInfo(control, OBJID_VSCROLL, &info);
-  return info;
-}
-
 // Each way of scrolling an edit, from the wheel and the keys to the
 // messages a drag of the native thumb and the application send: after
 // each, the painted bar shows what a fresh paint of it shows. A rich edit
@@ -227,14 +205,11 @@ TEST_F(EditWindowTest, ThePaintedBarFollowsEveryScrollOfAnEditAndARichEdit) {
     for (const Step& s : steps) {
       SCOPED_TRACE(testing::Message() << (control == rich ? "rich edit, " : "edit, ") << s.name);
       if (s.message == EM_SCROLLCARET) SendMessageA(control, EM_SETSEL, 0, 0);
-      const SCROLLBARINFO before = Bar(control);
+      const SCROLLBARINFO before = VBarInfo(control);
       SendMessageA(control, s.message, s.wParam, s.lParam);
-      const SCROLLBARINFO after = Bar(control);
-      if (after.xyThumbTop != before.xyThumbTop || after.xyThumbBottom != before.xyThumbBottom) ++moved;
+      if (ThumbMoved(before, VBarInfo(control))) ++moved;
       Pump(30);
-      const std::vector<std::uint32_t> shown = OverlaySurface(overlay);
-      RedrawWindow(overlay, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-      EXPECT_TRUE(shown == OverlaySurface(overlay)) << "the bar shows an earlier state";
+      EXPECT_TRUE(ShowsAFreshPaint(overlay));
     }
     EXPECT_GE(moved, 10) << "the steps scroll";
   }

@@ -2,7 +2,8 @@
 // keeps, the hover ring ending with a real mouse leave, the painting over
 // the tinted background in TransparencyMode (and the copy from the
 // composition image while the window moves), the brush replies to the
-// control's children, and the ring's colours.
+// control's children, the ring's colours, and the painted bar following
+// every scroll.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -20,6 +21,7 @@
 #include "skin/lists/list_control_skin.h"
 #include "tests/skin/core/composed_frame.h"
 #include "tests/skin/lists/list_host.h"
+#include "tests/skin/lists/overlay_surface.h"
 #include "tests/skin/lists/pixel_checks.h"
 #include "tests/support/gdi_object_count.h"
 #include "tests/support/gdip_test_env.h"
@@ -467,6 +469,81 @@ TEST_F(ShownListTest, ALabelEditorsBrushGoesWithTheEditor) {
     control = TestWindow();
     EXPECT_EQ(GetObjectType(brush), 0u) << "gone with the control still editing";
     EXPECT_EQ(GetObjectType(bitmap), 0u);
+  }
+}
+
+// Each way of scrolling a list box and a tree view with many items, from
+// the wheel and the keys to the messages of the native bar: after each,
+// the painted bar shows what a fresh paint of it shows. A key scrolls the
+// control inside its own procedure, and a control may change its bar in
+// any message, so the bar follows only if the procedure looks after the
+// message.
+TEST_F(ShownListTest, ThePaintedBarFollowsEveryScrollOfAListBoxAndATreeView) {
+  skin::TransparencyMode = 1;
+  // The bars are compared with a paint without a hot part.
+  SetCursorPos(0, 0);
+  // As the installer makes its controls: clipped by their siblings, so
+  // that neither the ring nor the native bar is drawn over the overlays.
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL;
+  TestWindow list = MakeChild(frame, kX, kY, 200, 150, "ListBox", kChild | LBS_NOTIFY, WS_EX_CLIENTEDGE);
+  AddItems(list, 80);
+  SendMessageA(list, LB_SETCURSEL, 0, 0);
+  TestWindow tree =
+      MakeChild(frame, 300, kY, 200, 200, WC_TREEVIEWA, kChild | TVS_HASBUTTONS | TVS_LINESATROOT, WS_EX_CLIENTEDGE);
+  LPARAM first = 0;
+  for (int i = 1; i <= 80; ++i) {
+    const std::string text = "node " + std::to_string(i);
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    const LPARAM item = SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+    if (i == 1) first = item;
+  }
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, first);
+  skin::SkinListControls(windowIndex, frame);
+  RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+
+  struct Step {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    int times;
+  };
+  const auto wheel = [](int notches) { return static_cast<WPARAM>(MAKEWPARAM(0, notches * WHEEL_DELTA)); };
+  const Step steps[] = {
+      {"wheel down", WM_MOUSEWHEEL, wheel(-1), 0, 3},
+      {"wheel up", WM_MOUSEWHEEL, wheel(1), 0, 1},
+      {"down arrow key", WM_KEYDOWN, VK_DOWN, 1, 16},
+      {"up arrow key", WM_KEYDOWN, VK_UP, 1, 12},
+      {"page down key", WM_KEYDOWN, VK_NEXT, 1, 2},
+      {"end key", WM_KEYDOWN, VK_END, 1, 1},
+      {"home key", WM_KEYDOWN, VK_HOME, 1, 1},
+      {"line down", WM_VSCROLL, SB_LINEDOWN, 0, 2},
+      {"page down", WM_VSCROLL, SB_PAGEDOWN, 0, 1},
+  };
+  for (HWND control : {list.get(), tree.get()}) {
+    const int index = control == list.get() ? 1 : 2;
+    ASSERT_EQ(List(index).hwnd, control);
+    const HWND overlay = List(index).vScrollOverlay;
+    ASSERT_NE(overlay, nullptr);
+    ASSERT_TRUE(IsWindowVisible(overlay));
+    int moved = 0;
+    for (const Step& s : steps) {
+      for (int n = 1; n <= s.times; ++n) {
+        SCOPED_TRACE(testing::Message() << (index == 1 ? "list box, " : "tree view, ") << s.name << " " << n);
+        const SCROLLBARINFO before = quillora_test::VBarInfo(control);
+        SendMessageA(control, s.message, s.wParam, s.lParam);
+        if (s.message == WM_KEYDOWN) SendMessageA(control, WM_KEYUP, s.wParam, s.lParam | 0xC0000000);
+        if (quillora_test::ThumbMoved(before, quillora_test::VBarInfo(control))) ++moved;
+        Pump();
+        EXPECT_TRUE(quillora_test::ShowsAFreshPaint(overlay));
+      }
+    }
+    EXPECT_GE(moved, 12) << "the steps scroll";
   }
 }
 
