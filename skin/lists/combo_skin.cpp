@@ -36,6 +36,13 @@ LRESULT CALLBACK ComboSkinProc(HWND combo, UINT message, WPARAM wParam, LPARAM l
   const int i = static_cast<int>(index);
 
   switch (message) {
+    case WM_DESTROY: {
+      // The pair handed to the edit field goes with the combo box: a field
+      // without a skin of its own never frees it.
+      const LRESULT result = PassOn(combo, message, wParam, lParam);
+      DeleteBrushesOfGoingChildren(combo, message, wParam, lParam);
+      return result;
+    }
     case WM_MOUSEMOVE:
       if (EnterHotControl(combo, *host, i, HotKind::ComboBox)) PaintComboBox(w, i, 1);
       break;

@@ -15,6 +15,7 @@
 #include "skin/lists/edit_installers.h"
 #include "tests/skin/core/composed_frame.h"
 #include "tests/skin/lists/pixel_checks.h"
+#include "tests/support/gdi_object_count.h"
 #include "tests/support/gdip_test_env.h"
 
 namespace {
@@ -203,6 +204,36 @@ TEST_F(ComboSkinTest, InTransparencyModeTheFieldGetsAFreshBrushEachTime) {
   EXPECT_TRUE(Seen(WM_CTLCOLOREDIT)) << "passed on outside TransparencyMode";
   EXPECT_EQ(skin::prop::ReadHandle<HBRUSH>(field, skin::prop::kCtlColourBrush), second);
   ReleaseDC(field, dc);
+}
+
+// The combo box colours its field in TransparencyMode whether or not the
+// field has a skin of its own (it has none when the mode came on after the
+// combo box was skinned): the pair it hands the field goes with the combo
+// box, however often one is made and taken down.
+TEST_F(ComboSkinTest, TheFieldsBrushGoesWithTheComboBox) {
+  for (const int modeWhenSkinned : {1, 0}) {
+    SCOPED_TRACE(modeWhenSkinned ? "field skinned too" : "field without a skin");
+    const auto round = [&] {
+      skin::TransparencyMode = modeWhenSkinned;
+      combo = MakeChild(frame, 40, 40, 160, 150, "ComboBox", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN);
+      skin::SkinEditControls(windowIndex, frame);
+      ASSERT_NE(skin::prop::Read(combo, skin::prop::kIndex), 0) << "skinned";
+      skin::TransparencyMode = 1;
+      const HWND field = FindWindowExA(combo, nullptr, "Edit", nullptr);
+      ASSERT_NE(field, nullptr);
+      SendMessageA(field, WM_PAINT, 0, 0);
+      ASSERT_NE(skin::prop::Read(field, skin::prop::kCtlColourBrush), 0) << "the field asked for its colours";
+      combo = TestWindow();
+    };
+    // A first round lets the skin make what it keeps for good.
+    round();
+    const DWORD before = quillora_test::GdiObjectCount();
+    for (int i = 0; i < 100; ++i) {
+      round();
+      if (HasFatalFailure()) return;
+    }
+    EXPECT_EQ(quillora_test::GdiObjectCount(), before);
+  }
 }
 
 TEST_F(ComboSkinTest, AComboWhosePropertiesNameAnotherRecordIsPassedOn) {
