@@ -1,9 +1,12 @@
 #include "skin/core/control_brush.h"
 
+#include <vector>
+
 #include "skin/core/child_clipping.h"
 #include "skin/core/control_background.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
+#include "skin/core/window_queries.h"
 
 namespace skin {
 
@@ -20,6 +23,18 @@ void DeleteHeldBrush(HWND child) {
   if (prop::Read(child, prop::kCtlColourBrush) != 0) DeleteControlBrush(child);
 }
 
+// A combo box's drop-down list lives on the desktop, among nobody's
+// children, and goes with its combo box unannounced.
+void DeleteBrushesOf(HWND child) {
+  DeleteHeldBrush(child);
+  if (!IsClass(child, "ComboBox")) return;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetComboBoxInfo(child, &info) || info.hwndList == nullptr || GetParent(info.hwndList) == child) return;
+  DeleteHeldBrush(info.hwndList);
+  std::erase(BrushOwners, info.hwndList);
+}
+
 }  // namespace
 
 void DeleteBrushesOfGoingChildren(HWND host, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -27,9 +42,9 @@ void DeleteBrushesOfGoingChildren(HWND host, UINT message, WPARAM wParam, LPARAM
     // The handle comes with the message: only a window of this host's own
     // tree is taken at its word.
     const auto child = reinterpret_cast<HWND>(lParam);
-    if (child != nullptr && IsChild(host, child)) DeleteHeldBrush(child);
+    if (child != nullptr && IsChild(host, child)) DeleteBrushesOf(child);
   } else if (message == WM_DESTROY) {
-    ForEachChild(host, DeleteHeldBrush);
+    ForEachChild(host, DeleteBrushesOf);
   }
 }
 

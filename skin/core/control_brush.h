@@ -24,9 +24,10 @@ void DeleteControlBrush(HWND child);
 // WM_PARENTNOTIFY for the WM_DESTROY of a child of `host` it deletes that
 // child's pair (the child is hidden and destroyed next, and asks for no
 // more colours); on the host's own WM_DESTROY, once the host's procedure
-// has run, those of all its children, which go with it unannounced. Other
-// messages are ignored. Only a child holding a brush is touched: a toolbar
-// keeps its image list in "Kj_wtjb".
+// has run, those of all its children, which go with it unannounced. A
+// combo box's drop-down list, which is no child of it, goes with the combo
+// box. Other messages are ignored. Only a child holding a brush is touched:
+// a toolbar keeps its image list in "Kj_wtjb".
 void DeleteBrushesOfGoingChildren(HWND host, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Throws away the brushes made for the old look: those of the skinned

@@ -7,6 +7,7 @@
 #include "gdip/gdip_graphics.h"
 #include "skin/containers/static_skins.h"
 #include "skin/core/cache_invalidation.h"
+#include "skin/core/control_brush.h"
 #include "skin/core/custom_draw.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
@@ -300,6 +301,10 @@ LRESULT CALLBACK MainFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       DeleteChildBrushes(hwnd);
       return result;
     }
+    case WM_PARENTNOTIFY:
+      // A child destroyed before the frame takes the pair it was given.
+      DeleteBrushesOfGoingChildren(hwnd, message, wParam, lParam);
+      break;
     case WM_NCDESTROY:
       KillTimer(hwnd, CaptionHoverTimerId(hwnd));
       ReleaseWindowSkin(hwnd);

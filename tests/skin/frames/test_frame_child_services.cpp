@@ -250,6 +250,46 @@ TEST_F(ChildServicesTest, ATabAboutToChangeItsPageMarksItsContainer) {
   EXPECT_EQ(Recorded(WM_NOTIFY).size(), 5u);
 }
 
+// A child destroyed before its frame takes the brush and bitmap it was
+// given with it, a combo box its drop-down list's: a frame that outlives
+// many of its children does not keep their pairs.
+TEST_F(ChildServicesTest, ChildrenDestroyedBeforeTheFrameTakeTheirBrushesWithThem) {
+  TestWindow frame = Frame(WS_MINIMIZEBOX, false);
+  skin::ComposeMainFrame(skin::SkinWindowTable.Count(), false);
+  struct Case {
+    const char* name;
+    const char* cls;
+    DWORD style;
+  };
+  const Case cases[] = {
+      {"edit", "Edit", 0},
+      {"label", "Static", 0},
+      {"list box", "ListBox", 0},
+      {"drop-down list of a combo box", "ComboBox", CBS_DROPDOWNLIST},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto round = [&] {
+      TestWindow child = MakeChild(frame, 20, 60, 120, 80, c.cls, WS_CHILD | WS_VISIBLE | c.style);
+      HWND asking = child;
+      COMBOBOXINFO info{};
+      info.cbSize = sizeof info;
+      if (GetComboBoxInfo(child, &info)) asking = info.hwndList;
+      // Its paint asks the frame for its colours.
+      SendMessageA(asking, WM_PAINT, 0, 0);
+      ASSERT_NE(BrushOf(asking), 0) << "the child asked for its colours";
+    };
+    round();  // first-use allocations of the system and the engine
+    const DWORD before = quillora_test::GdiObjectCount();
+    for (int i = 0; i < 100; ++i) {
+      round();
+      if (HasFatalFailure()) return;
+    }
+    EXPECT_EQ(quillora_test::GdiObjectCount(), before);
+  }
+  EXPECT_TRUE(skin::BrushOwners.empty()) << "no destroyed list is kept";
+}
+
 // Every brush and bitmap handed to the children goes by the end of the
 // frame's release, drop-down lists included.
 TEST_F(ChildServicesTest, SkinPaintAndDestroyRoundsLeaveTheObjectCountFlat) {
