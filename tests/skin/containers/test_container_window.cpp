@@ -346,22 +346,6 @@ TEST_F(ContainerWindowTest, DialogTextStaticShowsHaloText) {
   EXPECT_GT(light, 20) << "a light halo";
 }
 
-// What the window's client area shows, row by row.
-std::vector<std::uint32_t> ClientSurface(HWND hwnd) {
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  const skin::CachedDc copy = skin::CreateDibDc(client);
-  {
-    const rt::WindowDc dc(hwnd);
-    BitBlt(copy.get(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
-  }
-  DibPixels pixels(copy.get());
-  std::vector<std::uint32_t> shown;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x) shown.push_back(pixels.at(x, y) & 0xFFFFFF);
-  return shown;
-}
-
 // A list box redraws the rows whose selection changed itself, over its
 // own background colour, and an edit scrolls the skin behind its text
 // along with the text: the group box they are in repaints them when they
@@ -398,13 +382,13 @@ TEST_F(ContainerWindowTest, AGroupBoxRepaintsTheListBoxAndEditThatReportAChange)
                         Case{"edit scrolled by the wheel", edit, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
                         Case{"edit scrolled by the wheel again", edit, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)}}) {
     SCOPED_TRACE(c.name);
-    const std::vector<std::uint32_t> before = ClientSurface(c.child);
+    const std::vector<std::uint32_t> before = quillora_test::ClientSurface(c.child);
     SendMessageA(c.child, c.message, c.wParam, 1);
     UpdateWindow(c.child);
-    const std::vector<std::uint32_t> shown = ClientSurface(c.child);
+    const std::vector<std::uint32_t> shown = quillora_test::ClientSurface(c.child);
     EXPECT_TRUE(shown != before) << "the child changed";
     RedrawWindow(c.child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_TRUE(shown == ClientSurface(c.child)) << "the child shows what a fresh paint shows";
+    EXPECT_TRUE(shown == quillora_test::ClientSurface(c.child)) << "the child shows what a fresh paint shows";
   }
   skin::DeleteControlBrush(edit);
 }

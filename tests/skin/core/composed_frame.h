@@ -9,7 +9,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
+#include "runtime/gdi_object.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "tests/support/skin_test_windows.h"
@@ -37,6 +39,22 @@ class DibPixels {
 };
 
 inline std::uint32_t& DibPixel(HDC dc, int x, int y) { return DibPixels(dc).at(x, y); }
+
+// What a window's client area shows on its own surface, row by row.
+inline std::vector<std::uint32_t> ClientSurface(HWND hwnd) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const skin::CachedDc copy = skin::CreateDibDc(client);
+  {
+    const rt::WindowDc dc(hwnd);
+    BitBlt(copy.get(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
+  }
+  DibPixels pixels(copy.get());
+  std::vector<std::uint32_t> shown;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) shown.push_back(pixels.at(x, y) & 0xFFFFFF);
+  return shown;
+}
 
 // The colour part (0x00RRGGBB) of a DIB pixel.
 inline std::uint32_t Rgb(HDC dc, int x, int y) { return DibPixel(dc, x, y) & 0xFFFFFF; }

@@ -10,33 +10,15 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/gdi_object.h"
-#include "skin/core/dc_cache.h"
 #include "tests/skin/core/composed_frame.h"
 
 namespace quillora_test {
 
-// What the overlay's own surface shows, row by row.
-inline std::vector<std::uint32_t> OverlaySurface(HWND overlay) {
-  RECT client{};
-  GetClientRect(overlay, &client);
-  const skin::CachedDc copy = skin::CreateDibDc(client);
-  {
-    const rt::WindowDc dc(overlay);
-    BitBlt(copy.get(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
-  }
-  DibPixels pixels(copy.get());
-  std::vector<std::uint32_t> shown;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x) shown.push_back(pixels.at(x, y) & 0xFFFFFF);
-  return shown;
-}
-
 // Whether the overlay shows what it shows once painted anew.
 inline ::testing::AssertionResult ShowsAFreshPaint(HWND overlay) {
-  const std::vector<std::uint32_t> shown = OverlaySurface(overlay);
+  const std::vector<std::uint32_t> shown = ClientSurface(overlay);
   RedrawWindow(overlay, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  const std::vector<std::uint32_t> fresh = OverlaySurface(overlay);
+  const std::vector<std::uint32_t> fresh = ClientSurface(overlay);
   if (shown == fresh) return ::testing::AssertionSuccess();
   int differing = 0;
   for (std::size_t i = 0; i < shown.size() && i < fresh.size(); ++i) differing += shown[i] != fresh[i] ? 1 : 0;
