@@ -1,4 +1,5 @@
-// Move-only owners of GDI handles, menus and DCs, each released exactly once.
+// Move-only owners of GDI handles, menus, DCs and paints, each released
+// exactly once.
 #pragma once
 
 #include <windows.h>
@@ -84,6 +85,39 @@ class WindowDc {
  private:
   HWND window_ = nullptr;
   HDC dc_ = nullptr;
+};
+
+// One BeginPaint (which validates the update region) and its EndPaint,
+// which comes when the owner goes or on reset().
+class PaintScope {
+ public:
+  PaintScope() = default;
+  explicit PaintScope(HWND window) noexcept : window_(window) { BeginPaint(window, &paint_); }
+  PaintScope(PaintScope&& other) noexcept
+      : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_) {}
+  PaintScope& operator=(PaintScope&& other) noexcept {
+    if (this != &other) {
+      reset();
+      window_ = std::exchange(other.window_, nullptr);
+      paint_ = other.paint_;
+    }
+    return *this;
+  }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  ~PaintScope() { reset(); }
+
+  HDC get() const noexcept { return window_ != nullptr ? paint_.hdc : nullptr; }
+  const RECT& area() const noexcept { return paint_.rcPaint; }
+  bool mustErase() const noexcept { return paint_.fErase != FALSE; }
+
+  void reset() noexcept {
+    if (HWND window = std::exchange(window_, nullptr)) EndPaint(window, &paint_);
+  }
+
+ private:
+  HWND window_ = nullptr;
+  PAINTSTRUCT paint_{};
 };
 
 // Selects an object into a DC for one scope and puts the old one back.

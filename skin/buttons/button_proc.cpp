@@ -136,10 +136,8 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 1;
     case WM_PAINT: {
       if (!IsSelfPainted(kind)) return passOn();
-      PAINTSTRUCT paint{};
-      BeginPaint(window, &paint);
+      const rt::PaintScope paint(window);
       PaintSelf(window, kind, 0);
-      EndPaint(window, &paint);
       return 0;
     }
     case WM_SETFOCUS:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "runtime/gdi_object.h"
 #include "skin/buttons/button_installers.h"
 #include "skin/containers/container_painters.h"
 #include "skin/containers/control_skin.h"
@@ -307,14 +308,12 @@ LRESULT CALLBACK ContainerSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
       break;
     case WM_PAINT: {
       if (record->paintMode == 0) break;
-      PAINTSTRUCT paint{};
-      BeginPaint(hwnd, &paint);
+      rt::PaintScope paint(hwnd);
       if (record->redraw != 0 || record->childChanged != 0) {
         PaintContainer(windowIndex, listIndex);
-        EndPaint(hwnd, &paint);
       } else {
-        BlitContainerBackground(windowIndex, listIndex, hwnd, paint.hdc);
-        EndPaint(hwnd, &paint);
+        BlitContainerBackground(windowIndex, listIndex, hwnd, paint.get());
+        paint.reset();
         RedrawTransparentChildren(hwnd);
       }
       return 0;

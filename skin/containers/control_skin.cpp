@@ -48,12 +48,8 @@ LRESULT PaintKeyed(HWND control, const ControlRecord& record, LPARAM lParam) {
   const int w = client.right - client.left;
   const int h = client.bottom - client.top;
   CachedDc painted = ComposeControlBackground(control, client);
-  PAINTSTRUCT paint{};
-  BeginPaint(control, &paint);
-  if (!painted) {
-    EndPaint(control, &paint);
-    return 0;
-  }
+  const rt::PaintScope paint(control);
+  if (!painted) return 0;
   const LRESULT result =
       CallSaved(control, WM_PAINT, reinterpret_cast<WPARAM>(painted.get()), lParam);
   const CachedDc tinted = MakeBackgroundDc(control);
@@ -64,10 +60,9 @@ LRESULT PaintKeyed(HWND control, const ControlRecord& record, LPARAM lParam) {
   }
   if (tinted) {
     TransparentBlt(tinted.get(), 0, 0, w, h, painted.get(), 0, 0, w, h, key);
-    BitBlt(paint.hdc, 0, 0, w, h, tinted.get(), 0, 0, SRCCOPY);
+    BitBlt(paint.get(), 0, 0, w, h, tinted.get(), 0, 0, SRCCOPY);
     BlitControlToHost(control, tinted.get(), true);
   }
-  EndPaint(control, &paint);
   return result;
 }
 
@@ -91,23 +86,19 @@ LRESULT PaintOverScreen(HWND control, const ControlRecord& record, LPARAM lParam
   BlitControlToHost(control, skin.get(), true);
   skin.reset();
   screen.reset();
-  PAINTSTRUCT paint{};
-  BeginPaint(control, &paint);
-  EndPaint(control, &paint);
+  rt::PaintScope{control};  // validates the update region
   return result;
 }
 
 LRESULT Paint(HWND control, ControlRecord& record, LPARAM lParam) {
   const rt::Text className = GetWindowClassName(control);
   if (IsClassName(className, TOOLBARCLASSNAMEA)) {
-    PAINTSTRUCT paint{};
-    BeginPaint(control, &paint);
+    const rt::PaintScope paint(control);
     if (record.redraw != 0) {
       PaintToolbar(control);
     } else {
-      BlitControlBackground(control, paint.hdc);
+      BlitControlBackground(control, paint.get());
     }
-    EndPaint(control, &paint);
     return 0;
   }
   for (const char* keyed : kKeyedClasses) {

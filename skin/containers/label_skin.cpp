@@ -96,14 +96,12 @@ LRESULT CALLBACK LabelSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       if (record->needsRepaint == 0) record->needsRepaint = NeedsRedraw(hwnd);
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      BeginPaint(hwnd, &paint);
+      const rt::PaintScope paint(hwnd);
       if (record->needsRepaint != 0) {
         PaintLabel(hwnd);
       } else {
-        PaintBackgroundFromForm(hwnd, paint.hdc);
+        PaintBackgroundFromForm(hwnd, paint.get());
       }
-      EndPaint(hwnd, &paint);
       return 0;
     }
     case WM_SETTEXT: {

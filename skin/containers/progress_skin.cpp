@@ -127,10 +127,8 @@ LRESULT CALLBACK ProgressSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      BeginPaint(hwnd, &paint);
+      const rt::PaintScope paint(hwnd);
       PaintProgressBar(windowIndex, listIndex);
-      EndPaint(hwnd, &paint);
       return 0;
     }
     case WM_NCPAINT:

@@ -74,13 +74,11 @@ void PaintNatively(HWND hwnd) {
   RECT client{};
   GetClientRect(hwnd, &client);
   CachedDc image = ComposeControlBackground(hwnd, client);
-  PAINTSTRUCT paint{};
-  BeginPaint(hwnd, &paint);
+  const rt::PaintScope paint(hwnd);
   if (image) {
     CallSaved(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(image.get()), 0);
-    BitBlt(paint.hdc, 0, 0, client.right, client.bottom, image.get(), 0, 0, SRCCOPY);
+    BitBlt(paint.get(), 0, 0, client.right, client.bottom, image.get(), 0, 0, SRCCOPY);
   }
-  EndPaint(hwnd, &paint);
 }
 
 void DrawBitmap(gdip::GdipGraphics& graphics, HWND hwnd, ImagePlacement placement, int w, int h) {
@@ -191,10 +189,8 @@ LRESULT CALLBACK StaticSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       if (PaintsNatively(hwnd, *record)) {
         PaintNatively(hwnd);
       } else {
-        PAINTSTRUCT paint{};
-        BeginPaint(hwnd, &paint);
+        const rt::PaintScope paint(hwnd);
         PaintStatic(windowIndex, listIndex);
-        EndPaint(hwnd, &paint);
       }
       return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_SETTEXT:

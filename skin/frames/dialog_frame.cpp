@@ -11,6 +11,7 @@
 #include "gdip/gdip_path.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/fatal_error.h"
+#include "runtime/gdi_object.h"
 #include "runtime/win_handle.h"
 #include "skin/containers/owner_draw_router.h"
 #include "skin/core/colour_convert.h"
@@ -419,10 +420,10 @@ LRESULT CALLBACK DialogFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
 
     case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      BeginPaint(hwnd, &paint);
-      PaintDialogFrame(hwnd);
-      EndPaint(hwnd, &paint);
+      {
+        const rt::PaintScope paint(hwnd);
+        PaintDialogFrame(hwnd);
+      }
       StartFadeIn(hwnd);
       return DefWindowProcA(hwnd, message, wParam, lParam);
     }

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "gdip/gdip_graphics.h"
+#include "runtime/gdi_object.h"
 #include "skin/containers/static_skins.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/control_brush.h"
@@ -106,10 +107,10 @@ LRESULT OnClose(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 void OnShowWindow(HWND hwnd, const Frame& frame, bool showing) {
   SkinWindowRecord& r = *frame.record;
   if (showing && r.hidden == 0) {
-    PAINTSTRUCT paint{};
-    BeginPaint(hwnd, &paint);
-    ComposeMainFrame(frame.index, true);
-    EndPaint(hwnd, &paint);
+    {
+      const rt::PaintScope paint(hwnd);
+      ComposeMainFrame(frame.index, true);
+    }
     r.shownComposed = 1;
     r.recompose = 0;
     if (r.shadowHwnd != nullptr && r.maximized == 0) {
@@ -136,11 +137,10 @@ void OnEraseBackground(HWND hwnd, SkinWindowRecord& r, HDC dc) {
 
 LRESULT OnPaint(HWND hwnd, const Frame& frame, WPARAM wParam, LPARAM lParam) {
   SkinWindowRecord& r = *frame.record;
-  PAINTSTRUCT paint{};
-  BeginPaint(hwnd, &paint);
+  rt::PaintScope paint(hwnd);
   if (r.minimized != 0) {
     r.recompose = 0;
-    EndPaint(hwnd, &paint);
+    paint.reset();
     return DefWindowProcA(hwnd, WM_PAINT, wParam, lParam);
   }
   if (r.recompose != 0) {
@@ -149,14 +149,14 @@ LRESULT OnPaint(HWND hwnd, const Frame& frame, WPARAM wParam, LPARAM lParam) {
       r.repaintPending = 0;
       InvalidateListViews(hwnd);
     }
-    EndPaint(hwnd, &paint);
+    paint.reset();
     r.erasedSincePaint = 0;
     r.shownComposed = 0;
     return 0;
   }
   BlitFrameCache(frame.index);
   r.recompose = 0;
-  EndPaint(hwnd, &paint);
+  paint.reset();
   RedrawTransparentChildren(hwnd);
   return 0;
 }

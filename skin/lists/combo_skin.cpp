@@ -1,5 +1,6 @@
 #include "skin/lists/combo_skin.h"
 
+#include "runtime/gdi_object.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/control_brush.h"
 #include "skin/core/engine_globals.h"
@@ -60,10 +61,8 @@ LRESULT CALLBACK ComboSkinProc(HWND combo, UINT message, WPARAM wParam, LPARAM l
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(combo, &ps);
+      const rt::PaintScope paint(combo);
       PaintComboBox(w, i);
-      EndPaint(combo, &ps);
       return 0;
     }
     case WM_SETFOCUS:

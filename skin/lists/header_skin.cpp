@@ -263,10 +263,8 @@ LRESULT CALLBACK HeaderSkinProc(HWND header, UINT message, WPARAM wParam, LPARAM
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(header, &ps);
+      const rt::PaintScope paint(header);
       PaintHeader(w, i);
-      EndPaint(header, &ps);
       return 0;
     }
     case WM_LBUTTONDOWN:

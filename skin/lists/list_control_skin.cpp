@@ -197,19 +197,17 @@ LRESULT OnPaint(HWND control, const Listing& l, WPARAM wParam, LPARAM lParam) {
   if (l.host->moving == 0 || r->hoverReported == 1) r->dirty = 1;
 
   if (r->dirty == 0) {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(control, &ps);
-    PaintBackgroundFromForm(control, dc);
-    EndPaint(control, &ps);
+    {
+      const rt::PaintScope paint(control);
+      PaintBackgroundFromForm(control, paint.get());
+    }
     return DefWindowProcA(control, WM_PAINT, wParam, lParam);
   }
   if (!TransparencyMode) return PassOn(control, WM_PAINT, wParam, lParam);
 
   if (IsClass(control, "SysTreeView32")) {
-    PAINTSTRUCT ps;
-    BeginPaint(control, &ps);
+    const rt::PaintScope paint(control);
     PaintTreeView(control);
-    EndPaint(control, &ps);
     return 0;
   }
   const bool listView = IsClass(control, "SysListView32");
@@ -218,9 +216,7 @@ LRESULT OnPaint(HWND control, const Listing& l, WPARAM wParam, LPARAM lParam) {
     return PassOn(control, WM_PAINT, wParam, lParam);
   }
   if (listView && l.host->repaintPending) {
-    PAINTSTRUCT ps;
-    BeginPaint(control, &ps);
-    EndPaint(control, &ps);
+    rt::PaintScope{control};  // validates the update region
     return DefWindowProcA(control, WM_PAINT, wParam, lParam);
   }
   PaintOverBackground(control, lParam);

@@ -1,5 +1,6 @@
 #include "skin/lists/scroll_overlay.h"
 
+#include "runtime/gdi_object.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
@@ -46,10 +47,8 @@ HWND CreateOverlay(HWND control, int shown, LONG object, WNDPROC procedure) {
 LRESULT OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam,
                     void (*paint)(HWND, ScrollBarPart)) {
   if (message == WM_PAINT) {
-    PAINTSTRUCT ps;
-    BeginPaint(overlay, &ps);
+    const rt::PaintScope scope(overlay);
     paint(prop::ReadHandle<HWND>(overlay, prop::kOverlayTarget), ScrollBarPart::None);
-    EndPaint(overlay, &ps);
     return 0;
   }
   const auto previous = prop::ReadHandle<WNDPROC>(overlay, prop::kOldProc);

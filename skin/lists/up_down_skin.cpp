@@ -198,10 +198,8 @@ LRESULT CALLBACK UpDownSkinProc(HWND control, UINT message, WPARAM wParam, LPARA
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(control, &ps);
+      const rt::PaintScope paint(control);
       PaintUpDown(w, i);
-      EndPaint(control, &ps);
       return 0;
     }
     case WM_LBUTTONDOWN:
