@@ -230,14 +230,12 @@ void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
   GetClientRect(window, &client);
   const int left = client.left, top = client.top;
   const int width = client.right - client.left, height = client.bottom - client.top;
-  HDC memory = ComposeControlBackground(window, client).release();
+  const CachedDc image = ComposeControlBackground(window, client);
+  HDC memory = image.get();
   if (memory == nullptr) return;
   // The record is read again: sending BM_GETCHECK ran the window's procedure.
   const ListedButton again = FindListedButton(window);
-  if (!again) {
-    ReleaseCachedDc(memory);
-    return;
-  }
+  if (!again) return;
   const ButtonRecord& record = *again.button;
   const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
   {
@@ -262,7 +260,6 @@ void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
     rt::WindowDc dc(window);
     BitBlt(dc.get(), 0, 0, width, height, memory, 0, 0, SRCCOPY);
   }
-  ReleaseCachedDc(memory);
 }
 
 }  // namespace skin

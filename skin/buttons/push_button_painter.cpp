@@ -73,7 +73,8 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
     GetClientRect(window, &area);
   }
   const int x = area.left, y = area.top, w = area.right - area.left, h = area.bottom - area.top;
-  HDC memory = ComposeControlBackground(window, area).release();
+  CachedDc image = ComposeControlBackground(window, area);
+  HDC memory = image.get();
   if (memory == nullptr) return;
   ButtonRecord& record = *listed.button;
   const COLORREF accent = AccentColour;
@@ -166,10 +167,9 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
     dc = own.get();
   }
   if ((state & ODS_HOTLIGHT) != 0) {
-    StartFade(window, 0, 0, w, h, memory, 0, 0);  // the fade owns the image now
+    StartFade(window, 0, 0, w, h, image.release(), 0, 0);  // the fade owns the image now
   } else {
     BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
-    ReleaseCachedDc(memory);
   }
 }
 

@@ -69,16 +69,10 @@ HDC SkinSource(HWND owner, int itemTop, int& sourceTop) {
 }
 
 // A w x h 32-bit memory DC registered in DcCache, its bitmap made by GDI+.
-HDC NewItemDc(int w, int h) {
+CachedDc NewItemDc(int w, int h) {
   gdip::GdipBitmap bitmap;
-  if (!bitmap.Create(w, h, gdip::kPixelFormat32bppArgb)) return nullptr;
-  rt::UniqueBitmap hbitmap(bitmap.GetHbitmap(0));
-  if (!hbitmap) return nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) return nullptr;
-  HGDIOBJ previous = SelectObject(dc, hbitmap.get());
-  RegisterCachedDc(dc, hbitmap.release(), previous);  // the cache owns both now
-  return dc;
+  if (!bitmap.Create(w, h, gdip::kPixelFormat32bppArgb)) return {};
+  return CacheBitmapDc(rt::UniqueBitmap(bitmap.GetHbitmap(0)));
 }
 
 }  // namespace
@@ -96,7 +90,7 @@ void PaintMenuItemBack(HWND owner, const DRAWITEMSTRUCT& item) {
   const int w = item.rcItem.right - item.rcItem.left;
   const int h = item.rcItem.bottom - item.rcItem.top;
   if (w <= 0 || h <= 0) return;
-  const CachedDc image = CachedDc::Adopt(NewItemDc(w, h));
+  const CachedDc image = NewItemDc(w, h);
   HDC dc = image.get();
   if (dc == nullptr) return;
 

@@ -135,30 +135,28 @@ bool ReleaseCachedDc(HDC memoryDc) {
   return true;
 }
 
-CachedDc CreateDibDc(const RECT& area) {
-  rt::UniqueBitmap dib = CreateDib32(area.right - area.left, area.bottom - area.top);
-  if (!dib) return {};
+CachedDc CacheBitmapDc(rt::UniqueBitmap bitmap) {
+  if (!bitmap) return {};
   rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
   if (!dc) return {};
-  HGDIOBJ previous = SelectObject(dc.get(), dib.get());
-  RegisterCachedDc(dc.get(), dib.release(), previous);
+  HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+  RegisterCachedDc(dc.get(), bitmap.release(), previous);  // the cache owns both now
   return CachedDc::Adopt(dc.release());
 }
 
-rt::UniqueBitmap CopyToNewBitmap(HDC source, int width, int height) {
+CachedDc CreateDibDc(const RECT& area) {
+  return CacheBitmapDc(CreateDib32(area.right - area.left, area.bottom - area.top));
+}
+
+rt::UniqueBitmap CopyToNewBitmap(CachedDc source, int width, int height) {
   rt::UniqueBitmap copy = CreateDib32(width, height);
   {
     rt::UniqueMemoryDc target(CreateCompatibleDC(nullptr));
     rt::ScopedSelection selected(target.get(), copy.get());
-    BitBlt(target.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+    BitBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
   }
-  ReleaseCachedDc(source);
+  source.reset();
   return copy;
-}
-
-rt::UniqueBitmap CopyToNewBitmap(CachedDc source, int width, int height) {
-  // Released by handle inside; the owner then finds nothing left to release.
-  return CopyToNewBitmap(source.get(), width, height);
 }
 
 }  // namespace skin

@@ -104,6 +104,10 @@ bool RegisterCachedDc(HDC memoryDc, HBITMAP dib, HGDIOBJ previous);
 // null DC or one the cache does not hold.
 bool ReleaseCachedDc(HDC memoryDc);
 
+// A new memory DC with `bitmap` selected, both handed to the cache; empty,
+// with the bitmap deleted, when the bitmap is null or no DC can be made.
+CachedDc CacheBitmapDc(rt::UniqueBitmap bitmap);
+
 // A new registered memory DC with a 32-bit DIB of the rectangle's size;
 // empty, with nothing registered or left behind, when either cannot be
 // made.
@@ -111,7 +115,6 @@ CachedDc CreateDibDc(const RECT& area);
 
 // A new 32-bit DIB holding the top-left width x height pixels of a
 // registered DC, which is released.
-rt::UniqueBitmap CopyToNewBitmap(HDC source, int width, int height);
 rt::UniqueBitmap CopyToNewBitmap(CachedDc source, int width, int height);
 
 }  // namespace skin

@@ -61,11 +61,11 @@ CachedDc WholeWindowPicture(HWND window, Size size) {
 // The picture the steps scale. A main frame's client area is the whole
 // window: its picture is the runtime's snapshot.
 CachedDc SourcePicture(HWND window, Size client, Size whole) {
-  if (prop::Read(window, prop::kLayered) == 1) return CachedDc::Adopt(ComposeLayeredImage(window));
+  if (prop::Read(window, prop::kLayered) == 1) return ComposeLayeredImage(window);
   if (client.width != whole.width || client.height != whole.height) return WholeWindowPicture(window, whole);
   const rt::ByteArray bytes = rt::WindowSnapshot(window);
   if (bytes.empty()) return {};
-  return CachedDc::Adopt(CreateImageDc(client.width, client.height, bytes));
+  return CreateImageDc(client.width, client.height, bytes);
 }
 
 // The common frame of every effect: picture, work surface, layered window
@@ -86,7 +86,7 @@ void RunCloseEffect(HWND window, CloseEffect effect, bool makeLayered) {
   // window for more than its picture holds.
   const Size surface = whole;
   CachedDc work = effect == CloseEffect::Fade
-                      ? CachedDc::Adopt(CreateImageDc(surface.width, surface.height))
+                      ? CreateImageDc(surface.width, surface.height)
                       : CreateDibDc(RECT{0, 0, surface.width, surface.height});
   if (makeLayered) MakeLayered(window);
 
@@ -251,12 +251,13 @@ void ClipLayerElement(HWND window, int element, HDC dc) {
   }
 }
 
-HDC ComposeLayeredImage(HWND window, std::optional<HDC> background, std::optional<HDC> foreground) {
+CachedDc ComposeLayeredImage(HWND window, std::optional<HDC> background, std::optional<HDC> foreground) {
   RECT r{};
   GetWindowRect(window, &r);
   const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC surface = CreateDibDc(RECT{0, 0, w, h}).release();
-  if (surface == nullptr) return nullptr;
+  CachedDc picture = CreateDibDc(RECT{0, 0, w, h});
+  HDC surface = picture.get();
+  if (surface == nullptr) return {};
   const HDC under = background.value_or(prop::ReadHandle<HDC>(window, prop::kLayerBackground));
   if (under) AlphaBlendLayerRect(surface, 0, 0, w, h, under, 0, 0, w, h);
   const INT_PTR entry = prop::Read(window, prop::kLayerIndex);
@@ -276,7 +277,7 @@ HDC ComposeLayeredImage(HWND window, std::optional<HDC> background, std::optiona
   }
   const HDC over = foreground.value_or(prop::ReadHandle<HDC>(window, prop::kLayerForeground));
   if (over) AlphaBlendLayerRect(surface, 0, 0, w, h, over, 0, 0, w, h);
-  return surface;
+  return picture;
 }
 
 }  // namespace skin

@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 
+#include "skin/core/dc_cache.h"
 #include "skin/core/frame_records.h"
 
 namespace skin {
@@ -62,7 +63,7 @@ BOOL AlphaBlendLayerRect(HDC destination, int x, int y, int width, int height, H
 // and "Fcsx_gycj", or the DCs given) and the windows of its layer elements,
 // in a registered memory DC of the window's size. Used only for a window
 // whose "CK_Fcck" is 1, which nothing in this program sets.
-HDC ComposeLayeredImage(HWND window, std::optional<HDC> background = std::nullopt,
+CachedDc ComposeLayeredImage(HWND window, std::optional<HDC> background = std::nullopt,
                         std::optional<HDC> foreground = std::nullopt);
 
 // Clips the windows nested in layer element `element` (1-based) of the

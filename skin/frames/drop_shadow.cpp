@@ -90,13 +90,7 @@ void DrawShadowImage(gdip::GdipGraphics& graphics, const SkinWindowRecord& recor
 CachedDc NewShadowDc(int width, int height) {
   gdip::GdipBitmap canvas;
   canvas.Create(width, height);
-  rt::UniqueBitmap bitmap(canvas.GetHbitmap());
-  if (!bitmap) return {};
-  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-  if (!dc) return {};
-  const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
-  RegisterCachedDc(dc.get(), bitmap.release(), previous);
-  return CachedDc::Adopt(dc.release());
+  return CacheBitmapDc(rt::UniqueBitmap(canvas.GetHbitmap()));
 }
 
 }  // namespace

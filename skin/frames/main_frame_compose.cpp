@@ -40,12 +40,12 @@ void ComposeMainFrame(int windowIndex, bool present) {
 
     if (record.frameSwitch) {
       PaintFrameOutline(windowIndex, graphics);
-      record.captionDc = CachedDc::Adopt(CreateImageDc(w, record.captionHeight));
+      record.captionDc = CreateImageDc(w, record.captionHeight);
       BitBlt(record.captionDc.get(), 0, 0, w, record.captionHeight, record.backgroundDc.get(), 0, 0, SRCCOPY);
     }
     if (record.bottomBarHeight > 0) {
       const XywhRect& bar = record.bottomBarRect;
-      record.bottomDc = CachedDc::Adopt(CreateImageDc(bar.width, bar.height));
+      record.bottomDc = CreateImageDc(bar.width, bar.height);
       BitBlt(record.bottomDc.get(), 0, 0, bar.width, bar.height, record.backgroundDc.get(), bar.x, bar.y, SRCCOPY);
     }
     if (record.frameSwitch) {

@@ -127,7 +127,7 @@ TEST_F(DcCacheTest, CopyToNewBitmapCopiesTheCornerAndReleasesTheSource) {
   PutPixel(source, 3, 2, 0x80445566);
   PutPixel(source, 5, 5, 0x00778899);  // outside the copied corner
 
-  rt::UniqueBitmap copy = skin::CopyToNewBitmap(source, 4, 3);
+  rt::UniqueBitmap copy = skin::CopyToNewBitmap(skin::CachedDc::Adopt(source), 4, 3);
   ASSERT_TRUE(copy);
   EXPECT_EQ(PixelOf(copy.get(), 0, 0), 0x00112233u);
   EXPECT_EQ(PixelOf(copy.get(), 3, 2), 0x80445566u);
@@ -155,7 +155,7 @@ TEST_F(DcCacheTest, CreateAndReleaseLoopsLeaveCacheAndGdiObjectsWhereTheyBegan) 
       rt::UniqueBitmap fresh = skin::CreateDib32(100, 24);
       HGDIOBJ out = SelectObject(held[0], fresh.get());
       skin::RegisterCachedDc(held[0], fresh.release(), out);
-      rt::UniqueBitmap copy = skin::CopyToNewBitmap(held[3], 100, 24);
+      rt::UniqueBitmap copy = skin::CopyToNewBitmap(skin::CachedDc::Adopt(held[3]), 100, 24);
       held[3] = nullptr;
     }
     for (HDC dc : held) skin::ReleaseCachedDc(dc);

@@ -312,7 +312,8 @@ TEST_F(ComposeTest, APresentedComposeRepaintsTheFramesOwnControls) {
 
 TEST(ImageDc, BlankOrPictureAtItsOwnSize) {
   const std::size_t cached = skin::DcCache.size();
-  HDC blank = skin::CreateImageDc(30, 20);
+  const skin::CachedDc blankDc = skin::CreateImageDc(30, 20);
+  HDC blank = blankDc.get();
   ASSERT_NE(blank, nullptr);
   EXPECT_EQ(skin::DcCache.size(), cached + 1);
   EXPECT_EQ(BitmapSize(blank).cx, 30);
@@ -329,7 +330,8 @@ TEST(ImageDc, BlankOrPictureAtItsOwnSize) {
   for (std::uint32_t p : bits) ASSERT_EQ(p, 0u) << "fully transparent";
   EXPECT_TRUE(skin::ReleaseCachedDc(blank));
 
-  HDC picture = skin::CreateImageDc(30, 20, Picture(7, 5, [](int, int) { return kGreenArgb; }));
+  const skin::CachedDc pictureDc = skin::CreateImageDc(30, 20, Picture(7, 5, [](int, int) { return kGreenArgb; }));
+  HDC picture = pictureDc.get();
   ASSERT_NE(picture, nullptr);
   EXPECT_EQ(BitmapSize(picture).cx, 7);
   EXPECT_EQ(BitmapSize(picture).cy, 5);
