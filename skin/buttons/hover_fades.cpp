@@ -1,5 +1,7 @@
 #include "skin/buttons/hover_fades.h"
 
+#include <utility>
+
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/layered_window.h"
@@ -12,25 +14,37 @@ constexpr UINT kStepMilliseconds = 20;
 constexpr int kLastStep = 10;
 constexpr int kAlphaPerStep = 25;
 
-}  // namespace
-
-void StartFade(HWND window, int x, int y, int width, int height, HDC sourceDc, int sourceX, int sourceY,
-               HDC destDc, int layered, int keepSource) {
+// Appends a fade of sourceDc, which `owned` holds when the fade owns it.
+void AppendFade(HWND window, int x, int y, int width, int height, HDC sourceDc, CachedDc owned, int sourceX,
+                int sourceY, HDC destDc, int layered) {
   FadeRecord& fade = FadeList.emplace_back();
   fade.hwnd = window;
-  fade.ownsDestDc = destDc == nullptr ? 1 : 0;
-  fade.destDc = destDc != nullptr ? destDc : GetDC(window);
+  if (destDc == nullptr) fade.ownDestDc = rt::WindowDc(window);
+  fade.destDc = destDc != nullptr ? destDc : fade.ownDestDc.get();
   fade.x = x;
   fade.y = y;
   fade.width = width;
   fade.height = height;
   fade.sourceDc = sourceDc;
+  fade.ownSource = std::move(owned);
   fade.sourceX = sourceX;
   fade.sourceY = sourceY;
   fade.step = 1;
   fade.layered = layered;
-  fade.keepSource = keepSource;
-  fade.timerId = SetTimer(nullptr, 0, kStepMilliseconds, &OnFadeTimer);
+  fade.timer = rt::ThreadTimer(kStepMilliseconds, &OnFadeTimer);
+}
+
+}  // namespace
+
+void StartFade(HWND window, int x, int y, int width, int height, CachedDc source, int sourceX, int sourceY,
+               HDC destDc, int layered) {
+  HDC sourceDc = source.get();
+  AppendFade(window, x, y, width, height, sourceDc, std::move(source), sourceX, sourceY, destDc, layered);
+}
+
+void StartFadeKeepingSource(HWND window, int x, int y, int width, int height, HDC keptSource, int sourceX,
+                            int sourceY, HDC destDc, int layered) {
+  AppendFade(window, x, y, width, height, keptSource, CachedDc{}, sourceX, sourceY, destDc, layered);
 }
 
 void CALLBACK OnFadeTimer(HWND, UINT, UINT_PTR timerId, DWORD) {
@@ -42,25 +56,14 @@ void CALLBACK OnFadeTimer(HWND, UINT, UINT_PTR timerId, DWORD) {
                          fade.sourceY, fade.width, fade.height, fade.step * kAlphaPerStep);
   if (fade.layered != 0) UpdateLayeredFromBuffer(fade.hwnd, fade.destDc);
   if (fade.step < kLastStep) return;
-
-  KillTimer(nullptr, fade.timerId);
-  if (fade.ownsDestDc != 0) ReleaseDC(fade.hwnd, fade.destDc);
-  if (fade.keepSource == 0) ReleaseCachedDc(fade.sourceDc);
-  FadeList.erase(FadeList.begin() + (position - 1));
+  FadeList.erase(FadeList.begin() + (position - 1));  // its timer and DCs go with it
 }
 
-void StopAllFades() {
-  for (const FadeRecord& fade : FadeList) {
-    KillTimer(nullptr, fade.timerId);
-    if (fade.ownsDestDc != 0) ReleaseDC(fade.hwnd, fade.destDc);
-    if (fade.keepSource == 0) ReleaseCachedDc(fade.sourceDc);
-  }
-  FadeList.clear();
-}
+void StopAllFades() { FadeList.clear(); }
 
 int FindFadeByTimer(UINT_PTR timerId) {
   for (std::size_t i = 0; i < FadeList.size(); ++i) {
-    if (FadeList[i].timerId == timerId) return static_cast<int>(i + 1);
+    if (FadeList[i].timer.get() == timerId) return static_cast<int>(i + 1);
   }
   return 0;
 }

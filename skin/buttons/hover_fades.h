@@ -5,16 +5,22 @@
 
 #include <windows.h>
 
+#include "skin/core/dc_cache.h"
+
 namespace skin {
 
 // Appends a fade of the source area over (x, y, width, height) of destDc,
 // or of the window's own DC when none is given, and starts its timer. The
-// fade owns sourceDc (a DcCache entry) from now on, unless keepSource is
-// set; a destDc given stays the caller's, and only a window DC the fade
-// took itself is released by it. A layered fade refreshes the layered
-// window after every blend.
-void StartFade(HWND window, int x, int y, int width, int height, HDC sourceDc, int sourceX, int sourceY,
-               HDC destDc = nullptr, int layered = 0, int keepSource = 0);
+// fade owns the source from now on; a destDc given stays the caller's, and
+// only a window DC the fade took itself is released by it. A layered fade
+// refreshes the layered window after every blend.
+void StartFade(HWND window, int x, int y, int width, int height, CachedDc source, int sourceX, int sourceY,
+               HDC destDc = nullptr, int layered = 0);
+
+// The same with a source that stays the caller's, who keeps it until the
+// fade has ended or was stopped.
+void StartFadeKeepingSource(HWND window, int x, int y, int width, int height, HDC keptSource, int sourceX,
+                            int sourceY, HDC destDc = nullptr, int layered = 0);
 
 // The timer procedure of every fade: one blend step of the fade whose
 // timer this is; after the tenth step the fade ends.

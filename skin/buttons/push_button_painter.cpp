@@ -1,5 +1,7 @@
 #include "skin/buttons/push_button_painter.h"
 
+#include <utility>
+
 #include "gdip/gdip_font.h"
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
@@ -167,7 +169,7 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
     dc = own.get();
   }
   if ((state & ODS_HOTLIGHT) != 0) {
-    StartFade(window, 0, 0, w, h, image.release(), 0, 0);  // the fade owns the image now
+    StartFade(window, 0, 0, w, h, std::move(image), 0, 0);  // the fade owns the image now
   } else {
     BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
   }

@@ -6,26 +6,31 @@
 #include <vector>
 
 #include "runtime/byte_array.h"
+#include "runtime/gdi_object.h"
+#include "runtime/thread_timer.h"
+#include "skin/core/dc_cache.h"
 #include "skin/core/decoded_picture.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/image_strip.h"
 
 namespace skin {
 
-// One running hover fade of a control.
+// One running hover fade of a control. It owns its timer, the window DC
+// it took itself and a source handed to it, and lets all of them go when
+// it goes; a DC its caller gave stays the caller's.
 struct FadeRecord {
   int layered = 0;
-  int keepSource = 0;
   int step = 0;
-  UINT_PTR timerId = 0;
+  rt::ThreadTimer timer;
   HWND hwnd = nullptr;
-  HDC destDc = nullptr;
-  int ownsDestDc = 0;  // 1: the fade took destDc from the window and releases it
+  HDC destDc = nullptr;    // blended into: the caller's DC or ownDestDc's
+  rt::WindowDc ownDestDc;  // the window's DC, when no DC was given
   int x = 0;
   int y = 0;
   int width = 0;
   int height = 0;
-  HDC sourceDc = nullptr;  // a DcCache entry owned by the fade
+  HDC sourceDc = nullptr;  // blended from: ownSource's DC or one the caller keeps
+  CachedDc ownSource;
   int sourceX = 0;
   int sourceY = 0;
 };

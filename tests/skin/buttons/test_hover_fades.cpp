@@ -2,6 +2,8 @@
 // the DCs a fade releases and those it leaves to its caller.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "skin/buttons/check_box_painter.h"
 #include "skin/buttons/hover_fades.h"
 #include "skin/buttons/push_button_painter.h"
@@ -16,13 +18,13 @@ class HoverFadeTest : public quillora_test::SkinnedButtonTest {};
 
 TEST_F(HoverFadeTest, AFadeBlendsNineTimesFromAlpha50To250ThenRemovesItself) {
   constexpr int kSize = 4;
-  HDC dest = skin::CreateDibDc({0, 0, kSize, kSize}).release();
-  HDC source = skin::CreateDibDc({0, 0, kSize, kSize}).release();
-  quillora_test::Fill(dest, kSize, kSize, 0x00000000);
-  quillora_test::Fill(source, kSize, kSize, 0x00FFFFFF);
-  skin::StartFade(nullptr, 0, 0, kSize, kSize, source, 0, 0, dest);
+  skin::CachedDc dest = skin::CreateDibDc({0, 0, kSize, kSize});
+  skin::CachedDc source = skin::CreateDibDc({0, 0, kSize, kSize});
+  quillora_test::Fill(dest.get(), kSize, kSize, 0x00000000);
+  quillora_test::Fill(source.get(), kSize, kSize, 0x00FFFFFF);
+  skin::StartFade(nullptr, 0, 0, kSize, kSize, std::move(source), 0, 0, dest.get());
   ASSERT_EQ(skin::FadeList.size(), 1u);
-  const UINT_PTR timer = skin::FadeList.front().timerId;
+  const UINT_PTR timer = skin::FadeList.front().timer.get();
   EXPECT_EQ(skin::FindFadeByTimer(timer), 1);
   EXPECT_EQ(skin::FindFadeByTimer(timer + 1000), 0);
   skin::OnFadeTimer(nullptr, WM_TIMER, timer + 1000, 0);  // not a fade's timer: nothing
@@ -34,10 +36,10 @@ TEST_F(HoverFadeTest, AFadeBlendsNineTimesFromAlpha50To250ThenRemovesItself) {
     ASSERT_EQ(skin::FadeList.size(), 1u);
     skin::OnFadeTimer(nullptr, WM_TIMER, timer, 0);
     expected += (255 - expected) * alpha / 255.0;
-    EXPECT_NEAR(DibPixel(dest, 1, 1) & 0xFF, expected, 1.5);
+    EXPECT_NEAR(DibPixel(dest.get(), 1, 1) & 0xFF, expected, 1.5);
   }
   EXPECT_TRUE(skin::FadeList.empty());
-  skin::ReleaseCachedDc(dest);
+  dest.reset();
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);  // the fade released its source
 }
 
@@ -90,44 +92,43 @@ TEST_F(HoverFadeTest, ACallersDcOutlivesTheFadeThatTookAnyOther) {
     SCOPED_TRACE(c.what);
     HDC callers = GetDC(push);
     ASSERT_NE(callers, nullptr);
-    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release(),
-                    0, 0, callers);
+    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}), 0, 0,
+                    callers);
     ASSERT_EQ(skin::FadeList.size(), 1u);
-    c.end(skin::FadeList.front().timerId);
+    const UINT_PTR timer = skin::FadeList.front().timer.get();
+    c.end(timer);
     EXPECT_TRUE(skin::FadeList.empty());
+    EXPECT_FALSE(KillTimer(nullptr, timer)) << "the fade's timer outlived it";
     EXPECT_EQ(GetObjectType(callers), static_cast<DWORD>(OBJ_DC));
     EXPECT_EQ(ReleaseDC(push, callers), 1) << "the fade released the caller's DC";
 
     // Without a DC given, the fade takes the window's and lets it go itself.
-    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release(),
-                    0, 0);
+    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}), 0, 0);
     ASSERT_EQ(skin::FadeList.size(), 1u);
     HDC taken = skin::FadeList.front().destDc;
-    c.end(skin::FadeList.front().timerId);
+    c.end(skin::FadeList.front().timer.get());
     EXPECT_EQ(ReleaseDC(push, taken), 0) << "the fade kept the DC it took";
     EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 
     // A source the caller keeps stays in the cache.
-    HDC kept = skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release();
-    skin::StartFade(push, 0, 0, kPushWidth, kPushHeight, kept, 0, 0, nullptr, 0, 1);
+    const skin::CachedDc kept = skin::CreateDibDc({0, 0, kPushWidth, kPushHeight});
+    skin::StartFadeKeepingSource(push, 0, 0, kPushWidth, kPushHeight, kept.get(), 0, 0);
     ASSERT_EQ(skin::FadeList.size(), 1u);
-    c.end(skin::FadeList.front().timerId);
-    EXPECT_TRUE(skin::ReleaseCachedDc(kept)) << "the fade released the source it was to keep";
+    c.end(skin::FadeList.front().timer.get());
+    EXPECT_TRUE(skin::ReleaseCachedDc(kept.get())) << "the fade released the source it was to keep";
     EXPECT_EQ(skin::DcCache.size(), cacheBefore);
   }
 }
 
 TEST(BlendWithConstantAlphaTest, IgnoresTheSourcesOwnAlpha) {
-  HDC dest = skin::CreateDibDc({0, 0, 2, 2}).release();
-  HDC source = skin::CreateDibDc({0, 0, 2, 2}).release();
-  quillora_test::Fill(dest, 2, 2, 0x00000000);
-  quillora_test::Fill(source, 2, 2, 0x00FFFFFF);  // colour with alpha byte 0
-  EXPECT_TRUE(skin::BlendWithConstantAlpha(dest, 0, 0, 2, 2, source, 0, 0, 2, 2, 128));
-  EXPECT_NEAR(DibPixel(dest, 0, 0) & 0xFF, 128, 1);
-  EXPECT_TRUE(skin::BlendWithConstantAlpha(dest, 0, 0, 2, 2, source, 0, 0, 2, 2));
-  EXPECT_EQ(DibPixel(dest, 0, 0) & 0xFFFFFF, 0xFFFFFFu);
-  skin::ReleaseCachedDc(dest);
-  skin::ReleaseCachedDc(source);
+  const skin::CachedDc dest = skin::CreateDibDc({0, 0, 2, 2});
+  const skin::CachedDc source = skin::CreateDibDc({0, 0, 2, 2});
+  quillora_test::Fill(dest.get(), 2, 2, 0x00000000);
+  quillora_test::Fill(source.get(), 2, 2, 0x00FFFFFF);  // colour with alpha byte 0
+  EXPECT_TRUE(skin::BlendWithConstantAlpha(dest.get(), 0, 0, 2, 2, source.get(), 0, 0, 2, 2, 128));
+  EXPECT_NEAR(DibPixel(dest.get(), 0, 0) & 0xFF, 128, 1);
+  EXPECT_TRUE(skin::BlendWithConstantAlpha(dest.get(), 0, 0, 2, 2, source.get(), 0, 0, 2, 2));
+  EXPECT_EQ(DibPixel(dest.get(), 0, 0) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 }  // namespace
