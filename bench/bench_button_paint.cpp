@@ -103,12 +103,13 @@ void NativePaint(HWND control) { RedrawWindow(control, nullptr, nullptr, RDW_INV
 
 // What every skinned paint does besides drawing.
 void Floor(HWND control, int width, int height) {
-  HDC memory = skin::ComposeControlBackground(control, {0, 0, width, height}).release();
+  skin::CachedDc memoryOwner = skin::ComposeControlBackground(control, {0, 0, width, height});
+  HDC memory = memoryOwner.get();
   skin::BlitControlToHost(control, memory);
   HDC dc = GetDC(control);
   BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
   ReleaseDC(control, dc);
-  skin::ReleaseCachedDc(memory);
+  memoryOwner.reset();
 }
 
 void Pump() {
@@ -140,7 +141,8 @@ int main() {
 
     // One fade step: the blend a timer tick does, from a prepared image
     // onto the button's own DC.
-    HDC image = skin::ComposeControlBackground(stage.push, {0, 0, kPushWidth, kPushHeight}).release();
+    skin::CachedDc imageOwner = skin::ComposeControlBackground(stage.push, {0, 0, kPushWidth, kPushHeight});
+    HDC image = imageOwner.get();
     HDC screen = GetDC(stage.push);
     int alpha = 50;
     const double step = bench::BestSecondsPerCall(kRounds, kStepsPerRound, [&] {
@@ -148,7 +150,7 @@ int main() {
       alpha = alpha >= 250 ? 50 : alpha + 25;
     });
     ReleaseDC(stage.push, screen);
-    skin::ReleaseCachedDc(image);
+    imageOwner.reset();
 
     std::printf("push button %dx%d:  skinned paint %8.1f us, native twin %8.1f us, floor %8.1f us\n", kPushWidth,
                 kPushHeight, push * 1e6, pushNative * 1e6, pushFloor * 1e6);
@@ -166,7 +168,8 @@ int main() {
 
     // Where a check-box paint goes beyond its floor: every paint decodes two
     // glyph pieces, looks its font up by name and lays out its caption.
-    HDC surface = skin::ComposeControlBackground(stage.check, {0, 0, kCheckWidth, kCheckHeight}).release();
+    skin::CachedDc surfaceOwner = skin::ComposeControlBackground(stage.check, {0, 0, kCheckWidth, kCheckHeight});
+    HDC surface = surfaceOwner.get();
     const double decode = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [] {
       gdip::GdipImage piece;
       piece.LoadFromStream(skin::GlyphStrip.GetPiece(5));
@@ -188,7 +191,7 @@ int main() {
                           format);
     });
     graphics.Delete();
-    skin::ReleaseCachedDc(surface);
+    surfaceOwner.reset();
     std::printf("  check-box paint split: piece decode %.1f us (x2), font by name %.1f us, caption %.1f us\n",
                 decode * 1e6, font * 1e6, text * 1e6);
 

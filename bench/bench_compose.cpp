@@ -1,5 +1,5 @@
 // Control composition speed: ComposeControlBackground + BlitControlToHost
-// (+ the ReleaseCachedDc that ends every paint) for a 100 x 24 control in
+// (+ the release of the DC that ends every paint) for a 100 x 24 control in
 // a 570 x 450 skinned frame, beside the same plain work done with bare GDI
 // calls (a memory DC with a new 32-bit DIB, the blit from the frame's
 // picture into it, the blit from it into the composition image, both

@@ -72,12 +72,13 @@ void PaintOnce(Stage& stage, int dirty) {
 // The least any full paint of the box costs: its background composed, put
 // into the host and copied onto the box.
 void FloorOnce(Stage& stage) {
-  HDC dc = skin::ComposeControlBackground(stage.box, {0, 0, kBoxWidth, kBoxHeight}).release();
+  skin::CachedDc dcOwner = skin::ComposeControlBackground(stage.box, {0, 0, kBoxWidth, kBoxHeight});
+  HDC dc = dcOwner.get();
   skin::BlitControlToHost(stage.box, dc);
   HDC window = GetDC(stage.box);
   BitBlt(window, 0, 0, kBoxWidth, kBoxHeight, dc, 0, 0, SRCCOPY);
   ReleaseDC(stage.box, window);
-  skin::ReleaseCachedDc(dc);
+  dcOwner.reset();
 }
 
 // Runs `call` kLeakCalls times; true when DcCache and the GDI object count

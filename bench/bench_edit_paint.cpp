@@ -99,12 +99,13 @@ SIZE SizeOf(HWND hwnd) {
 
 // What every painter of a window of that size must do at least.
 void FloorOnce(HWND window, SIZE size, bool windowDc) {
-  HDC dc = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy}).release();
+  skin::CachedDc dcOwner = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy});
+  HDC dc = dcOwner.get();
   HDC screen = windowDc ? GetWindowDC(window) : GetDC(window);
   BitBlt(screen, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
   ReleaseDC(window, screen);
   skin::BlitControlToHost(window, dc, false, windowDc);
-  skin::ReleaseCachedDc(dc);
+  dcOwner.reset();
 }
 
 void RepaintOnce(HWND window) {
@@ -139,7 +140,8 @@ int main() {
     const double bar = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { skin::PaintVScrollBar(stage.multi); });
     const double barFloor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(overlay, barSize, false); });
     // Where a bar paint's time goes.
-    HDC barDc = skin::CreateDibDc({0, 0, barSize.cx, barSize.cy}).release();
+    skin::CachedDc barDcOwner = skin::CreateDibDc({0, 0, barSize.cx, barSize.cy});
+    HDC barDc = barDcOwner.get();
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
     GetScrollBarInfo(stage.multi, OBJID_VSCROLL, &info);
@@ -156,7 +158,7 @@ int main() {
       gdip::GdipGraphics g;
       g.CreateFromHdc(barDc);
     });
-    skin::ReleaseCachedDc(barDc);
+    barDcOwner.reset();
     const double repaint = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { RepaintOnce(stage.edit); });
     const double plain = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { RepaintOnce(stage.twin); });
 

@@ -103,12 +103,13 @@ SIZE SizeOf(HWND hwnd) {
 
 // What every painter of a window of that size must do at least.
 void FloorOnce(HWND window, SIZE size) {
-  HDC dc = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy}).release();
+  skin::CachedDc dcOwner = skin::ComposeControlBackground(window, {0, 0, size.cx, size.cy});
+  HDC dc = dcOwner.get();
   HDC screen = GetWindowDC(window);
   BitBlt(screen, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
   ReleaseDC(window, screen);
   skin::BlitControlToHost(window, dc, false, true);
-  skin::ReleaseCachedDc(dc);
+  dcOwner.reset();
 }
 
 void NativePaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }

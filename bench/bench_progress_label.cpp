@@ -98,12 +98,13 @@ void TickOnce(Stage& stage) {
 // The least any paint of the bar costs: its background composed, put
 // into the host and copied onto the bar.
 void FloorOnce(Stage& stage) {
-  HDC dc = skin::ComposeControlBackground(stage.bar, {0, 0, kBarWidth, kBarHeight}).release();
+  skin::CachedDc dcOwner = skin::ComposeControlBackground(stage.bar, {0, 0, kBarWidth, kBarHeight});
+  HDC dc = dcOwner.get();
   skin::BlitControlToHost(stage.bar, dc, false, true);
   HDC window = GetWindowDC(stage.bar);
   BitBlt(window, 0, 0, kBarWidth, kBarHeight, dc, 0, 0, SRCCOPY);
   ReleaseDC(stage.bar, window);
-  skin::ReleaseCachedDc(dc);
+  dcOwner.reset();
 }
 
 void LabelPaintOnce(Stage& stage, int dirty) {
@@ -144,11 +145,12 @@ int main() {
     const double tick = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { TickOnce(stage); });
     const double floor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage); });
     const double share = tick / kPeriodSeconds;
-    HDC memory = skin::CreateDibDc({0, 0, kBarWidth, kBarHeight}).release();
+    skin::CachedDc memoryOwner = skin::CreateDibDc({0, 0, kBarWidth, kBarHeight});
+    HDC memory = memoryOwner.get();
     const double draw = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] {
       skin::DrawProgressBar(memory, {0, 0, kBarWidth, kBarHeight}, stage.Record().progressBars.At(stage.barIndex));
     });
-    skin::ReleaseCachedDc(memory);
+    memoryOwner.reset();
     std::printf("shine tick of the %dx%d bar (step + repaint): %8.2f us\n", kBarWidth, kBarHeight, tick * 1e6);
     std::printf("compose + blit floor of that size:           %8.2f us\n", floor * 1e6);
     std::printf("  of which the painter's drawing alone, on a memory DC: %8.2f us\n", draw * 1e6);

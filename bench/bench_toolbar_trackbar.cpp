@@ -108,12 +108,13 @@ void TrackbarPaintOnce(Stage& stage) { skin::PaintTrackbar(1, stage.trackIndex);
 
 // The least any paint of the trackbar costs.
 void FloorOnce(Stage& stage) {
-  HDC dc = skin::ComposeControlBackground(stage.trackbar, {0, 0, kTrackWidth, kTrackHeight}).release();
+  skin::CachedDc dcOwner = skin::ComposeControlBackground(stage.trackbar, {0, 0, kTrackWidth, kTrackHeight});
+  HDC dc = dcOwner.get();
   skin::BlitControlToHost(stage.trackbar, dc);
   HDC window = GetWindowDC(stage.trackbar);
   BitBlt(window, 0, 0, kTrackWidth, kTrackHeight, dc, 0, 0, SRCCOPY);
   ReleaseDC(stage.trackbar, window);
-  skin::ReleaseCachedDc(dc);
+  dcOwner.reset();
 }
 
 template <class Call>

@@ -79,11 +79,6 @@ CachedDc CachedDc::Adopt(HDC memoryDc) noexcept {
   return owner;
 }
 
-HDC CachedDc::release() noexcept {
-  serial_ = 0;
-  return std::exchange(dc_, nullptr);
-}
-
 void CachedDc::reset() noexcept {
   HDC dc = std::exchange(dc_, nullptr);
   const std::uint64_t serial = std::exchange(serial_, 0);

@@ -1,10 +1,10 @@
 // The process-wide registry of the engine's memory DCs.
 //
 // Painters make a memory DC with a 32-bit DIB section behind it and hold it
-// in a CachedDc, which releases it through the cache when it goes; code
-// that holds only the handle releases it with ReleaseCachedDc. The cache is
-// a registry, not a pool: a DC is never reused, it is only found again so
-// that one call can free the DC, its DIB and its entry.
+// in a CachedDc, which releases it through the cache when it goes; a DC
+// changes hands only by moving its owner. The cache is a registry, not a
+// pool: a DC is never reused, it is only found again so that one call can
+// free the DC, its DIB and its entry.
 #pragma once
 
 #include <windows.h>
@@ -73,10 +73,6 @@ class CachedDc {
   HDC get() const noexcept { return dc_; }
   explicit operator bool() const noexcept { return dc_ != nullptr; }
   friend bool operator==(const CachedDc& owner, std::nullptr_t) noexcept { return !owner; }
-
-  // Gives the DC up without releasing it; its holder releases it with
-  // ReleaseCachedDc.
-  HDC release() noexcept;
 
   // Releases the DC now.
   void reset() noexcept;

@@ -21,7 +21,8 @@ class PushPainterTest : public quillora_test::SkinnedButtonTest {
   // Paints into a memory DC standing for the screen; returns the
   // composition image of the button.
   std::vector<Rgb3> Paint(int state) {
-    HDC screen = skin::CreateDibDc({0, 0, kPushWidth, kPushHeight}).release();
+    skin::CachedDc screenImage = skin::CreateDibDc({0, 0, kPushWidth, kPushHeight});
+    HDC screen = screenImage.get();
     const RECT client{0, 0, kPushWidth, kPushHeight};
     skin::PaintPushButton(push, screen, state, &client);
     std::vector<Rgb3> image;
@@ -32,7 +33,7 @@ class PushPainterTest : public quillora_test::SkinnedButtonTest {
           EXPECT_EQ(quillora_test::FromDib(quillora_test::DibPixel(screen, x, y)), image.back()) << x << "," << y;
         }
       }
-    skin::ReleaseCachedDc(screen);
+    screenImage.reset();
     return image;
   }
   static const Rgb3& At(const std::vector<Rgb3>& image, int x, int y) { return image[y * kPushWidth + x]; }

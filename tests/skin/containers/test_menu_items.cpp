@@ -81,11 +81,12 @@ class MenuItemTest : public ComposedFrameTest {
     skin::MenuTable.push_back(std::move(record));
     item = skin::MenuTable.back().get();
 
-    itemDc = skin::CreateDibDc({0, 0, kWidth, kItemHeight}).release();
+    itemImage = skin::CreateDibDc({0, 0, kWidth, kItemHeight});
+    itemDc = itemImage.get();
   }
   void TearDown() override {
     skin::MenuTable.clear();
-    skin::ReleaseCachedDc(itemDc);
+    itemImage.reset();
     DestroyMenu(menu);
     skin::AccentColour = savedAccent;
     skin::ThemeColour = savedTheme;
@@ -127,6 +128,7 @@ class MenuItemTest : public ComposedFrameTest {
 
   HMENU menu = nullptr;
   skin::MenuRecord* item = nullptr;
+  skin::CachedDc itemImage;
   HDC itemDc = nullptr;
   COLORREF savedAccent = 0, savedTheme = 0;
 };

@@ -28,10 +28,11 @@ class RouterTest : public quillora_test::SkinnedButtonTest {
  protected:
   void SetUp() override {
     SkinnedButtonTest::SetUp();
-    itemDc = skin::CreateDibDc({0, 0, kW, kH}).release();
+    itemImage = skin::CreateDibDc({0, 0, kW, kH});
+    itemDc = itemImage.get();
   }
   void TearDown() override {
-    skin::ReleaseCachedDc(itemDc);
+    itemImage.reset();
     skin::MenuTable.clear();
     skin::LayerElements.clear();
     SkinnedButtonTest::TearDown();
@@ -56,6 +57,7 @@ class RouterTest : public quillora_test::SkinnedButtonTest {
     return n;
   }
 
+  skin::CachedDc itemImage;
   HDC itemDc = nullptr;
 };
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "skin/core/dc_cache.h"
 #include "skin/core/skin_window_table.h"
 #include "tests/support/gdi_object_count.h"
@@ -50,7 +52,8 @@ TEST_F(DcCacheTest, CreateDib32MakesABottomUp32BitSection) {
 }
 
 TEST_F(DcCacheTest, CreateDibDcRegistersADcWithTheDibSelected) {
-  HDC dc = skin::CreateDibDc({10, 20, 110, 44}).release();
+  const skin::CachedDc owner = skin::CreateDibDc({10, 20, 110, 44});
+  HDC dc = owner.get();
   ASSERT_EQ(skin::DcCache.size(), 1u);
   const skin::DcCacheEntry& entry = skin::DcCache.front();
   EXPECT_EQ(entry.memoryDc(), dc);
@@ -62,7 +65,8 @@ TEST_F(DcCacheTest, CreateDibDcRegistersADcWithTheDibSelected) {
 }
 
 TEST_F(DcCacheTest, ReleaseFreesTheDcAndTheDibOnceAndKeepsTheDisplacedObject) {
-  HDC dc = skin::CreateDibDc({0, 0, 8, 8}).release();
+  const skin::CachedDc owner = skin::CreateDibDc({0, 0, 8, 8});
+  HDC dc = owner.get();  // released below by handle, as code that holds only the handle does
   const HBITMAP dib = skin::DcCache.front().dib();
   const HGDIOBJ displaced = skin::DcCache.front().previous();
   ASSERT_TRUE(IsLive(displaced));
@@ -78,18 +82,19 @@ TEST_F(DcCacheTest, ReleaseFreesTheDcAndTheDibOnceAndKeepsTheDisplacedObject) {
 }
 
 TEST_F(DcCacheTest, ReleaseOfAnUnknownDcLeavesTheCacheAndTheDcAlone) {
-  HDC registered = skin::CreateDibDc({0, 0, 4, 4}).release();
+  const skin::CachedDc registered = skin::CreateDibDc({0, 0, 4, 4});
   rt::UniqueMemoryDc stranger(CreateCompatibleDC(nullptr));
   EXPECT_FALSE(skin::ReleaseCachedDc(stranger.get()));
   EXPECT_TRUE(IsLive(stranger.get()));
   ASSERT_EQ(skin::DcCache.size(), 1u);
-  EXPECT_EQ(skin::DcCache.front().memoryDc(), registered);
+  EXPECT_EQ(skin::DcCache.front().memoryDc(), registered.get());
 }
 
 TEST_F(DcCacheTest, ReleaseRemovesOnlyItsEntryAndKeepsTheOrderOfTheRest) {
-  HDC a = skin::CreateDibDc({0, 0, 2, 2}).release();
-  HDC b = skin::CreateDibDc({0, 0, 2, 2}).release();
-  HDC c = skin::CreateDibDc({0, 0, 2, 2}).release();
+  const skin::CachedDc ownerA = skin::CreateDibDc({0, 0, 2, 2});
+  const skin::CachedDc ownerB = skin::CreateDibDc({0, 0, 2, 2});
+  const skin::CachedDc ownerC = skin::CreateDibDc({0, 0, 2, 2});
+  HDC a = ownerA.get(), b = ownerB.get(), c = ownerC.get();
   ASSERT_TRUE(skin::ReleaseCachedDc(b));
   ASSERT_EQ(skin::DcCache.size(), 2u);
   EXPECT_EQ(skin::DcCache[0].memoryDc(), a);
@@ -99,7 +104,8 @@ TEST_F(DcCacheTest, ReleaseRemovesOnlyItsEntryAndKeepsTheOrderOfTheRest) {
 }
 
 TEST_F(DcCacheTest, RegisteringAKnownDcAgainReplacesItsDibAndDeletesTheOldOne) {
-  HDC dc = skin::CreateDibDc({0, 0, 4, 4}).release();
+  const skin::CachedDc owner = skin::CreateDibDc({0, 0, 4, 4});
+  HDC dc = owner.get();
   const HBITMAP oldDib = skin::DcCache.front().dib();
   const HGDIOBJ ownBitmap = skin::DcCache.front().previous();
 
@@ -121,13 +127,14 @@ TEST_F(DcCacheTest, RegisteringAKnownDcAgainReplacesItsDibAndDeletesTheOldOne) {
 }
 
 TEST_F(DcCacheTest, CopyToNewBitmapCopiesTheCornerAndReleasesTheSource) {
-  HDC keep = skin::CreateDibDc({0, 0, 2, 2}).release();
-  HDC source = skin::CreateDibDc({0, 0, 10, 10}).release();
+  const skin::CachedDc keep = skin::CreateDibDc({0, 0, 2, 2});
+  skin::CachedDc sourceOwner = skin::CreateDibDc({0, 0, 10, 10});
+  HDC source = sourceOwner.get();
   PutPixel(source, 0, 0, 0x00112233);
   PutPixel(source, 3, 2, 0x80445566);
   PutPixel(source, 5, 5, 0x00778899);  // outside the copied corner
 
-  rt::UniqueBitmap copy = skin::CopyToNewBitmap(skin::CachedDc::Adopt(source), 4, 3);
+  rt::UniqueBitmap copy = skin::CopyToNewBitmap(std::move(sourceOwner), 4, 3);
   ASSERT_TRUE(copy);
   EXPECT_EQ(PixelOf(copy.get(), 0, 0), 0x00112233u);
   EXPECT_EQ(PixelOf(copy.get(), 3, 2), 0x80445566u);
@@ -137,28 +144,27 @@ TEST_F(DcCacheTest, CopyToNewBitmapCopiesTheCornerAndReleasesTheSource) {
   EXPECT_EQ(size.bmHeight, 3);
 
   ASSERT_EQ(skin::DcCache.size(), 1u);
-  EXPECT_EQ(skin::DcCache.front().memoryDc(), keep);
+  EXPECT_EQ(skin::DcCache.front().memoryDc(), keep.get());
   EXPECT_FALSE(IsLive(source));
 }
 
 TEST_F(DcCacheTest, CreateAndReleaseLoopsLeaveCacheAndGdiObjectsWhereTheyBegan) {
   // Warm up whatever the system allocates once per process.
-  skin::ReleaseCachedDc(skin::CreateDibDc({0, 0, 100, 24}).release());
+  skin::CreateDibDc({0, 0, 100, 24}).reset();
   const DWORD objectsBefore = GdiObjectCount();
 
   for (int round = 0; round < 500; ++round) {
-    HDC held[4];
-    for (HDC& dc : held) dc = skin::CreateDibDc({0, 0, 100, 24}).release();
+    skin::CachedDc held[4];
+    for (skin::CachedDc& dc : held) dc = skin::CreateDibDc({0, 0, 100, 24});
     if (round == 0) ASSERT_GE(GdiObjectCount(), objectsBefore + 8) << "the count must see our DCs";
     // Every other round the DCs also pass through a replaced DIB and a copy.
     if (round % 2) {
       rt::UniqueBitmap fresh = skin::CreateDib32(100, 24);
-      HGDIOBJ out = SelectObject(held[0], fresh.get());
-      skin::RegisterCachedDc(held[0], fresh.release(), out);
-      rt::UniqueBitmap copy = skin::CopyToNewBitmap(skin::CachedDc::Adopt(held[3]), 100, 24);
-      held[3] = nullptr;
+      HGDIOBJ out = SelectObject(held[0].get(), fresh.get());
+      skin::RegisterCachedDc(held[0].get(), fresh.release(), out);
+      rt::UniqueBitmap copy = skin::CopyToNewBitmap(std::move(held[3]), 100, 24);
     }
-    for (HDC dc : held) skin::ReleaseCachedDc(dc);
+    for (skin::CachedDc& dc : held) dc.reset();
   }
 
   EXPECT_TRUE(skin::DcCache.empty());

@@ -34,21 +34,20 @@ class ShownFrameTest : public ComposedFrameTest {
 
   // A registered memory DC holding one colour, released after the test.
   HDC MakeImage(int width, int height, std::uint32_t colour) {
-    HDC dc = skin::CreateDibDc({0, 0, width, height}).release();
+    HDC dc = images_.emplace_back(skin::CreateDibDc({0, 0, width, height})).get();
     Fill(dc, width, height, colour);
-    images_.push_back(dc);
     return dc;
   }
 
   void TearDown() override {
-    for (HDC dc : images_) skin::ReleaseCachedDc(dc);
+    images_.clear();
     ComposedFrameTest::TearDown();
   }
 
   std::uint32_t Composition(int x, int y) { return Rgb(Record().compositionDc.get(), x, y); }
 
  private:
-  std::vector<HDC> images_;
+  std::vector<skin::CachedDc> images_;
 };
 
 bool HasClip(HDC dc) {

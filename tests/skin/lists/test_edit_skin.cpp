@@ -251,10 +251,9 @@ TEST_F(EditSkinTest, TheBackgroundIsTheHostsUnderTheTint) {
     skin::prop::Write(edit, skin::prop::kAltTint, c.alternative);
     skin::prop::Write(edit, skin::prop::kAltTintColour, 0xFF0000);
     skin::prop::Write(edit, skin::prop::kAltTintAlpha, 255);
-    HDC target = skin::CreateDibDc({0, 0, width, height}).release();
-    skin::PaintEditBackground(edit, target, c.alpha);
-    EXPECT_TRUE(NearRgb(Rgb(target, width / 2, height / 2), c.expected));
-    skin::ReleaseCachedDc(target);
+    const skin::CachedDc target = skin::CreateDibDc({0, 0, width, height});
+    skin::PaintEditBackground(edit, target.get(), c.alpha);
+    EXPECT_TRUE(NearRgb(Rgb(target.get(), width / 2, height / 2), c.expected));
   }
 }
 

@@ -185,13 +185,13 @@ TEST_F(ScrollOverlayTest, HitTestsReadThePaintedRectanglesEdgesIncluded) {
   const RECT h = ScreenRect(record.hScrollOverlay);
   const int width = h.right - h.left;
   const int height = h.bottom - h.top;
-  HDC dc = skin::CreateDibDc({0, 0, width, height}).release();
+  skin::CachedDc dc = skin::CreateDibDc({0, 0, width, height});
   SCROLLBARINFO info{};
   info.dxyLineButton = 17;
   info.xyThumbTop = 30;
   info.xyThumbBottom = 60;
-  skin::DrawHScrollBar(dc, width, height, info, {0xFFFFFF, 160}, ScrollBarPart::None, record.hScrollParts);
-  skin::ReleaseCachedDc(dc);
+  skin::DrawHScrollBar(dc.get(), width, height, info, {0xFFFFFF, 160}, ScrollBarPart::None, record.hScrollParts);
+  dc.reset();
   const int y = h.top + height / 2;
   EXPECT_EQ(skin::HitTestHScroll(edit, ScreenPoint(h.left + width - 4, y)), ScrollBarPart::EndArrow);
   EXPECT_EQ(skin::HitTestHScroll(edit, ScreenPoint(h.left + width - 3, y)), ScrollBarPart::None);
@@ -257,19 +257,18 @@ class BarPixelsTest : public ::testing::Test {
  protected:
   static constexpr int kW = 17, kH = 200;
   void SetUp() override { info.dxyLineButton = 17, info.xyThumbTop = 40, info.xyThumbBottom = 80; }
-  void TearDown() override { skin::ReleaseCachedDc(dc); }
+  void TearDown() override { dc.reset(); }
 
   bool Paint(skin::BarTint tint, ScrollBarPart hot = ScrollBarPart::None) {
-    if (dc) skin::ReleaseCachedDc(dc);
-    dc = skin::CreateDibDc({0, 0, kW, kH}).release();
-    return skin::DrawVScrollBar(dc, kW, kH, info, tint, hot, parts);
+    dc = skin::CreateDibDc({0, 0, kW, kH});
+    return skin::DrawVScrollBar(dc.get(), kW, kH, info, tint, hot, parts);
   }
-  std::uint32_t At(int x, int y) { return Rgb(dc, x, y); }
+  std::uint32_t At(int x, int y) { return Rgb(dc.get(), x, y); }
 
   quillora_test::EngineDefaults settings;
   SCROLLBARINFO info{};
   skin::ScrollPartRects parts{};
-  HDC dc = nullptr;
+  skin::CachedDc dc;
 };
 
 TEST_F(BarPixelsTest, TheTrackIsTintedThenLightenedAlongX) {
@@ -314,10 +313,9 @@ TEST_F(BarPixelsTest, AVerticalBarWithoutThumbIsLeftAloneAHorizontalOneIsNot) {
   EXPECT_EQ(At(8, 120), 0u);
   EXPECT_EQ(parts[0].left, 7) << "the rectangles keep their last values";
 
-  HDC horizontal = skin::CreateDibDc({0, 0, 200, 17}).release();
-  skin::DrawHScrollBar(horizontal, 200, 17, info, {0xFFFFFF, 160}, ScrollBarPart::None, parts);
-  EXPECT_NE(Rgb(horizontal, 100, 8), 0u);
-  skin::ReleaseCachedDc(horizontal);
+  const skin::CachedDc horizontal = skin::CreateDibDc({0, 0, 200, 17});
+  skin::DrawHScrollBar(horizontal.get(), 200, 17, info, {0xFFFFFF, 160}, ScrollBarPart::None, parts);
+  EXPECT_NE(Rgb(horizontal.get(), 100, 8), 0u);
 }
 
 TEST(ScrollArrowsTest, EachArrowIsAFourteenPixelChevronOfTwentyFourPixels) {
