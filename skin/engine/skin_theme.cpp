@@ -9,7 +9,7 @@
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/frames/background_picture.h"
-#include "skin/frames/dialog_frame.h"
+#include "skin/frames/dialog_frame_painter.h"
 #include "skin/frames/frame_title.h"
 #include "skin/frames/main_frame_compose.h"
 

@@ -13,7 +13,7 @@
 #include "skin/core/layered_window.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
-#include "skin/frames/dialog_frame.h"
+#include "skin/frames/dialog_frame_proc.h"
 #include "skin/frames/drop_shadow.h"
 #include "skin/lists/edit_installers.h"
 #include "skin/lists/list_installers.h"
@@ -89,6 +89,14 @@ void RunChildInstallers(int windowIndex, HWND dialog) {
 }
 
 }  // namespace
+
+SkinWindowRecord* DialogRecord(HWND dialog, int* windowIndex) {
+  const INT_PTR index = prop::Read(dialog, prop::kIndex);
+  SkinWindowRecord* record = SkinWindowTable.Find(index);
+  if (record == nullptr || record->hwnd != dialog) return nullptr;
+  if (windowIndex) *windowIndex = static_cast<int>(index);
+  return record;
+}
 
 rt::ByteArray DialogCloseImage() { return rt::LoadEmbeddedBytes(IDR_DIALOG_CLOSE); }
 

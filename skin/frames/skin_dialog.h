@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "runtime/byte_array.h"
+#include "skin/core/skin_records.h"
 
 namespace skin {
 
@@ -24,6 +25,10 @@ void LayoutDialogCaption(int windowIndex);
 // 5-pixel gaps, and sets the record's buttonBandHeight. The places are
 // computed relative to the window rectangle and set in client coordinates.
 void LayoutDialogButtons(int windowIndex);
+
+// The skinned dialog's record (its index in *windowIndex when asked), or
+// null when the window's index names no record of it.
+SkinWindowRecord* DialogRecord(HWND dialog, int* windowIndex = nullptr);
 
 // The close-button image of every skinned dialog (38 x 18 RGBA PNG).
 rt::ByteArray DialogCloseImage();

@@ -1,11 +1,9 @@
-// The frame of a skinned dialog: its window procedure, painter, hit test
-// and fade-in.
+// The painter of a skinned dialog's frame: the whole frame, its haloed
+// title and its close button.
 //
 // The frame is painted over the whole window rectangle through the window
-// DC: the caption is the strip down to 25 pixels below the top edge, the
-// close button a zone at the top right, and there are no resize borders.
-// Every skinned dialog is invisible (alpha 0) until its first paint starts
-// its fade-in thread, which raises the alpha to 240 in ten steps.
+// DC: the caption is the strip down to 25 pixels below the top edge and
+// the close button a zone at the top right.
 #pragma once
 
 #include <windows.h>
@@ -16,15 +14,6 @@
 #include "skin/core/skin_geometry.h"
 
 namespace skin {
-
-// Handle of the most recently started fade-in thread while its dialog
-// lives, else null. Owned by the dialog's fade-in record.
-extern HANDLE FadeInThread;
-
-// 1 while a skinned dialog whose fade-in has started is alive.
-extern int FadeInStarted;
-
-LRESULT CALLBACK DialogFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Recomposes the dialog's whole frame and copies it to the window.
 void PaintDialogFrame(HWND dialog);
@@ -46,11 +35,5 @@ void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics&
 
 // The dialog's window DC with every visible direct child clipped out.
 rt::WindowDc GetDialogFrameDc(HWND dialog);
-
-// HTCLOSE, HTCLIENT or HTCAPTION for the screen point in lParam.
-int DialogHitTest(HWND dialog, LPARAM lParam);
-
-// The fade-in thread's routine; its parameter is the fade's own context.
-DWORD WINAPI FadeInThreadProc(LPVOID context);
 
 }  // namespace skin

@@ -1,8 +1,6 @@
-#include "skin/frames/dialog_frame.h"
+#include "skin/frames/dialog_frame_painter.h"
 
 #include <algorithm>
-#include <memory>
-#include <vector>
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_font_collection.h"
@@ -10,10 +8,6 @@
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_path.h"
 #include "gdip/gdip_string_format.h"
-#include "runtime/fatal_error.h"
-#include "runtime/gdi_object.h"
-#include "runtime/win_handle.h"
-#include "skin/containers/owner_draw_router.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
@@ -21,104 +15,12 @@
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
-#include "skin/frames/close_effects.h"
-#include "skin/frames/drop_shadow.h"
 #include "skin/frames/message_box.h"
 #include "skin/frames/skin_dialog.h"
-#include "skin/frames/skin_release.h"
 
 namespace skin {
 
-HANDLE FadeInThread = nullptr;
-int FadeInStarted = 0;
-
 namespace {
-
-constexpr COLORREF kColourKey = 0xFF00FF;
-constexpr int kFadeSteps = 10;
-constexpr int kFadeAlphaStep = 24;
-constexpr int kFadeEndAlpha = kFadeSteps * kFadeAlphaStep;  // 240
-constexpr DWORD kFadeStopWait = 5000;  // bound on waiting for a fade to stop
-
-// ---- Fade-in -------------------------------------------------------------
-
-// What the fade-in thread owns: its dialog and its copy of the stop event.
-struct FadeInContext {
-  HWND dialog = nullptr;
-  rt::KernelHandle stop;
-};
-
-// One dialog's fade-in. A dialog has one from its first paint (or from its
-// end, when that comes first) until its WM_NCDESTROY, so that it fades in
-// once and never after its close animation has begun.
-struct FadeIn {
-  HWND dialog = nullptr;
-  rt::KernelHandle thread;
-  rt::KernelHandle stop;  // set: the thread ends before its next step
-};
-
-std::vector<FadeIn> FadeIns;
-
-FadeIn* FindFadeIn(HWND dialog) {
-  const auto found = std::find_if(FadeIns.begin(), FadeIns.end(), [&](const FadeIn& f) { return f.dialog == dialog; });
-  return found == FadeIns.end() ? nullptr : &*found;
-}
-
-void ShowAtFinalAlpha(HWND dialog) {
-  SetLayeredWindowAttributes(dialog, kColourKey, kFadeEndAlpha, LWA_COLORKEY | LWA_ALPHA);
-}
-
-// Starts the dialog's fade-in unless it has one; a fade that cannot start
-// shows the dialog at once at the fade's final alpha.
-void StartFadeIn(HWND dialog) {
-  if (FindFadeIn(dialog) != nullptr) return;
-  FadeIn fade;
-  fade.dialog = dialog;
-  fade.stop = rt::KernelHandle(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  auto context = std::make_unique<FadeInContext>();
-  context->dialog = dialog;
-  HANDLE copy = nullptr;
-  if (fade.stop && DuplicateHandle(GetCurrentProcess(), fade.stop.get(), GetCurrentProcess(), &copy, 0, FALSE,
-                                   DUPLICATE_SAME_ACCESS)) {
-    context->stop = rt::KernelHandle(copy);
-    fade.thread = rt::KernelHandle(CreateThread(nullptr, 0, &FadeInThreadProc, context.get(), 0, nullptr));
-  }
-  if (fade.thread) {
-    context.release();  // the thread frees it
-    FadeInThread = fade.thread.get();
-  } else {
-    ShowAtFinalAlpha(dialog);
-  }
-  FadeIns.push_back(std::move(fade));
-  FadeInStarted = 1;
-}
-
-// Tells the dialog's fade-in to stop and waits for it, so no alpha change
-// lands after this; a dialog without one gets a finished record, so none
-// starts later.
-void StopFadeIn(HWND dialog) {
-  FadeIn* fade = FindFadeIn(dialog);
-  if (fade == nullptr) {
-    FadeIns.push_back(FadeIn{dialog, {}, {}});
-    FadeInStarted = 1;
-    return;
-  }
-  if (!fade->thread) return;
-  if (fade->stop) SetEvent(fade->stop.get());
-  WaitForSingleObject(fade->thread.get(), kFadeStopWait);
-}
-
-// Stops the dialog's fade-in and closes its handles.
-void ForgetFadeIn(HWND dialog) {
-  if (FadeIn* fade = FindFadeIn(dialog)) {
-    StopFadeIn(dialog);
-    if (fade->thread.get() == FadeInThread) FadeInThread = nullptr;
-    FadeIns.erase(FadeIns.begin() + (fade - FadeIns.data()));
-  }
-  FadeInStarted = FadeIns.empty() ? 0 : 1;
-}
-
-// ---- Frame colours and pictures ------------------------------------------
 
 // The owner's tint colour when it has a non-negative one, else the theme's.
 COLORREF FrameColour() {
@@ -166,32 +68,7 @@ void ReplaceFrameBitmap(SkinWindowRecord& record, int width, int height) {
   record.backgroundDc = CachedDc::Adopt(dc.release());
 }
 
-SkinWindowRecord* DialogRecord(HWND dialog, int* windowIndex = nullptr) {
-  const INT_PTR index = prop::Read(dialog, prop::kIndex);
-  SkinWindowRecord* record = SkinWindowTable.Find(index);
-  if (record == nullptr || record->hwnd != dialog) return nullptr;
-  if (windowIndex) *windowIndex = static_cast<int>(index);
-  return record;
-}
-
-LRESULT CallSaved(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
-  if (saved == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
-}
-
 }  // namespace
-
-DWORD WINAPI FadeInThreadProc(LPVOID parameter) {
-  const std::unique_ptr<FadeInContext> context(static_cast<FadeInContext*>(parameter));
-  for (int i = 1; i <= kFadeSteps; ++i) {
-    const DWORD pause = static_cast<DWORD>(50 - 5 * i);
-    if (WaitForSingleObject(context->stop.get(), pause) == WAIT_OBJECT_0) return 0;
-    SetLayeredWindowAttributes(context->dialog, kColourKey, static_cast<BYTE>(kFadeAlphaStep * i),
-                               LWA_COLORKEY | LWA_ALPHA);
-  }
-  return 0;
-}
 
 rt::WindowDc GetDialogFrameDc(HWND dialog) {
   rt::WindowDc dc(dialog, GetWindowDC(dialog));
@@ -203,18 +80,6 @@ rt::WindowDc GetDialogFrameDc(HWND dialog) {
     ExcludeClipRect(dc.get(), r.left, r.top, r.right, r.bottom);
   }
   return dc;
-}
-
-int DialogHitTest(HWND dialog, LPARAM lParam) {
-  const int x = MouseX(lParam);
-  const int y = MouseY(lParam);
-  RECT r{};
-  GetWindowRect(dialog, &r);
-  const SkinWindowRecord* record = DialogRecord(dialog);
-  const int buttonsX = record ? record->buttonsX : 0;
-  if (r.left + buttonsX < x && x < r.right - 5 && r.top + 3 < y && y <= r.top + 20) return HTCLOSE;
-  if (y > r.top + 25) return HTCLIENT;
-  return HTCAPTION;
 }
 
 void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const RectF& layout, COLORREF textColour,
@@ -372,128 +237,6 @@ void PaintDialogFrame(HWND dialog) {
   }
   const rt::WindowDc window = GetDialogFrameDc(dialog);
   if (window) BitBlt(window.get(), 0, 0, W, H, record.backgroundDc.get(), 0, 0, SRCCOPY);
-}
-
-LRESULT CALLBACK DialogFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  int index = 0;
-  SkinWindowRecord* record = DialogRecord(hwnd, &index);
-  if (record == nullptr) {
-    if (message == WM_NCDESTROY) ForgetFadeIn(hwnd);
-    return CallSaved(hwnd, message, wParam, lParam);
-  }
-
-  switch (message) {
-    case WM_CLOSE:
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_NCDESTROY: {
-      ForgetFadeIn(hwnd);
-      const auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
-      ReleaseWindowSkin(hwnd);
-      return saved ? CallWindowProcA(saved, hwnd, message, wParam, lParam)
-                   : DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-
-    case WM_CHANGEUISTATE:
-      if (LOWORD(wParam) == UIS_INITIALIZE) return 0;
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_SETFOCUS:
-      if (record->shadowHwnd != nullptr) ShowWindow(record->shadowHwnd, SW_HIDE);
-      // The fade-in ends first: an alpha change after the window has turned
-      // layered for the animation would freeze it.
-      StopFadeIn(hwnd);
-      AnimateShrinkFade(hwnd);
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_ACTIVATE:
-      RemoveMessageBoxHook();
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_SIZE: {
-      RECT r{};
-      GetWindowRect(hwnd, &r);
-      HRGN region = CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5);
-      if (region != nullptr && SetWindowRgn(hwnd, region, TRUE) == 0) DeleteObject(region);
-      LayoutDialogCaption(index);
-      return CallSaved(hwnd, message, wParam, lParam);
-    }
-
-    case WM_PAINT: {
-      {
-        const rt::PaintScope paint(hwnd);
-        PaintDialogFrame(hwnd);
-      }
-      StartFadeIn(hwnd);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-
-    case WM_CTLCOLORSTATIC:
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_NCPAINT:
-      return 0;
-
-    case WM_NCACTIVATE:
-      return 1;
-
-    case WM_NCHITTEST:
-      return DialogHitTest(hwnd, lParam);
-
-    case WM_NCLBUTTONDOWN:
-      if (wParam == HTCLOSE) return 0;
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_NCMOUSEMOVE:
-      if (wParam == HTCLOSE) {
-        if (record->closeHot == 0) {
-          gdip::GdipGraphics graphics;
-          DrawDialogCloseButton(index, 1, graphics, false, true);
-          record->closeHot = 1;
-        }
-        return 0;
-      }
-      if (record->closeHot == 1) {
-        gdip::GdipGraphics graphics;
-        DrawDialogCloseButton(index, 1, graphics, false, false);
-        record->closeHot = 0;
-      }
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_NCLBUTTONUP:
-      if (wParam == HTCLOSE) {
-        SendMessageA(hwnd, WM_CLOSE, 0, 0);
-        return 0;
-      }
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_DRAWITEM:
-      if (lParam != 0) RouteDrawItem(index, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_SHOWWINDOW:
-      // The platform may place the buttons after the hook has run: the
-      // first show lays them out once more.
-      if (wParam != 0 && record->shownComposed == 0) {
-        record->shownComposed = 1;
-        LayoutDialogButtons(index);
-      }
-      if (record->shadowHwnd != nullptr && record->maximized == 0) {
-        ShowWindow(record->shadowHwnd, SW_SHOWNA);
-        AlignShadow(hwnd);
-      }
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    case WM_WINDOWPOSCHANGED:
-      if (lParam != 0) {
-        const auto& position = *reinterpret_cast<const WINDOWPOS*>(lParam);
-        if (position.cx > 0 && position.cy > 0) AlignShadowToWindowPos(hwnd, position);
-      }
-      return CallSaved(hwnd, message, wParam, lParam);
-
-    default:
-      return CallSaved(hwnd, message, wParam, lParam);
-  }
 }
 
 }  // namespace skin
