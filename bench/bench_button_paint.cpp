@@ -209,7 +209,7 @@ int main() {
         {"check box", [](Stage& s) { skin::PaintCheckBox(s.check, 0); }},
         {"check box hover", [](Stage& s) { skin::PaintCheckBox(s.check, ODS_HOTLIGHT); }},
         {"check box disabled", [](Stage& s) { skin::PaintCheckBox(s.check, ODS_DISABLED); }},
-        {"check box frame 4", [](Stage& s) { skin::PaintCheckBox(s.check, 0, 1, 4); }},
+        {"check box frame 4", [](Stage& s) { skin::PaintCheckBox(s.check, 0, 4); }},
     };
     SendMessageA(stage.check, BM_SETCHECK, BST_CHECKED, 0);
     for (const Look& look : looks) {

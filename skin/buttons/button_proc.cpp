@@ -16,7 +16,7 @@ namespace skin {
 
 namespace {
 
-void ShowAnimationFrame(HWND window, int frame) { PaintCheckBox(window, 0, 1, frame); }
+void ShowAnimationFrame(HWND window, int frame) { PaintCheckBox(window, 0, frame); }
 void PauseAnimation(DWORD milliseconds) { Sleep(milliseconds); }
 
 ClickAnimationSteps& AnimationSteps() {

@@ -17,7 +17,7 @@ void PaintButton(HWND window, int state = 0, bool addHover = false);
 
 // How the click animation shows a frame and waits between frames. Tests
 // replace them to watch the sequence; nullptr members restore the real
-// ones (PaintCheckBox with animate, and Sleep).
+// ones (PaintCheckBox with an animation frame, and Sleep).
 struct ClickAnimationSteps {
   void (*showFrame)(HWND window, int frame) = nullptr;
   void (*pause)(DWORD milliseconds) = nullptr;

@@ -3,23 +3,15 @@
 #include <cstdint>
 
 #include "gdip/gdip_bitmap.h"
-#include "gdip/gdip_font.h"
 #include "gdip/gdip_path.h"
-#include "gdip/gdip_solid_brush.h"
-#include "gdip/gdip_string_format.h"
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
-#include "runtime/gdi_object.h"
 #include "skin/buttons/button_records.h"
 #include "skin/core/colour_convert.h"
-#include "skin/core/control_background.h"
 #include "skin/core/control_picture.h"
-#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
-#include "skin/core/host_composition.h"
 #include "skin/core/paint_kit.h"
-#include "skin/core/skin_text.h"
 #include "skin/core/window_properties.h"
 
 namespace skin {
@@ -33,10 +25,6 @@ constexpr int kNormalBox = 5;
 constexpr int kDisabledBox = 6;
 constexpr char kPngFormat[] = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
 
-RECT ClipOf(int left, int top, int width, int height, const RECT* clipRect) {
-  return clipRect != nullptr ? *clipRect : RECT{left, top, left + width + 1, top + height + 1};
-}
-
 // Draws an image centred vertically in the control at x, at `scale` of its
 // size; returns its natural width.
 int DrawCentredImage(gdip::GdipGraphics& g, gdip::GdipImage& image, double x, int top, int height,
@@ -49,42 +37,58 @@ int DrawCentredImage(gdip::GdipGraphics& g, gdip::GdipImage& image, double x, in
   return static_cast<int>(w);
 }
 
-// The same for PNG bytes; 0 when they do not decode.
-int DrawImageBytes(gdip::GdipGraphics& g, const rt::ByteArray& png, int x, int top, int height) {
-  gdip::GdipImage image;
-  if (png.empty() || !image.LoadFromStream(png)) return 0;
-  return DrawCentredImage(g, image, x, top, height);
-}
-
 // A glyph of the engine's strip, decoded once for all paints.
 int DrawPiece(gdip::GdipGraphics& g, int piece, int left, int top, int height, double scale = 1.0) {
   gdip::GdipImage* image = GlyphStrip.DecodedPiece(piece);
   return image != nullptr ? DrawCentredImage(g, *image, left, top, height, scale, scale != 1.0) : 0;
 }
 
-void DrawPlainCaption(gdip::GdipGraphics& g, const rt::Text& caption, const gdip::RectF& layout,
-                      const rt::Text& fontFace, int fontSize, int fontStyle, COLORREF textColour) {
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(textColour, 254));
-  gdip::GdipFont font;
-  font.CreateFromName(fontFace, float(fontSize), gdip::FontStyle{fontStyle}, gdip::Unit::Pixel);
-  gdip::GdipStringFormat format;
-  format.Create(gdip::StringFormatFlags::NoWrap);
-  format.SetAlign(gdip::StringAlignment::Near);
-  format.SetLineAlign(gdip::StringAlignment::Center);
-  g.DrawString(caption, font, brush, layout, format);
+// The drawn box: white with a gradient and a frame, an accent glow around
+// it on hover and the tinted check mark when checked. The glow leaves the
+// drawing unclipped.
+void DrawBox(gdip::GdipGraphics& graphics, int left, int top, int height, const CheckButtonState& state,
+             gdip::GdipImage* tintedMark) {
+  const double y0 = top + (height - 12) / 2.0;
+  const float fl = float(left), fy0 = float(y0);
+  FillRectSolid(graphics, {fl + 3, fy0 + 1, 11, 11}, ToArgb(kWhite, 254));
+  FillRectGradient(graphics, {fl + 3, fy0 + 1, 11, 11}, MakePair(fl, fy0), MakePair(fl, fy0 + 12), ToArgb(kBlack, 40),
+                   ToArgb(kWhite, 254));
+
+  if (state.hover && !state.disabled) {
+    // A ring of glow around the box: the rounded rectangle less the box.
+    graphics.SetClipRect(fl + 2, fy0, 12, 12, gdip::CombineMode::Intersect);
+    const gdip::GdipPath ring = MakeRoundRectPath(fl - 1, fy0 - 3, 18, 18, 6);
+    graphics.SetClipPath(ring, gdip::CombineMode::Xor);
+    const gdip::ARGB clear = ToArgb(kWhite, 0);
+    FillPathGlow(graphics, ring, ToArgb(kWhite, 254), clear, 0.4f, 0.4f);
+    FillPathGlow(graphics, ring, ToArgb(AccentColour, 255), clear, 0.3f, 0.3f);
+    graphics.ResetClip();
+    const float gy = float(top + (height - 11) / 2.0);
+    FillRectGradient(graphics, {fl + 2, fy0, 12, 12}, MakePair(fl, gy), MakePair(fl + 12, gy + 12),
+                     ToArgb(AccentColour, 90), ToArgb(kWhite, 30));
+  }
+
+  OutlineRect(graphics, {fl + 2, fy0, 12, 12}, ToArgb(kBlack, 150));
+  OutlineRect(graphics, {fl + 4, fy0 + 1, 9, 10}, ToArgb(kWhite, 254));
+
+  if (state.checked) {
+    gdip::GdipImage decoded;
+    gdip::GdipImage* mark = tintedMark;
+    if (mark == nullptr && decoded.LoadFromStream(MakeTintedCheckMark())) mark = &decoded;
+    if (mark != nullptr) graphics.DrawImageRect(*mark, fl + 2, fy0, 13, 12);
+  }
 }
 
 }  // namespace
 
-void DrawCheckBoxFrames(gdip::GdipGraphics& graphics, int left, int top, int width, int height,
-                        const rt::Text& caption, bool hover, bool checked, bool pressed, bool disabled, int animate,
-                        int frame, const rt::Text& fontFace, int fontSize, int fontStyle, COLORREF textColour,
-                        bool useEffect, COLORREF effectColour, const RECT* clipRect, int effectFactor) {
-  const RECT clip = ClipOf(left, top, width, height, clipRect);
-  ClipToRect(graphics, clip);
+void DrawCheckBoxFrames(gdip::GdipGraphics& graphics, const RECT& bounds, const CheckButtonState& state,
+                        const CheckButtonLook& look) {
+  const int left = bounds.left, top = bounds.top, width = bounds.right - left, height = bounds.bottom - top;
+  const bool checked = state.checked;
+  ClipToCheckButton(graphics, bounds);
   int pieceWidth = 0;
-  if (animate != 0) {
+  if (state.animationFrame) {
+    const int frame = *state.animationFrame;
     pieceWidth = DrawPiece(graphics, kNormalBox, left, top, height);
     if (frame == 4) {
       pieceWidth = DrawPiece(graphics, 4, left, top, height, checked ? 0.6 : 0.5);
@@ -92,99 +96,36 @@ void DrawCheckBoxFrames(gdip::GdipGraphics& graphics, int left, int top, int wid
       pieceWidth = DrawPiece(graphics, frame, left, top, height);
     }
   } else {
-    const int box = disabled ? kDisabledBox : hover ? kHoverBox : kNormalBox;
-    (void)pressed;  // pressed comes only with hover, whose box wins
+    // Pressed comes only with hover, whose box wins.
+    const int box = state.disabled ? kDisabledBox : state.hover ? kHoverBox : kNormalBox;
     pieceWidth = DrawPiece(graphics, box, left, top, height);
     if (checked) pieceWidth = DrawPiece(graphics, kSmallTick, left, top, height);
   }
-  ClipToRect(graphics, clip);
+  ClipToCheckButton(graphics, bounds);
 
-  if (!useEffect) {
-    DrawPlainCaption(graphics, caption,
-                     gdip::RectF{float(left + pieceWidth - 4), float(top + 2), float(width), float(height + 1)},
-                     fontFace, fontSize, fontStyle, textColour);
-  } else {
-    DrawSkinText(graphics, caption,
-                 MakeRectF(float(left + pieceWidth - 4), float(top + 1), float(width), float(height + 1)),
-                 textColour, effectColour, effectFactor, fontFace, fontStyle, float(fontSize), 0, 1);
-  }
+  DrawCheckButtonCaption(graphics, look.caption,
+                         RectF{float(left + pieceWidth - 4), float(top + 2), float(width), float(height + 1)},
+                         RectF{float(left + pieceWidth - 4), float(top + 1), float(width), float(height + 1)},
+                         look.caption.colour);
 }
 
-void DrawCheckBox(gdip::GdipGraphics& graphics, int left, int top, int width, int height, const rt::Text& caption,
-                  bool hover, bool checked, bool pressed, bool disabled, bool useStateImages,
-                  const CheckBoxImages& images, const rt::Text& fontFace, int fontSize, int fontStyle,
-                  COLORREF textColour, bool useEffect, COLORREF effectColour, const RECT* clipRect,
-                  gdip::GdipImage* tintedMark) {
-  static const rt::ByteArray kNone;
-  auto image = [](const rt::ByteArray* bytes) -> const rt::ByteArray& { return bytes ? *bytes : kNone; };
-  const double y0 = top + (height - 12) / 2.0;
-  const float fl = float(left), fy0 = float(y0);
-  const RECT clip = ClipOf(left, top, width, height, clipRect);
-  ClipToRect(graphics, clip);
+void DrawCheckBox(gdip::GdipGraphics& graphics, const RECT& bounds, const CheckButtonState& state,
+                  const CheckButtonLook& look, gdip::GdipImage* tintedMark) {
+  const int left = bounds.left, top = bounds.top, width = bounds.right - left, height = bounds.bottom - top;
+  ClipToCheckButton(graphics, bounds);
   int contentWidth = 0;
-
-  if (!useStateImages) {
-    FillRectSolid(graphics, {fl + 3, fy0 + 1, 11, 11}, ToArgb(kWhite, 254));
-    FillRectGradient(graphics, {fl + 3, fy0 + 1, 11, 11}, MakePair(fl, fy0), MakePair(fl, fy0 + 12), ToArgb(kBlack, 40),
-                     ToArgb(kWhite, 254));
+  if (look.useStateImages) {
+    contentWidth = DrawCheckButtonStateImages(graphics, bounds, state, look.images);
+  } else {
+    DrawBox(graphics, left, top, height, state, tintedMark);
     contentWidth = 13;
   }
+  ClipToCheckButton(graphics, bounds);
 
-  if (hover && !disabled) {
-    if (useStateImages) {
-      contentWidth = DrawImageBytes(graphics, image(checked ? images.checkedHover : images.uncheckedHover), left,
-                                    top, height);
-    } else {
-      // A ring of glow around the box: the rounded rectangle less the box.
-      graphics.SetClipRect(fl + 2, fy0, 12, 12, gdip::CombineMode::Intersect);
-      const gdip::GdipPath ring = MakeRoundRectPath(fl - 1, fy0 - 3, 18, 18, 6);
-      graphics.SetClipPath(ring, gdip::CombineMode::Xor);
-      const gdip::ARGB clear = ToArgb(kWhite, 0);
-      FillPathGlow(graphics, ring, ToArgb(kWhite, 254), clear, 0.4f, 0.4f);
-      FillPathGlow(graphics, ring, ToArgb(AccentColour, 255), clear, 0.3f, 0.3f);
-      graphics.ResetClip();
-      const float gy = float(top + (height - 11) / 2.0);
-      FillRectGradient(graphics, {fl + 2, fy0, 12, 12}, MakePair(fl, gy), MakePair(fl + 12, gy + 12),
-                       ToArgb(AccentColour, 90), ToArgb(kWhite, 30));
-    }
-  }
-
-  if (!useStateImages) {
-    OutlineRect(graphics, {fl + 2, fy0, 12, 12}, ToArgb(kBlack, 150));
-    OutlineRect(graphics, {fl + 4, fy0 + 1, 9, 10}, ToArgb(kWhite, 254));
-  }
-
-  if (pressed && useStateImages) {
-    contentWidth = DrawImageBytes(graphics, image(checked ? images.checkedPressed : images.uncheckedPressed), left,
-                                  top, height);
-  }
-
-  if (checked) {
-    if (useStateImages && !hover) {
-      contentWidth = DrawImageBytes(graphics, image(disabled ? images.checkedDisabled : images.checked), left, top,
-                                    height);
-    } else if (!useStateImages) {
-      gdip::GdipImage decoded;
-      gdip::GdipImage* mark = tintedMark;
-      if (mark == nullptr && decoded.LoadFromStream(MakeTintedCheckMark())) mark = &decoded;
-      if (mark != nullptr) graphics.DrawImageRect(*mark, fl + 2, fy0, 13, 12);
-    }
-  } else if (useStateImages && !hover) {
-    contentWidth = DrawImageBytes(graphics, image(disabled ? images.uncheckedDisabled : images.unchecked), left,
-                                  top, height);
-  }
-  ClipToRect(graphics, clip);
-
-  if (!useEffect) {
-    DrawPlainCaption(graphics, caption,
-                     gdip::RectF{float(left + contentWidth), float(top + 1), float(width - contentWidth + 2),
-                                 float(height)},
-                     fontFace, fontSize, fontStyle, textColour);
-  } else {
-    DrawSkinText(graphics, caption,
-                 MakeRectF(float(left + contentWidth), float(top), float(width), float(height + 1)), textColour,
-                 effectColour, 4, fontFace, fontStyle, float(fontSize), 0, 1);
-  }
+  DrawCheckButtonCaption(
+      graphics, look.caption,
+      RectF{float(left + contentWidth), float(top + 1), float(width - contentWidth + 2), float(height)},
+      RectF{float(left + contentWidth), float(top), float(width), float(height + 1)}, look.caption.colour);
 }
 
 void TintCheckMark(gdip::GdipBitmap& bitmap) {
@@ -218,48 +159,19 @@ gdip::GdipImage* KeptTintedCheckMark(const DecodedPicture& kept) {
   return kept.Get(rt::LoadEmbeddedBytes(IDR_CHECK_MARK), &TintCheckMark, AccentColour);
 }
 
-void PaintCheckBox(HWND window, int itemState, int animate, int frame) {
-  const ListedButton listed = FindListedButton(window);
-  if (!listed) return;
-  const bool checked = SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  const bool disabled = (itemState & ODS_DISABLED) != 0;
-  const bool hover = (itemState & ODS_HOTLIGHT) != 0 && !disabled;
-  const bool pressed = hover && (itemState & ODS_SELECTED) != 0;
-
-  RECT client{};
-  GetClientRect(window, &client);
-  const int left = client.left, top = client.top;
-  const int width = client.right - client.left, height = client.bottom - client.top;
-  const CachedDc image = ComposeControlBackground(window, client);
-  HDC memory = image.get();
-  if (memory == nullptr) return;
-  // The record is read again: sending BM_GETCHECK ran the window's procedure.
-  const ListedButton again = FindListedButton(window);
-  if (!again) return;
-  const ButtonRecord& record = *again.button;
-  const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
-  {
-    gdip::GdipGraphics g;
-    g.CreateFromHdc(memory);
-    if (prop::Read(window, prop::kClickAnimation) != 0) {
-      DrawCheckBoxFrames(g, left, top, width, height, record.caption, hover, checked, pressed, disabled, animate,
-                         frame, record.font.face, record.font.size, record.font.style, textColour,
-                         HasTextEffect(record), record.textEffect);
-    } else {
-      const CheckBoxImages images{&record.checkedImage,          &record.checkedHoverImage,
-                                  &record.checkedPressedImage,   &record.checkedDisabledImage,
-                                  &record.uncheckedImage,        &record.uncheckedHoverImage,
-                                  &record.uncheckedPressedImage, &record.uncheckedDisabledImage};
-      const ControlPicture mark(window, KeptPicture::TintedCheckMark, rt::LoadEmbeddedBytes(IDR_CHECK_MARK),
-                                &TintCheckMark, AccentColour);
-      DrawCheckBox(g, left, top, width, height, record.caption, hover, checked, pressed, disabled,
-                   record.useStateImages != 0, images, record.font.face, record.font.size, record.font.style,
-                   textColour, HasTextEffect(record), record.textEffect, nullptr, mark.get());
-    }
-    BlitControlToHost(window, memory);
-    rt::WindowDc dc(window);
-    BitBlt(dc.get(), 0, 0, width, height, memory, 0, 0, SRCCOPY);
-  }
+void PaintCheckBox(HWND window, int itemState, std::optional<int> animationFrame) {
+  PaintCheckButton(window, itemState, animationFrame,
+                   [&](gdip::GdipGraphics& graphics, const RECT& client, const CheckButtonState& state,
+                       const ButtonRecord& record) {
+                     const CheckButtonLook look = CheckButtonLookOf(window, record);
+                     if (prop::Read(window, prop::kClickAnimation) != 0) {
+                       DrawCheckBoxFrames(graphics, client, state, look);
+                       return;
+                     }
+                     const ControlPicture mark(window, KeptPicture::TintedCheckMark,
+                                               rt::LoadEmbeddedBytes(IDR_CHECK_MARK), &TintCheckMark, AccentColour);
+                     DrawCheckBox(graphics, client, state, look, mark.get());
+                   });
 }
 
 }  // namespace skin

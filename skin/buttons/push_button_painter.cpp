@@ -9,11 +9,10 @@
 #include "skin/buttons/button_records.h"
 #include "skin/buttons/hover_fades.h"
 #include "skin/core/colour_convert.h"
-#include "skin/core/control_background.h"
+#include "skin/core/control_image.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
-#include "skin/core/host_composition.h"
 #include "skin/core/paint_kit.h"
 #include "skin/core/round_rect_path.h"
 #include "skin/core/skin_text.h"
@@ -32,26 +31,34 @@ void ClipToFaceInset(gdip::GdipGraphics& g, int x, int y, int w, int h, int a, i
   g.SetClipPath(inset, gdip::CombineMode::Replace);
 }
 
-void DrawCaption(gdip::GdipGraphics& g, HWND window, const ButtonRecord& record, int state, int w, int h) {
-  const auto textColour = static_cast<COLORREF>(prop::Read(window, prop::kTextColour));
-  if (HasTextEffect(record)) {
-    DrawSkinText(g, record.caption, MakeRectF(0, 0, float(w), float(h + 2)), textColour, record.textEffect, 4,
-                 record.font.face, record.font.style, float(record.font.size), 1, 1);
+void DrawCaption(gdip::GdipGraphics& g, const PushButtonLook& look, int state, int w, int h) {
+  const ButtonCaption& caption = look.caption;
+  if (caption.halo) {
+    DrawSkinText(g, caption.text, MakeRectF(0, 0, float(w), float(h + 2)), caption.colour, *caption.halo, 4,
+                 caption.font.face, caption.font.style, float(caption.font.size), 1, 1);
     return;
   }
-  const COLORREF colour = (state & ODS_DISABLED) != 0
-                              ? static_cast<COLORREF>(prop::Read(window, prop::kDisabledTextColour))
-                              : textColour;
+  const COLORREF colour = (state & ODS_DISABLED) != 0 ? look.disabledColour : caption.colour;
   gdip::GdipSolidBrush brush;
   brush.Create(ToArgb(colour, 255));
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, float(record.font.size), gdip::FontStyle{record.font.style});
+  font.CreateFromName(caption.font.face, float(caption.font.size), gdip::FontStyle{caption.font.style});
   gdip::GdipStringFormat format;
   format.Create();
   format.SetAlign(gdip::StringAlignment::Center);
   format.SetLineAlign(gdip::StringAlignment::Center);
   format.SetHotkeyPrefix(gdip::HotkeyPrefix::Show);
-  g.DrawString(record.caption, font, brush, gdip::RectF{0, 2, float(w), float(h)}, format);
+  g.DrawString(caption.text, font, brush, gdip::RectF{0, 2, float(w), float(h)}, format);
+}
+
+PushButtonLook PushButtonLookOf(HWND window, const ListedButton& listed) {
+  ButtonRecord& record = *listed.button;
+  // The button's own face, else the window's; neither is ever loaded here.
+  NineGridImage* face = record.faceLoaded != 0                 ? &record.face
+                        : listed.host->faceImageLoaded != 0 ? &listed.host->faceImage
+                                                               : nullptr;
+  return PushButtonLook{CaptionOf(window, record),
+                        static_cast<COLORREF>(prop::Read(window, prop::kDisabledTextColour)), face};
 }
 
 }  // namespace
@@ -65,103 +72,94 @@ void DrawGlow(gdip::GdipGraphics& graphics, const gdip::GdipPath& path, int coun
   }
 }
 
+void DrawPushButton(gdip::GdipGraphics& g, const RECT& area, int state, const PushButtonLook& look) {
+  const int x = area.left, y = area.top, w = area.right - area.left, h = area.bottom - area.top;
+  const COLORREF accent = AccentColour;
+  NineGridImage* face = look.face;
+  int a = 0, b = 0;
+  {
+    gdip::GdipPath base;
+    base.Create();
+    if (face != nullptr) {
+      g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+      g.SetPixelOffsetMode(gdip::PixelOffsetMode::HighQuality);
+      face->SetRect(x, y, w, h);
+      a = face->GetInsetA();
+      b = face->GetInsetB();
+      AddRoundRectPathI(base, float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1), b);
+      g.SetClipPath(base, gdip::CombineMode::Replace);
+    } else {
+      AddRoundRectPath(base, float(x), float(y), float(w - 1), float(h - 1), kCorner);
+    }
+    FillPathSolid(g, base, ToArgb(kWhite, 160));
+  }
+
+  const float left = float(x), top = float(y);
+  if ((state & ODS_DISABLED) != 0) {
+    gdip::GdipPath p = MakeRoundRectPath(left, top, float(w - 1), float(h - 1), kCorner);
+    FillPathSolid(g, p, ToArgb(0xC0C0C0, 255));
+    FillPathGradient(g, p, MakePair(left, top), MakePair(left, float(y + h)), ToArgb(kWhite, 10), ToArgb(kWhite, 50));
+    if (face != nullptr) {
+      g.ResetClip();
+      face->DrawState4(g);
+    } else {
+      OutlinePath(g, p, ToArgb(kBlack, 80));
+    }
+  } else {
+    gdip::GdipPath p = MakeRoundRectPath(left, top, float(w - 1), float(h - 1), face != nullptr ? b : kCorner);
+    const PointF from = MakePair(left, top), to = MakePair(left, float(y + h - 1));
+    FillPathGradient(g, p, from, to, ToArgb(kWhite, 30), ToArgb(0x808080, 60));
+    if ((state & ODS_HOTLIGHT) != 0) {
+      if (face != nullptr) {
+        FillPathGradient(g, p, from, to, ToArgb(accent, 30), ToArgb(kBlack, 10));
+        g.ResetClip();
+        face->DrawState2(g);
+        ClipToFaceInset(g, x, y, w, h, a, b);
+      } else {
+        FillPathGradient(g, p, from, to, ToArgb(accent, 60), ToArgb(kWhite, 80));
+        FillPathGradient(g, p, from, to, ToArgb(kWhite, 100), ToArgb(accent, 30));
+        OutlinePath(g, p, ToArgb(kBlack, 150));
+        OutlinePath(g, p, ToArgb(accent, 100));
+      }
+    } else if ((state & ODS_FOCUS) != 0) {
+      if (face != nullptr) {
+        g.ResetClip();
+        face->DrawState3(g);
+        ClipToFaceInset(g, x, y, w, h, a, b);
+      } else {
+        g.SetClipPath(p, gdip::CombineMode::Replace);
+        DrawGlow(g, p, 3, kGlowColour, 120);
+        g.ResetClip();
+        OutlinePath(g, p, ToArgb(kBlack, 80));
+      }
+    } else if (face != nullptr) {
+      g.ResetClip();
+      face->DrawState1(g);
+      ClipToFaceInset(g, x, y, w, h, a, b);
+    } else {
+      OutlinePath(g, p, ToArgb(kBlack, 120));
+    }
+    if ((state & ODS_SELECTED) != 0) {
+      gdip::GdipPath pressed = MakeRoundRectPath(float(x + 2), float(y + 2), float(w - 3), float(h - 3), kCorner);
+      FillPathGradient(g, pressed, MakePair(2.0f, 2.0f), MakePair(2.0f, float(h - 2)), ToArgb(accent, 60),
+                       ToArgb(kWhite, 100));
+    }
+  }
+
+  DrawCaption(g, look, state, w, h);
+}
+
 void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
   const ListedButton listed = FindListedButton(window);
   if (!listed) return;
-  RECT area{};
-  if (rectangle != nullptr) {
-    area = *rectangle;
-  } else {
-    GetClientRect(window, &area);
-  }
-  const int x = area.left, y = area.top, w = area.right - area.left, h = area.bottom - area.top;
-  CachedDc image = ComposeControlBackground(window, area);
-  HDC memory = image.get();
-  if (memory == nullptr) return;
-  ButtonRecord& record = *listed.button;
-  const COLORREF accent = AccentColour;
-  {
-    gdip::GdipGraphics g;
-    g.CreateFromHdc(memory);
+  const RECT area = ControlArea(window, rectangle);
+  const int w = area.right - area.left, h = area.bottom - area.top;
+  CachedDc image = ComposeControlImage(window, area, [&](gdip::GdipGraphics& graphics) {
+    DrawPushButton(graphics, area, state, PushButtonLookOf(window, listed));
+    return true;
+  });
+  if (!image) return;
 
-    // The button's own face, else the window's; neither is ever loaded here.
-    NineGridImage* face = record.faceLoaded != 0                 ? &record.face
-                          : listed.host->faceImageLoaded != 0 ? &listed.host->faceImage
-                                                                 : nullptr;
-    int a = 0, b = 0;
-    {
-      gdip::GdipPath base;
-      base.Create();
-      if (face != nullptr) {
-        g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
-        g.SetPixelOffsetMode(gdip::PixelOffsetMode::HighQuality);
-        face->SetRect(x, y, w, h);
-        a = face->GetInsetA();
-        b = face->GetInsetB();
-        AddRoundRectPathI(base, float(x + a - 1), float(y + a - 1), float(w - 2 * a + 1), float(h - 2 * a + 1), b);
-        g.SetClipPath(base, gdip::CombineMode::Replace);
-      } else {
-        AddRoundRectPath(base, float(x), float(y), float(w - 1), float(h - 1), kCorner);
-      }
-      FillPathSolid(g, base, ToArgb(kWhite, 160));
-    }
-
-    const float left = float(x), top = float(y);
-    if ((state & ODS_DISABLED) != 0) {
-      gdip::GdipPath p = MakeRoundRectPath(left, top, float(w - 1), float(h - 1), kCorner);
-      FillPathSolid(g, p, ToArgb(0xC0C0C0, 255));
-      FillPathGradient(g, p, MakePair(left, top), MakePair(left, float(y + h)), ToArgb(kWhite, 10), ToArgb(kWhite, 50));
-      if (face != nullptr) {
-        g.ResetClip();
-        face->DrawState4(g);
-      } else {
-        OutlinePath(g, p, ToArgb(kBlack, 80));
-      }
-    } else {
-      gdip::GdipPath p = MakeRoundRectPath(left, top, float(w - 1), float(h - 1), face != nullptr ? b : kCorner);
-      const PointF from = MakePair(left, top), to = MakePair(left, float(y + h - 1));
-      FillPathGradient(g, p, from, to, ToArgb(kWhite, 30), ToArgb(0x808080, 60));
-      if ((state & ODS_HOTLIGHT) != 0) {
-        if (face != nullptr) {
-          FillPathGradient(g, p, from, to, ToArgb(accent, 30), ToArgb(kBlack, 10));
-          g.ResetClip();
-          face->DrawState2(g);
-          ClipToFaceInset(g, x, y, w, h, a, b);
-        } else {
-          FillPathGradient(g, p, from, to, ToArgb(accent, 60), ToArgb(kWhite, 80));
-          FillPathGradient(g, p, from, to, ToArgb(kWhite, 100), ToArgb(accent, 30));
-          OutlinePath(g, p, ToArgb(kBlack, 150));
-          OutlinePath(g, p, ToArgb(accent, 100));
-        }
-      } else if ((state & ODS_FOCUS) != 0) {
-        if (face != nullptr) {
-          g.ResetClip();
-          face->DrawState3(g);
-          ClipToFaceInset(g, x, y, w, h, a, b);
-        } else {
-          g.SetClipPath(p, gdip::CombineMode::Replace);
-          DrawGlow(g, p, 3, kGlowColour, 120);
-          g.ResetClip();
-          OutlinePath(g, p, ToArgb(kBlack, 80));
-        }
-      } else if (face != nullptr) {
-        g.ResetClip();
-        face->DrawState1(g);
-        ClipToFaceInset(g, x, y, w, h, a, b);
-      } else {
-        OutlinePath(g, p, ToArgb(kBlack, 120));
-      }
-      if ((state & ODS_SELECTED) != 0) {
-        gdip::GdipPath pressed = MakeRoundRectPath(float(x + 2), float(y + 2), float(w - 3), float(h - 3), kCorner);
-        FillPathGradient(g, pressed, MakePair(2.0f, 2.0f), MakePair(2.0f, float(h - 2)), ToArgb(accent, 60),
-                         ToArgb(kWhite, 100));
-      }
-    }
-
-    DrawCaption(g, window, record, state, w, h);
-  }
-
-  BlitControlToHost(window, memory);
   StopAllFades();
   rt::WindowDc own;
   if (GetDeviceCaps(dc, HORZRES) == 0) {
@@ -171,7 +169,7 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
   if ((state & ODS_HOTLIGHT) != 0) {
     StartFade(window, 0, 0, w, h, std::move(image), 0, 0);  // the fade owns the image now
   } else {
-    BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, w, h, image.get(), 0, 0, SRCCOPY);
   }
 }
 

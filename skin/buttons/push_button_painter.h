@@ -6,6 +6,8 @@
 
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_path.h"
+#include "skin/buttons/button_look.h"
+#include "skin/core/nine_grid_image.h"
 
 namespace skin {
 
@@ -16,6 +18,17 @@ namespace skin {
 // unusable one (no device width) is replaced by the window's own DC. A
 // window that is not a listed button is not painted.
 void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle);
+
+// What a push button shows besides its state.
+struct PushButtonLook {
+  ButtonCaption caption;
+  COLORREF disabledColour = 0;    // "Kj_Jzzts": a plain caption's colour when disabled
+  NineGridImage* face = nullptr;  // the button's loaded face, else its window's, else none
+};
+
+// Draws the push button's face and caption into `area` for the item-state
+// bits in `state`.
+void DrawPushButton(gdip::GdipGraphics& graphics, const RECT& area, int state, const PushButtonLook& look);
 
 // Outlines the path `count` times with one pen of the colour, width 1, 2,
 // ... count: clipped to the path, a soft line fading inwards.

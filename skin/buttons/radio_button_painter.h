@@ -4,8 +4,7 @@
 #include <windows.h>
 
 #include "gdip/gdip_graphics.h"
-#include "runtime/byte_array.h"
-#include "skin/buttons/check_box_painter.h"
+#include "skin/buttons/check_button_painter.h"
 
 namespace skin {
 
@@ -15,15 +14,11 @@ namespace skin {
 // only with hover). A window that is not a listed button is not painted.
 void PaintRadioButton(HWND window, int itemState);
 
-// The radio look into the control rectangle (left, top, width, height): a
-// white shaded circle, an accent glow on hover and an accent dot when
-// checked; or, with useStateImages, the eight state images (the same set a
-// check box has). Then the caption. clipRect, when given, replaces the clip
-// {left, top, left + width + 1, top + height + 1}.
-void DrawRadioButton(gdip::GdipGraphics& graphics, int left, int top, int width, int height,
-                     const rt::Text& caption, bool hover, bool checked, bool pressed, bool disabled,
-                     bool useStateImages, const CheckBoxImages& images, const rt::Text& fontFace, int fontSize,
-                     int fontStyle, COLORREF textColour, bool useEffect, COLORREF effectColour,
-                     const RECT* clipRect = nullptr, int effectFactor = 4);
+// The radio look into the control rectangle `bounds`, clipped to it and
+// one pixel more to the right and bottom: a white shaded circle, an accent
+// glow on hover and an accent dot when checked; or, with useStateImages,
+// the eight state images (the same set a check box has). Then the caption.
+void DrawRadioButton(gdip::GdipGraphics& graphics, const RECT& bounds, const CheckButtonState& state,
+                     const CheckButtonLook& look);
 
 }  // namespace skin

@@ -1,5 +1,6 @@
 // The check-box painters: glyph pieces chosen by state and animation frame,
-// their placement, the caption, and the tinted check mark.
+// their placement, the caption, the drawn look and its state images, and
+// the tinted check mark.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "skin/core/colour_convert.h"
 #include "skin/core/engine_globals.h"
 #include "tests/skin/buttons/button_fixture.h"
+#include "tests/skin/buttons/state_images.h"
 
 namespace {
 
@@ -103,22 +105,22 @@ TEST_F(CheckPainterTest, AnIndeterminateBoxIsDrawnUnchecked) {
 
 TEST_F(CheckPainterTest, AnimationFramesShowTheNormalBoxAndTheirTick) {
   SetChecked(BST_CHECKED);
-  skin::PaintCheckBox(check, ODS_HOTLIGHT, 1, 0);  // frame 0: the box alone, whatever the state
+  skin::PaintCheckBox(check, ODS_HOTLIGHT, 0);  // frame 0: the box alone, whatever the state
   EXPECT_TRUE(Near(At(kBoxPixel), NormalFill(5, 5), 3));
   EXPECT_TRUE(Near(At(kSmallTickPixel), NormalFill(7, 10), 3));
   const int frame0Caption = CaptionLeft();
 
-  skin::PaintCheckBox(check, 0, 1, 1);
+  skin::PaintCheckBox(check, 0, 1);
   EXPECT_TRUE(Near(At(kBigTickPixel), kGreen, 3));
-  skin::PaintCheckBox(check, 0, 1, 3);
+  skin::PaintCheckBox(check, 0, 3);
   EXPECT_TRUE(Near(At(kSmallTickPixel), kGreen, 3));
   EXPECT_FALSE(Near(At(kBigTickPixel), kGreen, 10));
   const RECT full = GreenBox();
 
-  skin::PaintCheckBox(check, 0, 1, 4);  // checked: 60 %
+  skin::PaintCheckBox(check, 0, 4);  // checked: 60 %
   const RECT sixty = GreenBox();
   SetChecked(BST_UNCHECKED);
-  skin::PaintCheckBox(check, 0, 1, 4);  // unchecked: 50 %
+  skin::PaintCheckBox(check, 0, 4);  // unchecked: 50 %
   const RECT half = GreenBox();
   const double fullWidth = full.right - full.left + 1;
   EXPECT_NEAR((sixty.right - sixty.left + 1) / fullWidth, 0.6, 0.12);
@@ -180,6 +182,23 @@ TEST_F(CheckPainterTest, WithoutTheGlyphPropertyTheDrawnLookShowsTheTintedMark) 
   EXPECT_EQ(Composed(check, 8, 1), Background(check, 8, 1));
   skin::PaintCheckBox(check, ODS_HOTLIGHT);
   EXPECT_FALSE(Composed(check, 8, 1) == Background(check, 8, 1));
+}
+
+TEST_F(CheckPainterTest, StateImagesReplaceTheDrawnBox) {
+  skin::prop::Write(check, skin::prop::kClickAnimation, 0);
+  quillora_test::GiveStateImages(Button(2));
+  for (const quillora_test::StateImageCase& c : quillora_test::kStateImageCases) {
+    SCOPED_TRACE(testing::Message() << "state " << c.itemState << " check " << c.check);
+    SetChecked(c.check);
+    skin::PaintCheckBox(check, c.itemState);
+    EXPECT_TRUE(Near(Composed(check, 5, 8), c.shown, 2));
+    EXPECT_TRUE(Near(Composed(check, 0, 3), c.shown, 2));
+    EXPECT_EQ(Composed(check, 8, 1), Background(check, 8, 1)) << "no box, no glow";
+  }
+  // The caption follows the image's width: from x 10.
+  skin::PaintCheckBox(check, 0);
+  EXPECT_GE(CaptionLeft(10), 10);
+  EXPECT_LE(CaptionLeft(10), 13);
 }
 
 struct Pixel {

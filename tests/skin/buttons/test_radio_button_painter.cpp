@@ -9,14 +9,13 @@
 #include "skin/buttons/radio_button_painter.h"
 #include "skin/core/window_properties.h"
 #include "tests/skin/buttons/button_fixture.h"
-#include "tests/skin/buttons/solid_png.h"
+#include "tests/skin/buttons/state_images.h"
 
 namespace {
 
 using quillora_test::IsDark;
 using quillora_test::Near;
 using quillora_test::Rgb3;
-using quillora_test::SolidPng;
 
 // At height 16 the circle is (2, 2, 12, 12): (8, 0) lies in the glow ring
 // above it, (6, 8) in the dot, (4, 8) inside the circle but off the dot.
@@ -154,33 +153,8 @@ TEST_F(RadioPainterTest, AtHeight13TheCircleSitsOnAHalfPixel) {
 }
 
 TEST_F(RadioPainterTest, StateImagesReplaceTheDrawnLook) {
-  skin::ButtonRecord& b = Button();
-  b.useStateImages = 1;
-  // 10 x 10 pictures, one colour per role; at height 16 they sit at (0, 3).
-  b.checkedImage = SolidPng(10, 10, RGB(255, 0, 0));
-  b.checkedHoverImage = SolidPng(10, 10, RGB(0, 255, 0));
-  b.checkedPressedImage = SolidPng(10, 10, RGB(0, 0, 255));
-  b.checkedDisabledImage = SolidPng(10, 10, RGB(255, 255, 0));
-  b.uncheckedImage = SolidPng(10, 10, RGB(0, 255, 255));
-  b.uncheckedHoverImage = SolidPng(10, 10, RGB(255, 0, 255));
-  b.uncheckedPressedImage = SolidPng(10, 10, RGB(128, 0, 0));
-  b.uncheckedDisabledImage = SolidPng(10, 10, RGB(0, 128, 0));
-  struct Case {
-    int itemState;
-    WPARAM check;
-    Rgb3 shown;
-  };
-  const Case cases[] = {
-      {0, BST_CHECKED, {255, 0, 0}},
-      {ODS_HOTLIGHT, BST_CHECKED, {0, 255, 0}},
-      {ODS_HOTLIGHT | ODS_SELECTED, BST_CHECKED, {0, 0, 255}},  // over the hover image
-      {ODS_DISABLED | ODS_HOTLIGHT, BST_CHECKED, {255, 255, 0}},
-      {0, BST_UNCHECKED, {0, 255, 255}},
-      {ODS_HOTLIGHT, BST_UNCHECKED, {255, 0, 255}},
-      {ODS_HOTLIGHT | ODS_SELECTED, BST_UNCHECKED, {128, 0, 0}},
-      {ODS_DISABLED, BST_UNCHECKED, {0, 128, 0}},
-  };
-  for (const Case& c : cases) {
+  quillora_test::GiveStateImages(Button());
+  for (const quillora_test::StateImageCase& c : quillora_test::kStateImageCases) {
     SCOPED_TRACE(testing::Message() << "state " << c.itemState << " check " << c.check);
     SendMessageA(radio, BM_SETCHECK, c.check, 0);
     skin::PaintRadioButton(radio, c.itemState);
