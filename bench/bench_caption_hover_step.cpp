@@ -53,8 +53,7 @@ rt::ByteArray ThemePicture() {
 int step = 0;
 
 void HoverStep() {
-  gdip::GdipGraphics graphics;
-  skin::PaintCaptionButton(1, kCloseButton, graphics, false, std::nullopt, 30 * (1 + step++ % 8));
+  skin::PaintCaptionButton(1, kCloseButton, std::nullopt, 30 * (1 + step++ % 8));
 }
 
 void PlainFrameCopy(HWND window) {

@@ -128,6 +128,24 @@ void DrawTab(gdip::GdipGraphics& graphics, HWND tab, const char* text, const REC
   graphics.DrawString(rt::Text(text), gdipFont, brush, RectF{fx, fy + 3, fw, fh - 2}, format);
 }
 
+// A tab's caption and rectangle, as the control reports them.
+struct TabItem {
+  char text[256] = {};
+  RECT rect{};
+};
+
+TabItem ReadTabItem(HWND tab, int index) {
+  TabItem read;
+  TCITEMA item{};
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
+  item.pszText = read.text;
+  item.cchTextMax = sizeof read.text;
+  SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  read.text[sizeof read.text - 1] = '\0';
+  SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&read.rect));
+  return read;
+}
+
 }  // namespace
 
 TabLayout ComputeTabLayout(LONG_PTR style, int W, int H, const RECT& q, int rows) {
@@ -153,23 +171,16 @@ TabLayout ComputeTabLayout(LONG_PTR style, int W, int H, const RECT& q, int rows
   return layout;
 }
 
-void PaintTabItems(HWND tab, HDC dc, bool dcGiven, int index, bool selected, TabSide side) {
-  char text[256] = {};
-  TCITEMA item{};
-  item.mask = TCIF_TEXT | TCIF_IMAGE;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  text[sizeof text - 1] = '\0';
-  RECT r{};
-  SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+void PaintTabItems(HWND tab, HDC dc, int index, bool selected, TabSide side) {
+  const TabItem item = ReadTabItem(tab, index);
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromHdc(dc);
+  DrawTab(graphics, tab, item.text, item.rect, selected, side);
+}
 
-  if (dcGiven) {
-    gdip::GdipGraphics graphics;
-    graphics.CreateFromHdc(dc);
-    DrawTab(graphics, tab, text, r, selected, side);
-    return;
-  }
+void PaintTabItems(HWND tab, int index, bool selected, TabSide side) {
+  const TabItem item = ReadTabItem(tab, index);
+  const RECT& r = item.rect;
   RECT client{};
   GetClientRect(tab, &client);
   const CachedDc own = ComposeControlBackground(tab, client);
@@ -177,7 +188,7 @@ void PaintTabItems(HWND tab, HDC dc, bool dcGiven, int index, bool selected, Tab
   {
     gdip::GdipGraphics graphics;
     graphics.CreateFromHdc(own.get());
-    DrawTab(graphics, tab, text, r, selected, side);
+    DrawTab(graphics, tab, item.text, r, selected, side);
   }
   rt::WindowDc target = GetDcWithoutChildren(tab);
   BitBlt(target.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, own.get(), r.left, r.top, SRCCOPY);
@@ -206,7 +217,7 @@ void PaintTabControl(HWND tab, HDC dc) {
                       static_cast<float>(s.right - s.left - 3), static_cast<float>(s.bottom - s.top - 3)},
                      kCorner, ToArgb(kWhite, 120));
   }
-  for (int i = 0; i < n; ++i) PaintTabItems(tab, dc, true, i, i == cur, layout.side);
+  for (int i = 0; i < n; ++i) PaintTabItems(tab, dc, i, i == cur, layout.side);
 
   // The selected tab opens into the page: the strip between them shows
   // the background again. Without a selection there is no strip.

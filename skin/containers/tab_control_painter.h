@@ -29,9 +29,11 @@ TabLayout ComputeTabLayout(LONG_PTR style, int W, int H, const RECT& q, int rows
 // out.
 void PaintTabControl(HWND tab, HDC dc);
 
-// Draws tab `index` into `dc` (client coordinates). Without `dcGiven` the
-// routine composes its own background, ignores `dc` and puts the finished
-// tab onto the control.
-void PaintTabItems(HWND tab, HDC dc, bool dcGiven, int index, bool selected, TabSide side);
+// Draws tab `index` into `dc` (client coordinates).
+void PaintTabItems(HWND tab, HDC dc, int index, bool selected, TabSide side);
+
+// Draws tab `index` over a background of its own and puts the finished tab
+// onto the control.
+void PaintTabItems(HWND tab, int index, bool selected, TabSide side);
 
 }  // namespace skin

@@ -1,6 +1,5 @@
 #include "skin/engine/skin_theme.h"
 
-#include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
 #include "gdip/image_encoders.h"
 #include "skin/core/cache_invalidation.h"
@@ -95,8 +94,7 @@ bool SetFrameTitleStyle(HWND window, std::optional<rt::Text> face, std::optional
   if (style) record.titleFont.style = *style;
   if (effect) record.titleEffect = *effect;
 
-  gdip::GdipGraphics graphics;
-  PaintFrameTitle(static_cast<int>(index), graphics, false, GetWindowTextCopy(window));
+  PaintFrameTitle(static_cast<int>(index), GetWindowTextCopy(window));
   return true;
 }
 

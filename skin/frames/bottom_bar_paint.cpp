@@ -21,20 +21,13 @@ void RestoreBottomBarArea(int windowIndex, const RECT& rect) {
          rect.left - record.bottomBarRect.x, rect.top - record.bottomBarRect.y, SRCCOPY);
 }
 
-void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool composing, std::optional<int> itemIndex) {
+void DrawBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, std::optional<int> itemIndex) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
   const int index = itemIndex.value_or(1);
   const XywhRect& cell = rt::At1(record.bottomItemRects, static_cast<std::size_t>(index), "bottom-bar cells");
   const BottomBarItem& item = rt::At1(record.bottomItems, static_cast<std::size_t>(index), "bottom-bar items");
-  if (!composing && (record.backgroundDc.get() == nullptr || record.bottomDc.get() == nullptr)) return;
   const float x = static_cast<float>(cell.x), y = static_cast<float>(cell.y), w = static_cast<float>(cell.width);
-  const int height = record.bottomBarHeight;
-  const float h = static_cast<float>(height);
-  if (!composing) {
-    graphics.Delete();
-    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
-    RestoreBottomBarArea(windowIndex, RECT{cell.x, cell.y, cell.x + cell.width, cell.y + height});
-  }
+  const float h = static_cast<float>(record.bottomBarHeight);
 
   FillRectGradient(graphics, {x, y + 1, w, h - 1}, PointF{x, y}, PointF{x, y + h}, ToArgb(kWhite, 60),
                    ToArgb(kWhite, 10));
@@ -70,13 +63,24 @@ void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool comp
     format.SetLineAlign(gdip::StringAlignment::Center);
     graphics.DrawString(item.text, font, brush, textBox, format);
   }
+}
 
-  if (!composing) {
-    graphics.Delete();
-    BitBlt(record.compositionDc.get(), cell.x, cell.y, cell.width, height, record.backgroundDc.get(), cell.x, cell.y, SRCCOPY);
-    rt::WindowDc window(record.hwnd);
-    BitBlt(window.get(), cell.x, cell.y, cell.width, height, record.backgroundDc.get(), cell.x, cell.y, SRCCOPY);
+void PaintBottomBarItem(int windowIndex, std::optional<int> itemIndex) {
+  SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
+  const int index = itemIndex.value_or(1);
+  const XywhRect& cell = rt::At1(record.bottomItemRects, static_cast<std::size_t>(index), "bottom-bar cells");
+  rt::At1(record.bottomItems, static_cast<std::size_t>(index), "bottom-bar items");  // fatal when outside, composed or not
+  if (record.backgroundDc.get() == nullptr || record.bottomDc.get() == nullptr) return;
+  const int height = record.bottomBarHeight;
+  {
+    gdip::GdipGraphics graphics;
+    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
+    RestoreBottomBarArea(windowIndex, RECT{cell.x, cell.y, cell.x + cell.width, cell.y + height});
+    DrawBottomBarItem(windowIndex, graphics, index);
   }
+  BitBlt(record.compositionDc.get(), cell.x, cell.y, cell.width, height, record.backgroundDc.get(), cell.x, cell.y, SRCCOPY);
+  rt::WindowDc window(record.hwnd);
+  BitBlt(window.get(), cell.x, cell.y, cell.width, height, record.backgroundDc.get(), cell.x, cell.y, SRCCOPY);
 }
 
 }  // namespace skin

@@ -9,14 +9,15 @@
 
 namespace skin {
 
-// Paints bottom-bar item `itemIndex` (item 1 when not given): sheen,
-// optional small picture and text. With `composing` the compose's
-// `graphics` on the backgroundDc is used; otherwise `graphics` is an empty
-// object opened here, the item's area is first restored from the bar cache
-// and the result goes to the composition image and the window. A frame not
-// composed yet is left alone.
-void PaintBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, bool composing,
-                        std::optional<int> itemIndex = std::nullopt);
+// Draws bottom-bar item `itemIndex` (item 1 when not given): sheen,
+// optional small picture and text, with the compose's `graphics` on the
+// backgroundDc.
+void DrawBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, std::optional<int> itemIndex = std::nullopt);
+
+// Repaints the item on its own: its area is restored from the bar cache,
+// drawn again, and put into the composition image and onto the window. A
+// frame not composed yet is left alone.
+void PaintBottomBarItem(int windowIndex, std::optional<int> itemIndex = std::nullopt);
 
 // Copies `rect` (client coordinates) of the cached bar back into the
 // backgroundDc.

@@ -161,22 +161,11 @@ void DrawCaptionButtonSeparator(int windowIndex, int buttonIndex, gdip::GdipGrap
   if (buttonIndex < static_cast<int>(record.captionButtons.size())) line(ButtonAt(record, buttonIndex + 1), 60);
 }
 
-void PaintCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics, bool composing,
-                        std::optional<bool> pressed, std::optional<int> hoverAlpha) {
+void DrawCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics, int hoverAlpha) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
   if (buttonIndex < 1) return;
-  if (!composing && !Composed(record)) return;
   const CaptionButtonRecord& button = ButtonAt(record, buttonIndex);
-  if (pressed.value_or(false)) {
-    PaintPressed(record, windowIndex, button);
-    return;
-  }
-  if (!composing) {
-    graphics.Delete();
-    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
-    graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
-  }
-  PaintCaptionButtonHover(graphics, windowIndex, buttonIndex, hoverAlpha.value_or(0));
+  PaintCaptionButtonHover(graphics, windowIndex, buttonIndex, hoverAlpha);
 
   const ButtonBox b = BoxOf(button);
   gdip::GdipLinearGradientBrush gloss;
@@ -188,10 +177,24 @@ void PaintCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& gr
                            static_cast<float>(b.h));
   }
   DrawCaptionButtonSeparator(windowIndex, buttonIndex, graphics);
-  if (!composing) {
-    graphics.Delete();
-    ShowButton(record, b);
+}
+
+void PaintCaptionButton(int windowIndex, int buttonIndex, std::optional<bool> pressed, std::optional<int> hoverAlpha) {
+  SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
+  if (buttonIndex < 1) return;
+  if (!Composed(record)) return;
+  const CaptionButtonRecord& button = ButtonAt(record, buttonIndex);
+  if (pressed.value_or(false)) {
+    PaintPressed(record, windowIndex, button);
+    return;
   }
+  {
+    gdip::GdipGraphics graphics;
+    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
+    graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+    DrawCaptionButton(windowIndex, buttonIndex, graphics, hoverAlpha.value_or(0));
+  }
+  ShowButton(record, BoxOf(button));
 }
 
 }  // namespace skin

@@ -15,14 +15,17 @@ namespace skin {
 // the backgroundDc; only the part the strip holds is copied.
 void RestoreCaptionArea(int windowIndex, const RECT& rect);
 
-// Paints caption button `buttonIndex` (1-based; below 1 nothing). With
-// `composing` the compose's `graphics` on the backgroundDc is used as it is;
-// otherwise `graphics` is an empty object that is opened on the backgroundDc
-// (anti-aliased), the button is shown in the window and `graphics` is
-// deleted again. A frame not composed yet is left alone. `pressed` draws
-// the pressed look; `hoverAlpha` (0 when not given) the highlight strength.
-void PaintCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics, bool composing,
-                        std::optional<bool> pressed = std::nullopt, std::optional<int> hoverAlpha = std::nullopt);
+// Draws caption button `buttonIndex` (1-based; below 1 nothing) with
+// `graphics` on the backgroundDc, as a compose does: its hover highlight of
+// strength `hoverAlpha` (none at 0), gloss, image and separators.
+void DrawCaptionButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics, int hoverAlpha = 0);
+
+// Repaints caption button `buttonIndex` (1-based; below 1 nothing) on its
+// own, on the backgroundDc (anti-aliased), and shows it in the window. A
+// frame not composed yet is left alone. `pressed` draws the pressed look;
+// `hoverAlpha` (0 when not given) the highlight strength.
+void PaintCaptionButton(int windowIndex, int buttonIndex, std::optional<bool> pressed = std::nullopt,
+                        std::optional<int> hoverAlpha = std::nullopt);
 
 // Restores the button's area and lays its hover highlight of strength
 // `alpha` (0-240) over it.

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "gdip/gdip_graphics.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_queries.h"
 #include "skin/frames/caption_button_paint.h"
@@ -21,8 +20,7 @@ constexpr int kFullAlpha = 240;
 // Repaints one caption button outside a composition; button 0 paints
 // nothing.
 void RepaintButton(int windowIndex, int button, std::optional<bool> pressed, std::optional<int> alpha) {
-  gdip::GdipGraphics graphics;
-  PaintCaptionButton(windowIndex, button, graphics, false, pressed, alpha);
+  PaintCaptionButton(windowIndex, button, pressed, alpha);
 }
 
 }  // namespace

@@ -68,6 +68,13 @@ void ReplaceFrameBitmap(SkinWindowRecord& record, int width, int height) {
   record.backgroundDc = CachedDc::Adopt(dc.release());
 }
 
+// Caption button `buttonIndex` (1-based) of the dialog, null outside its
+// buttons.
+const CaptionButtonRecord* DialogButton(const SkinWindowRecord& record, int buttonIndex) {
+  if (buttonIndex < 1 || buttonIndex > static_cast<int>(record.captionButtons.size())) return nullptr;
+  return &record.captionButtons[static_cast<std::size_t>(buttonIndex - 1)];
+}
+
 }  // namespace
 
 rt::WindowDc GetDialogFrameDc(HWND dialog) {
@@ -139,17 +146,28 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
   target.DrawImage(canvas, layout.x, layout.y);
 }
 
-void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics, bool graphicsGiven,
-                           bool hot) {
+void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics) {
+  const CaptionButtonRecord* found = DialogButton(SkinWindowTable.At(windowIndex), buttonIndex);
+  if (found == nullptr) return;
+  const CaptionButtonRecord& button = *found;
+  const float fx = static_cast<float>(static_cast<int>(button.rect.x));
+  const float fy = static_cast<float>(static_cast<int>(button.rect.y));
+  gdip::GdipImage image;
+  if (image.LoadFromStream(button.image)) graphics.DrawImage(image, fx, fy + 3);
+}
+
+void PaintDialogCloseButton(int windowIndex, int buttonIndex, bool hot) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
-  if (buttonIndex < 1 || buttonIndex > static_cast<int>(record.captionButtons.size())) return;
-  const CaptionButtonRecord& button = record.captionButtons[static_cast<std::size_t>(buttonIndex - 1)];
+  const CaptionButtonRecord* found = DialogButton(record, buttonIndex);
+  if (found == nullptr) return;
+  const CaptionButtonRecord& button = *found;
   const int x = static_cast<int>(button.rect.x), y = static_cast<int>(button.rect.y);
   const int w = static_cast<int>(button.rect.width), h = static_cast<int>(button.rect.height);
   const float fx = static_cast<float>(x), fy = static_cast<float>(y);
   const float fw = static_cast<float>(w), fh = static_cast<float>(h);
 
-  if (!graphicsGiven) {
+  {
+    gdip::GdipGraphics graphics;
     if (!record.backgroundDc || !graphics.CreateFromHdc(record.backgroundDc.get())) return;
     graphics.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
     graphics.SetClipRect(fx, fy + 2, fw - 2, fh);
@@ -170,16 +188,10 @@ void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics&
       FillRectSolid(graphics, {0, 0, W, H}, ToArgb(kWhite, 50));
       FillRectGradient(graphics, {0, 0, W, 31}, PointF{0, 0}, PointF{0, 31}, ToArgb(kWhite, 60), ToArgb(kWhite, 150));
     }
+    DrawDialogCloseButton(windowIndex, buttonIndex, graphics);
   }
-
-  gdip::GdipImage image;
-  if (image.LoadFromStream(button.image)) graphics.DrawImage(image, fx, fy + 3);
-
-  if (!graphicsGiven) {
-    graphics.Delete();
-    const rt::WindowDc window = GetDialogFrameDc(record.hwnd);
-    if (window) BitBlt(window.get(), x, y, w, h, record.backgroundDc.get(), x, y, SRCCOPY);
-  }
+  const rt::WindowDc window = GetDialogFrameDc(record.hwnd);
+  if (window) BitBlt(window.get(), x, y, w, h, record.backgroundDc.get(), x, y, SRCCOPY);
 }
 
 void PaintDialogFrame(HWND dialog) {
@@ -233,7 +245,7 @@ void PaintDialogFrame(HWND dialog) {
     DrawDialogTitle(graphics, GetWindowTextCopy(dialog), RectF{8, -3, fw, 30}, kBlack, kWhite, 4, "黑体", 0, 12, 0, 1);
 
     const int buttons = static_cast<int>(record.captionButtons.size());
-    for (int i = 1; i <= buttons; ++i) DrawDialogCloseButton(windowIndex, i, graphics, true, false);
+    for (int i = 1; i <= buttons; ++i) DrawDialogCloseButton(windowIndex, i, graphics);
   }
   const rt::WindowDc window = GetDialogFrameDc(dialog);
   if (window) BitBlt(window.get(), 0, 0, W, H, record.backgroundDc.get(), 0, 0, SRCCOPY);

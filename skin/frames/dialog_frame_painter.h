@@ -25,13 +25,13 @@ void DrawDialogTitle(gdip::GdipGraphics& target, const rt::Text& text, const Rec
                      COLORREF haloColour, int scale, const rt::Text& face = "宋体", int style = 0,
                      float size = 13, int alignment = 0, int lineAlignment = 0);
 
-// Draws caption button `buttonIndex` (1-based) of dialog `windowIndex`.
-// With graphicsGiven the button's image is drawn with the caller's
-// graphics; otherwise `graphics` (an empty object) is opened on the frame
-// picture, the hot or normal face is drawn there and the button's
-// rectangle copied to the window.
-void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics, bool graphicsGiven,
-                           bool hot);
+// Draws the image of caption button `buttonIndex` (1-based; outside the
+// buttons nothing) of dialog `windowIndex` with the compose's `graphics`.
+void DrawDialogCloseButton(int windowIndex, int buttonIndex, gdip::GdipGraphics& graphics);
+
+// Repaints the button on its own: its hot face, or the frame's look behind
+// it, and its image on the frame picture, then its rectangle on the window.
+void PaintDialogCloseButton(int windowIndex, int buttonIndex, bool hot);
 
 // The dialog's window DC with every visible direct child clipped out.
 rt::WindowDc GetDialogFrameDc(HWND dialog);

@@ -1,6 +1,5 @@
 #include "skin/frames/dialog_frame_proc.h"
 
-#include "gdip/gdip_graphics.h"
 #include "runtime/gdi_object.h"
 #include "skin/containers/owner_draw_router.h"
 #include "skin/core/window_properties.h"
@@ -110,15 +109,13 @@ LRESULT CALLBACK DialogFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_NCMOUSEMOVE:
       if (wParam == HTCLOSE) {
         if (record->closeHot == 0) {
-          gdip::GdipGraphics graphics;
-          DrawDialogCloseButton(index, 1, graphics, false, true);
+          PaintDialogCloseButton(index, 1, true);
           record->closeHot = 1;
         }
         return 0;
       }
       if (record->closeHot == 1) {
-        gdip::GdipGraphics graphics;
-        DrawDialogCloseButton(index, 1, graphics, false, false);
+        PaintDialogCloseButton(index, 1, false);
         record->closeHot = 0;
       }
       return CallSaved(hwnd, message, wParam, lParam);

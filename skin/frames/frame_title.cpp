@@ -48,16 +48,9 @@ RectF FrameTitleLayout(int windowIndex) {
                static_cast<float>(kTitleHeight)};
 }
 
-void PaintFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, bool composing, const std::optional<rt::Text>& text) {
+void DrawFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, const std::optional<rt::Text>& text) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
-  if (!composing && (record.backgroundDc.get() == nullptr || record.captionDc.get() == nullptr)) return;
   const RectF layout = FrameTitleLayout(windowIndex);
-  const RECT area = TitleArea(record, layout);
-  if (!composing) {
-    graphics.Delete();
-    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
-    RestoreCaptionArea(windowIndex, area);
-  }
   if (!record.hideIcon) {
     DrawIconEx(record.backgroundDc.get(), BorderZone + 6, BorderZone + 1, AppIcon, kIconSize, kIconSize, 0, nullptr,
                DI_NORMAL);
@@ -78,13 +71,22 @@ void PaintFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, bool composi
     DrawOutlinedText(graphics, title, layout, record.titleColour, record.titleColour2, 1, record.titleFont.face, style,
                      size);
   }
-  if (!composing) {
-    graphics.Delete();
-    const int w = area.right - area.left, h = area.bottom - area.top;
-    BitBlt(record.compositionDc.get(), area.left, area.top, w, h, record.backgroundDc.get(), area.left, area.top, SRCCOPY);
-    rt::WindowDc window = GetDcWithoutChildren(record.hwnd);
-    BitBlt(window.get(), area.left, area.top, w, h, record.backgroundDc.get(), area.left, area.top, SRCCOPY);
+}
+
+void PaintFrameTitle(int windowIndex, const std::optional<rt::Text>& text) {
+  SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
+  if (record.backgroundDc.get() == nullptr || record.captionDc.get() == nullptr) return;
+  const RECT area = TitleArea(record, FrameTitleLayout(windowIndex));
+  {
+    gdip::GdipGraphics graphics;
+    if (!graphics.CreateFromHdc(record.backgroundDc.get())) return;
+    RestoreCaptionArea(windowIndex, area);
+    DrawFrameTitle(windowIndex, graphics, text);
   }
+  const int w = area.right - area.left, h = area.bottom - area.top;
+  BitBlt(record.compositionDc.get(), area.left, area.top, w, h, record.backgroundDc.get(), area.left, area.top, SRCCOPY);
+  rt::WindowDc window = GetDcWithoutChildren(record.hwnd);
+  BitBlt(window.get(), area.left, area.top, w, h, record.backgroundDc.get(), area.left, area.top, SRCCOPY);
 }
 
 }  // namespace skin

@@ -13,13 +13,13 @@ namespace skin {
 // the icon hidden; as wide as the caption left of the buttons, 42 high.
 RectF FrameTitleLayout(int windowIndex);
 
-// Draws the icon and the title (`text`, else the window's text). With
-// `composing` the compose's `graphics` is used as it is; otherwise
-// `graphics` is an empty object opened here on the backgroundDc, the
-// title's area is first restored from the caption strip, and the result
-// goes to the composition image and the window. A frame not composed yet
-// is left alone.
-void PaintFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, bool composing,
-                     const std::optional<rt::Text>& text = std::nullopt);
+// Draws the icon and the title (`text`, else the window's text) with the
+// compose's `graphics` on the backgroundDc.
+void DrawFrameTitle(int windowIndex, gdip::GdipGraphics& graphics, const std::optional<rt::Text>& text = std::nullopt);
+
+// Repaints the icon and the title on their own: their area is restored
+// from the caption strip, drawn again, and put into the composition image
+// and onto the window. A frame not composed yet is left alone.
+void PaintFrameTitle(int windowIndex, const std::optional<rt::Text>& text = std::nullopt);
 
 }  // namespace skin

@@ -49,13 +49,13 @@ void ComposeMainFrame(int windowIndex, bool present) {
       BitBlt(record.bottomDc.get(), 0, 0, bar.width, bar.height, record.backgroundDc.get(), bar.x, bar.y, SRCCOPY);
     }
     if (record.frameSwitch) {
-      if (record.showTitle) PaintFrameTitle(windowIndex, graphics, true);
+      if (record.showTitle) DrawFrameTitle(windowIndex, graphics);
       const int buttons = static_cast<int>(record.captionButtons.size());
-      for (int i = 1; i <= buttons; ++i) PaintCaptionButton(windowIndex, i, graphics, true);
+      for (int i = 1; i <= buttons; ++i) DrawCaptionButton(windowIndex, i, graphics);
     }
     if (record.bottomBarHeight > 0) {
       const int items = static_cast<int>(record.bottomItemRects.size());
-      for (int i = 1; i <= items; ++i) PaintBottomBarItem(windowIndex, graphics, true, i);
+      for (int i = 1; i <= items; ++i) DrawBottomBarItem(windowIndex, graphics, i);
     }
   }
 

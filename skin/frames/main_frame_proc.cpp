@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <span>
 
-#include "gdip/gdip_graphics.h"
 #include "runtime/gdi_object.h"
 #include "skin/containers/static_skins.h"
 #include "skin/core/cache_invalidation.h"
@@ -68,10 +67,7 @@ void CallItemRoutine(FARPROC routine, int item) {
   CallRoutine(routine, args);
 }
 
-void RepaintTitle(int windowIndex, const rt::Text& text) {
-  gdip::GdipGraphics graphics;
-  PaintFrameTitle(windowIndex, graphics, false, text);
-}
+void RepaintTitle(int windowIndex, const rt::Text& text) { PaintFrameTitle(windowIndex, text); }
 
 void ShowShadow(HWND shadow, bool visible) {
   if (shadow != nullptr) ShowWindow(shadow, visible ? SW_SHOWNA : SW_HIDE);
@@ -224,10 +220,7 @@ void OnLeftButtonDown(HWND hwnd, LPARAM lParam) {
   }
   const int x = MouseX(lParam), y = MouseY(lParam);
   HotCaptionButton = FindCaptionButtonAt(frame.index, x, y);
-  if (HotCaptionButton > 0) {
-    gdip::GdipGraphics graphics;
-    PaintCaptionButton(frame.index, HotCaptionButton, graphics, false, true);
-  }
+  if (HotCaptionButton > 0) PaintCaptionButton(frame.index, HotCaptionButton, true);
   const int item = FindBottomBarItemAt(frame.index, x, y);
   if (item >= 1 && frame->bottomClickRoutine != nullptr) CallItemRoutine(frame->bottomClickRoutine, item);
 }

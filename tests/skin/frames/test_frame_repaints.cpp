@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include "gdip/gdip_graphics.h"
 #include "skin/core/dc_cache.h"
 #include "skin/frames/bottom_bar_paint.h"
 #include "skin/frames/caption_button_paint.h"
@@ -30,13 +29,9 @@ class RepaintTest : public quillora_test::FramePaintTest {
   // The caption rows of the composed frame.
   std::vector<COLORREF> Caption() { return Pixels(Background(), 0, 0, 570, 50); }
 
-  void RepaintTitle(const std::optional<rt::Text>& text = std::nullopt) {
-    gdip::GdipGraphics graphics;
-    skin::PaintFrameTitle(1, graphics, false, text);
-  }
+  void RepaintTitle(const std::optional<rt::Text>& text = std::nullopt) { skin::PaintFrameTitle(1, text); }
   void RepaintButton(int button, std::optional<bool> pressed, std::optional<int> alpha) {
-    gdip::GdipGraphics graphics;
-    skin::PaintCaptionButton(1, button, graphics, false, pressed, alpha);
+    skin::PaintCaptionButton(1, button, pressed, alpha);
   }
 };
 
@@ -111,8 +106,7 @@ TEST_F(RepaintTest, RepaintsBeforeTheFirstComposeDrawNothing) {
   RepaintTitle(rt::Text("title"));
   RepaintButton(3, std::nullopt, 240);
   RepaintButton(3, true, std::nullopt);
-  gdip::GdipGraphics graphics;
-  skin::PaintBottomBarItem(1, graphics, false);
+  skin::PaintBottomBarItem(1);
   EXPECT_EQ(Background(), nullptr);
   EXPECT_EQ(skin::DcCache.size(), cached);
 
@@ -267,13 +261,9 @@ TEST_F(RepaintTest, BottomBarPictureAndText) {
     EXPECT_LE(firstInk, x + 24);
 
     // A repaint of the item restores it first: twice is the same as once.
-    gdip::GdipGraphics graphics;
-    skin::PaintBottomBarItem(1, graphics, false, 1);
+    skin::PaintBottomBarItem(1, 1);
     const auto once = Pixels(Background(), x, y, x + cell.width, y + 24);
-    for (int i = 0; i < 5; ++i) {
-      gdip::GdipGraphics again;
-      skin::PaintBottomBarItem(1, again, false);
-    }
+    for (int i = 0; i < 5; ++i) skin::PaintBottomBarItem(1);
     EXPECT_EQ(Pixels(Background(), x, y, x + cell.width, y + 24), once);
     EXPECT_EQ(Pixels(r.compositionDc.get(), x, y, x + cell.width, y + 24), once);
   }

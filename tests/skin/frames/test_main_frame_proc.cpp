@@ -63,8 +63,7 @@ class MainFrameProcTest : public quillora_test::FrameProcTest {
     skin::SkinWindowRecord& r = Record(reference_);
     const int index = skin::SkinWindowTable.Count();
     if (r.backgroundDc.get() == nullptr) skin::ComposeMainFrame(index, false);
-    gdip::GdipGraphics graphics;
-    skin::PaintCaptionButton(index, button, graphics, false, false, alpha);
+    skin::PaintCaptionButton(index, button, false, alpha);
     const RECT& in = kInner[button];
     return Pixels(r.backgroundDc.get(), in.left, in.top, in.right, in.bottom);
   }
