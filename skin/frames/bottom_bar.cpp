@@ -22,8 +22,7 @@ RECT ClientRect(HWND hwnd) {
 
 }  // namespace
 
-void SetupBottomBar(int windowIndex, int height, const std::vector<BottomBarItem>& items,
-                    bool itemsGiven) {
+void SetupBottomBar(int windowIndex, int height, const std::optional<std::vector<BottomBarItem>>& items) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
   record.bottomBarHeight = height;
   const int inset = BarInset(record);
@@ -33,13 +32,13 @@ void SetupBottomBar(int windowIndex, int height, const std::vector<BottomBarItem
 
   record.bottomItems.clear();
   record.bottomItemRects.clear();
-  if (!itemsGiven) {
+  if (!items) {
     record.bottomItems.push_back(BottomBarItem{-1, {}, {}, 0});
     record.bottomItemRects.push_back({inset, barY, client.right - 2 * inset, height});
     return;
   }
   int x = inset;
-  for (const BottomBarItem& item : items) {
+  for (const BottomBarItem& item : *items) {
     if (!record.bottomItemRects.empty()) x += record.bottomItemRects.back().width;
     const int width = item.width == -1 ? client.right - inset - x : item.width;
     record.bottomItemRects.push_back({x, barY, width, height});

@@ -206,11 +206,7 @@ void SkinMainWindow(HWND window, const MainWindowSettings& settings) {
   LayoutCaptionButtons(windowIndex);
 
   if (settings.bottomBarHeight > 0) {
-    if (settings.bottomItems) {
-      SetupBottomBar(windowIndex, settings.bottomBarHeight, *settings.bottomItems, true);
-    } else {
-      SetupBottomBar(windowIndex, settings.bottomBarHeight, {}, false);
-    }
+    SetupBottomBar(windowIndex, settings.bottomBarHeight, settings.bottomItems);
     listed.bottomTextColour = 0;
     listed.bottomTextColour2 = 0xFFFFFF;
     listed.bottomFont = {kDefaultFontFace, kDefaultFontSize, 0};
