@@ -6,12 +6,14 @@
 //
 // Each measure runs several rounds; the best round counts. Prints the
 // times per paint, the ratios (goals: a paint at most 3x its floor, a fade
-// step at most 1/10 of a paint), and DcCache's size and the process's GDI
-// object count before and after 10,000 paints of each look (both must be
-// unchanged).
+// step at most 1/10 of a paint), and DcCache's size, the process's GDI
+// object count and the live GDI+ objects over the leak check's paints of
+// each look (all must be unchanged).
 #include <windows.h>
 
+#include "bench/api_profile.h"
 #include "bench/bench_clock.h"
+#include "bench/bench_leak_check.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,7 +36,6 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
 #include "skin/core/window_properties.h"
-#include "tests/support/gdi_object_count.h"
 
 namespace {
 
@@ -44,7 +45,6 @@ constexpr int kCheckWidth = 141, kCheckHeight = 24;
 constexpr int kPaintsPerRound = 500;
 constexpr int kStepsPerRound = 5000;
 constexpr int kRounds = 3;
-constexpr int kLeakPaints = 10000;
 constexpr double kPaintGoal = 3.0;
 constexpr double kFadeGoal = 0.1;
 
@@ -120,6 +120,7 @@ void Pump() {
 }  // namespace
 
 int main() {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // figures appear as they come
   const ULONG_PTR token = gdip::StartGdiplus();
   skin::SkinChildControls = 1;
   skin::AccentColour = 0xDDCA22;
@@ -158,12 +159,9 @@ int main() {
                 kCheckHeight, check * 1e6, checkNative * 1e6, checkFloor * 1e6);
     std::printf("hover fade step:      %8.2f us\n", step * 1e6);
     const double pushRatio = push / pushFloor, checkRatio = check / checkFloor, fadeRatio = step / push;
-    std::printf("ratio push paint / floor: %.2f (goal <= %.1f) %s\n", pushRatio, kPaintGoal,
-                pushRatio <= kPaintGoal ? "met" : "NOT MET");
-    std::printf("ratio check-box paint / floor: %.2f (goal <= %.1f) %s\n", checkRatio, kPaintGoal,
-                checkRatio <= kPaintGoal ? "met" : "NOT MET");
-    std::printf("ratio fade step / push paint: %.3f (goal <= %.2f) %s\n", fadeRatio, kFadeGoal,
-                fadeRatio <= kFadeGoal ? "met" : "NOT MET");
+    bench::PrintGoal("push paint / floor", pushRatio, kPaintGoal);
+    bench::PrintGoal("check-box paint / floor", checkRatio, kPaintGoal);
+    bench::PrintGoal("fade step / push paint", fadeRatio, kFadeGoal);
     std::printf("for scale, skinned / native: push %.2f, check box %.2f\n", push / pushNative, check / checkNative);
 
     // Where a check-box paint goes beyond its floor: every paint decodes two
@@ -195,7 +193,7 @@ int main() {
     std::printf("  check-box paint split: piece decode %.1f us (x2), font by name %.1f us, caption %.1f us\n",
                 decode * 1e6, font * 1e6, text * 1e6);
 
-    // Leak check: 10,000 paints of every look.
+    // Leak check: paints of every look.
     struct Look {
       const char* name;
       void (*paint)(Stage&);
@@ -215,18 +213,14 @@ int main() {
     for (const Look& look : looks) {
       look.paint(stage);
       skin::StopAllFades();
-      const std::size_t cacheBefore = skin::DcCache.size();
-      const DWORD objectsBefore = quillora_test::GdiObjectCount();
-      for (int i = 0; i < kLeakPaints; ++i) look.paint(stage);
-      skin::StopAllFades();
-      const std::size_t cacheAfter = skin::DcCache.size();
-      const DWORD objectsAfter = quillora_test::GdiObjectCount();
-      const bool same = cacheBefore == cacheAfter && objectsBefore == objectsAfter;
-      std::printf("after %d paints of %-18s: DcCache %zu -> %zu, GDI objects %lu -> %lu %s\n", kLeakPaints,
-                  look.name, cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
-                  static_cast<unsigned long>(objectsAfter), same ? "unchanged" : "CHANGED");
-      if (!same) status = 1;
+      char what[64];
+      std::snprintf(what, sizeof what, "paints of %s:", look.name);
+      if (!bench::LeakCheck(what, [&] { look.paint(stage); }, [] { skin::StopAllFades(); })) status = 1;
     }
+    SendMessageA(stage.check, BM_SETCHECK, BST_UNCHECKED, 0);
+    bench::Profile("push button paint", 300, [&] { PaintPush(stage.push, 0); });
+    bench::Profile("check-box paint", 300, [&] { skin::PaintCheckBox(stage.check, 0); });
+    bench::Profile("push button floor", 300, [&] { Floor(stage.push, kPushWidth, kPushHeight); });
   }
   gdip::ShutdownGdiplus(token);
   return status;

@@ -7,11 +7,14 @@
 //
 // Prints the time per call of each, their ratio, the step's share of the
 // 20 ms fade tick (goal: under 5 %), the time of one full compose for
-// scale, and DcCache's size and the process's GDI object count before and
-// after 1,000 composes and 10,000 hover steps (both must be unchanged).
+// scale, and DcCache's size, the process's GDI object count and the live
+// GDI+ objects over the leak check's composes and hover steps (all must be
+// unchanged).
 #include <windows.h>
 
+#include "bench/api_profile.h"
 #include "bench/bench_clock.h"
+#include "bench/bench_leak_check.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +28,6 @@
 #include "skin/frames/caption_button_paint.h"
 #include "skin/frames/main_frame_compose.h"
 #include "skin/frames/main_window_skin.h"
-#include "tests/support/gdi_object_count.h"
 
 namespace {
 
@@ -35,7 +37,7 @@ constexpr int kStepsPerRound = 2000;
 constexpr int kRounds = 3;
 constexpr double kFadeTick = 0.020;
 constexpr double kGoalShare = 0.05;
-constexpr char kJpegFormat[] = "{557CF401-1A04-11D3-9A73-0000F81EF32E}";
+constexpr char kJpegFormat[] = "{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}";  // GDI+ format GUID
 
 using bench::Now;
 
@@ -65,11 +67,17 @@ void PlainFrameCopy(HWND window) {
 }  // namespace
 
 int main() {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // figures appear as they come
   gdip::StartGdiplus();
   int status = 0;
   {
     skin::ThemeColour = 0xECECEC;
     skin::ThemeBackground = ThemePicture();
+    if (skin::ThemeBackground.empty()) {
+      std::printf("the theme picture could not be encoded as JPEG: no figures\n");
+      gdip::ShutdownGdiplus();
+      return 1;
+    }
     skin::ThemeMode = 3;
     HWND window = CreateWindowExA(0, "Static", "Quillora Setup", WS_POPUP | WS_VISIBLE | WS_MINIMIZEBOX, 100, 100,
                                   kWidth, kHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -92,8 +100,8 @@ int main() {
     std::printf("plain copy of the finished %dx%d frame to the window:     %8.2f us per call\n", kWidth, kHeight,
                 copy * 1e6);
     std::printf("ratio hover step / frame copy: %.2f\n", hover / copy);
-    std::printf("share of the 20 ms fade tick: %.2f %% (goal < %.0f %%) %s\n", share * 100, kGoalShare * 100,
-                share < kGoalShare ? "met" : "NOT MET");
+    std::printf("share of the 20 ms fade tick: %.2f %% (goal < %.0f %%): %s\n", share * 100, kGoalShare * 100,
+                share < kGoalShare ? "met" : "missed");
     // Where a step's time goes: the surface it opens, the button picture it
     // decodes, the window DC it takes.
     HDC background = record.backgroundDc.get();
@@ -113,17 +121,10 @@ int main() {
     if (GetEnvironmentVariableA("QUILLORA_BENCH_SPLITS_ONLY", nullptr, 0) != 0) return 0;
     std::printf("for scale, one presented compose: %.2f ms\n", compose * 1e3);
 
-    const std::size_t cacheBefore = skin::DcCache.size();
-    const DWORD objectsBefore = quillora_test::GdiObjectCount();
-    for (int i = 0; i < 1000; ++i) skin::ComposeMainFrame(1, true);
-    for (int i = 0; i < 10000; ++i) HoverStep();
-    const std::size_t cacheAfter = skin::DcCache.size();
-    const DWORD objectsAfter = quillora_test::GdiObjectCount();
-    std::printf("after 1000 composes and 10000 hover steps: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n",
-                cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
-                static_cast<unsigned long>(objectsAfter),
-                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
-    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+    if (!bench::LeakCheck("presented composes:", [] { skin::ComposeMainFrame(1, true); })) status = 1;
+    if (!bench::LeakCheck("hover steps:", HoverStep)) status = 1;
+    bench::Profile("caption hover step", 300, HoverStep);
+    bench::Profile("presented compose", 10, [] { skin::ComposeMainFrame(1, true); });
     DestroyWindow(window);
     skin::SkinWindowTable.Clear();
   }

@@ -41,4 +41,12 @@ inline void PrintRatioRow(const char* name, double ours, const char* referenceNa
               reference * 1e6, ours / reference);
 }
 
+// One goal's line: the ratio, its bound and whether it is met. A missed
+// goal is a figure, not a failure.
+inline bool PrintGoal(const char* what, double ratio, double atMost) {
+  const bool met = ratio <= atMost;
+  std::printf("goal: %s %.2f (at most %.2f): %s\n", what, ratio, atMost, met ? "met" : "missed");
+  return met;
+}
+
 }  // namespace bench

@@ -5,13 +5,14 @@
 // picture into it, the blit from it into the composition image, both
 // deleted), in the same run.
 //
-// Each side runs several rounds of 10,000 calls; the best round counts.
+// Each side runs several rounds of 2,000 calls; the best round counts.
 // Prints the time per call; the ratio ours / plain same work (goal: at most
-// 3) as met or missed; for scale, a bare BitBlt of the area and the copy
+// 2) as met or missed; for scale, a bare BitBlt of the area and the copy
 // onto the control's DC; how our call splits between composing the
 // background, putting the image into the host and releasing the DC (timed
-// step by step in separate rounds); and DcCache's size and the process's
-// GDI object count before and after one round of 10,000 calls.
+// step by step in separate rounds); and DcCache's size, the process's GDI
+// object count and the live GDI+ objects before and after the leak check's
+// calls.
 //
 // Exits with status 1 when a side's picture is wrong (the control's area
 // of the composition image must equal the frame's picture there, and
@@ -19,7 +20,9 @@
 // objects behind; a missed goal is a figure, not a failure.
 #include <windows.h>
 
+#include "bench/api_profile.h"
 #include "bench/bench_clock.h"
+#include "bench/bench_leak_check.h"
 #include "bench/bench_skin_window.h"
 
 #include <algorithm>
@@ -33,15 +36,14 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
 #include "skin/core/window_properties.h"
-#include "tests/support/gdi_object_count.h"
 
 namespace {
 
 constexpr int kFrameWidth = 570, kFrameHeight = 450;
 constexpr int kControlX = 235, kControlY = 300, kControlWidth = 100, kControlHeight = 24;
-constexpr int kCallsPerRound = 10000;
-constexpr int kRounds = 3;
-constexpr double kGoal = 3.0;
+constexpr int kCallsPerRound = 2000;
+constexpr int kRounds = 5;
+constexpr double kGoal = 2.0;
 
 using bench::Now;
 
@@ -185,12 +187,6 @@ int main() {
     ComposeOnce(stage);  // warm up what the system allocates once
     PlainBlitOnce(stage);
 
-    const std::size_t cacheBefore = skin::DcCache.size();
-    const DWORD objectsBefore = quillora_test::GdiObjectCount();
-    for (int i = 0; i < kCallsPerRound; ++i) ComposeOnce(stage);
-    const std::size_t cacheAfter = skin::DcCache.size();
-    const DWORD objectsAfter = quillora_test::GdiObjectCount();
-
     const double ours = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { ComposeOnce(stage); });
     const double same = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { PlainSameWorkOnce(stage); });
     const double ratio = ours / same;
@@ -201,19 +197,15 @@ int main() {
     std::printf("compose + blit to host, %dx%d in %dx%d: %8.2f us per call\n", kControlWidth, kControlHeight,
                 kFrameWidth, kFrameHeight, ours * 1e6);
     std::printf("plain same work (DC + DIB, two BitBlts, delete): %8.2f us per call\n", same * 1e6);
-    std::printf("ratio ours / plain same work: %.2f (goal: at most %.1f): goal %s\n", ratio, kGoal,
-                ratio <= kGoal ? "met" : "missed");
+    bench::PrintGoal("compose + blit / plain same work", ratio, kGoal);
     std::printf("for scale: one bare BitBlt of the area %.2f us (ours %.1fx that); GetDC + BitBlt onto the control"
                 " + ReleaseDC %.2f us (ours %.1fx that)\n",
                 bare * 1e6, ours / bare, screen * 1e6, ours / screen);
     std::printf("our call step by step (separate rounds, each step timed): compose %.2f us, blit to host %.2f us,"
                 " release %.2f us\n",
                 split.compose * 1e6, split.blit * 1e6, split.release * 1e6);
-    std::printf("after %d calls: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kCallsPerRound,
-                cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
-                static_cast<unsigned long>(objectsAfter),
-                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
-    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+    if (!bench::LeakCheck("compose + blit calls:", [&] { ComposeOnce(stage); })) status = 1;
+    bench::Profile("compose + blit to host", 2000, [&] { ComposeOnce(stage); });
     if (status == 0) std::printf("both sides' pictures were right\n");
   }
   gdip::ShutdownGdiplus();

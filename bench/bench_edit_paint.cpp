@@ -1,17 +1,20 @@
 // Edit painting speed, in one run, each beside its reference:
 //   - PaintEditFrame of a 429 x 24 edge-bordered edit beside the compose +
 //     blit floor of its size (compose the background, copy it onto the
-//     window DC and into the host's composition image, release);
+//     window DC and into the host's composition image, release; goal: at
+//     most 3 times the floor);
 //   - one PaintVScrollBar over a 200-pixel-high multi-line edit beside the
 //     same floor of the overlay's size (goal: at most 3 times the floor);
 //   - the skinned edit's whole repaint (WM_NCPAINT, WM_ERASEBKGND and
 //     WM_PAINT through RedrawWindow) beside an unskinned twin's.
-// Each side runs several rounds; the best round counts. DcCache's size and
-// the process's GDI object count are printed before and after 10,000 frame
-// and bar paints (both must be unchanged).
+// Each side runs several rounds; the best round counts. DcCache's size, the
+// process's GDI object count and the live GDI+ objects are printed over the
+// leak check's frame and bar paints (all must be unchanged).
 #include <windows.h>
 
+#include "bench/api_profile.h"
 #include "bench/bench_clock.h"
+#include "bench/bench_leak_check.h"
 #include "bench/bench_skin_window.h"
 
 #include <algorithm>
@@ -30,14 +33,13 @@
 #include "skin/lists/edit_painters.h"
 #include "skin/lists/scroll_arrows.h"
 #include "skin/lists/scroll_bar_painter.h"
-#include "tests/support/gdi_object_count.h"
 
 namespace {
 
 constexpr int kFrameWidth = 570, kFrameHeight = 450;
 constexpr int kCallsPerRound = 300;
-constexpr int kLeakCalls = 10000;
 constexpr int kRounds = 3;
+constexpr double kFrameGoal = 3.0;
 constexpr double kBarGoal = 3.0;
 
 using bench::Now;
@@ -115,6 +117,7 @@ void RepaintOnce(HWND window) {
 }  // namespace
 
 int main() {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // figures appear as they come
   gdip::StartGdiplus();
   int status = 0;
   {
@@ -125,15 +128,6 @@ int main() {
     skin::PaintEditFrame(stage.edit);  // warm up what the system allocates once
     skin::PaintVScrollBar(stage.multi);
     FloorOnce(stage.edit, editSize, true);
-
-    const std::size_t cacheBefore = skin::DcCache.size();
-    const DWORD objectsBefore = quillora_test::GdiObjectCount();
-    for (int i = 0; i < kLeakCalls; ++i) {
-      skin::PaintEditFrame(stage.edit);
-      skin::PaintVScrollBar(stage.multi);
-    }
-    const std::size_t cacheAfter = skin::DcCache.size();
-    const DWORD objectsAfter = quillora_test::GdiObjectCount();
 
     const double frame = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { skin::PaintEditFrame(stage.edit); });
     const double frameFloor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage.edit, editSize, true); });
@@ -171,14 +165,18 @@ int main() {
                 "one GDI+ surface on the DC %.2f us)\n",
                 barDraw * 1e6, decode * 1e6, surface * 1e6);
     bench::PrintRatioRow("whole repaint, skinned edit", repaint, "unskinned twin", plain);
-    const double barRatio = bar / barFloor;
-    std::printf("bar paint / floor: %.2f (goal <= %.1f) %s\n", barRatio, kBarGoal,
-                barRatio <= kBarGoal ? "met" : "NOT MET");
-    std::printf("after %d frame and bar paints: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kLeakCalls,
-                cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
-                static_cast<unsigned long>(objectsAfter),
-                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
-    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+    bench::PrintGoal("edit frame paint / floor", frame / frameFloor, kFrameGoal);
+    bench::PrintGoal("bar paint / floor", bar / barFloor, kBarGoal);
+    const bool flat = bench::LeakCheck("frame and bar paints:", [&] {
+      skin::PaintEditFrame(stage.edit);
+      skin::PaintVScrollBar(stage.multi);
+    });
+    if (!flat) status = 1;
+    bench::Profile("PaintEditFrame", 300, [&] { skin::PaintEditFrame(stage.edit); });
+    bench::Profile("edit frame floor", 300, [&] { FloorOnce(stage.edit, editSize, true); });
+    bench::Profile("PaintVScrollBar", 300, [&] { skin::PaintVScrollBar(stage.multi); });
+    bench::Profile("whole repaint, skinned edit", 100, [&] { RepaintOnce(stage.edit); });
+    bench::Profile("whole repaint, unskinned twin", 100, [&] { RepaintOnce(stage.twin); });
   }
   gdip::ShutdownGdiplus();
   return status;

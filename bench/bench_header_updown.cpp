@@ -3,14 +3,17 @@
 //     paint (RedrawWindow with an immediate update);
 //   - PaintUpDown of a 20 x 40 up-down beside the compose + blit floor of
 //     its size (compose the background, copy it onto the window DC and
-//     into the host's composition image, release).
-// Each side runs several rounds; the best round counts. DcCache's size and
-// the process's GDI object count are printed before and after 10,000
-// paints of each (both must be unchanged).
+//     into the host's composition image, release; goal: at most 3 times
+//     the floor).
+// Each side runs several rounds; the best round counts. DcCache's size, the
+// process's GDI object count and the live GDI+ objects are printed over
+// the leak check's paints (all must be unchanged).
 #include <windows.h>
 #include <commctrl.h>
 
+#include "bench/api_profile.h"
 #include "bench/bench_clock.h"
+#include "bench/bench_leak_check.h"
 #include "bench/bench_skin_window.h"
 
 #include <cstdio>
@@ -27,14 +30,13 @@
 #include "skin/lists/list_installers.h"
 #include "skin/lists/scroll_arrows.h"
 #include "skin/lists/up_down_skin.h"
-#include "tests/support/gdi_object_count.h"
 
 namespace {
 
 constexpr int kFrameWidth = 570, kFrameHeight = 450;
 constexpr int kCallsPerRound = 300;
-constexpr int kLeakCalls = 10000;
 constexpr int kRounds = 3;
+constexpr double kUpDownGoal = 3.0;
 
 HWND Child(HWND parent, const char* cls, DWORD style, int x, int y, int w, int h) {
   return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
@@ -117,6 +119,7 @@ void NativePaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVAL
 }  // namespace
 
 int main() {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // figures appear as they come
   gdip::StartGdiplus();
   int status = 0;
   {
@@ -126,15 +129,6 @@ int main() {
     skin::PaintUpDown(1, 1);
     NativePaint(stage.twin);
     FloorOnce(stage.upDown, upDownSize);
-
-    const std::size_t cacheBefore = skin::DcCache.size();
-    const DWORD objectsBefore = quillora_test::GdiObjectCount();
-    for (int i = 0; i < kLeakCalls; ++i) {
-      skin::PaintHeader(1, 1);
-      skin::PaintUpDown(1, 1);
-    }
-    const std::size_t cacheAfter = skin::DcCache.size();
-    const DWORD objectsAfter = quillora_test::GdiObjectCount();
 
     const double header = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [] { skin::PaintHeader(1, 1); });
     const double native = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { NativePaint(stage.twin); });
@@ -155,11 +149,14 @@ int main() {
     std::snprintf(label, sizeof label, "PaintUpDown, %ldx%ld", upDownSize.cx, upDownSize.cy);
     bench::PrintRatioRow(label, upDown, "compose + blit floor", floor);
     std::printf("  of which decoding both chevrons %.2f us\n", decode * 1e6);
-    std::printf("after %d header and up-down paints: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n",
-                kLeakCalls, cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
-                static_cast<unsigned long>(objectsAfter),
-                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
-    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+    bench::PrintGoal("up-down paint / floor", upDown / floor, kUpDownGoal);
+    const bool flat = bench::LeakCheck("header and up-down paints:", [] {
+      skin::PaintHeader(1, 1);
+      skin::PaintUpDown(1, 1);
+    });
+    if (!flat) status = 1;
+    bench::Profile("PaintHeader", 300, [] { skin::PaintHeader(1, 1); });
+    bench::Profile("PaintUpDown", 300, [] { skin::PaintUpDown(1, 1); });
   }
   gdip::ShutdownGdiplus();
   return status;

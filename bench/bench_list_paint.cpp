@@ -5,13 +5,16 @@
 //     background off screen, copied onto the list and into the host's
 //     composition image);
 //   - a tree view with 30 visible rows, painted by PaintTreeView.
-// Each side runs several rounds; the best round counts. DcCache's size and
-// the process's GDI object count are printed before and after 10,000
-// paints of each (both must be unchanged).
+// Goal: each skinned paint at most twice its twin's. Each side runs several
+// rounds; the best round counts. DcCache's size, the process's GDI object
+// count and the live GDI+ objects are printed over the leak check's paints
+// of each (all must be unchanged).
 #include <windows.h>
 #include <commctrl.h>
 
+#include "bench/api_profile.h"
 #include "bench/bench_clock.h"
+#include "bench/bench_leak_check.h"
 #include "bench/bench_skin_window.h"
 
 #include <cstdio>
@@ -23,14 +26,13 @@
 #include "skin/core/window_properties.h"
 #include "skin/lists/list_control_installer.h"
 #include "tests/skin/lists/list_host.h"
-#include "tests/support/gdi_object_count.h"
 
 namespace {
 
 constexpr int kFrameWidth = 570, kFrameHeight = 450;
 constexpr int kCallsPerRound = 100;
-constexpr int kLeakCalls = 10000;
 constexpr int kRounds = 3;
+constexpr double kGoal = 2.0;
 constexpr int kListItems = 50;
 constexpr int kTreeRows = 30;
 
@@ -118,6 +120,7 @@ void PaintOnce(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALID
 }  // namespace
 
 int main() {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // figures appear as they come
   gdip::StartGdiplus();
   int status = 0;
   {
@@ -137,22 +140,15 @@ int main() {
     char label[96];
     std::snprintf(label, sizeof label, "tree, %d rows (%d whole in view), skinned", kTreeRows, visible);
     bench::PrintRatioRow(label, tree, "unskinned twin", treeNative);
-    std::fflush(stdout);
+    bench::PrintGoal("list box paint / unskinned twin", list / listNative, kGoal);
+    bench::PrintGoal("tree paint / unskinned twin", tree / treeNative, kGoal);
 
-    const std::size_t cacheBefore = skin::DcCache.size();
-    const DWORD objectsBefore = quillora_test::GdiObjectCount();
-    for (int i = 0; i < kLeakCalls; ++i) {
-      PaintOnce(stage.list);
-      PaintOnce(stage.tree);
-    }
-    const std::size_t cacheAfter = skin::DcCache.size();
-    const DWORD objectsAfter = quillora_test::GdiObjectCount();
-
-    std::printf("after %d paints of each: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kLeakCalls,
-                cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
-                static_cast<unsigned long>(objectsAfter),
-                cacheBefore == cacheAfter && objectsBefore == objectsAfter ? "unchanged" : "CHANGED");
-    if (cacheBefore != cacheAfter || objectsBefore != objectsAfter) status = 1;
+    if (!bench::LeakCheck("list box paints:", [&] { PaintOnce(stage.list); })) status = 1;
+    if (!bench::LeakCheck("tree paints:", [&] { PaintOnce(stage.tree); })) status = 1;
+    bench::Profile("list box paint, skinned", 50, [&] { PaintOnce(stage.list); });
+    bench::Profile("list box paint, unskinned twin", 50, [&] { PaintOnce(stage.listTwin); });
+    bench::Profile("tree paint, skinned", 10, [&] { PaintOnce(stage.tree); });
+    bench::Profile("tree paint, unskinned twin", 10, [&] { PaintOnce(stage.treeTwin); });
   }
   gdip::ShutdownGdiplus();
   return status;

@@ -2,16 +2,18 @@
 // beside a reference in the same run:
 //  - the full paint of a 10-button toolbar (every button composed) beside
 //    its cached paint (its image copied back from the composition image),
-//    ratio printed;
+//    ratio printed (goal: at most 3);
 //  - the paint of a 200 x 30 trackbar beside the compose + blit floor of
 //    that size (background composed, put into the host, copied onto the
-//    trackbar), ratio printed;
-//  - DcCache's size and the GDI object count before and after 10,000
-//    paints of each (both must be unchanged).
+//    trackbar), ratio printed (goal: at most 3);
+//  - DcCache's size, the GDI object count and the live GDI+ objects over
+//    the leak check's paints of each (all must be unchanged).
 // Each side runs several rounds; the best round counts.
 #include <windows.h>
 
+#include "bench/api_profile.h"
 #include "bench/bench_clock.h"
+#include "bench/bench_leak_check.h"
 #include "bench/bench_skin_window.h"
 #include <commctrl.h>
 
@@ -26,16 +28,15 @@
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
 #include "skin/core/window_properties.h"
-#include "tests/support/gdi_object_count.h"
 
 namespace {
 
 constexpr int kFrameWidth = 570, kFrameHeight = 450;
 constexpr int kTrackX = 20, kTrackY = 200, kTrackWidth = 200, kTrackHeight = 30;
 constexpr int kButtons = 10;
-constexpr int kLeakCalls = 10000;
 constexpr int kCallsPerRound = 200;
 constexpr int kRounds = 3;
+constexpr double kGoal = 3.0;
 
 struct Stage {
   HWND frame = nullptr;
@@ -117,20 +118,6 @@ void FloorOnce(Stage& stage) {
   dcOwner.reset();
 }
 
-template <class Call>
-bool Unchanged(const char* what, Call call) {
-  const std::size_t cacheBefore = skin::DcCache.size();
-  const DWORD objectsBefore = quillora_test::GdiObjectCount();
-  for (int i = 0; i < kLeakCalls; ++i) call();
-  const std::size_t cacheAfter = skin::DcCache.size();
-  const DWORD objectsAfter = quillora_test::GdiObjectCount();
-  const bool same = cacheBefore == cacheAfter && objectsBefore == objectsAfter;
-  std::printf("after %d %s: DcCache %zu -> %zu entries, GDI objects %lu -> %lu %s\n", kLeakCalls, what,
-              cacheBefore, cacheAfter, static_cast<unsigned long>(objectsBefore),
-              static_cast<unsigned long>(objectsAfter), same ? "unchanged" : "CHANGED");
-  return same;
-}
-
 }  // namespace
 
 int main() {
@@ -148,16 +135,19 @@ int main() {
     const double cached = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { ToolbarPaintOnce(stage, 0); });
     std::printf("toolbar of %d buttons, full paint (composed): %8.2f us\n", kButtons, full * 1e6);
     std::printf("toolbar, cached paint (copied back):         %8.2f us\n", cached * 1e6);
-    std::printf("ratio full / cached: %.2f\n", full / cached);
+    bench::PrintGoal("toolbar full paint / cached paint", full / cached, kGoal);
 
     const double track = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { TrackbarPaintOnce(stage); });
     const double floor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage); });
     std::printf("trackbar %dx%d paint:              %8.2f us\n", kTrackWidth, kTrackHeight, track * 1e6);
     std::printf("compose + blit floor of that size: %8.2f us\n", floor * 1e6);
-    std::printf("ratio paint / floor: %.2f\n", track / floor);
+    bench::PrintGoal("trackbar paint / floor", track / floor, kGoal);
 
-    if (!Unchanged("toolbar paints", [&] { ToolbarPaintOnce(stage, 1); })) status = 1;
-    if (!Unchanged("trackbar paints", [&] { TrackbarPaintOnce(stage); })) status = 1;
+    if (!bench::LeakCheck("toolbar paints:", [&] { ToolbarPaintOnce(stage, 1); })) status = 1;
+    if (!bench::LeakCheck("trackbar paints:", [&] { TrackbarPaintOnce(stage); })) status = 1;
+    bench::Profile("toolbar full paint", 30, [&] { ToolbarPaintOnce(stage, 1); });
+    bench::Profile("toolbar cached paint", 200, [&] { ToolbarPaintOnce(stage, 0); });
+    bench::Profile("trackbar paint", 200, [&] { TrackbarPaintOnce(stage); });
   }
   gdip::ShutdownGdiplus();
   return status;
