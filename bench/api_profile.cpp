@@ -3,10 +3,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "bench/bench_clock.h"
 
 #if defined(__i386__)
 #include <x86intrin.h>
@@ -50,6 +53,7 @@ int Overflow = 0;
 DWORD MainThread = 0;
 double TicksPerSecond = 0;
 bool Installed = false;
+bool Paused = false;
 
 // The thread id from the thread's own block: no call that could be caught.
 DWORD CurrentThreadId() {
@@ -105,7 +109,7 @@ _quillora_profile_return:
 
 extern "C" void* __cdecl quillora_profile_enter(std::uint32_t slot, void** returnSlot) {
   Slot& s = (*Slots)[slot];
-  if (CurrentThreadId() != MainThread) return s.original;
+  if (Paused || CurrentThreadId() != MainThread) return s.original;
   if (Depth == kMaxDepth) {
     ++Overflow;
     return s.original;
@@ -217,6 +221,8 @@ bool Install() {
   return true;
 }
 
+void SetPaused(bool paused) { Paused = paused; }
+
 void Reset() {
   for (Slot& s : *Slots) s.calls = s.ticks = s.selfTicks = 0;
   Overflow = 0;
@@ -249,9 +255,41 @@ void Print(const char* what, int calls, double seconds, int rows) {
 #else
 
 bool Install() { return false; }
+void SetPaused(bool) {}
 void Reset() {}
 void Print(const char*, int, double, int) {}
 
 #endif
 
 }  // namespace bench::api_profile
+
+namespace bench {
+
+void Profile(const char* what, int calls, const std::function<void()>& call, const std::function<void()>& untimed,
+             int rows) {
+  if (!ProfileWanted()) return;
+  if (!api_profile::Install()) {
+    std::printf("profile of %s: not available in this build\n", what);
+    return;
+  }
+  call();  // warm
+  untimed();
+  api_profile::Reset();
+  double seconds = 0;
+  for (int i = 0; i < calls; ++i) {
+    const double start = Now();
+    call();
+    GdiFlush();
+    seconds += Now() - start;
+    api_profile::SetPaused(true);
+    untimed();
+    api_profile::SetPaused(false);
+  }
+  api_profile::Print(what, calls, seconds, rows);
+}
+
+void Profile(const char* what, int calls, const std::function<void()>& call, int rows) {
+  Profile(what, calls, call, [] {}, rows);
+}
+
+}  // namespace bench

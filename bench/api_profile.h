@@ -12,42 +12,23 @@
 // x86_64 build only says that it does not profile.
 #pragma once
 
-#include <cstdio>
 #include <cstdlib>
-
-#include "bench/bench_clock.h"
+#include <functional>
 
 namespace bench {
 
 // True when QUILLORA_BENCH_PROFILE is set.
 inline bool ProfileWanted() { return std::getenv("QUILLORA_BENCH_PROFILE") != nullptr; }
 
-namespace api_profile {
-
-// Catches the calls (once per process); false where that is not done.
-bool Install();
-void Reset();
-// The table of the last run: `calls` pieces of work in `seconds`.
-void Print(const char* what, int calls, double seconds, int rows);
-
-}  // namespace api_profile
-
 // With profiling wanted, runs `call` `calls` times with the system calls
-// timed and prints the `rows` costliest; else does nothing.
-template <class Call>
-void Profile(const char* what, int calls, Call call, int rows = 14) {
-  if (!ProfileWanted()) return;
-  if (!api_profile::Install()) {
-    std::printf("profile of %s: not available in this build\n", what);
-    return;
-  }
-  call();  // warm
-  api_profile::Reset();
-  const double start = Now();
-  for (int i = 0; i < calls; ++i) call();
-  GdiFlush();
-  const double seconds = Now() - start;
-  api_profile::Print(what, calls, seconds, rows);
-}
+// timed and prints the `rows` costliest; else does nothing. The work is
+// taken as a std::function: compiled on its own, it reads the import table
+// on every call, where code inlined into main may have read it once before
+// the calls were caught.
+void Profile(const char* what, int calls, const std::function<void()>& call, int rows = 14);
+// The same with `untimed` run after each call, its calls neither caught
+// nor counted (closing what the call opened, say).
+void Profile(const char* what, int calls, const std::function<void()>& call, const std::function<void()>& untimed,
+             int rows = 14);
 
 }  // namespace bench

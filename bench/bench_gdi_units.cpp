@@ -13,6 +13,7 @@
 #include "bench/bench_clock.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -41,6 +42,7 @@ constexpr int kFrameWidth = 570, kFrameHeight = 450;
 constexpr int kChildren = 15;
 constexpr int kRounds = 5;
 constexpr double kRoundSeconds = 0.004;
+constexpr double kIdleSeconds = 30e-6;
 constexpr char kCaption[] = "创建桌面快捷方式";
 constexpr int kPixelFormat32bppPARGB = 0xE200B;
 constexpr char kPaintClass[] = "QuilloraUnitsPaint";
@@ -100,6 +102,14 @@ double TimeUnit(const std::function<bool()>& call) {
   const double once = std::max(bench::Now() - start, 1e-7);
   const int calls = std::clamp(static_cast<int>(kRoundSeconds / once), 3, 20000);
   return bench::BestSecondsPerCall(kRounds, calls, [&] { call(); });
+}
+
+// Keeps this thread busy for `seconds` without a system call that could
+// reach the server.
+void Spin(double seconds) {
+  const double until = bench::Now() + seconds;
+  while (bench::Now() < until) {
+  }
 }
 
 // A small picture, stored as PNG: what the glyph pieces and arrows are.
@@ -367,6 +377,88 @@ int main() {
       std::printf("  %-50s %10.2f%s\n", unit.name.c_str(), seconds * 1e6, ok ? "" : "   FAILED");
       if (!ok) status = 1;
     }
+    // Back to back, a call that goes to the window server finds it awake; in
+    // a paint it comes after other work, when the server has gone idle and
+    // must be woken (on a busy machine that wait is most of its cost).
+    std::printf("server round trips after %.0f us of other work (the call's own share)\n", kIdleSeconds * 1e6);
+    const double spin = TimeUnit([] {
+      Spin(kIdleSeconds);
+      return true;
+    });
+    const std::pair<const char*, std::function<bool()>> isolated[] = {
+        {"GetPropA (set)", [&] { return GetPropA(control, "Hw_FuID") != nullptr; }},
+        {"FindWindowExA (first child; there is none)", [&] { return FindWindowExA(control, nullptr, nullptr, nullptr) == nullptr; }},
+        {"InvalidateRect + UpdateWindow, empty paint", [&] {
+           return InvalidateRect(painted, nullptr, FALSE) && UpdateWindow(painted);
+         }},
+    };
+    for (const auto& [name, call] : isolated) {
+      const double both = TimeUnit([&] {
+        Spin(kIdleSeconds);
+        return call();
+      });
+      std::printf("  %-50s %10.2f\n", name, std::max(both - spin, 0.0) * 1e6);
+    }
+
+    // Whether GDI+ drawing on a bitmap over the DIB's bits gives the pixels
+    // its drawing on the DC gives, over a patterned background.
+    std::printf("GDI+ on the bitmap over the bits beside GDI+ on the DC: the same pixels?\n");
+    DWORD backgroundAlpha = 0;  // what GDI leaves in a 32-bit DIB's fourth byte
+    const auto pattern = [&small, &backgroundAlpha] {
+      GdiFlush();
+      auto* pixels = const_cast<DWORD*>(small.Pixels());
+      for (int i = 0; i < kWidth * kHeight; ++i)
+        pixels[i] = (static_cast<DWORD>((i * 2654435761u) >> 8) & 0xFFFFFFu) | backgroundAlpha;
+    };
+    const auto differences = [&](gdip::GdipGraphics& first, gdip::GdipGraphics& second,
+                                 const std::function<bool(gdip::GdipGraphics&)>& draw) {
+      pattern();
+      draw(first);
+      GdiFlush();
+      const std::string one = small.Snapshot(kWidth, kHeight);
+      pattern();
+      draw(second);
+      GdiFlush();
+      const std::string two = small.Snapshot(kWidth, kHeight);
+      int count = 0, most = 0;
+      for (std::size_t i = 0; i < one.size(); i += 4) {
+        int worst = 0;
+        for (int c = 0; c < 3; ++c) {
+          worst = std::max(worst, std::abs(static_cast<unsigned char>(one[i + c]) - static_cast<unsigned char>(two[i + c])));
+        }
+        if (worst != 0) ++count;
+        most = std::max(most, worst);
+      }
+      return std::make_pair(count, most);
+    };
+    gdip::GdipPen faintPen;
+    faintPen.Create(0x28000000, 1.0f);
+    gdip::GdipBitmap halfClear;
+    halfClear.Create(16, 16);
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) halfClear.SetPixel(x, y, 0x80204060u + static_cast<unsigned>(x * 8));
+    const std::pair<const char*, std::function<bool(gdip::GdipGraphics&)>> draws[] = {
+        {"GdipFillRectangle, alpha", [&](gdip::GdipGraphics& g) { return g.FillRectangle(tint, 0, 0, kWidth, kHeight); }},
+        {"GdipFillPath, rounded, alpha", [&](gdip::GdipGraphics& g) { return g.FillPath(tint, rounded); }},
+        {"GdipDrawPath, rounded, opaque 1 px pen", [&](gdip::GdipGraphics& g) { return g.DrawPath(pen, rounded); }},
+        {"GdipDrawPath, rounded, 1 px pen at alpha 40", [&](gdip::GdipGraphics& g) { return g.DrawPath(faintPen, rounded); }},
+        {"GdipDrawString, 8 CJK characters", [&](gdip::GdipGraphics& g) { return g.DrawString(kCaption, font, ink, layout, format); }},
+        {"GdipDrawImageRectI 16x16 PNG, opaque pixels", [&](gdip::GdipGraphics& g) { return g.DrawImageRectI(icon, 4, 4, 16, 16); }},
+        {"GdipDrawImageRectI 16x16, pixels at alpha 128", [&](gdip::GdipGraphics& g) { return g.DrawImageRectI(halfClear, 4, 4, 16, 16); }},
+    };
+    for (const DWORD alpha : {0x00000000u, 0xFF000000u}) {
+      backgroundAlpha = alpha;
+      std::printf(" over a background whose fourth byte is %s\n", alpha == 0 ? "0 (as GDI leaves it)" : "255");
+      for (const auto& [name, draw] : draws) {
+        const auto [count, most] = differences(graphics, onBits, draw);
+        if (count == 0) {
+          std::printf("  %-50s the same\n", name);
+        } else {
+          std::printf("  %-50s %d of %d pixels differ, by up to %d\n", name, count, kWidth * kHeight, most);
+        }
+      }
+    }
+
     std::printf(status == 0 ? "every unit's call did its work\n" : "some units' calls FAILED\n");
     graphics.Delete();
     onBits.Delete();
