@@ -45,6 +45,7 @@ constexpr double kRoundSeconds = 0.004;
 constexpr double kIdleSeconds = 30e-6;
 constexpr char kCaption[] = "创建桌面快捷方式";
 constexpr int kPixelFormat32bppPARGB = 0xE200B;
+constexpr int kPixelFormat32bppRGB = 0x22009;
 constexpr char kPaintClass[] = "QuilloraUnitsPaint";
 
 LRESULT CALLBACK PaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -188,6 +189,11 @@ int main() {
                             reinterpret_cast<BYTE*>(const_cast<DWORD*>(small.Pixels()) + (kHeight - 1) * kWidth));
     gdip::GdipGraphics onBits;
     onBits.CreateFromImage(overDib);
+    gdip::GdipBitmap overDibRgb;  // the same bits taken as opaque 32-bit RGB
+    overDibRgb.CreateFromScan0(kWidth, kHeight, -kWidth * 4, kPixelFormat32bppRGB,
+                               reinterpret_cast<BYTE*>(const_cast<DWORD*>(small.Pixels()) + (kHeight - 1) * kWidth));
+    gdip::GdipGraphics onBitsRgb;
+    onBitsRgb.CreateFromImage(overDibRgb);
     gdip::GdipGraphics onBig;
     onBig.CreateFromHdc(big.get());
     gdip::GdipSolidBrush opaque;
@@ -363,6 +369,13 @@ int main() {
            return onBits.DrawString(kCaption, font, ink, layout, format);
          })},
         {"GDI+ on a bitmap over the DIB's bits", "GdipDrawImageRectI 16x16 PNG at 1:1", changes([&] { return onBits.DrawImageRectI(icon, 4, 4, 16, 16); })},
+        {"GDI+ on a 32-bit RGB bitmap over the DIB's bits", "GdipFillRectangle 100x24, alpha", changes([&] { return onBitsRgb.FillRectangle(tint, 0, 0, kWidth, kHeight); })},
+        {"GDI+ on a 32-bit RGB bitmap over the DIB's bits", "GdipFillPath, rounded 100x24, alpha", changes([&] { return onBitsRgb.FillPath(tint, rounded); })},
+        {"GDI+ on a 32-bit RGB bitmap over the DIB's bits", "GdipDrawPath, rounded 100x24, 1 px pen", changes([&] { return onBitsRgb.DrawPath(pen, rounded); })},
+        {"GDI+ on a 32-bit RGB bitmap over the DIB's bits", "GdipDrawString, 8 CJK characters", changes([&] {
+           return onBitsRgb.DrawString(kCaption, font, ink, layout, format);
+         })},
+        {"GDI+ on a 32-bit RGB bitmap over the DIB's bits", "GdipDrawImageRectI 16x16 PNG at 1:1", changes([&] { return onBitsRgb.DrawImageRectI(icon, 4, 4, 16, 16); })},
     };
 
     std::printf("unit costs under this system, best of %d rounds (us a call)\n", kRounds);
@@ -402,7 +415,7 @@ int main() {
 
     // Whether GDI+ drawing on a bitmap over the DIB's bits gives the pixels
     // its drawing on the DC gives, over a patterned background.
-    std::printf("GDI+ on the bitmap over the bits beside GDI+ on the DC: the same pixels?\n");
+    std::printf("GDI+ on a bitmap over the bits beside GDI+ on the DC: the same pixels?\n");
     DWORD backgroundAlpha = 0;  // what GDI leaves in a 32-bit DIB's fourth byte
     const auto pattern = [&small, &backgroundAlpha] {
       GdiFlush();
@@ -446,11 +459,14 @@ int main() {
         {"GdipDrawImageRectI 16x16 PNG, opaque pixels", [&](gdip::GdipGraphics& g) { return g.DrawImageRectI(icon, 4, 4, 16, 16); }},
         {"GdipDrawImageRectI 16x16, pixels at alpha 128", [&](gdip::GdipGraphics& g) { return g.DrawImageRectI(halfClear, 4, 4, 16, 16); }},
     };
+    const std::pair<const char*, gdip::GdipGraphics*> surfaces[] = {{"32-bit RGB", &onBitsRgb}, {"PARGB", &onBits}};
+    for (const auto& [surface, onSurface] : surfaces)
     for (const DWORD alpha : {0x00000000u, 0xFF000000u}) {
       backgroundAlpha = alpha;
-      std::printf(" over a background whose fourth byte is %s\n", alpha == 0 ? "0 (as GDI leaves it)" : "255");
+      std::printf(" %s bitmap, over a background whose fourth byte is %s\n", surface,
+                  alpha == 0 ? "0 (as GDI leaves it)" : "255");
       for (const auto& [name, draw] : draws) {
-        const auto [count, most] = differences(graphics, onBits, draw);
+        const auto [count, most] = differences(graphics, *onSurface, draw);
         if (count == 0) {
           std::printf("  %-50s the same\n", name);
         } else {
@@ -462,6 +478,7 @@ int main() {
     std::printf(status == 0 ? "every unit's call did its work\n" : "some units' calls FAILED\n");
     graphics.Delete();
     onBits.Delete();
+    onBitsRgb.Delete();
     onBig.Delete();
     DestroyWindow(frame);
   }

@@ -65,7 +65,7 @@ int main() {
   std::printf("InstallerWindow, load to first painted frame, skinned: %8.2f ms\n", skinned * 1e3);
   std::printf("the same window with the skin step left out:          %8.2f ms\n", plain * 1e3);
   bench::PrintGoal("first frame skinned / plain", ratio, kGoalRatio);
-  bench::Profile("load to first frame, skinned", 3, [] { LoadAndPaint(true); }, Close, 24);
+  bench::Profile("load to first frame, skinned", 3, [] { LoadAndPaint(true); }, Close, 40);
   bench::Profile("load to first frame, skin step left out", 3, [] { LoadAndPaint(false); }, Close);
   app::LeaveOutWindowSkinning(false);
   return 0;
