@@ -164,8 +164,9 @@ int main() {
     bench::PrintGoal("fade step / push paint", fadeRatio, kFadeGoal);
     std::printf("for scale, skinned / native: push %.2f, check box %.2f\n", push / pushNative, check / checkNative);
 
-    // Where a check-box paint goes beyond its floor: every paint decodes two
-    // glyph pieces, looks its font up by name and lays out its caption.
+    // Where a check-box paint goes beyond its floor: it looks its font up by
+    // name and lays out its caption; its two glyph pieces are kept decoded
+    // (the decode line says what each would cost a paint otherwise).
     skin::CachedDc surfaceOwner = skin::ComposeControlBackground(stage.check, {0, 0, kCheckWidth, kCheckHeight});
     HDC surface = surfaceOwner.get();
     const double decode = bench::BestSecondsPerCall(kRounds, kPaintsPerRound, [] {
