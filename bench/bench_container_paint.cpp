@@ -7,7 +7,8 @@
 //    paint at most 3 times its floor;
 //  - DcCache's size, the GDI object count and the live GDI+ objects over
 //    the leak check's paints of each kind (all must be unchanged).
-// Each side runs several rounds; the best round counts.
+// Each side runs several rounds; the best round counts. A missed goal is a
+// figure, not a failure; a count that changed is.
 #include <windows.h>
 
 #include "bench/api_profile.h"
@@ -103,7 +104,7 @@ int main() {
     std::printf("group box, clean paint (copied back):          %8.2f us\n", clean * 1e6);
     std::printf("compose + blit floor of that size:             %8.2f us\n", floor * 1e6);
     bench::PrintGoal("full paint / floor", full / floor, kFloorGoal);
-    if (!bench::PrintGoal("clean paint / full paint", ratio, kGoalRatio)) status = 1;
+    bench::PrintGoal("clean paint / full paint", ratio, kGoalRatio);
 
     if (!bench::LeakCheck("full paints:", [&] { PaintOnce(stage, 1); })) status = 1;
     if (!bench::LeakCheck("clean paints:", [&] { PaintOnce(stage, 0); })) status = 1;
