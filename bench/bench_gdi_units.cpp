@@ -259,6 +259,9 @@ int main() {
          }},
         {"GDI surfaces", "CreateRectRgn + DeleteObject", [] { return static_cast<bool>(rt::UniqueRegion(CreateRectRgn(0, 0, 9, 9))); }},
         {"GDI surfaces", "GdiFlush", [] { return GdiFlush() != 0; }},
+        {"GDI surfaces", "GetDeviceCaps HORZRES, window DC", [&] { return GetDeviceCaps(controlDc.get(), HORZRES) > 0; }},
+        {"GDI surfaces", "GetDeviceCaps HORZRES, memory DC", [&] { return GetDeviceCaps(small.get(), HORZRES) > 0; }},
+        {"GDI surfaces", "GetObjectType, window DC", [&] { return GetObjectType(controlDc.get()) == OBJ_DC; }},
         {"blits", "BitBlt 100x24 DIB to DIB", [&] { return BitBlt(small.get(), 0, 0, kWidth, kHeight, big.get(), 235, 300, SRCCOPY) != 0; }},
         {"blits", "BitBlt 570x450 DIB to DIB", [&] {
            return BitBlt(bigOther.get(), 0, 0, kFrameWidth, kFrameHeight, big.get(), 0, 0, SRCCOPY) != 0;
