@@ -7,6 +7,7 @@
 #include "skin/buttons/push_button_painter.h"
 #include "skin/buttons/radio_button_painter.h"
 #include "skin/core/cache_invalidation.h"
+#include "skin/core/control_links.h"
 #include "skin/core/hot_control.h"
 #include "skin/core/window_properties.h"
 
@@ -72,9 +73,9 @@ bool RepaintsNatively(UINT message) {
 void RepaintOverNative(HWND window) {
   const ListedButton listed = FindListedButton(window);
   if (!listed) return;
-  const ButtonKind kind = listed.button->kind;
+  const ButtonKind kind = listed.record->kind;
   if (kind != ButtonKind::CheckBox && kind != ButtonKind::AutoRadio) return;
-  PaintSelf(window, kind, listed.button->hasFocus != 0 ? ODS_FOCUS : 0);
+  PaintSelf(window, kind, listed.record->hasFocus != 0 ? ODS_FOCUS : 0);
 }
 
 }  // namespace
@@ -88,21 +89,17 @@ ClickAnimationSteps SetClickAnimationSteps(const ClickAnimationSteps& steps) {
 }
 
 LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = prop::ReadHandle<WNDPROC>(window, prop::kOldProc);
-  const auto passOn = [&] {
-    return previous != nullptr ? CallWindowProcA(previous, window, message, wParam, lParam)
-                               : DefWindowProcA(window, message, wParam, lParam);
-  };
+  const auto passOn = [&] { return CallSavedProcedure(window, ButtonSkinProc, message, wParam, lParam); };
   ListedButton listed = FindListedButton(window);
   // A button whose properties do not name its own record is left to its
   // previous procedure.
   if (!listed) return passOn();
-  ButtonRecord& record = *listed.button;
+  ButtonRecord& record = *listed.record;
   const ButtonKind kind = record.kind;
 
   switch (message) {
     case WM_MOUSEMOVE:
-      if (EnterHotControl(window, *listed.host, listed.index, HotKind::Button)) PaintButton(window, 0, true);
+      if (EnterHotControl(window, *listed.host, listed.listIndex, HotKind::Button)) PaintButton(window, 0, true);
       return passOn();
     case WM_MOUSELEAVE:
       LeaveHotControl(*listed.host);
@@ -185,7 +182,7 @@ void PaintButton(HWND window, int state, bool addHover) {
   if (!listed) return;
   RECT client{};
   GetClientRect(window, &client);
-  switch (listed.button->kind) {
+  switch (listed.record->kind) {
     case ButtonKind::ImageButton:
       PaintImageButton(window, dc.get(), itemState, &client);
       break;

@@ -38,17 +38,4 @@ int FindButtonRecord(int windowIndex, HWND window) {
   return SkinWindowTable.At(windowIndex).buttons.Find(window);
 }
 
-ListedButton FindListedButton(HWND window) {
-  ListedButton found;
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(window, prop::kHostIndex));
-  if (host == nullptr) return found;
-  const INT_PTR index = prop::Read(window, prop::kIndex);
-  ButtonRecord* button = host->buttons.Listed(index, window);
-  if (button == nullptr) return found;
-  found.host = host;
-  found.button = button;
-  found.index = static_cast<int>(index);
-  return found;
-}
-
 }  // namespace skin

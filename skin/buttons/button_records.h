@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "skin/core/control_links.h"
 #include "skin/core/control_records.h"
 #include "skin/core/skin_records.h"
 
@@ -19,17 +20,13 @@ bool IsOwnerDrawStyle(HWND window);
 // `windowIndex`, 0 when it is not listed. The index must name a record.
 int FindButtonRecord(int windowIndex, HWND window);
 
-// A skinned button's records, found through its "Hw_FuID" and "Hw_lbID".
-struct ListedButton {
-  SkinWindowRecord* host = nullptr;
-  ButtonRecord* button = nullptr;
-  int index = 0;
-  explicit operator bool() const { return button != nullptr; }
-};
+// A skinned button's record, found through its "Hw_FuID" and "Hw_lbID";
+// empty unless they name a record that holds this very window.
+using ListedButton = ControlLink<ButtonRecord>;
 
-// Both pointers null unless the properties name a record that holds this
-// very window: a stale or foreign index is never trusted.
-ListedButton FindListedButton(HWND window);
+inline ListedButton FindListedButton(HWND window) {
+  return FindControlLink(window, &SkinWindowRecord::buttons);
+}
 
 // Whether the caption is drawn with a halo (textEffect 0 or more).
 inline bool HasTextEffect(const ButtonRecord& record) {

@@ -49,7 +49,7 @@ void PaintCheckButton(HWND window, int itemState, std::optional<int> animationFr
     // Looked up again: sending BM_GETCHECK ran the window's procedure.
     const ListedButton listed = FindListedButton(window);
     if (!listed) return false;
-    draw(graphics, client, state, *listed.button);
+    draw(graphics, client, state, *listed.record);
     return true;
   });
 }

@@ -121,7 +121,7 @@ void PaintGradientButton(HWND window, HDC dc, int state, const RECT* rectangle) 
   if (!listed) return;
   const RECT area = ControlArea(window, rectangle);
   PresentControlImage(window, area, dc, [&](gdip::GdipGraphics& graphics) {
-    DrawGradientButton(graphics, area, state, GradientButtonLookOf(window, *listed.button));
+    DrawGradientButton(graphics, area, state, GradientButtonLookOf(window, *listed.record));
     return true;
   });
 }

@@ -219,7 +219,7 @@ void PaintImageButton(HWND window, HDC dc, int state, const RECT* rectangle) {
   GetClientRect(window, &client);
   const RECT area = rectangle != nullptr ? *rectangle : client;
   PresentControlImage(window, area, dc, [&](gdip::GdipGraphics& graphics) {
-    DrawImageButton(graphics, area, state, ImageButtonLookOf(window, *listed.button, client));
+    DrawImageButton(graphics, area, state, ImageButtonLookOf(window, *listed.record, client));
     return true;
   });
 }

@@ -52,7 +52,7 @@ void DrawCaption(gdip::GdipGraphics& g, const PushButtonLook& look, int state, i
 }
 
 PushButtonLook PushButtonLookOf(HWND window, const ListedButton& listed) {
-  ButtonRecord& record = *listed.button;
+  ButtonRecord& record = *listed.record;
   // The button's own face, else the window's; neither is ever loaded here.
   NineGridImage* face = record.faceLoaded != 0                 ? &record.face
                         : listed.host->faceImageLoaded != 0 ? &listed.host->faceImage

@@ -5,13 +5,11 @@
 #include <algorithm>
 
 #include "runtime/gdi_object.h"
-#include "skin/buttons/button_installers.h"
+#include "skin/containers/child_installers.h"
 #include "skin/containers/container_painters.h"
 #include "skin/containers/control_skin.h"
 #include "skin/containers/menu_items.h"
 #include "skin/containers/owner_draw_router.h"
-#include "skin/containers/progress_skin.h"
-#include "skin/containers/range_installers.h"
 #include "skin/containers/transparent_children.h"
 #include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
@@ -23,8 +21,6 @@
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
-#include "skin/lists/edit_installers.h"
-#include "skin/lists/list_installers.h"
 #include "skin/lists/scroll_bar_painter.h"
 #include "skin/lists/edit_skin.h"
 
@@ -35,31 +31,13 @@ namespace {
 constexpr int kDroppedListAlpha = 220;
 constexpr LONG_PTR kGroupBoxBit = 0x4;
 
-WNDPROC Subclass(HWND window, WNDPROC procedure) {
-  return reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-}
-
 LRESULT PassOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(hwnd, ContainerSkinProc, message, wParam, lParam);
 }
 
 // The container record a window's own "Hw_FuID" and "Hw_lbID" name, when
-// it really is that window's; nullptr otherwise.
-ContainerRecord* OwnRecord(HWND hwnd) { return RecordNamedByProperties(hwnd, &SkinWindowRecord::containers); }
-
-void RunChildInstallers(int windowIndex, HWND container) {
-  SkinPushButtons(windowIndex, container);
-  SkinCheckButtons(windowIndex, container);
-  SkinEditControls(windowIndex, container);
-  SkinTrackbars(windowIndex, container);
-  SkinProgressBars(windowIndex, container);
-  SkinListControls(windowIndex, container);
-  SkinUpDowns(windowIndex, container);
-  SkinHeaders(windowIndex, container);
-  SkinToolbars(windowIndex, container);
-  SkinTransparentChildren(windowIndex, container);
-}
+// it really is that window's; empty otherwise.
+ControlLink<ContainerRecord> OwnRecord(HWND hwnd) { return FindControlLink(hwnd, &SkinWindowRecord::containers); }
 
 // ---- Colour replies ---------------------------------------------------------
 
@@ -150,8 +128,7 @@ void OnChildCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void MarkTabControl(HWND tab) {
-  if (prop::Read(tab, prop::kHostIndex) < 1 || prop::Read(tab, prop::kIndex) < 1) return;
-  if (ContainerRecord* record = OwnRecord(tab)) record->redraw = 1;
+  if (const auto container = OwnRecord(tab)) container->redraw = 1;
 }
 
 void OnNotify(LPARAM lParam) {
@@ -210,46 +187,37 @@ void InstallContainerSkin(HWND container, std::optional<int> paintMode, COLORREF
                           std::optional<int> tintAlpha, std::optional<int> border) {
   if (container == nullptr) return;
   const int windowIndex = FindSkinWindowOfAncestor(container);
-  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  if (host == nullptr || FindContainerRecord(windowIndex, container) > 0) return;
+  if (SkinWindowTable.Find(windowIndex) == nullptr) return;
 
-  RECT client{};
-  GetClientRect(container, &client);
-  const int listIndex = host->containers.Take(container);
-  // The list keeps each record at its address while the child installers
-  // below append to it.
-  ContainerRecord& record = host->containers.At(listIndex);
-  record.tintColour = tintColour;
-  record.alpha = tintAlpha.value_or(255) & 0xFF;
-  record.border = border.value_or(0);
-  record.paintMode = paintMode.value_or(1);
-  record.width = client.right;
-  record.height = client.bottom;
+  const auto fill = [&](ContainerRecord& record) {
+    RECT client{};
+    GetClientRect(container, &client);
+    record.tintColour = tintColour;
+    record.alpha = tintAlpha.value_or(255) & 0xFF;
+    record.border = border.value_or(0);
+    record.paintMode = paintMode.value_or(1);
+    record.width = client.right;
+    record.height = client.bottom;
 
-  const bool tabControl = IsClass(container, WC_TABCONTROLA);
-  if (tabControl || IsGroupBox(container)) {
-    record.paintMode = 1;
-    record.kind = tabControl ? ContainerKind::TabControl : ContainerKind::GroupBox;
-    record.font = GetControlFont(container);
-  }
-
-  RunChildInstallers(windowIndex, container);
-
-  record.redraw = 1;
-  record.oldProc = Subclass(container, ContainerSkinProc);
-  prop::WriteHandle(container, prop::kOldProc, record.oldProc);
-  prop::Write(container, prop::kIndex, listIndex);
-  prop::Write(container, prop::kHostIndex, windowIndex);
-  prop::WriteHandle(container, prop::kPanelAncestor, FindSkinFrameAncestor(container));
+    const bool tabControl = IsClass(container, WC_TABCONTROLA);
+    if (tabControl || IsGroupBox(container)) {
+      record.paintMode = 1;
+      record.kind = tabControl ? ContainerKind::TabControl : ContainerKind::GroupBox;
+      record.font = GetControlFont(container);
+    }
+    // The list keeps the record at its address while these append to it.
+    RunChildInstallers(windowIndex, container);
+    record.redraw = 1;
+  };
+  if (LinkControl(windowIndex, &SkinWindowRecord::containers, container, ContainerSkinProc, fill))
+    prop::WriteHandle(container, prop::kPanelAncestor, FindSkinFrameAncestor(container));
 }
 
 void RemoveContainerRecord(int windowIndex, int containerIndex) {
   SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
   if (host == nullptr || !host->containers.Contains(containerIndex)) return;
   const HWND container = host->containers.At(containerIndex).hwnd;
-  if (container != nullptr) {
-    if (auto previous = prop::ReadHandle<WNDPROC>(container, prop::kOldProc)) Subclass(container, previous);
-  }
+  if (container != nullptr) RestoreSavedProcedure(container);
   host->containers.RemoveAt(containerIndex);
   int index = 0;
   for (const ContainerRecord& record : host->containers) prop::Write(record.hwnd, prop::kIndex, ++index);
@@ -273,11 +241,10 @@ void AnchorContainerChildren(int windowIndex, int containerIndex) {
 }
 
 LRESULT CALLBACK ContainerSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto windowIndex = static_cast<int>(prop::Read(hwnd, prop::kHostIndex));
-  const auto listIndex = static_cast<int>(prop::Read(hwnd, prop::kIndex));
-  ContainerRecord* record = OwnRecord(hwnd);
-  if (record == nullptr) return PassOn(hwnd, message, wParam, lParam);
-  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  const auto linked = OwnRecord(hwnd);
+  if (!linked) return PassOn(hwnd, message, wParam, lParam);
+  const auto [hostRecord, record, windowIndex, listIndex] = linked;
+  SkinWindowRecord& host = *hostRecord;
 
   switch (message) {
     case WM_DESTROY: {

@@ -112,47 +112,39 @@ LRESULT Paint(HWND control, ControlRecord& record, LPARAM lParam) {
 void SkinToolbars(int /*windowIndex*/, HWND parent) {
   for (HWND toolbar = FindWindowExA(parent, nullptr, TOOLBARCLASSNAMEA, nullptr); toolbar != nullptr;
        toolbar = FindWindowExA(parent, toolbar, TOOLBARCLASSNAMEA, nullptr)) {
-    const SkinWindowRecord* host = SkinWindowTable.Find(FindSkinWindowOfAncestor(toolbar));
-    if (host == nullptr || host->controls.Find(toolbar) > 0) continue;
+    const int windowIndex = FindSkinWindowOfAncestor(toolbar);
+    if (SkinWindowTable.Find(windowIndex) == nullptr ||
+        IsTaken(windowIndex, &SkinWindowRecord::controls, toolbar, kControlLink))
+      continue;
     prop::Write(toolbar, prop::kCtlColourBitmap, SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0));
     InstallControlSkin(toolbar);
   }
 }
 
-void InstallControlSkin(HWND control, std::optional<COLORREF> background, COLORREF containerTint,
-                        int containerAlpha, int dropFrame) {
+bool InstallControlSkin(HWND control, std::optional<COLORREF> background, COLORREF containerTint,
+                        int containerAlpha, int dropFrame, bool redrawToolbar) {
   const int windowIndex = FindSkinWindowOfAncestor(control);
-  SkinWindowRecord* found = SkinWindowTable.Find(windowIndex);
-  if (found == nullptr) return;
-  SkinWindowRecord& host = *found;
-  // Taken twice, the control's procedure would hand its messages to itself.
-  if (host.controls.Find(control) > 0 ||
-      GetWindowLongPtrA(control, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(ControlSkinProc))
-    return;
-
-  const int listIndex = host.controls.Take(control);
-  ControlRecord& record = host.controls.At(listIndex);
-  if (IsToolbar(control)) record.redraw = 1;
-  const FontSpec font = GetControlFont(control);
-  record.font.face = font.face.empty() ? rt::Text(kDefaultFontFace) : font.face;
-  record.font.size = font.size == 0 ? kDefaultFontSize : font.size;
-  record.font.style = font.style;
-  record.dropFrame = dropFrame;
-  record.background = background.value_or(GetSysColor(COLOR_BTNFACE));
-  record.oldProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlSkinProc)));
-  prop::Write(control, prop::kControlIndex, listIndex);
-  prop::Write(control, prop::kControlHostIndex, windowIndex);
-  prop::WriteHandle(control, prop::kControlOldProc, record.oldProc);
+  if (SkinWindowTable.Find(windowIndex) == nullptr) return false;
+  const auto fill = [&](ControlRecord& record) {
+    if (redrawToolbar && IsToolbar(control)) record.redraw = 1;
+    const FontSpec font = GetControlFont(control);
+    record.font.face = font.face.empty() ? rt::Text(kDefaultFontFace) : font.face;
+    record.font.size = font.size == 0 ? kDefaultFontSize : font.size;
+    record.font.style = font.style;
+    record.dropFrame = dropFrame;
+    record.background = background.value_or(GetSysColor(COLOR_BTNFACE));
+  };
+  if (!LinkControl(windowIndex, &SkinWindowRecord::controls, control, ControlSkinProc, fill, {}, kControlLink))
+    return false;
 
   // A toolbar hosting a combo box, say, is a container as well.
   if (FindWindowExA(control, nullptr, nullptr, nullptr) != nullptr)
     InstallContainerSkin(control, 0, containerTint, containerAlpha);
+  return true;
 }
 
 LRESULT CALLBACK ControlSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  ControlRecord* record = RecordNamedByProperties(hwnd, &SkinWindowRecord::controls,
-                                                  {prop::kControlHostIndex, prop::kControlIndex});
+  ControlRecord* record = FindControlLink(hwnd, &SkinWindowRecord::controls, kControlLink).record;
   if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
 
   switch (message) {

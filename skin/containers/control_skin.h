@@ -12,18 +12,21 @@
 namespace skin {
 
 // Skins the parent's direct toolbars as common controls, each with its
-// image list in "Kj_wtjb". A toolbar listed already, or outside any
-// skinned window, is left alone.
+// image list in "Kj_wtjb". A toolbar listed already, carrying a "Kj_"
+// skin procedure, or outside any skinned window, is left alone.
 void SkinToolbars(int windowIndex, HWND parent);
 
 // Registers the control in the `controls` list of its skinned window and
 // subclasses it with ControlSkinProc; a control with child windows also
 // becomes a container (paint mode 0, the given tint and alpha). The
 // background is the colour keyed out of its painting (the button face when
-// not given); `dropFrame` 1 adds the drop-button frame to every paint. A
-// control listed already, or outside any skinned window, is left as it is.
-void InstallControlSkin(HWND control, std::optional<COLORREF> background = std::nullopt,
-                        COLORREF containerTint = 0, int containerAlpha = 0, int dropFrame = 0);
+// not given); `dropFrame` 1 adds the drop-button frame to every paint; a
+// toolbar starts drawn afresh unless `redrawToolbar` is false. A control
+// listed already, carrying a "Kj_" skin procedure, or outside any skinned
+// window, is left as it is. True when this call skinned the control.
+bool InstallControlSkin(HWND control, std::optional<COLORREF> background = std::nullopt,
+                        COLORREF containerTint = 0, int containerAlpha = 0, int dropFrame = 0,
+                        bool redrawToolbar = true);
 
 // Window procedure of the common controls.
 LRESULT CALLBACK ControlSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -28,7 +28,7 @@ constexpr int kHaloDivisor = 4;
 
 // The record named by the label's own properties; nullptr when they do
 // not name this label's record.
-LabelRecord* OwnRecord(HWND label) { return RecordNamedByProperties(label, &SkinWindowRecord::labels); }
+LabelRecord* OwnRecord(HWND label) { return FindControlLink(label, &SkinWindowRecord::labels).record; }
 
 LRESULT CallSaved(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(label, LabelSkinProc, message, wParam, lParam);
@@ -45,32 +45,23 @@ int SkinLabel(HWND label, std::optional<rt::Text> face, std::optional<int> size,
               std::optional<COLORREF> colour, std::optional<COLORREF> haloColour,
               std::optional<int> alignment, std::optional<int> lineAlignment, int wrap) {
   const int windowIndex = FindSkinWindowOfAncestor(label);
-  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  if (host == nullptr) return 0;
+  if (SkinWindowTable.Find(windowIndex) == nullptr) return 0;
   if (OwnRecord(label) != nullptr) return 1;
-  // Another skin's procedure sits on this window: taking it too would make
-  // the two hand each other its messages.
-  if (prop::Read(label, prop::kOldProc) != 0) return 0;
-
-  const int listIndex = host->labels.Take(label);
-  LabelRecord& record = host->labels.At(listIndex);
-  record.textColour = colour.value_or(0);
-  record.halo = haloColour ? 1 : 0;
-  record.haloColour = haloColour.value_or(kNoHalo);
-  record.alignment = alignment.value_or(0);
-  record.lineAlignment = lineAlignment.value_or(1);
-  record.wrap = wrap;
-  record.font.face = face ? *face : rt::Text("宋体");
-  record.font.size = size.value_or(12);
-  record.font.style = style;
-  record.needsRepaint = 1;
-
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LabelSkinProc)));
-  prop::WriteHandle(label, prop::kOldProc, previous);
-  prop::Write(label, prop::kHostIndex, windowIndex);
-  prop::Write(label, prop::kIndex, listIndex);
-  return 1;
+  // Another skin's procedure on this window is not joined by a second one:
+  // the two would hand each other its messages.
+  const auto fill = [&](LabelRecord& record) {
+    record.textColour = colour.value_or(0);
+    record.halo = haloColour ? 1 : 0;
+    record.haloColour = haloColour.value_or(kNoHalo);
+    record.alignment = alignment.value_or(0);
+    record.lineAlignment = lineAlignment.value_or(1);
+    record.wrap = wrap;
+    record.font.face = face ? *face : rt::Text("宋体");
+    record.font.size = size.value_or(12);
+    record.font.style = style;
+    record.needsRepaint = 1;
+  };
+  return LinkControl(windowIndex, &SkinWindowRecord::labels, label, LabelSkinProc, fill) ? 1 : 0;
 }
 
 LRESULT CALLBACK LabelSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

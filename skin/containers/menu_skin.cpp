@@ -55,11 +55,8 @@ void SkinPopupMenu(HWND popup) {
   OffsetRect(&window, -window.left, -window.top);
   // The window owns the region from here on.
   SetWindowRgn(popup, CreateRoundRectRgn(0, 0, window.right + 1, window.bottom + 1, 4, 4), TRUE);
-  if (prop::Read(popup, prop::kOldProc) == 0) {
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(popup, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PopupMenuSkinProc)));
-    prop::WriteHandle(popup, prop::kOldProc, previous);
-  }
+  // A reused popup window keeps its first subclass.
+  if (!CarriesSavedProcedure(popup)) InstallProcedure(popup, PopupMenuSkinProc);
   PaintMenuBorder(popup);
 }
 

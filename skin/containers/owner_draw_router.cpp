@@ -1,23 +1,21 @@
 #include "skin/containers/owner_draw_router.h"
 
 #include "runtime/fatal_error.h"
+#include "skin/buttons/button_records.h"
 #include "skin/buttons/gradient_button_painter.h"
 #include "skin/buttons/image_button_painters.h"
 #include "skin/buttons/push_button_painter.h"
 #include "skin/containers/menu_items.h"
 #include "skin/core/engine_globals.h"
-#include "skin/core/window_properties.h"
 
 namespace skin {
 
 namespace {
 
 void RouteButton(int windowIndex, const DRAWITEMSTRUCT& item) {
-  const INT_PTR listIndex = prop::Read(item.hwndItem, prop::kIndex);
-  if (listIndex < 1) return;
-  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  const ButtonRecord* button = host != nullptr ? host->buttons.Listed(listIndex, item.hwndItem) : nullptr;
-  if (button == nullptr) return;
+  // Only a button of this very window: its record, not another's.
+  const ListedButton button = FindListedButton(item.hwndItem);
+  if (!button || button.windowIndex != windowIndex) return;
   const auto state = static_cast<int>(item.itemState);
   switch (button->kind) {
     case ButtonKind::Push:

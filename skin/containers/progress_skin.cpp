@@ -34,10 +34,6 @@ namespace {
 constexpr int kFrameCorner = 5;
 constexpr int kInnerCorner = 3;
 
-ProgressRecord* OwnRecord(HWND bar, int* windowIndex = nullptr, int* listIndex = nullptr) {
-  return RecordNamedByProperties(bar, &SkinWindowRecord::progressBars, {}, windowIndex, listIndex);
-}
-
 LRESULT CallSaved(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(bar, ProgressSkinProc, message, wParam, lParam);
 }
@@ -86,31 +82,23 @@ void DrawShine(gdip::GdipGraphics& graphics, const ProgressRecord& record, float
 
 void SkinProgressBars(int windowIndex, HWND parent) {
   if (SkinChildControls == 0) return;
-  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  SkinWindowTable.At(windowIndex);  // range check
   for (HWND bar = FindWindowExA(parent, nullptr, PROGRESS_CLASSA, nullptr); bar != nullptr;
        bar = FindWindowExA(parent, bar, PROGRESS_CLASSA, nullptr)) {
-    // A second run, or a bar another skin subclassed, must not chain the
-    // procedure onto itself.
-    if (host.progressBars.Find(bar) > 0 || prop::Read(bar, prop::kOldProc) != 0) continue;
-    const int listIndex = host.progressBars.Take(bar);
-    ProgressRecord& record = host.progressBars.At(listIndex);
-    const LONG_PTR style = GetWindowLongPtrA(bar, GWL_STYLE);
-    record.vertical = (style | PBS_VERTICAL) == style ? 1 : 0;
-    record.fillColour = AccentColour;
-    record.frameColour = kBlack;
-    record.oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProgressSkinProc)));
-    prop::Write(bar, prop::kIndex, listIndex);
-    prop::Write(bar, prop::kHostIndex, windowIndex);
-    prop::WriteHandle(bar, prop::kOldProc, record.oldProc);
+    const auto fill = [&](ProgressRecord& record) {
+      const LONG_PTR style = GetWindowLongPtrA(bar, GWL_STYLE);
+      record.vertical = (style | PBS_VERTICAL) == style ? 1 : 0;
+      record.fillColour = AccentColour;
+      record.frameColour = kBlack;
+    };
+    LinkControl(windowIndex, &SkinWindowRecord::progressBars, bar, ProgressSkinProc, fill);
   }
 }
 
 LRESULT CALLBACK ProgressSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  int windowIndex = 0;
-  int listIndex = 0;
-  ProgressRecord* record = OwnRecord(hwnd, &windowIndex, &listIndex);
-  if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
+  const auto linked = FindControlLink(hwnd, &SkinWindowRecord::progressBars);
+  if (!linked) return CallSaved(hwnd, message, wParam, lParam);
+  const auto [host, record, windowIndex, listIndex] = linked;
   const auto timerId = static_cast<UINT_PTR>(listIndex);
 
   switch (message) {

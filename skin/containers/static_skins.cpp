@@ -39,10 +39,6 @@ ImagePlacement PlacementOf(LONG_PTR style) {
   return ImagePlacement::TopLeft;
 }
 
-// The record named by the static's own properties; nullptr when they do
-// not name this static's record.
-StaticRecord* OwnRecord(HWND hwnd) { return RecordNamedByProperties(hwnd, &SkinWindowRecord::statics); }
-
 LRESULT CallSaved(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(hwnd, StaticSkinProc, message, wParam, lParam);
 }
@@ -134,40 +130,31 @@ int FindStaticRecord(int windowIndex, HWND staticWindow) {
 
 void SkinStatics(int windowIndex, HWND parent, int extraWidth, int extraHeight) {
   if (SkinChildControls == 0) return;
-  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  if (host == nullptr) return;
+  if (SkinWindowTable.Find(windowIndex) == nullptr) return;
+  // A scroll-bar overlay is a "Static" of another skin: it carries a saved
+  // procedure and is not taken.
   for (HWND child = FindWindowExA(parent, nullptr, "Static", nullptr); child != nullptr;
        child = FindWindowExA(parent, child, "Static", nullptr)) {
-    const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
-    if (FindStaticRecord(windowIndex, child) > 0) continue;
-    // A scroll-bar overlay or another skin's static: a second procedure on
-    // it would pass its messages back and forth.
-    if (prop::Read(child, prop::kOldProc) != 0) continue;
-
-    const int listIndex = host->statics.Take(child);
-    StaticRecord& record = host->statics.At(listIndex);
-    record.font = GetControlFont(child);
-    record.kind = KindOf(style);
-    if (record.kind != StaticKind::Text) record.imagePlacement = PlacementOf(style);
-
-    if (record.kind == StaticKind::Text) {
+    const auto fill = [&](StaticRecord& record) {
+      const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+      record.font = GetControlFont(child);
+      record.kind = KindOf(style);
+      if (record.kind != StaticKind::Text) {
+        record.imagePlacement = PlacementOf(style);
+        return;
+      }
       const RECT r = GetRectInParentClient(child);
       SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left + extraWidth, r.bottom - r.top + extraHeight,
                    SWP_NOZORDER | SWP_NOOWNERZORDER);
-    }
-    prop::Write(child, prop::kIndex, listIndex);
-    prop::Write(child, prop::kHostIndex, windowIndex);
-    record.oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticSkinProc)));
-    prop::WriteHandle(child, prop::kOldProc, record.oldProc);
+    };
+    LinkControl(windowIndex, &SkinWindowRecord::statics, child, StaticSkinProc, fill);
   }
 }
 
 LRESULT CALLBACK StaticSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  StaticRecord* record = OwnRecord(hwnd);
-  if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
-  const auto windowIndex = static_cast<int>(prop::Read(hwnd, prop::kHostIndex));
-  const auto listIndex = static_cast<int>(prop::Read(hwnd, prop::kIndex));
+  const auto linked = FindControlLink(hwnd, &SkinWindowRecord::statics);
+  if (!linked) return CallSaved(hwnd, message, wParam, lParam);
+  const auto [host, record, windowIndex, listIndex] = linked;
 
   switch (message) {
     case WM_DESTROY:

@@ -29,7 +29,7 @@ constexpr int kCorner = 5;
 constexpr int kInnerCorner = 3;
 
 // The tab control's own container record, as its properties name it.
-const ContainerRecord* OwnRecord(HWND tab) { return RecordNamedByProperties(tab, &SkinWindowRecord::containers); }
+const ContainerRecord* OwnRecord(HWND tab) { return FindControlLink(tab, &SkinWindowRecord::containers).record; }
 
 // The tint laid over the tabs and the join: the record's, unless the tab
 // control sits inside another registered container (which tints it).

@@ -41,7 +41,7 @@ constexpr int kStyleWholeDropDown = BTNS_WHOLEDROPDOWN;
 
 
 ControlRecord* OwnRecord(HWND toolbar) {
-  return RecordNamedByProperties(toolbar, &SkinWindowRecord::controls, {prop::kControlHostIndex, prop::kControlIndex});
+  return FindControlLink(toolbar, &SkinWindowRecord::controls, kControlLink).record;
 }
 
 bool IsGreyed(int state) {

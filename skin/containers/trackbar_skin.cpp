@@ -24,12 +24,6 @@ namespace {
 constexpr COLORREF kThumbRim = 0x808080;
 constexpr int kChannelThickness = 4;
 
-// The record named by the trackbar's own properties, with its window and
-// list index; nullptr when the properties do not name this trackbar's record.
-TrackbarRecord* OwnRecord(HWND trackbar, int* windowIndex = nullptr, int* listIndex = nullptr) {
-  return RecordNamedByProperties(trackbar, &SkinWindowRecord::trackbars, {}, windowIndex, listIndex);
-}
-
 LRESULT CallSaved(HWND trackbar, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallSavedProcedure(trackbar, TrackbarSkinProc, message, wParam, lParam);
 }
@@ -154,35 +148,27 @@ void DrawImages(gdip::GdipGraphics& graphics, const TrackbarState& state,
 
 void SkinTrackbars(int windowIndex, HWND parent) {
   if (SkinChildControls == 0) return;
-  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  SkinWindowTable.At(windowIndex);  // range check
   for (HWND trackbar = FindWindowExA(parent, nullptr, TRACKBAR_CLASSA, nullptr); trackbar != nullptr;
        trackbar = FindWindowExA(parent, trackbar, TRACKBAR_CLASSA, nullptr)) {
-    // A second run, or a trackbar another skin subclassed, must not chain
-    // the procedure onto itself.
-    if (host.trackbars.Find(trackbar) > 0 || prop::Read(trackbar, prop::kOldProc) != 0) continue;
-    const int listIndex = host.trackbars.Take(trackbar);
-    TrackbarRecord& record = host.trackbars.At(listIndex);
-    ResetNineGridImage(record.thumbImage);
-    ResetNineGridImage(record.channelImage);
-    ResetNineGridImage(record.fillImage);
-    const LONG_PTR style = GetWindowLongPtrA(trackbar, GWL_STYLE);
-    record.vertical = Contains(style, TBS_VERT) ? 1 : 0;
-    record.tickPlacement = TickPlacementOf(style);
-    record.selectionRange = Contains(style, TBS_ENABLESELRANGE) ? 1 : 0;
-    record.oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(trackbar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TrackbarSkinProc)));
-    prop::Write(trackbar, prop::kIndex, listIndex);
-    prop::Write(trackbar, prop::kHostIndex, windowIndex);
-    prop::WriteHandle(trackbar, prop::kOldProc, record.oldProc);
+    const auto fill = [&](TrackbarRecord& record) {
+      ResetNineGridImage(record.thumbImage);
+      ResetNineGridImage(record.channelImage);
+      ResetNineGridImage(record.fillImage);
+      const LONG_PTR style = GetWindowLongPtrA(trackbar, GWL_STYLE);
+      record.vertical = Contains(style, TBS_VERT) ? 1 : 0;
+      record.tickPlacement = TickPlacementOf(style);
+      record.selectionRange = Contains(style, TBS_ENABLESELRANGE) ? 1 : 0;
+    };
+    LinkControl(windowIndex, &SkinWindowRecord::trackbars, trackbar, TrackbarSkinProc, fill);
   }
 }
 
 LRESULT CALLBACK TrackbarSkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  int windowIndex = 0;
-  int listIndex = 0;
-  TrackbarRecord* record = OwnRecord(hwnd, &windowIndex, &listIndex);
-  if (record == nullptr) return CallSaved(hwnd, message, wParam, lParam);
-  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
+  const auto linked = FindControlLink(hwnd, &SkinWindowRecord::trackbars);
+  if (!linked) return CallSaved(hwnd, message, wParam, lParam);
+  const auto [hostRecord, record, windowIndex, listIndex] = linked;
+  SkinWindowRecord& host = *hostRecord;
 
   switch (message) {
     case WM_MOUSEMOVE:

@@ -25,14 +25,13 @@ void SkinTransparentChildren(int windowIndex, HWND parent) {
   if (SkinChildControls == 0) return;
   ForEachChild(parent, [windowIndex](HWND child) {
     if (!IsTransparentExStyle(child) || IsEditClass(child)) return;
-    if (prop::Read(child, prop::kOldProc) != 0) return;  // another skin's, or ours already
-    const LONG_PTR previous =
-        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TransparentChildProc));
+    if (CarriesSavedProcedure(child)) return;  // another skin's, or ours already
+    // Listed nowhere: list index 0, and only the host index links it.
     prop::Write(child, prop::kIndex, 0);
     prop::Write(child, prop::kHostIndex, windowIndex);
     prop::Write(child, prop::kTextColour, 0);
     prop::Write(child, prop::kDisabledTextColour, kDisabledText);
-    prop::Write(child, prop::kOldProc, previous);
+    InstallProcedure(child, TransparentChildProc);
   });
 }
 

@@ -1,6 +1,7 @@
 #include "skin/core/cache_invalidation.h"
 
 #include "skin/core/child_clipping.h"
+#include "skin/core/control_links.h"
 #include "skin/core/custom_draw.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_record.h"
@@ -10,9 +11,10 @@
 namespace skin {
 
 void InvalidateWindowCaches(HWND window, bool containersOnly) {
-  SkinWindowRecord* record = OwnSkinRecord(window);
-  if (!record) return;
-  const INT_PTR windowIndex = prop::Read(window, prop::kIndex);
+  const SkinFrame frame = FindSkinFrame(window);
+  if (!frame) return;
+  SkinWindowRecord* record = frame.record;
+  const INT_PTR windowIndex = frame.index;
 
   for (ContainerRecord& container : record->containers) {
     container.redraw = 1;

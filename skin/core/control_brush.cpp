@@ -4,6 +4,7 @@
 
 #include "skin/core/child_clipping.h"
 #include "skin/core/control_background.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -59,7 +60,7 @@ HBRUSH RenewControlBrush(HWND child) {
 }
 
 void DropControlBrushes(HWND window, std::optional<bool> alsoBrushOwners) {
-  SkinWindowRecord* record = SkinWindowTable.Find(prop::Read(window, prop::kIndex));
+  SkinWindowRecord* record = FindSkinFrame(window).record;
   if (record == nullptr) return;
   for (const ListControlRecord& list : record->listControls) {
     if (list.hwnd != nullptr) DeleteControlBrush(list.hwnd);

@@ -1,35 +1,27 @@
 #include "skin/core/host_record.h"
 
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 
 namespace skin {
 
-namespace {
-
-// A window's "Hw_lbID" is a window index only on a skinned top-level
-// window; on a control it is a list index, which the owner check rejects.
-SkinWindowRecord* RecordOwnedBy(HWND window, INT_PTR index) {
-  SkinWindowRecord* record = SkinWindowTable.Find(index);
-  return record && record->hwnd == window ? record : nullptr;
-}
-
-}  // namespace
-
-SkinWindowRecord* OwnSkinRecord(HWND window) {
-  return RecordOwnedBy(window, prop::Read(window, prop::kIndex));
-}
+SkinWindowRecord* OwnSkinRecord(HWND window) { return FindSkinFrame(window).record; }
 
 SkinWindowRecord* HostSkinRecord(HWND control, bool kjLink, int* windowIndex) {
-  INT_PTR index = prop::Read(control, kjLink ? prop::kControlHostIndex : prop::kHostIndex);
+  const INT_PTR index = prop::Read(control, kjLink ? prop::kControlHostIndex : prop::kHostIndex);
   SkinWindowRecord* record = nullptr;
+  int found = 0;
   if (index != 0) {
     record = SkinWindowTable.Find(index);
+    if (record) found = static_cast<int>(index);
   } else {
-    index = prop::Read(control, prop::kIndex);
-    record = RecordOwnedBy(control, index);
+    // Without a host index the control is taken to be the skinned window.
+    const SkinFrame frame = FindSkinFrame(control);
+    record = frame.record;
+    found = frame.index;
   }
-  if (windowIndex) *windowIndex = record ? static_cast<int>(index) : 0;
+  if (windowIndex) *windowIndex = found;
   return record;
 }
 

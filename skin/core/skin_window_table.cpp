@@ -1,6 +1,7 @@
 #include "skin/core/skin_window_table.h"
 
 #include "runtime/fatal_error.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
@@ -43,34 +44,18 @@ void Renumber(HWND hwnd, const char* name, int windowIndex) {
   if (hwnd != nullptr) prop::Write(hwnd, name, windowIndex);
 }
 
-template <class Record>
-void RenumberList(ControlList<Record>& list, int windowIndex, const char* name = prop::kHostIndex) {
-  for (Record& record : list) Renumber(record.hwnd, name, windowIndex);
-}
-
+// A listed control's host index, and its scroll-bar overlays' too.
 void RenumberControls(SkinWindowRecord& record, int t) {
-  for (ListControlRecord& list : record.listControls) {
-    if (list.hwnd == nullptr) continue;
-    Renumber(list.hwnd, prop::kHostIndex, t);
-    Renumber(list.vScrollOverlay, prop::kHostIndex, t);
-    Renumber(list.hScrollOverlay, prop::kHostIndex, t);
-  }
-  RenumberList(record.buttons, t);
-  for (EditRecord& edit : record.edits) {
-    if (edit.hwnd == nullptr) continue;
-    Renumber(edit.hwnd, prop::kHostIndex, t);
-    Renumber(edit.vScrollOverlay, prop::kHostIndex, t);
-    Renumber(edit.hScrollOverlay, prop::kHostIndex, t);
-  }
-  RenumberList(record.combos, t);
-  RenumberList(record.headers, t);
-  RenumberList(record.upDowns, t);
-  RenumberList(record.trackbars, t);
-  RenumberList(record.progressBars, t);
-  RenumberList(record.containers, t);
-  RenumberList(record.statics, t);
-  RenumberList(record.labels, t);
-  RenumberList(record.controls, t, prop::kControlHostIndex);
+  ForEachControlList([&](auto list, const LinkProperties& link) {
+    for (auto& control : record.*list) {
+      if (control.hwnd == nullptr) continue;
+      Renumber(control.hwnd, link.host, t);
+      if constexpr (requires { control.vScrollOverlay; }) {
+        Renumber(control.vScrollOverlay, prop::kHostIndex, t);
+        Renumber(control.hScrollOverlay, prop::kHostIndex, t);
+      }
+    }
+  });
 }
 
 }  // namespace

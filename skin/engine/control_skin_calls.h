@@ -15,14 +15,15 @@ namespace skin {
 // window as a `ControlRecord` control; a control with child windows also
 // becomes a container with the given tint. A control skinned already is
 // left as it is. True when the control is skinned; false, changing
-// nothing, for a control outside any skinned window.
+// nothing, for a control outside any skinned window or one that another
+// skin holds.
 bool SkinControl(HWND control, std::optional<COLORREF> background = std::nullopt,
                  COLORREF containerTint = 0, int containerTintAlpha = 0);
 
 // Registers a window that hosts controls as a container of its skinned
 // window (once); tintsChildren defaults to 1, tintAlpha to 255, border to 0.
 // True when the window is a container; false, changing nothing, outside a
-// skinned window.
+// skinned window or for a window that another skin holds.
 bool SkinContainer(HWND window, std::optional<int> tintsChildren = std::nullopt,
                    COLORREF tintColour = 0, std::optional<int> tintAlpha = std::nullopt,
                    std::optional<int> border = std::nullopt);
@@ -30,7 +31,8 @@ bool SkinContainer(HWND window, std::optional<int> tintsChildren = std::nullopt,
 // Skins one edit or rich-edit box, also one the window installers do not
 // reach (inside a group box). The tint alpha defaults to GlobalAlpha. An
 // edit skinned already is left as it is. True when the edit is skinned;
-// false, changing nothing, for none or one outside a skinned window.
+// false, changing nothing, for none, one outside a skinned window or one
+// that another skin holds.
 bool SkinEditBox(HWND control, std::optional<COLORREF> tintColour = std::nullopt,
                  std::optional<int> tintAlpha = std::nullopt);
 

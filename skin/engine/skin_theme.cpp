@@ -4,6 +4,7 @@
 #include "gdip/image_encoders.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/control_brush.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -83,10 +84,9 @@ bool SetFrameTitleStyle(HWND window, std::optional<rt::Text> face, std::optional
                         std::optional<int> style, std::optional<int> effect) {
   // A released window keeps its "Hw_lbID", which may name another
   // window's record by now.
-  const INT_PTR index = prop::Read(window, prop::kIndex);
-  SkinWindowRecord* found = SkinWindowTable.Find(index);
-  if (window == nullptr || found == nullptr || found->hwnd != window) return false;
-  SkinWindowRecord& record = *found;
+  const SkinFrame frame = FindSkinFrame(window);
+  if (!frame) return false;
+  SkinWindowRecord& record = *frame.record;
   if (face) record.titleFont.face = *face;
   if (size) record.titleFont.size = *size;
   if (colour) record.titleColour = *colour;
@@ -94,7 +94,7 @@ bool SetFrameTitleStyle(HWND window, std::optional<rt::Text> face, std::optional
   if (style) record.titleFont.style = *style;
   if (effect) record.titleEffect = *effect;
 
-  PaintFrameTitle(static_cast<int>(index), GetWindowTextCopy(window));
+  PaintFrameTitle(frame.index, GetWindowTextCopy(window));
   return true;
 }
 

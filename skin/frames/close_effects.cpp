@@ -4,6 +4,7 @@
 
 #include "runtime/gdi_object.h"
 #include "runtime/window_runtime.h"
+#include "skin/core/control_links.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/layered_window.h"
@@ -105,8 +106,8 @@ void RunCloseEffect(HWND window, CloseEffect effect, bool makeLayered) {
 }  // namespace
 
 int SetCloseEffect(HWND window, int effect) {
-  const INT_PTR index = prop::Read(window, prop::kIndex);
-  SkinWindowRecord* record = SkinWindowTable.Find(index);
+  // A control's "Hw_lbID" is a list index: only the window's own record.
+  SkinWindowRecord* record = FindSkinFrame(window).record;
   if (record == nullptr) return 0;
   record->closeEffect = static_cast<CloseEffect>(effect);
   return 1;

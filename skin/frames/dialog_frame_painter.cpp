@@ -9,6 +9,7 @@
 #include "gdip/gdip_path.h"
 #include "gdip/gdip_string_format.h"
 #include "skin/core/colour_convert.h"
+#include "skin/core/control_links.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/paint_kit.h"
@@ -24,16 +25,16 @@ namespace {
 
 // The owner's tint colour when it has a non-negative one, else the theme's.
 COLORREF FrameColour() {
-  const SkinWindowRecord* owner = SkinWindowTable.Find(prop::Read(MessageBoxOwner, prop::kIndex));
-  if (MessageBoxOwner != nullptr && owner != nullptr && static_cast<LONG>(owner->overlayColour) >= 0) {
+  const SkinWindowRecord* owner = FindSkinFrame(MessageBoxOwner).record;
+  if (owner != nullptr && static_cast<LONG>(owner->overlayColour) >= 0) {
     return owner->overlayColour;
   }
   return ThemeColour;
 }
 
 const rt::ByteArray& FramePicture() {
-  const SkinWindowRecord* owner = SkinWindowTable.Find(prop::Read(MessageBoxOwner, prop::kIndex));
-  if (MessageBoxOwner != nullptr && owner != nullptr && !owner->backgroundImage.empty()) {
+  const SkinWindowRecord* owner = FindSkinFrame(MessageBoxOwner).record;
+  if (owner != nullptr && !owner->backgroundImage.empty()) {
     return owner->backgroundImage;
   }
   return ThemeBackground;
@@ -195,10 +196,10 @@ void PaintDialogCloseButton(int windowIndex, int buttonIndex, bool hot) {
 }
 
 void PaintDialogFrame(HWND dialog) {
-  int windowIndex = 0;
-  SkinWindowRecord* found = DialogRecord(dialog, &windowIndex);
-  if (found == nullptr) return;
-  SkinWindowRecord& record = *found;
+  const SkinFrame found = FindSkinFrame(dialog);
+  if (!found) return;
+  const int windowIndex = found.index;
+  SkinWindowRecord& record = *found.record;
   RECT r{};
   GetWindowRect(dialog, &r);
   const int W = r.right - r.left, H = r.bottom - r.top;

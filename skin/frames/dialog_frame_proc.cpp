@@ -2,6 +2,7 @@
 
 #include "runtime/gdi_object.h"
 #include "skin/containers/owner_draw_router.h"
+#include "skin/core/control_links.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/frames/close_effects.h"
@@ -16,10 +17,9 @@ namespace skin {
 
 namespace {
 
+// "Hw_hProc" outlives the record.
 LRESULT CallSaved(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
-  if (saved == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+  return CallSavedProcedure(hwnd, DialogFrameProc, message, wParam, lParam);
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ int DialogHitTest(HWND dialog, LPARAM lParam) {
   const int y = MouseY(lParam);
   RECT r{};
   GetWindowRect(dialog, &r);
-  const SkinWindowRecord* record = DialogRecord(dialog);
+  const SkinWindowRecord* record = FindSkinFrame(dialog).record;
   const int buttonsX = record ? record->buttonsX : 0;
   if (r.left + buttonsX < x && x < r.right - 5 && r.top + 3 < y && y <= r.top + 20) return HTCLOSE;
   if (y > r.top + 25) return HTCLIENT;
@@ -37,8 +37,9 @@ int DialogHitTest(HWND dialog, LPARAM lParam) {
 }
 
 LRESULT CALLBACK DialogFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  int index = 0;
-  SkinWindowRecord* record = DialogRecord(hwnd, &index);
+  const SkinFrame frame = FindSkinFrame(hwnd);
+  SkinWindowRecord* record = frame.record;
+  const int index = frame.index;
   if (record == nullptr) {
     if (message == WM_NCDESTROY) ForgetFadeIn(hwnd);
     return CallSaved(hwnd, message, wParam, lParam);
@@ -50,10 +51,8 @@ LRESULT CALLBACK DialogFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
     case WM_NCDESTROY: {
       ForgetFadeIn(hwnd);
-      const auto saved = prop::ReadHandle<WNDPROC>(hwnd, prop::kOldProc);
       ReleaseWindowSkin(hwnd);
-      return saved ? CallWindowProcA(saved, hwnd, message, wParam, lParam)
-                   : DefWindowProcA(hwnd, message, wParam, lParam);
+      return CallSaved(hwnd, message, wParam, lParam);
     }
 
     case WM_CHANGEUISTATE:

@@ -1,6 +1,7 @@
 #include "skin/frames/frame_cache_blit.h"
 
 #include "skin/core/child_clipping.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -8,7 +9,7 @@
 namespace skin {
 
 void InvalidateListViews(HWND hwnd) {
-  SkinWindowRecord* record = SkinWindowTable.Find(prop::Read(hwnd, prop::kIndex));
+  SkinWindowRecord* record = FindSkinFrame(hwnd).record;
   if (record == nullptr) return;
   for (ListControlRecord& list : record->listControls) {
     if (list.hwnd == nullptr || !IsWindowVisible(list.hwnd)) continue;

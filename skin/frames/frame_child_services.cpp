@@ -89,7 +89,7 @@ void RepaintAfterNotification(HWND control, unsigned code) {
 
 // The container record of a tab control, when it names one of its own.
 void MarkTabContainer(HWND tab) {
-  if (ContainerRecord* container = RecordNamedByProperties(tab, &SkinWindowRecord::containers)) {
+  if (ContainerRecord* container = FindControlLink(tab, &SkinWindowRecord::containers).record) {
     container->redraw = 1;
   }
 }

@@ -1,5 +1,6 @@
 #include "skin/frames/frame_companions.h"
 
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -23,8 +24,8 @@ void ReanchorFrameChildren(int windowIndex) {
 }
 
 void SyncCompanionWindows(HWND hwnd, std::optional<bool> show) {
-  SkinWindowRecord* record = SkinWindowTable.Find(prop::Read(hwnd, prop::kIndex));
-  if (record == nullptr || record->hwnd != hwnd) return;
+  SkinWindowRecord* record = FindSkinFrame(hwnd).record;
+  if (record == nullptr) return;
   // A layered composition's frame would keep its companions in its layer
   // element, which holds none.
   if (prop::Read(hwnd, prop::kLayered) == 1) return;

@@ -1,6 +1,7 @@
 #include "skin/frames/main_frame_proc.h"
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <span>
 
@@ -8,6 +9,7 @@
 #include "skin/containers/static_skins.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/control_brush.h"
+#include "skin/core/control_links.h"
 #include "skin/core/custom_draw.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/host_composition.h"
@@ -34,28 +36,9 @@ namespace skin {
 
 namespace {
 
-// The frame's record and window index, looked up afresh: a routine that
-// runs a message loop may have let another window's release renumber the
-// table, or this window's own release end its skin.
-struct Frame {
-  int index = 0;
-  SkinWindowRecord* record = nullptr;
-  explicit operator bool() const { return record != nullptr; }
-  SkinWindowRecord* operator->() const { return record; }
-};
-
-Frame FindFrame(HWND hwnd) {
-  const INT_PTR index = prop::Read(hwnd, prop::kIndex);
-  SkinWindowRecord* record = SkinWindowTable.Find(index);
-  if (record == nullptr || record->hwnd != hwnd) return {};
-  return {static_cast<int>(index), record};
-}
-
+// "Hw_hProc" outlives the record.
 LRESULT CallSaved(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  // "Hw_hProc" outlives the record.
-  const auto saved = reinterpret_cast<WNDPROC>(prop::Read(hwnd, prop::kOldProc));
-  if (saved == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return CallWindowProcA(saved, hwnd, message, wParam, lParam);
+  return CallSavedProcedure(hwnd, MainFrameProc, message, wParam, lParam);
 }
 
 INT_PTR CallRoutine(FARPROC routine, std::span<const INT_PTR> args) {
@@ -82,25 +65,26 @@ RECT WorkArea() {
 // The close query may refuse; then nothing else happens. Otherwise the
 // shadow goes and the close effect plays before the application's own
 // close handling.
-LRESULT OnClose(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  Frame frame = FindFrame(hwnd);
-  if (frame && frame->closeQueryRoutine != nullptr) {
-    const INT_PTR answer = CallRoutine(frame->closeQueryRoutine, {});
-    if (answer != 1) return 0;
-    frame = FindFrame(hwnd);
-  }
+LRESULT OnClose(HWND hwnd, const SkinFrame& frame, WPARAM wParam, LPARAM lParam) {
+  assert(frame);
+  if (frame->closeQueryRoutine != nullptr && CallRoutine(frame->closeQueryRoutine, {}) != 1) return 0;
+  // The frame is looked up afresh after anything that may re-enter: the
+  // application's query may have destroyed the window, released its skin
+  // or skinned other windows, renumbering the table.
   if (!IsWindow(hwnd)) return 0;
-  if (frame) {
-    if (frame->shadowHwnd != nullptr) {
-      DestroyWindow(frame->shadowHwnd);
-      frame->shadowHwnd = nullptr;
-    }
-    PlayCloseEffect(hwnd, static_cast<int>(frame->closeEffect));
+  if (const SkinFrame now = FindSkinFrame(hwnd)) {
+    // Taken before the shadow goes: its destruction may re-enter too.
+    const HWND shadow = now->shadowHwnd;
+    const CloseEffect effect = now->closeEffect;
+    now->shadowHwnd = nullptr;
+    if (shadow != nullptr) DestroyWindow(shadow);
+    PlayCloseEffect(hwnd, static_cast<int>(effect));
   }
   return CallSaved(hwnd, WM_CLOSE, wParam, lParam);
 }
 
-void OnShowWindow(HWND hwnd, const Frame& frame, bool showing) {
+void OnShowWindow(HWND hwnd, const SkinFrame& frame, bool showing) {
+  assert(frame);
   SkinWindowRecord& r = *frame.record;
   if (showing && r.hidden == 0) {
     {
@@ -131,7 +115,8 @@ void OnEraseBackground(HWND hwnd, SkinWindowRecord& r, HDC dc) {
   }
 }
 
-LRESULT OnPaint(HWND hwnd, const Frame& frame, WPARAM wParam, LPARAM lParam) {
+LRESULT OnPaint(HWND hwnd, const SkinFrame& frame, WPARAM wParam, LPARAM lParam) {
+  assert(frame);
   SkinWindowRecord& r = *frame.record;
   rt::PaintScope paint(hwnd);
   if (r.minimized != 0) {
@@ -174,7 +159,8 @@ void OnGetMinMaxInfo(const SkinWindowRecord& r, LPARAM lParam) {
 
 // A frame without a system frame that the system maximizes covers the
 // whole screen; it is brought back to the work area.
-void OnWindowPosChanged(HWND hwnd, const Frame& frame) {
+void OnWindowPosChanged(HWND hwnd, const SkinFrame& frame) {
+  assert(frame);
   SkinWindowRecord& r = *frame.record;
   if (r.maximizeButton == 1) {
     const RECT area = WorkArea();
@@ -187,14 +173,15 @@ void OnWindowPosChanged(HWND hwnd, const Frame& frame) {
     }
   }
   // The move above ran this procedure again inside.
-  const Frame again = FindFrame(hwnd);
+  const SkinFrame again = FindSkinFrame(hwnd);
   if (!again) return;
   LayoutCaptionButtons(again.index);
   if (again->bottomBarHeight > 0) LayoutBottomBar(again.index);
   SyncCompanionWindows(hwnd);
 }
 
-void OnSize(HWND hwnd, const Frame& frame) {
+void OnSize(HWND hwnd, const SkinFrame& frame) {
+  assert(frame);
   SkinWindowRecord& r = *frame.record;
   if (r.minimized == 0) InvalidateWindowCaches(hwnd);
   r.hoverButton = 0;
@@ -207,15 +194,15 @@ void OnSize(HWND hwnd, const Frame& frame) {
   ReanchorFrameChildren(frame.index);
 }
 
-void OnLeftButtonDown(HWND hwnd, LPARAM lParam) {
-  Frame frame = FindFrame(hwnd);
+void OnLeftButtonDown(HWND hwnd, SkinFrame frame, LPARAM lParam) {
+  assert(frame);
   RECT client{};
   GetClientRect(hwnd, &client);
   frame->fadeIn.button = 0;  // the fade-in stops where it is
   if (frame->maximized == 0 && frame->minimized == 0) {
     // The system's size or move loop runs inside.
     BeginDragOrResize(frame.index, lParam, client);
-    frame = FindFrame(hwnd);
+    frame = FindSkinFrame(hwnd);
     if (!frame) return;
   }
   const int x = MouseX(lParam), y = MouseY(lParam);
@@ -225,14 +212,16 @@ void OnLeftButtonDown(HWND hwnd, LPARAM lParam) {
   if (item >= 1 && frame->bottomClickRoutine != nullptr) CallItemRoutine(frame->bottomClickRoutine, item);
 }
 
-void OnLeftButtonUp(const Frame& frame) {
+void OnLeftButtonUp(const SkinFrame& frame) {
+  assert(frame);
   if (CaptionClickRoutine == nullptr || frame->frameSwitch == 0) return;
   if (HotCaptionButton >= 1 && HotCaptionButton <= static_cast<int>(frame->captionButtons.size())) {
     CaptionClickRoutine(frame.index, HotCaptionButton);
   }
 }
 
-void OnLeftDoubleClick(const Frame& frame, LPARAM lParam) {
+void OnLeftDoubleClick(const SkinFrame& frame, LPARAM lParam) {
+  assert(frame);
   const int x = MouseX(lParam), y = MouseY(lParam);
   const int item = FindBottomBarItemAt(frame.index, x, y);
   if (item >= 1) {
@@ -273,7 +262,9 @@ void OnSysCommand(SkinWindowRecord& r, WPARAM command) {
 }  // namespace
 
 LRESULT CALLBACK MainFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const Frame frame = FindFrame(hwnd);
+  // The handlers below are handed this frame: found, so they only assert
+  // it, until something of theirs may re-enter.
+  const SkinFrame frame = FindSkinFrame(hwnd);
   // A window whose skin has ended meanwhile is left to its own procedure.
   if (!frame) return CallSaved(hwnd, message, wParam, lParam);
   SkinWindowRecord& r = *frame.record;
@@ -286,7 +277,7 @@ LRESULT CALLBACK MainFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       OnFrameMeasureItem(hwnd, wParam, lParam);
       break;
     case WM_CLOSE:
-      return OnClose(hwnd, wParam, lParam);
+      return OnClose(hwnd, frame, wParam, lParam);
     case WM_DESTROY: {
       // The children still exist here, and with them the properties that
       // hold their brushes; at WM_NCDESTROY they are gone.
@@ -354,7 +345,7 @@ LRESULT CALLBACK MainFrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       OnSize(hwnd, frame);
       break;
     case WM_LBUTTONDOWN:
-      OnLeftButtonDown(hwnd, lParam);
+      OnLeftButtonDown(hwnd, frame, lParam);
       break;
     case WM_LBUTTONUP:
       OnLeftButtonUp(frame);

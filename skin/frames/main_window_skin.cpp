@@ -4,11 +4,8 @@
 
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
-#include "skin/buttons/button_installers.h"
-#include "skin/containers/control_skin.h"
-#include "skin/containers/progress_skin.h"
-#include "skin/containers/range_installers.h"
-#include "skin/containers/static_skins.h"
+#include "skin/containers/child_installers.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
@@ -18,8 +15,6 @@
 #include "skin/frames/caption_layout.h"
 #include "skin/frames/frame_globals.h"
 #include "skin/frames/main_frame_proc.h"
-#include "skin/lists/edit_installers.h"
-#include "skin/lists/list_installers.h"
 
 namespace skin {
 
@@ -135,19 +130,6 @@ void CreateCaptionTooltips(SkinWindowRecord& record) {
   }
 }
 
-void RunChildInstallers(int windowIndex, HWND window) {
-  SkinPushButtons(windowIndex, window);
-  SkinCheckButtons(windowIndex, window);
-  SkinEditControls(windowIndex, window);
-  SkinTrackbars(windowIndex, window);
-  SkinProgressBars(windowIndex, window);
-  SkinListControls(windowIndex, window);
-  SkinUpDowns(windowIndex, window);
-  SkinHeaders(windowIndex, window);
-  SkinToolbars(windowIndex, window);
-  SkinTransparentChildren(windowIndex, window);
-}
-
 }  // namespace
 
 rt::ByteArray LoadCaptionButtonImage(CaptionButtonKind kind, bool restore) {
@@ -170,7 +152,9 @@ rt::ByteArray LoadCaptionButtonImage(CaptionButtonKind kind, bool restore) {
 
 void SkinMainWindow(HWND window, const MainWindowSettings& settings) {
   auto fresh = MakeSkinWindowRecord(window);
-  if (FindSkinWindow(window) >= 1) return;
+  // A second frame procedure, ours or another skin's, would make the two
+  // hand each other the window's messages.
+  if (FindSkinWindow(window) >= 1 || CarriesSavedProcedure(window)) return;
 
   // The frame paints over its children's area itself.
   const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
@@ -215,10 +199,7 @@ void SkinMainWindow(HWND window, const MainWindowSettings& settings) {
 
   RunChildInstallers(windowIndex, window);
 
-  const LONG_PTR previous =
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainFrameProc));
-  listed.oldProc = reinterpret_cast<WNDPROC>(previous);
-  prop::Write(window, prop::kOldProc, previous);
+  listed.oldProc = InstallProcedure(window, MainFrameProc);
   prop::Write(window, prop::kIndex, windowIndex);
 }
 

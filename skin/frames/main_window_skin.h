@@ -39,7 +39,8 @@ struct MainWindowSettings {
 // Skins the window as a main frame: builds and registers its record, lays
 // out the caption buttons and the bottom bar, skins its direct child
 // controls and installs MainFrameProc. Nothing is drawn yet. A window that
-// is skinned already is left as it is.
+// is skinned already, or carries another skin's procedure, is left as it
+// is.
 void SkinMainWindow(HWND window, const MainWindowSettings& settings = {});
 
 // The PNG bytes of a caption button's image; `restore` picks the maximize

@@ -4,25 +4,23 @@
 
 #include "resources/resource_ids.h"
 #include "runtime/embedded_resource.h"
-#include "skin/buttons/button_installers.h"
-#include "skin/containers/control_skin.h"
-#include "skin/containers/progress_skin.h"
-#include "skin/containers/range_installers.h"
-#include "skin/containers/static_skins.h"
+#include "skin/containers/child_installers.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/layered_window.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/frames/dialog_frame_proc.h"
 #include "skin/frames/drop_shadow.h"
-#include "skin/lists/edit_installers.h"
-#include "skin/lists/list_installers.h"
 
 namespace skin {
 
 namespace {
 
 constexpr int kExtraWidth = 10;
+// What each of the dialog's text statics grows by.
+constexpr int kStaticExtraWidth = 9;
+constexpr int kStaticExtraHeight = 14;
 constexpr int kCaptionHeight = 25;
 constexpr int kCloseWidth = 38;
 constexpr int kCloseHeight = 18;
@@ -75,28 +73,7 @@ void AddCloseButton(SkinWindowRecord& record) {
   record.buttonsY = kStripY;
 }
 
-void RunChildInstallers(int windowIndex, HWND dialog) {
-  SkinPushButtons(windowIndex, dialog);
-  SkinCheckButtons(windowIndex, dialog);
-  SkinEditControls(windowIndex, dialog);
-  SkinTrackbars(windowIndex, dialog);
-  SkinProgressBars(windowIndex, dialog);
-  SkinListControls(windowIndex, dialog);
-  SkinUpDowns(windowIndex, dialog);
-  SkinHeaders(windowIndex, dialog);
-  SkinStatics(windowIndex, dialog, 9, 14);
-  SkinToolbars(windowIndex, dialog);
-}
-
 }  // namespace
-
-SkinWindowRecord* DialogRecord(HWND dialog, int* windowIndex) {
-  const INT_PTR index = prop::Read(dialog, prop::kIndex);
-  SkinWindowRecord* record = SkinWindowTable.Find(index);
-  if (record == nullptr || record->hwnd != dialog) return nullptr;
-  if (windowIndex) *windowIndex = static_cast<int>(index);
-  return record;
-}
 
 rt::ByteArray DialogCloseImage() { return rt::LoadEmbeddedBytes(IDR_DIALOG_CLOSE); }
 
@@ -145,7 +122,7 @@ void LayoutDialogButtons(int windowIndex) {
 }
 
 void SkinDialog(HWND dialog) {
-  if (FindSkinWindow(dialog) != 0 || prop::Read(dialog, prop::kOldProc) != 0) return;
+  if (FindSkinWindow(dialog) != 0 || CarriesSavedProcedure(dialog)) return;
 
   RECT r = WindowRect(dialog);
   MoveWindow(dialog, r.left, r.top, r.right - r.left + kExtraWidth, r.bottom - r.top, TRUE);
@@ -170,12 +147,10 @@ void SkinDialog(HWND dialog) {
   SetLayeredWindowAttributes(dialog, kColourKey, 0, LWA_COLORKEY | LWA_ALPHA);
 
   LayoutDialogCaption(windowIndex);
-  RunChildInstallers(windowIndex, dialog);
+  RunChildInstallers(windowIndex, dialog, SIZE{kStaticExtraWidth, kStaticExtraHeight});
   record.recompose = 1;
 
-  const LONG_PTR previous = SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DialogFrameProc));
-  record.oldProc = reinterpret_cast<WNDPROC>(previous);
-  prop::Write(dialog, prop::kOldProc, previous);
+  record.oldProc = InstallProcedure(dialog, DialogFrameProc);
   prop::Write(dialog, prop::kIndex, windowIndex);
 
   ShadowSettings shadow;

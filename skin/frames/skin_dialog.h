@@ -26,10 +26,6 @@ void LayoutDialogCaption(int windowIndex);
 // computed relative to the window rectangle and set in client coordinates.
 void LayoutDialogButtons(int windowIndex);
 
-// The skinned dialog's record (its index in *windowIndex when asked), or
-// null when the window's index names no record of it.
-SkinWindowRecord* DialogRecord(HWND dialog, int* windowIndex = nullptr);
-
 // The close-button image of every skinned dialog (38 x 18 RGBA PNG).
 rt::ByteArray DialogCloseImage();
 

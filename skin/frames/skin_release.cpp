@@ -1,6 +1,7 @@
 #include "skin/frames/skin_release.h"
 
 #include "skin/core/dc_cache.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/skin_window_table.h"
@@ -44,7 +45,7 @@ void ReleaseWindowSkin(HWND window) {
     if (const auto menu = prop::ReadHandle<HMENU>(window, prop::kMenuToDestroy)) DestroyMenu(menu);
     DeleteEditBrushes(record);
     ReleaseFrameDcs(record);
-    SetWindowLongPtrA(window, GWLP_WNDPROC, prop::Read(window, prop::kOldProc));
+    RestoreSavedProcedure(window);
     RemoveSkinWindow(index);
     return;
   }

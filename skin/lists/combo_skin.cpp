@@ -1,6 +1,7 @@
 #include "skin/lists/combo_skin.h"
 
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/control_brush.h"
 #include "skin/core/engine_globals.h"
@@ -16,9 +17,7 @@ namespace {
 constexpr WPARAM kNoFrameRegion = 0xFFFFFFFF;
 
 LRESULT PassOn(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = prop::ReadHandle<WNDPROC>(combo, prop::kOldProc);
-  if (previous == nullptr) return DefWindowProcA(combo, message, wParam, lParam);
-  return CallWindowProcA(previous, combo, message, wParam, lParam);
+  return CallSavedProcedure(combo, ComboSkinProc, message, wParam, lParam);
 }
 
 bool HasEditField(HWND combo) { return FindWindowExA(combo, nullptr, "Edit", nullptr) != nullptr; }
@@ -28,13 +27,9 @@ bool IsEdit(HWND window) { return IsClass(window, "Edit"); }
 }  // namespace
 
 LRESULT CALLBACK ComboSkinProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
-  const INT_PTR windowIndex = prop::Read(combo, prop::kHostIndex);
-  const INT_PTR index = prop::Read(combo, prop::kIndex);
-  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  ComboRecord* record = host ? host->combos.Listed(index, combo) : nullptr;
-  if (record == nullptr) return PassOn(combo, message, wParam, lParam);
-  const int w = static_cast<int>(windowIndex);
-  const int i = static_cast<int>(index);
+  const auto linked = FindControlLink(combo, &SkinWindowRecord::combos);
+  if (!linked) return PassOn(combo, message, wParam, lParam);
+  const auto [host, record, w, i] = linked;
 
   switch (message) {
     case WM_DESTROY: {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
@@ -14,35 +15,6 @@ namespace skin {
 namespace {
 
 constexpr COLORREF kDisabledText = 0x606060;
-
-WNDPROC Subclass(HWND window, WNDPROC procedure) {
-  return reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-}
-
-// Lists and subclasses one edit; its overlays are made first, as its style
-// asks, unless `withOverlays` is false.
-void SkinOneEdit(int windowIndex, HWND edit, bool withOverlays) {
-  SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
-  const int index = host.edits.Take(edit);
-  HWND vertical = nullptr, horizontal = nullptr;
-  if (withOverlays) {
-    const int shown = IsVisibleStyle(edit) ? 1 : 0;
-    if (HasVScrollStyle(edit)) vertical = CreateVScrollOverlay(edit, shown);
-    if (HasHScrollStyle(edit)) horizontal = CreateHScrollOverlay(edit, shown);
-  }
-  // Creating the overlays may have grown nothing, but look the record up
-  // again rather than hold it across window creation.
-  EditRecord& record = SkinWindowTable.At(windowIndex).edits.At(index);
-  record.vScrollOverlay = vertical;
-  record.hScrollOverlay = horizontal;
-  record.oldProc = Subclass(edit, EditSkinProc);
-  prop::Write(edit, prop::kIndex, index);
-  prop::Write(edit, prop::kHostIndex, windowIndex);
-  prop::Write(edit, prop::kTextColour, 0);
-  prop::Write(edit, prop::kDisabledTextColour, kDisabledText);
-  prop::WriteHandle(edit, prop::kOldProc, record.oldProc);
-}
 
 // Sets the combo box's text again from its selected item.
 void ResetTextFromSelection(HWND combo) {
@@ -68,36 +40,34 @@ void ForEachChildOfClass(HWND parent, const char* className, Visit visit) {
 
 }  // namespace
 
-int FindEditRecord(int windowIndex, HWND edit) {
-  const SkinWindowRecord& host = SkinWindowTable.At(windowIndex);
-  for (int i = 1; i <= host.edits.Count(); ++i) {
-    if (host.edits.At(i).hwnd == edit) return i;
-  }
-  return 0;
+bool SkinOneEdit(int windowIndex, HWND edit, EditOverlays overlays) {
+  const auto fill = [&](EditRecord& record) {
+    // An overlay over a bar the edit does not show is parked hidden.
+    const bool visible = IsVisibleStyle(edit);
+    const bool vertical = HasVScrollStyle(edit), horizontal = HasHScrollStyle(edit);
+    if (overlays == EditOverlays::Both || (overlays == EditOverlays::AsStyled && vertical))
+      record.vScrollOverlay = CreateVScrollOverlay(edit, visible && vertical ? 1 : 0);
+    if (overlays == EditOverlays::Both || (overlays == EditOverlays::AsStyled && horizontal))
+      record.hScrollOverlay = CreateHScrollOverlay(edit, visible && horizontal ? 1 : 0);
+  };
+  return static_cast<bool>(LinkControl(windowIndex, &SkinWindowRecord::edits, edit, EditSkinProc, fill,
+                                       {{prop::kTextColour, 0}, {prop::kDisabledTextColour, kDisabledText}}));
 }
+
+int FindEditRecord(int windowIndex, HWND edit) { return SkinWindowTable.At(windowIndex).edits.Find(edit); }
 
 void SkinEditControls(int windowIndex, HWND parent) {
   if (SkinChildControls == 0) return;
   SkinWindowTable.At(windowIndex);  // range check
 
-  ForEachChildOfClass(parent, "Edit", [&](HWND edit) {
-    if (FindEditRecord(windowIndex, edit) >= 1) return;
-    SkinOneEdit(windowIndex, edit, true);
-  });
+  ForEachChildOfClass(parent, "Edit", [&](HWND edit) { SkinOneEdit(windowIndex, edit, EditOverlays::AsStyled); });
 
   ForEachChildOfClass(parent, "ComboBox", [&](HWND combo) {
-    // A combo box taken twice would pass its messages to itself.
-    if (SkinWindowTable.At(windowIndex).combos.Find(combo) >= 1) return;
-    const int index = SkinWindowTable.At(windowIndex).combos.Take(combo);
-    ResetTextFromSelection(combo);
-    ComboRecord& record = SkinWindowTable.At(windowIndex).combos.At(index);
-    record.oldProc = Subclass(combo, ComboSkinProc);
-    prop::Write(combo, prop::kIndex, index);
-    prop::Write(combo, prop::kHostIndex, windowIndex);
-    prop::WriteHandle(combo, prop::kOldProc, record.oldProc);
-
+    const auto linked = LinkControl(windowIndex, &SkinWindowRecord::combos, combo, ComboSkinProc,
+                                    [&](ComboRecord&) { ResetTextFromSelection(combo); });
+    if (!linked) return;
     const HWND inner = FindWindowExA(combo, nullptr, "Edit", nullptr);
-    if (inner != nullptr && TransparencyMode) SkinOneEdit(windowIndex, inner, false);
+    if (inner != nullptr && TransparencyMode) SkinOneEdit(windowIndex, inner, EditOverlays::None);
   });
 }
 

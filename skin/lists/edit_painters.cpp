@@ -110,7 +110,7 @@ void DrawEditRing(HDC dc, HWND edit, int width, int height, const RECT& client, 
 }
 
 void PaintEditFrame(HWND edit, std::optional<int> focused, std::optional<int> hover) {
-  const EditRecord* record = RecordNamedByProperties(edit, &SkinWindowRecord::edits);
+  const EditRecord* record = FindControlLink(edit, &SkinWindowRecord::edits).record;
   if (record == nullptr) return;
   const int isFocused = focused.value_or(record->focused);
   const int isHover = hover.value_or(record->hover);

@@ -21,9 +21,7 @@ namespace {
 constexpr WPARAM kNoFrameRegion = 0xFFFFFFFF;
 
 LRESULT PassOn(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = prop::ReadHandle<WNDPROC>(edit, prop::kOldProc);
-  if (previous == nullptr) return DefWindowProcA(edit, message, wParam, lParam);
-  return CallWindowProcA(previous, edit, message, wParam, lParam);
+  return CallSavedProcedure(edit, EditSkinProc, message, wParam, lParam);
 }
 
 bool IsRichEdit(HWND edit) { return IsClass(edit, "RichEdit20A"); }
@@ -32,19 +30,9 @@ void Invalidate(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
 
 // The edit's record and its host, found only when the edit's properties
 // name a record of this very edit.
-struct Listing {
-  SkinWindowRecord* host = nullptr;
-  EditRecord* record = nullptr;
-  int index = 0;
-};
+using Listing = ControlLink<EditRecord>;
 
-Listing FindListing(HWND edit) {
-  Listing l;
-  int windowIndex = 0;
-  l.record = RecordNamedByProperties(edit, &SkinWindowRecord::edits, {}, &windowIndex, &l.index);
-  if (l.record) l.host = &SkinWindowTable.At(windowIndex);
-  return l;
-}
+Listing FindListing(HWND edit) { return FindControlLink(edit, &SkinWindowRecord::edits); }
 
 void RepaintVBar(HWND edit) {
   const Listing l = FindListing(edit);
@@ -77,7 +65,7 @@ void RepaintMovedBars(HWND edit, const NativeBarStates& before) {
 void TrackHover(HWND edit, const Listing& l) {
   SkinWindowRecord& host = *l.host;
   const HWND parent = GetParent(edit);
-  if (EnterHotControl(edit, host, l.index, HotKind::Edit) || host.hotEditParent != parent) {
+  if (EnterHotControl(edit, host, l.listIndex, HotKind::Edit) || host.hotEditParent != parent) {
     PaintEditFrame(edit, std::nullopt, 1);
     host.hotEditParent = parent;
   }

@@ -15,6 +15,7 @@
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
 #include "skin/core/control_font.h"
@@ -41,9 +42,7 @@ struct DestroyIconHandle {
 using UniqueIcon = rt::UniqueGdiHandle<HICON, DestroyIconHandle>;
 
 LRESULT PassOn(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = prop::ReadHandle<WNDPROC>(header, prop::kOldProc);
-  if (previous == nullptr) return DefWindowProcA(header, message, wParam, lParam);
-  return CallWindowProcA(previous, header, message, wParam, lParam);
+  return CallSavedProcedure(header, HeaderSkinProc, message, wParam, lParam);
 }
 
 int ItemCount(HWND header) { return static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)); }
@@ -57,23 +56,14 @@ RECT ItemRect(HWND header, int zeroBasedIndex) {
 bool IsListView(HWND window) { return IsClass(window, "SysListView32"); }
 
 void SkinOneHeader(int windowIndex, HWND header) {
-  ControlList<HeaderRecord>& list = SkinWindowTable.At(windowIndex).headers;
-  // Taken twice, a header would pass its messages to itself.
-  if (list.Find(header) != 0) return;
   // Stand-alone headers take their control's font too, so their texts are
   // drawn.
-  FontSpec font = GetControlFont(header);
-  const LONG style = GetWindowLongA(header, GWL_STYLE);
-  const int index = list.Take(header);
-  HeaderRecord& record = list.At(index);
-  record.buttons = (style & HDS_BUTTONS) != 0 ? 1 : 0;
-  record.oldProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HeaderSkinProc)));
-  prop::Write(header, prop::kIndex, index);
-  prop::Write(header, prop::kHostIndex, windowIndex);
-  prop::WriteHandle(header, prop::kOldProc, record.oldProc);
-  record.font = std::move(font);
-  record.imageList = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
+  const auto fill = [&](HeaderRecord& record) {
+    record.font = GetControlFont(header);
+    record.buttons = (GetWindowLongA(header, GWL_STYLE) & HDS_BUTTONS) != 0 ? 1 : 0;
+  };
+  const auto linked = LinkControl(windowIndex, &SkinWindowRecord::headers, header, HeaderSkinProc, fill);
+  if (linked) linked->imageList = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
 }
 
 template <class Visit>
@@ -217,14 +207,10 @@ void PaintHeader(int windowIndex, int recordIndex) {
 }
 
 LRESULT CALLBACK HeaderSkinProc(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
-  const INT_PTR windowIndex = prop::Read(header, prop::kHostIndex);
-  const INT_PTR index = prop::Read(header, prop::kIndex);
-  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  HeaderRecord* record = host != nullptr ? host->headers.Listed(index, header) : nullptr;
+  const auto linked = FindControlLink(header, &SkinWindowRecord::headers);
   // A header whose properties do not name its own record is left alone.
-  if (record == nullptr) return PassOn(header, message, wParam, lParam);
-  const int w = static_cast<int>(windowIndex);
-  const int i = static_cast<int>(index);
+  if (!linked) return PassOn(header, message, wParam, lParam);
+  const auto [host, record, w, i] = linked;
 
   switch (message) {
     case WM_NCDESTROY:

@@ -6,11 +6,11 @@
 
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_font.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/core/window_queries.h"
 #include "skin/lists/edit_installers.h"
-#include "skin/lists/edit_skin.h"
 #include "skin/lists/list_control_skin.h"
 #include "skin/lists/scroll_overlay.h"
 
@@ -20,15 +20,9 @@ namespace {
 
 constexpr COLORREF kTreeFill = 0xFF8800;  // RGB(0, 136, 255)
 constexpr COLORREF kTreeLine = 0x808080;
-constexpr COLORREF kDisabledText = 0x606060;
 constexpr LONG_PTR kSortAscending = 0x10;  // LVS_SORTASCENDING
 
 enum class Kind { ListBox, ComboList, ListView, TreeView, IpAddress, DateTime };
-
-WNDPROC Subclass(HWND window, WNDPROC procedure) {
-  return reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-}
 
 LONG_PTR Style(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
 
@@ -47,65 +41,43 @@ bool HasOverlays(Kind kind) {
   return kind == Kind::ListBox || kind == Kind::ListView || kind == Kind::TreeView;
 }
 
-// The IP-address control's edit fields, as edits, while TransparencyMode
-// is on.
+// The IP-address control's edit fields, as edits without overlays, while
+// TransparencyMode is on.
 void SkinIpFields(int windowIndex, HWND control) {
   if (!TransparencyMode) return;
-  for (HWND field : ChildrenOfClass(control, "Edit")) {
-    if (FindEditRecord(windowIndex, field) >= 1) continue;
-    const int index = SkinWindowTable.At(windowIndex).edits.Take(field);
-    EditRecord& record = SkinWindowTable.At(windowIndex).edits.At(index);
-    record.oldProc = Subclass(field, EditSkinProc);
-    prop::Write(field, prop::kIndex, index);
-    prop::Write(field, prop::kHostIndex, windowIndex);
-    prop::Write(field, prop::kTextColour, 0);
-    prop::Write(field, prop::kDisabledTextColour, kDisabledText);
-    prop::WriteHandle(field, prop::kOldProc, record.oldProc);
-  }
+  for (HWND field : ChildrenOfClass(control, "Edit")) SkinOneEdit(windowIndex, field, EditOverlays::None);
 }
 
 void SkinOne(int windowIndex, HWND control, Kind kind) {
-  // A control listed already keeps its record: taking it again would make
-  // the skin procedure its own previous procedure.
-  if (SkinWindowTable.At(windowIndex).listControls.Find(control) >= 1) return;
+  // A control taken already keeps its record and its one skin procedure.
+  if (IsTaken(windowIndex, &SkinWindowRecord::listControls, control)) return;
 
   // Sent while the control still has its own procedure.
   if (kind == Kind::ListView && TransparencyMode) SendMessageA(control, LVM_SETTEXTBKCOLOR, 0, CLR_NONE);
   if (kind == Kind::TreeView) SendMessageA(control, TVM_SETLINECOLOR, 0, kTreeLine);
 
-  const int index = SkinWindowTable.At(windowIndex).listControls.Take(control);
-  HWND vertical = nullptr, horizontal = nullptr;
-  if (HasOverlays(kind)) {
-    const bool visible = IsVisibleStyle(control);
-    vertical = CreateVScrollOverlay(control, visible && HasVScrollStyle(control) ? 1 : 0);
-    horizontal = CreateHScrollOverlay(control, visible && HasHScrollStyle(control) ? 1 : 0);
-  }
-  // Looked up again: the record is not held across window creation.
-  ListControlRecord& record = SkinWindowTable.At(windowIndex).listControls.At(index);
-  record.vScrollOverlay = vertical;
-  record.hScrollOverlay = horizontal;
-  if (kind == Kind::TreeView) {
-    record.selectionFill = kTreeFill;
-    record.hoverFill = kTreeFill;
-  }
-  // The tree is asked for its font and text colour while its own procedure
-  // still answers: the skin procedure finds nothing to pass on to until
-  // the properties are set.
-  if (kind == Kind::TreeView) {
-    FontSpec font = GetControlFont(control);
-    record.font.face = font.face.empty() ? rt::Text(kDefaultFontFace) : font.face;
-    record.font.size = font.size == 0 ? kDefaultFontSize : font.size;
-    record.font.style = font.style;
-    record.textColour = static_cast<COLORREF>(SendMessageA(control, TVM_GETTEXTCOLOR, 0, 0));
-    record.selectedTextColour = kWhite;
-  }
-  record.dirty = 1;
-  record.oldProc = Subclass(control, ListControlSkinProc);
-  prop::Write(control, prop::kIndex, index);
-  prop::Write(control, prop::kHostIndex, windowIndex);
-  prop::WriteHandle(control, prop::kOldProc, record.oldProc);
-
-  if (kind == Kind::IpAddress) SkinIpFields(windowIndex, control);
+  const auto fill = [&](ListControlRecord& record) {
+    if (HasOverlays(kind)) {
+      const bool visible = IsVisibleStyle(control);
+      record.vScrollOverlay = CreateVScrollOverlay(control, visible && HasVScrollStyle(control) ? 1 : 0);
+      record.hScrollOverlay = CreateHScrollOverlay(control, visible && HasHScrollStyle(control) ? 1 : 0);
+    }
+    // The tree is asked for its font and text colour while its own
+    // procedure still answers.
+    if (kind == Kind::TreeView) {
+      record.selectionFill = kTreeFill;
+      record.hoverFill = kTreeFill;
+      FontSpec font = GetControlFont(control);
+      record.font.face = font.face.empty() ? rt::Text(kDefaultFontFace) : font.face;
+      record.font.size = font.size == 0 ? kDefaultFontSize : font.size;
+      record.font.style = font.style;
+      record.textColour = static_cast<COLORREF>(SendMessageA(control, TVM_GETTEXTCOLOR, 0, 0));
+      record.selectedTextColour = kWhite;
+    }
+    record.dirty = 1;
+  };
+  const auto linked = LinkControl(windowIndex, &SkinWindowRecord::listControls, control, ListControlSkinProc, fill);
+  if (linked && kind == Kind::IpAddress) SkinIpFields(windowIndex, control);
 }
 
 }  // namespace
@@ -120,7 +92,7 @@ void SkinListControls(int windowIndex, HWND parent) {
     // Only a simple combo box keeps its list as a child.
     const HWND list = FindWindowExA(combo, nullptr, "ComboLBox", nullptr);
     if (list == nullptr || (Style(list) & LBS_OWNERDRAWFIXED) != 0) continue;
-    if (SkinWindowTable.At(windowIndex).listControls.Find(list) >= 1) continue;
+    if (IsTaken(windowIndex, &SkinWindowRecord::listControls, list)) continue;
     StripBorderStyles(list);
     SkinOne(windowIndex, list, Kind::ComboList);
   }

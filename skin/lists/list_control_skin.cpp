@@ -3,6 +3,7 @@
 #include "runtime/gdi_object.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/child_clipping.h"
+#include "skin/core/control_links.h"
 #include "skin/core/control_background.h"
 #include "skin/core/control_brush.h"
 #include "skin/core/dc_cache.h"
@@ -27,32 +28,14 @@ constexpr WPARAM kNoFrameRegion = 0xFFFFFFFF;
 constexpr COLORREF kKey = 0xFF00FF;
 
 LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = prop::ReadHandle<WNDPROC>(control, prop::kOldProc);
-  if (previous == nullptr) return DefWindowProcA(control, message, wParam, lParam);
-  return CallWindowProcA(previous, control, message, wParam, lParam);
+  return CallSavedProcedure(control, ListControlSkinProc, message, wParam, lParam);
 }
 
 // The control's record and its host, found only when the control's
 // properties name a record of this very control.
-struct Listing {
-  SkinWindowRecord* host = nullptr;
-  ListControlRecord* record = nullptr;
-  int windowIndex = 0;
-  int index = 0;
-};
+using Listing = ControlLink<ListControlRecord>;
 
-Listing FindListing(HWND control) {
-  Listing l;
-  const INT_PTR windowIndex = prop::Read(control, prop::kHostIndex);
-  l.host = SkinWindowTable.Find(windowIndex);
-  const INT_PTR index = prop::Read(control, prop::kIndex);
-  if (l.host) l.record = l.host->listControls.Listed(index, control);
-  if (l.record) {
-    l.windowIndex = static_cast<int>(windowIndex);
-    l.index = static_cast<int>(index);
-  }
-  return l;
-}
+Listing FindListing(HWND control) { return FindControlLink(control, &SkinWindowRecord::listControls); }
 
 // The painters below may re-enter the procedure; the record is looked up
 // again rather than held across them.
@@ -87,9 +70,9 @@ void OnMouseMove(HWND control, const Listing& l, LPARAM lParam) {
   // The leave is always asked for, so the hover ring ends with the mouse;
   // hover reports only while hover tracking is on.
   const DWORD hover = r.hoverReported == 0 && ListHoverTracking ? TME_HOVER : 0;
-  if (EnterHotControl(control, *l.host, l.index, HotKind::ListControl, hover)) {
+  if (EnterHotControl(control, *l.host, l.listIndex, HotKind::ListControl, hover)) {
     r.hover = 1;
-    PaintSkinFrame(l.windowIndex, l.index, 1);
+    PaintSkinFrame(l.windowIndex, l.listIndex, 1);
   }
   if (const ListControlRecord* again = Record(control); again && HasHotPart(*again)) ClearHotPart(control);
 }
@@ -100,9 +83,9 @@ void OnMouseLeave(HWND control, const Listing& l) {
   r.lastMouseX = -1;
   r.lastMouseY = -1;
   LeaveHotControl(*l.host);
-  if (l.index > 0) {
+  if (l.listIndex > 0) {
     r.hover = 0;
-    PaintSkinFrame(l.windowIndex, l.index, 0);
+    PaintSkinFrame(l.windowIndex, l.listIndex, 0);
   }
   if (const ListControlRecord* again = Record(control); again && HasHotPart(*again)) RepaintBars(control);
 }
@@ -136,8 +119,7 @@ bool FillsWithBackgroundColour(HWND control) {
 bool FillsWithWindowColour(HWND control) { return IsClass(control, "SysIPAddress32"); }
 
 void NativePaint(HWND control, HDC dc, LPARAM lParam) {
-  CallWindowProcA(prop::ReadHandle<WNDPROC>(control, prop::kOldProc), control, WM_PAINT,
-                  reinterpret_cast<WPARAM>(dc), lParam);
+  CallSavedProcedure(control, ListControlSkinProc, WM_PAINT, reinterpret_cast<WPARAM>(dc), lParam);
 }
 
 // The list's own drawing of its items over `key`, which fills their rows.
@@ -189,12 +171,14 @@ void PaintOverBackground(HWND control, LPARAM lParam) {
 }
 
 LRESULT OnPaint(HWND control, const Listing& l, WPARAM wParam, LPARAM lParam) {
-  PaintSkinFrame(l.windowIndex, l.index);
-  ListControlRecord* r = Record(control);
-  if (r == nullptr) return PassOn(control, WM_PAINT, wParam, lParam);
+  PaintSkinFrame(l.windowIndex, l.listIndex);
+  // Found again, host and all: the frame's painting may have re-entered.
+  const Listing now = FindListing(control);
+  if (!now) return PassOn(control, WM_PAINT, wParam, lParam);
+  ListControlRecord* r = now.record;
   // The composite is reused only while the window is being moved and the
   // mouse has not hovered over the control.
-  if (l.host->moving == 0 || r->hoverReported == 1) r->dirty = 1;
+  if (now.host->moving == 0 || r->hoverReported == 1) r->dirty = 1;
 
   if (r->dirty == 0) {
     {
@@ -215,7 +199,7 @@ LRESULT OnPaint(HWND control, const Listing& l, WPARAM wParam, LPARAM lParam) {
         IsClass(control, "SysDateTimePick32") || IsClass(control, "SysIPAddress32"))) {
     return PassOn(control, WM_PAINT, wParam, lParam);
   }
-  if (listView && l.host->repaintPending) {
+  if (listView && now.host->repaintPending) {
     rt::PaintScope{control};  // validates the update region
     return DefWindowProcA(control, WM_PAINT, wParam, lParam);
   }
@@ -297,17 +281,17 @@ LRESULT HandleMessage(HWND control, const Listing& l, UINT message, WPARAM wPara
       return OnPaint(control, l, wParam, lParam);
     case WM_SETFOCUS:
       r.focused = 1;
-      PaintSkinFrame(l.windowIndex, l.index);
+      PaintSkinFrame(l.windowIndex, l.listIndex);
       break;
     case WM_KILLFOCUS:
       r.focused = 0;
-      PaintSkinFrame(l.windowIndex, l.index);
+      PaintSkinFrame(l.windowIndex, l.listIndex);
       break;
     case WM_SETTEXT:
       r.dirty = 1;
       break;
     case WM_NCPAINT:
-      PaintSkinFrame(l.windowIndex, l.index);
+      PaintSkinFrame(l.windowIndex, l.listIndex);
       if (HasAnyScrollStyle(control)) RepaintBars(control);
       return DefWindowProcA(control, WM_NCPAINT, kNoFrameRegion, lParam);
     case WM_VSCROLL:
@@ -366,7 +350,7 @@ LRESULT HandleMessage(HWND control, const Listing& l, UINT message, WPARAM wPara
 
 LRESULT CALLBACK ListControlSkinProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   const Listing l = FindListing(control);
-  if (l.record == nullptr) {
+  if (!l) {
     // Without its record a control is not painted, but never loses its
     // native frame to a skipped WM_NCPAINT either.
     return PassOn(control, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "skin/lists/scroll_overlay.h"
 
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
@@ -38,22 +39,19 @@ HWND CreateOverlay(HWND control, int shown, LONG object, WNDPROC procedure) {
   if (overlay == nullptr) return nullptr;
   prop::WriteHandle(overlay, prop::kOverlayTarget, control);
   prop::Write(overlay, prop::kHostIndex, FindSkinWindowOfAncestor(overlay));
-  const auto previous = SetWindowLongPtrA(overlay, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-  prop::Write(overlay, prop::kOldProc, previous);
+  InstallProcedure(overlay, procedure);
   SetWindowPos(overlay, HWND_TOP, place.left, place.top, width, height, 0);
   return overlay;
 }
 
-LRESULT OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam,
+LRESULT OverlayProc(HWND overlay, WNDPROC self, UINT message, WPARAM wParam, LPARAM lParam,
                     void (*paint)(HWND, ScrollBarPart)) {
   if (message == WM_PAINT) {
     const rt::PaintScope scope(overlay);
     paint(prop::ReadHandle<HWND>(overlay, prop::kOverlayTarget), ScrollBarPart::None);
     return 0;
   }
-  const auto previous = prop::ReadHandle<WNDPROC>(overlay, prop::kOldProc);
-  if (previous == nullptr) return DefWindowProcA(overlay, message, wParam, lParam);
-  return CallWindowProcA(previous, overlay, message, wParam, lParam);
+  return CallSavedProcedure(overlay, self, message, wParam, lParam);
 }
 
 void ShowOverlay(HWND overlay, bool show) {
@@ -72,14 +70,13 @@ void PlaceOverlay(HWND control, HWND overlay, LONG object) {
 }  // namespace
 
 std::optional<ScrollBarFields> FindScrollBarFields(HWND control) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(control, prop::kHostIndex));
-  if (host == nullptr) return std::nullopt;
-  const INT_PTR index = prop::Read(control, prop::kIndex);
-  if (IsEditClass(control)) {
-    if (EditRecord* r = host->edits.Listed(index, control))
-      return ScrollBarFields{&r->vScrollOverlay, &r->hScrollOverlay, &r->vScrollParts, &r->hScrollParts};
-  } else if (ListControlRecord* r = host->listControls.Listed(index, control)) {
+  const auto fieldsOf = [](auto* r) {
     return ScrollBarFields{&r->vScrollOverlay, &r->hScrollOverlay, &r->vScrollParts, &r->hScrollParts};
+  };
+  if (IsEditClass(control)) {
+    if (const auto edit = FindControlLink(control, &SkinWindowRecord::edits)) return fieldsOf(edit.record);
+  } else if (const auto list = FindControlLink(control, &SkinWindowRecord::listControls)) {
+    return fieldsOf(list.record);
   }
   return std::nullopt;
 }
@@ -93,11 +90,13 @@ HWND CreateHScrollOverlay(HWND control, int shown) {
 }
 
 LRESULT CALLBACK VScrollOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam) {
-  return OverlayProc(overlay, message, wParam, lParam, [](HWND c, ScrollBarPart hot) { PaintVScrollBar(c, hot); });
+  return OverlayProc(overlay, VScrollOverlayProc, message, wParam, lParam,
+                     [](HWND c, ScrollBarPart hot) { PaintVScrollBar(c, hot); });
 }
 
 LRESULT CALLBACK HScrollOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam) {
-  return OverlayProc(overlay, message, wParam, lParam, [](HWND c, ScrollBarPart hot) { PaintHScrollBar(c, hot); });
+  return OverlayProc(overlay, HScrollOverlayProc, message, wParam, lParam,
+                     [](HWND c, ScrollBarPart hot) { PaintHScrollBar(c, hot); });
 }
 
 void LayoutScrollOverlays(HWND control, std::optional<HWND> horizontal, std::optional<HWND> vertical, int show) {

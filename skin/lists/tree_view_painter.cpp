@@ -14,6 +14,7 @@
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
@@ -288,8 +289,7 @@ void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc) {
 }
 
 void PaintTreeView(HWND tree) {
-  SkinWindowRecord* host = SkinWindowTable.Find(prop::Read(tree, prop::kHostIndex));
-  ListControlRecord* record = host ? host->listControls.Listed(prop::Read(tree, prop::kIndex), tree) : nullptr;
+  ListControlRecord* record = FindControlLink(tree, &SkinWindowRecord::listControls).record;
   if (record == nullptr) return;
   RECT client{};
   GetClientRect(tree, &client);

@@ -8,6 +8,7 @@
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_path.h"
 #include "runtime/gdi_object.h"
+#include "skin/core/control_links.h"
 #include "skin/core/cache_invalidation.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -30,9 +31,7 @@ namespace {
 constexpr int kCorner = 3;
 
 LRESULT PassOn(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto previous = prop::ReadHandle<WNDPROC>(control, prop::kOldProc);
-  if (previous == nullptr) return DefWindowProcA(control, message, wParam, lParam);
-  return CallWindowProcA(previous, control, message, wParam, lParam);
+  return CallSavedProcedure(control, UpDownSkinProc, message, wParam, lParam);
 }
 
 SIZE WindowSize(HWND control) {
@@ -88,18 +87,10 @@ void SkinUpDowns(int windowIndex, HWND parent) {
     found.push_back(control);
   }
   for (HWND control : found) {
-    ControlList<UpDownRecord>& list = SkinWindowTable.At(windowIndex).upDowns;
-    // Taken twice, a control would pass its messages to itself.
-    if (list.Find(control) != 0) continue;
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
-    const int index = list.Take(control);
-    UpDownRecord& record = list.At(index);
-    record.horizontal = (style & UDS_HORZ) != 0 ? 1 : 0;
-    record.oldProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UpDownSkinProc)));
-    prop::Write(control, prop::kIndex, index);
-    prop::Write(control, prop::kHostIndex, windowIndex);
-    prop::WriteHandle(control, prop::kOldProc, record.oldProc);
+    const auto fill = [&](UpDownRecord& record) {
+      record.horizontal = (GetWindowLongA(control, GWL_STYLE) & UDS_HORZ) != 0 ? 1 : 0;
+    };
+    LinkControl(windowIndex, &SkinWindowRecord::upDowns, control, UpDownSkinProc, fill);
   }
 }
 
@@ -162,14 +153,10 @@ void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std
 }
 
 LRESULT CALLBACK UpDownSkinProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const INT_PTR windowIndex = prop::Read(control, prop::kHostIndex);
-  const INT_PTR index = prop::Read(control, prop::kIndex);
-  SkinWindowRecord* host = SkinWindowTable.Find(windowIndex);
-  UpDownRecord* record = host != nullptr ? host->upDowns.Listed(index, control) : nullptr;
+  const auto linked = FindControlLink(control, &SkinWindowRecord::upDowns);
   // A control whose properties do not name its own record is left alone.
-  if (record == nullptr) return PassOn(control, message, wParam, lParam);
-  const int w = static_cast<int>(windowIndex);
-  const int i = static_cast<int>(index);
+  if (!linked) return PassOn(control, message, wParam, lParam);
+  const auto [host, record, w, i] = linked;
 
   switch (message) {
     case WM_MOUSEMOVE: {
