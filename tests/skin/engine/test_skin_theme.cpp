@@ -11,6 +11,7 @@
 #include "gdip/gdip_image.h"
 #include "skin/core/control_brush.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
 #include "skin/engine/skin_theme.h"
 #include "skin/frames/background_picture.h"
@@ -147,6 +148,10 @@ TEST_F(SkinThemeTest, DroppingOneWindowsBrushesCanLeaveTheDropDownLists) {
   EXPECT_EQ(skin::BrushOwners.size(), 1u);
   TestWindow plain = MakeChild(frame, 10, 10, 10, 10);
   skin::DropControlBrushes(plain);  // not a skinned window
+  EXPECT_TRUE(IsLive(brush));
+  // Nor is a control whose list index equals the frame's window index.
+  skin::prop::Write(plain, skin::prop::kIndex, skin::FindSkinWindow(frame));
+  skin::DropControlBrushes(plain);
   EXPECT_TRUE(IsLive(brush));
   skin::DropControlBrushes(frame);
   EXPECT_FALSE(IsLive(brush));

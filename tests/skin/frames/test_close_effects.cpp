@@ -190,6 +190,13 @@ TEST_F(CloseEffectWindowTest, SetCloseEffectStoresForSkinnedWindowsOnly) {
   // A stale index in the property is not trusted.
   skin::prop::Write(plain, skin::prop::kIndex, 7);
   EXPECT_EQ(skin::SetCloseEffect(plain, 1), 0);
+
+  // A control's "Hw_lbID" is its list index, which may equal a frame's
+  // window index: it names no frame.
+  TestWindow control = quillora_test::MakeChild(window, 0, 0, 10, 10);
+  skin::prop::Write(control, skin::prop::kIndex, index);
+  EXPECT_EQ(skin::SetCloseEffect(control, 1), 0);
+  EXPECT_EQ(static_cast<int>(skin::SkinWindowTable.At(index).closeEffect), 10);
 }
 
 TEST_F(CloseEffectWindowTest, EffectsReleaseTheirPictures) {

@@ -529,12 +529,25 @@ TEST_F(SkinDialogTest, FramePictureHasCaptionBodyAndBandInTheThemeColour) {
 TEST_F(SkinDialogTest, FrameTakesTheOwnersTintAndPicture) {
   const int ownerIndex = AddSkinWindow(owner);
   skin::SkinWindowTable.At(ownerIndex).overlayColour = 0x0000C0;  // red
-  ShowVisited(owner, MB_OK, 50, [&](HWND box) {
+  // A point of the box's body, right of its text.
+  const auto bodyOf = [](HWND box) {
     const RECT r = WindowRect(box);
     const int bodyY = (30 + r.bottom - r.top - RecordOf(box).buttonBandHeight) / 2;
-    const Picture picture(RecordOf(box).backgroundDc.get());
-    const Rgb body = picture.At(r.right - r.left - 8, bodyY);
+    return Picture(RecordOf(box).backgroundDc.get()).At(r.right - r.left - 8, bodyY);
+  };
+  ShowVisited(owner, MB_OK, 50, [&](HWND box) {
+    const Rgb body = bodyOf(box);
     EXPECT_GT(body.r, body.b + 10) << "the owner's tint";
+    return IDOK;
+  });
+
+  // A control's "Hw_lbID" is its list index, which may equal the owner's
+  // window index: a box owned by it takes the theme colour.
+  TestWindow control = quillora_test::MakeChild(owner, 0, 0, 20, 20);
+  skin::prop::Write(control, skin::prop::kIndex, ownerIndex);
+  ShowVisited(control, MB_OK, 50, [&](HWND box) {
+    const Rgb body = bodyOf(box);
+    EXPECT_GT(body.b, body.r + 10) << "the theme colour, not the owner's tint";
     return IDOK;
   });
 
