@@ -76,12 +76,12 @@ void TintContainerInWindow(HDC dc, HWND control, const ContainerRecord& containe
 // A group box inside a tinted container: its corners and the band above
 // its frame show the parent's tint, the inside of the frame its own.
 void TintNestedGroupBox(HDC dc, HWND control, SkinWindowRecord& window, int windowIndex,
-                        const ContainerRecord& container, const RECT& area) {
+                        const ContainerRecord& container, const RECT& area, const PanelMarks& marks) {
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
   HWND parent = GetParent(control);
   const int parentIndex = FindContainerRecord(windowIndex, parent);
-  if (parentIndex >= 1 && prop::Read(parent, prop::kPanelMark) == 0) {
+  if (parentIndex >= 1 && marks.Of(parent) == 0) {
     const ContainerRecord& outer = window.containers.At(parentIndex);
     if (outer.tintColour > 0) {
       const float right = static_cast<float>(area.right), bottom = static_cast<float>(area.bottom);
@@ -105,13 +105,13 @@ void TintNestedGroupBox(HDC dc, HWND control, SkinWindowRecord& window, int wind
 // container, else the tint of the nearest container that tints its
 // children (searching up to `stop`).
 void TintInsideContainer(HDC dc, HWND control, int windowIndex, const RECT& area, std::optional<int> inset,
-                         std::optional<int> corner, HWND stop) {
+                         std::optional<int> corner, HWND stop, const PanelMarks& marks) {
   SkinWindowRecord& window = SkinWindowTable.At(windowIndex);
   if (const int own = FindContainerRecord(windowIndex, control); own >= 1) {
     const ContainerRecord& container = window.containers.At(own);
     if (container.tintColour == 0) return;
     if (container.kind == ContainerKind::GroupBox) {
-      TintNestedGroupBox(dc, control, window, windowIndex, container, area);
+      TintNestedGroupBox(dc, control, window, windowIndex, container, area, marks);
       return;
     }
     gdip::GdipGraphics graphics;
@@ -159,7 +159,9 @@ CachedDc ComposeControlBackground(HWND control, const RECT& area, std::optional<
 
   int windowIndex = 0, containerIndex = 0;
   HWND panel = nullptr;
-  if (FindControlHost(control, windowIndex, containerIndex, panel, true) == 1) {
+  // Asked once for the host walk and the tints below.
+  const PanelMarks marks = PanelMarks::Current();
+  if (FindControlHost(control, windowIndex, containerIndex, panel, marks) == 1) {
     SkinWindowRecord& window = SkinWindowTable.At(windowIndex);
     CopyBehind(dc, window.backgroundDc.get(), GetRectInHost(control), area);
     const int own = FindContainerRecord(windowIndex, control);
@@ -177,7 +179,7 @@ CachedDc ComposeControlBackground(HWND control, const RECT& area, std::optional<
     // always comes from the window frame.
     CopyBehind(dc, SkinWindowTable.At(windowIndex).backgroundDc.get(), GetRectInSkinWindow(control), area);
   }
-  TintInsideContainer(dc, control, windowIndex, area, inset, corner, panel);
+  TintInsideContainer(dc, control, windowIndex, area, inset, corner, panel, marks);
   return owner;
 }
 

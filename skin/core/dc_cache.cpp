@@ -1,6 +1,7 @@
 #include "skin/core/dc_cache.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace skin {
@@ -50,9 +51,11 @@ void DcCacheEntry::Free() noexcept {
 
 namespace {
 
+// Searched from the newest entry: a paint releases the DC it made last.
 std::vector<DcCacheEntry>::iterator FindEntry(HDC memoryDc) {
-  return std::find_if(DcCache.begin(), DcCache.end(),
-                      [memoryDc](const DcCacheEntry& e) { return e.memoryDc() == memoryDc; });
+  const auto found = std::find_if(DcCache.rbegin(), DcCache.rend(),
+                                  [memoryDc](const DcCacheEntry& e) { return e.memoryDc() == memoryDc; });
+  return found == DcCache.rend() ? DcCache.end() : std::prev(found.base());
 }
 
 }  // namespace

@@ -23,8 +23,6 @@ RECT RelativeTo(HWND hwnd, const RECT& origin) {
 
 bool IsSkinnedTopLevel(HWND hwnd) { return FindSkinWindow(hwnd) > 0; }
 
-bool IsPanel(HWND hwnd) { return prop::Read(hwnd, prop::kPanelMark) == 1; }
-
 }  // namespace
 
 int FindSkinWindow(HWND hwnd) {
@@ -53,9 +51,11 @@ int FindContainerRecord(int windowIndex, HWND hwnd) {
   return record != nullptr ? record->containers.Find(hwnd) : 0;
 }
 
-int FindControlHost(HWND control, int& windowIndex, int& containerIndex, HWND& panel,
-                    bool stopAtPanel) {
-  if (stopAtPanel && IsPanel(control)) {
+namespace {
+
+// The host walk; with `marks` it stops at panels.
+int WalkToHost(HWND control, int& windowIndex, int& containerIndex, HWND& panel, const PanelMarks* marks) {
+  if (marks && marks->IsPanel(control)) {
     panel = control;
     return 0;
   }
@@ -64,7 +64,7 @@ int FindControlHost(HWND control, int& windowIndex, int& containerIndex, HWND& p
     return 1;
   }
   for (HWND a = GetParent(control); a != nullptr; a = GetParent(a)) {
-    if (stopAtPanel && IsPanel(a)) {
+    if (marks && marks->IsPanel(a)) {
       panel = a;
       return 0;
     }
@@ -76,10 +76,11 @@ int FindControlHost(HWND control, int& windowIndex, int& containerIndex, HWND& p
         return 1;
       }
       if (int k = record->containers.Find(a); k > 0) {
-        if (HWND panelAncestor = prop::ReadHandle<HWND>(a, prop::kPanelAncestor);
-            stopAtPanel && panelAncestor != nullptr) {
-          panel = panelAncestor;
-          return 0;
+        if (marks) {
+          if (HWND panelAncestor = prop::ReadHandle<HWND>(a, prop::kPanelAncestor)) {
+            panel = panelAncestor;
+            return 0;
+          }
         }
         windowIndex = j;
         containerIndex = k;
@@ -88,6 +89,20 @@ int FindControlHost(HWND control, int& windowIndex, int& containerIndex, HWND& p
     }
   }
   return 0;
+}
+
+}  // namespace
+
+int FindControlHost(HWND control, int& windowIndex, int& containerIndex, HWND& panel,
+                    bool stopAtPanel) {
+  if (!stopAtPanel) return WalkToHost(control, windowIndex, containerIndex, panel, nullptr);
+  const PanelMarks marks = PanelMarks::Current();
+  return WalkToHost(control, windowIndex, containerIndex, panel, &marks);
+}
+
+int FindControlHost(HWND control, int& windowIndex, int& containerIndex, HWND& panel,
+                    const PanelMarks& marks) {
+  return WalkToHost(control, windowIndex, containerIndex, panel, &marks);
 }
 
 int FindFlaggedContainer(int windowIndex, HWND control, HWND stopWindow) {

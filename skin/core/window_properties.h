@@ -65,6 +65,12 @@ inline void Write(HWND hwnd, const char* name, INT_PTR value) {
   if (hwnd != nullptr) SetPropA(hwnd, name, reinterpret_cast<HANDLE>(value));
 }
 
+// False when no window holds the property at all, so that every read of it
+// would give 0: a property's name is a global atom while any window holds
+// it. One look-up then answers for many windows (each read is a round trip
+// to the window server under Wine). True does not say which window has it.
+inline bool MayBeHeld(const char* name) { return GlobalFindAtomA(name) != 0; }
+
 template <class Handle>
 Handle ReadHandle(HWND hwnd, const char* name) {
   return reinterpret_cast<Handle>(GetPropA(hwnd, name));

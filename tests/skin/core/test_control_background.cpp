@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+#include <vector>
+
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
@@ -147,6 +150,147 @@ TEST_F(ControlBackgroundTest, AControlInsideContainersTakesTheNearestTintingAnce
   EXPECT_EQ(Rgb(plain.dc, 0, 0), FrameRgb(60, 70)) << "background from the frame, at the control's place";
   Composed beside(skin::ComposeControlBackground(other, {0, 0, 60, 20}));
   EXPECT_EQ(Rgb(beside.dc, 0, 0), FrameRgb(340, 30));
+}
+
+// The colour a background pixel must have: `under` with `tint` laid over it
+// at `alpha` (0: no tint).
+std::uint32_t Blend(std::uint32_t under, std::uint32_t tint, int alpha) {
+  std::uint32_t out = 0;
+  for (int shift : {0, 8, 16}) {
+    const int u = static_cast<int>((under >> shift) & 0xFF), t = static_cast<int>((tint >> shift) & 0xFF);
+    out |= static_cast<std::uint32_t>((t * alpha + u * (255 - alpha) + 127) / 255) << shift;
+  }
+  return out;
+}
+
+bool Near(std::uint32_t got, std::uint32_t want) {
+  for (int shift : {0, 8, 16}) {
+    const int g = static_cast<int>((got >> shift) & 0xFF), w = static_cast<int>((want >> shift) & 0xFF);
+    if (std::abs(g - w) > 2) return false;
+  }
+  return true;
+}
+
+// A panel's own picture: unlike the frame's at every place.
+constexpr std::uint32_t PanelRgb(int x, int y) {
+  return (static_cast<std::uint32_t>((x * 3) & 0xFF) << 16) | (static_cast<std::uint32_t>((y * 5) & 0xFF) << 8) | 0x80;
+}
+
+// Every pixel of a composed background, wherever the control stands, is the
+// picture behind it (the frame's, or a panel's) with the tint of the
+// container that tints it: the reference is worked out here from the
+// windows' places, not by the code under test.
+TEST_F(ControlBackgroundTest, EveryPixelIsThePictureBehindTheControlUnderItsContainersTint) {
+  constexpr COLORREF kTint = RGB(200, 40, 120);
+  constexpr std::uint32_t kTintRgb = 0xC82878;
+  constexpr int kAlpha = 160;
+  constexpr int kPanelWidth = 200, kPanelHeight = 150;
+
+  // A panel keeps its picture in a DC of its own.
+  const skin::CachedDc panelPicture = skin::CreateDibDc({0, 0, kPanelWidth, kPanelHeight});
+  quillora_test::DibPixels panelBits(panelPicture.get());
+  for (int y = 0; y < kPanelHeight; ++y)
+    for (int x = 0; x < kPanelWidth; ++x) panelBits.at(x, y) = PanelRgb(x, y);
+  const auto makePanel = [&](HWND parent, int x, int y) {
+    TestWindow panel = MakeChild(parent, x, y, kPanelWidth, kPanelHeight);
+    skin::prop::Write(panel, skin::prop::kPanelMark, 1);
+    skin::prop::WriteHandle(panel, skin::prop::kPanelDc, panelPicture.get());
+    return panel;
+  };
+
+  struct Placement {
+    const char* name;
+    std::vector<TestWindow> windows;  // outermost first; the control last
+    HWND pictureOwner;                // whose picture lies behind: the frame or a panel
+    int alpha;                        // of kTint over it; 0 for none
+  };
+  std::vector<Placement> placements;
+  {
+    Placement p{"straight in the window", {}, frame, 0};
+    p.windows.push_back(MakeChild(frame, 50, 60, 100, 24));
+    placements.push_back(std::move(p));
+  }
+  {
+    Placement p{"inside a tinted group box", {}, frame, kAlpha};
+    p.windows.push_back(MakeChild(frame, 20, 120, 160, 100));
+    AddContainer(p.windows.back(), kTint, kAlpha, skin::ContainerKind::GroupBox, 1);
+    p.windows.push_back(MakeChild(p.windows.back(), 12, 30, 100, 24));
+    placements.push_back(std::move(p));
+  }
+  {
+    Placement p{"in a tab page", {}, frame, kAlpha};
+    p.windows.push_back(MakeTab(frame, 300, 40, 220, 160));
+    AddContainer(p.windows.back(), kTint, kAlpha, skin::ContainerKind::TabControl, 1);
+    p.windows.push_back(MakeChild(p.windows.back(), 20, 70, 100, 24));
+    placements.push_back(std::move(p));
+  }
+  {
+    Placement p{"in a plain container inside a tinting one", {}, frame, kAlpha};
+    p.windows.push_back(MakeChild(frame, 20, 250, 250, 180));
+    AddContainer(p.windows.back(), kTint, kAlpha, skin::ContainerKind::Plain, 1);
+    p.windows.push_back(MakeChild(p.windows.back(), 10, 10, 200, 120));
+    AddContainer(p.windows.back(), RGB(0, 255, 0), 255, skin::ContainerKind::Plain, 0);
+    p.windows.push_back(MakeChild(p.windows.back(), 30, 40, 100, 24));
+    placements.push_back(std::move(p));
+  }
+  {
+    Placement p{"on a panel", {}, nullptr, 0};
+    p.windows.push_back(makePanel(frame, 330, 250));
+    p.pictureOwner = p.windows.back();
+    p.windows.push_back(MakeChild(p.windows.back(), 15, 25, 100, 24));
+    placements.push_back(std::move(p));
+  }
+  {
+    Placement p{"on a panel inside a tinting container", {}, nullptr, 0};
+    p.windows.push_back(MakeChild(frame, 280, 210, 280, 230));
+    AddContainer(p.windows.back(), kTint, kAlpha, skin::ContainerKind::Plain, 1);
+    p.windows.push_back(makePanel(p.windows.back(), 40, 50));
+    p.pictureOwner = p.windows.back();
+    p.windows.push_back(MakeChild(p.windows.back(), 60, 90, 100, 24));
+    placements.push_back(std::move(p));
+  }
+
+  const RECT areas[] = {{0, 0, 100, 24}, {7, 3, 90, 21}};
+  for (const Placement& p : placements) {
+    const HWND control = p.windows.back();
+    RECT place{}, origin{};
+    GetWindowRect(control, &place);
+    GetWindowRect(p.pictureOwner, &origin);
+    const bool onPanel = p.pictureOwner != frame.get();
+    for (const RECT& area : areas) {
+      Composed dc(skin::ComposeControlBackground(control, area));
+      ASSERT_NE(dc.dc, nullptr) << p.name;
+      int wrong = 0;
+      for (int y = 0; y < area.bottom - area.top; ++y)
+        for (int x = 0; x < area.right - area.left; ++x) {
+          const int px = place.left - origin.left + area.left + x, py = place.top - origin.top + area.top + y;
+          const std::uint32_t want = Blend(onPanel ? PanelRgb(px, py) : FrameRgb(px, py), kTintRgb, p.alpha);
+          const std::uint32_t got = Rgb(dc.dc, x, y);
+          if (!Near(got, want) && ++wrong <= 3)
+            ADD_FAILURE() << p.name << ", area from " << area.left << "," << area.top << ": pixel " << x << ","
+                          << y << " is " << std::hex << got << ", not " << want;
+        }
+      EXPECT_EQ(wrong, 0) << p.name;
+    }
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore + 1) << "only the panel's picture remains";
+}
+
+TEST_F(ControlBackgroundTest, AGroupBoxOnATintedPanelTakesItsBandFromThePanelPicture) {
+  TestWindow outer = MakeChild(frame, 20, 20, 300, 200);
+  TestWindow group = MakeChild(outer, 10, 10, 120, 80);
+  AddContainer(outer, kBlue, 255, skin::ContainerKind::Plain, 1);
+  AddContainer(group, kRed, 255, skin::ContainerKind::GroupBox, 1);
+  const skin::CachedDc picture = skin::CreateDibDc({0, 0, 300, 200});
+  Fill(picture.get(), 300, 200, kGreenRgb);
+  skin::prop::Write(outer, skin::prop::kPanelMark, 1);
+  skin::prop::WriteHandle(outer, skin::prop::kPanelDc, picture.get());
+
+  Composed dc(skin::ComposeControlBackground(group, {0, 0, 120, 80}));
+  ASSERT_NE(dc.dc, nullptr);
+  EXPECT_EQ(Rgb(dc.dc, 60, 2), kGreenRgb) << "band above the frame: the panel's picture, not the panel's tint";
+  EXPECT_EQ(Rgb(dc.dc, 0, 5), kGreenRgb) << "outside the top-left corner";
+  EXPECT_EQ(Rgb(dc.dc, 60, 40), kRedRgb) << "inside the frame";
 }
 
 TEST_F(ControlBackgroundTest, AHalfTransparentTintBlendsWithTheFrame) {
