@@ -8,6 +8,7 @@
 #include "runtime/embedded_resource.h"
 #include "skin/buttons/button_records.h"
 #include "skin/core/colour_convert.h"
+#include "skin/core/control_image.h"
 #include "skin/core/control_picture.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/geometry_makers.h"
@@ -160,18 +161,39 @@ gdip::GdipImage* KeptTintedCheckMark(const DecodedPicture& kept) {
 }
 
 void PaintCheckBox(HWND window, int itemState, std::optional<int> animationFrame) {
-  PaintCheckButton(window, itemState, animationFrame,
-                   [&](gdip::GdipGraphics& graphics, const RECT& client, const CheckButtonState& state,
-                       const ButtonRecord& record) {
-                     const CheckButtonLook look = CheckButtonLookOf(window, record);
-                     if (prop::Read(window, prop::kClickAnimation) != 0) {
-                       DrawCheckBoxFrames(graphics, client, state, look);
-                       return;
-                     }
-                     const ControlPicture mark(window, KeptPicture::TintedCheckMark,
-                                               rt::LoadEmbeddedBytes(IDR_CHECK_MARK), &TintCheckMark, AccentColour);
-                     DrawCheckBox(graphics, client, state, look, mark.get());
-                   });
+  const bool animated = prop::Read(window, prop::kClickAnimation) != 0;
+  const auto keyOf = [&](const CheckButtonState&, const ButtonRecord& record) -> std::optional<LookKey> {
+    const CheckButtonLook look = CheckButtonLookOf(window, record);
+    LookKey key;
+    key.Add(animated).Add(AccentColour);
+    AddCaptionKey(key, look.caption);
+    if (animated) {
+      // The glyphs come from the engine's strip, which may be loaded anew.
+      for (int piece = kBigTick; piece <= kDisabledBox; ++piece) key.Add(GlyphStrip.GetPiece(piece));
+    } else if (look.useStateImages) {
+      const CheckBoxImages& images = look.images;
+      for (const rt::ByteArray* bytes :
+           {images.checked, images.checkedHover, images.checkedPressed, images.checkedDisabled, images.unchecked,
+            images.uncheckedHover, images.uncheckedPressed, images.uncheckedDisabled})
+        key.Add(*bytes);
+    }
+    key.Add(look.useStateImages);
+    return key;
+  };
+  PaintCheckButton(
+      window, itemState, animationFrame,
+      [&](gdip::GdipGraphics& graphics, const RECT& client, const CheckButtonState& state,
+          const ButtonRecord& record) {
+        const CheckButtonLook look = CheckButtonLookOf(window, record);
+        if (animated) {
+          DrawCheckBoxFrames(graphics, client, state, look);
+          return;
+        }
+        const ControlPicture mark(window, KeptPicture::TintedCheckMark, rt::LoadEmbeddedBytes(IDR_CHECK_MARK),
+                                  &TintCheckMark, AccentColour);
+        DrawCheckBox(graphics, client, state, look, mark.get());
+      },
+      keyOf);
 }
 
 }  // namespace skin

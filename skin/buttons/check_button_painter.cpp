@@ -1,9 +1,7 @@
 #include "skin/buttons/check_button_painter.h"
 
-#include "gdip/gdip_font.h"
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_solid_brush.h"
-#include "gdip/gdip_string_format.h"
 #include "skin/buttons/button_records.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_image.h"
@@ -15,13 +13,34 @@ namespace skin {
 namespace {
 
 // Draws a PNG at its natural size at x, centred vertically in the control;
-// returns its natural width (0 when it does not load).
-int DrawStateImage(gdip::GdipGraphics& g, const rt::ByteArray* png, int x, int top, int height) {
-  gdip::GdipImage image;
-  if (png == nullptr || png->empty() || !image.LoadFromStream(*png)) return 0;
+// returns its natural width (0 when it does not load). Decoded in `kept`
+// when given.
+int DrawStateImage(gdip::GdipGraphics& g, const rt::ByteArray* png, const DecodedPicture* kept, int x, int top,
+                   int height) {
+  if (png == nullptr || png->empty()) return 0;
+  gdip::GdipImage own;
+  gdip::GdipImage* decoded = kept != nullptr ? kept->Get(*png) : (own.LoadFromStream(*png) ? &own : nullptr);
+  if (decoded == nullptr) return 0;
+  gdip::GdipImage& image = *decoded;
   const double w = image.GetWidth(), h = image.GetHeight();
   g.DrawImageRect(image, float(x), float(top + (height - h) / 2), float(w), float(h));
   return static_cast<int>(w);
+}
+
+// The kept decoding of a state image; the slots follow CheckBoxImages'
+// fields.
+const DecodedPicture* Slot(const CheckBoxImages& images, int slot) {
+  return images.decoded != nullptr ? &(*images.decoded)[static_cast<std::size_t>(slot)] : nullptr;
+}
+
+CheckButtonState StateOf(HWND window, int itemState, std::optional<int> animationFrame) {
+  CheckButtonState state;
+  state.checked = SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  state.disabled = (itemState & ODS_DISABLED) != 0;
+  state.hover = (itemState & ODS_HOTLIGHT) != 0 && !state.disabled;
+  state.pressed = state.hover && (itemState & ODS_SELECTED) != 0;
+  state.animationFrame = animationFrame;
+  return state;
 }
 
 }  // namespace
@@ -31,27 +50,43 @@ CheckButtonLook CheckButtonLookOf(HWND window, const ButtonRecord& record) {
                          CheckBoxImages{&record.checkedImage, &record.checkedHoverImage, &record.checkedPressedImage,
                                         &record.checkedDisabledImage, &record.uncheckedImage,
                                         &record.uncheckedHoverImage, &record.uncheckedPressedImage,
-                                        &record.uncheckedDisabledImage}};
+                                        &record.uncheckedDisabledImage, &record.statePictures}};
 }
 
 void PaintCheckButton(HWND window, int itemState, std::optional<int> animationFrame, const CheckButtonDraw& draw) {
+  PaintCheckButton(window, itemState, animationFrame, draw, nullptr);
+}
+
+void PaintCheckButton(HWND window, int itemState, std::optional<int> animationFrame, const CheckButtonDraw& draw,
+                      const CheckButtonKey& key) {
   if (!FindListedButton(window)) return;
-  CheckButtonState state;
-  state.checked = SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  state.disabled = (itemState & ODS_DISABLED) != 0;
-  state.hover = (itemState & ODS_HOTLIGHT) != 0 && !state.disabled;
-  state.pressed = state.hover && (itemState & ODS_SELECTED) != 0;
-  state.animationFrame = animationFrame;
+  const CheckButtonState state = StateOf(window, itemState, animationFrame);
 
   RECT client{};
   GetClientRect(window, &client);
-  PresentControlImage(window, client, [&](gdip::GdipGraphics& graphics) {
+  const ControlDraw drawn = [&](gdip::GdipGraphics& graphics) {
     // Looked up again: sending BM_GETCHECK ran the window's procedure.
     const ListedButton listed = FindListedButton(window);
     if (!listed) return false;
     draw(graphics, client, state, *listed.record);
     return true;
-  });
+  };
+  if (key) {
+    const ListedButton listed = FindListedButton(window);
+    if (!listed) return;
+    if (const std::optional<LookKey> look = key(state, *listed.record)) {
+      LookKey full = *look;
+      AddCheckButtonStateKey(full, state, client);
+      PresentControlImage(window, client, drawn, listed.record->finished, full);
+      return;
+    }
+  }
+  PresentControlImage(window, client, drawn);
+}
+
+void AddCheckButtonStateKey(LookKey& key, const CheckButtonState& state, const RECT& client) {
+  key.Add(client).Add(state.hover).Add(state.checked).Add(state.pressed).Add(state.disabled);
+  key.Add(state.animationFrame.has_value()).Add(state.animationFrame.value_or(0));
 }
 
 void ClipToCheckButton(gdip::GdipGraphics& graphics, const RECT& bounds) {
@@ -64,15 +99,18 @@ int DrawCheckButtonStateImages(gdip::GdipGraphics& graphics, const RECT& bounds,
   const bool checked = state.checked;
   int width = 0;
   if (state.hover && !state.disabled) {
-    width = DrawStateImage(graphics, checked ? images.checkedHover : images.uncheckedHover, left, top, height);
+    width = DrawStateImage(graphics, checked ? images.checkedHover : images.uncheckedHover,
+                           Slot(images, checked ? 1 : 5), left, top, height);
   }
   if (state.pressed && !state.disabled) {
-    width = DrawStateImage(graphics, checked ? images.checkedPressed : images.uncheckedPressed, left, top, height);
+    width = DrawStateImage(graphics, checked ? images.checkedPressed : images.uncheckedPressed,
+                           Slot(images, checked ? 2 : 6), left, top, height);
   }
   if (!state.hover) {
     const rt::ByteArray* resting = checked ? (state.disabled ? images.checkedDisabled : images.checked)
                                            : (state.disabled ? images.uncheckedDisabled : images.unchecked);
-    width = DrawStateImage(graphics, resting, left, top, height);
+    const int slot = checked ? (state.disabled ? 3 : 0) : (state.disabled ? 7 : 4);
+    width = DrawStateImage(graphics, resting, Slot(images, slot), left, top, height);
   }
   return width;
 }
@@ -81,19 +119,15 @@ void DrawCheckButtonCaption(gdip::GdipGraphics& graphics, const ButtonCaption& c
                             const RectF& haloed, COLORREF plainColour) {
   if (caption.halo) {
     DrawSkinText(graphics, caption.text, haloed, caption.colour, *caption.halo, 4, caption.font.face,
-                 caption.font.style, float(caption.font.size), 0, 1);
+                 caption.font.style, float(caption.font.size), 0, 1, std::nullopt, 0, nullptr,
+                 caption.kit != nullptr ? &caption.kit->font : nullptr);
     return;
   }
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(plainColour, 254));
-  gdip::GdipFont font;
-  font.CreateFromName(caption.font.face, float(caption.font.size), gdip::FontStyle{caption.font.style},
-                      gdip::Unit::Pixel);
-  gdip::GdipStringFormat format;
-  format.Create(gdip::StringFormatFlags::NoWrap);
-  format.SetAlign(gdip::StringAlignment::Near);
-  format.SetLineAlign(gdip::StringAlignment::Center);
-  graphics.DrawString(caption.text, font, brush, plain, format);
+  TextLayout layout;
+  layout.flags = gdip::StringFormatFlags::NoWrap;
+  layout.lineAlign = gdip::StringAlignment::Center;
+  DrawPlainText(graphics, caption.text, caption.font, gdip::Unit::Pixel, layout, ToArgb(plainColour, 254), plain,
+                caption.kit);
 }
 
 }  // namespace skin

@@ -5,13 +5,16 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 
 #include "gdip/gdip_graphics.h"
 #include "runtime/byte_array.h"
 #include "skin/buttons/button_look.h"
+#include "skin/core/control_image.h"
 #include "skin/core/control_records.h"
+#include "skin/core/decoded_picture.h"
 #include "skin/core/skin_geometry.h"
 
 namespace skin {
@@ -25,7 +28,9 @@ struct CheckButtonState {
   std::optional<int> animationFrame;  // a frame of the check box's click animation
 };
 
-// The eight state images, in the record's field names.
+// The eight state images, in the record's field names, and where they are
+// kept decoded (slots in this order); without it each is decoded for the
+// paint.
 struct CheckBoxImages {
   const rt::ByteArray* checked = nullptr;
   const rt::ByteArray* checkedHover = nullptr;
@@ -35,6 +40,7 @@ struct CheckBoxImages {
   const rt::ByteArray* uncheckedHover = nullptr;
   const rt::ByteArray* uncheckedPressed = nullptr;
   const rt::ByteArray* uncheckedDisabled = nullptr;
+  const std::array<DecodedPicture, 8>* decoded = nullptr;
 };
 
 // What a check box or radio button shows besides its state.
@@ -58,6 +64,18 @@ using CheckButtonDraw = std::function<void(gdip::GdipGraphics& graphics, const R
 // only with hover); the checked state is asked of the window. A window
 // that is not a listed button is not painted.
 void PaintCheckButton(HWND window, int itemState, std::optional<int> animationFrame, const CheckButtonDraw& draw);
+
+// Everything the drawing reads besides the state and the background, for
+// the record's kept finished image; none: drawn each time.
+using CheckButtonKey = std::function<std::optional<LookKey>(const CheckButtonState& state, const ButtonRecord& record)>;
+
+// The same, copying the record's kept finished image when the background
+// and the key are those it was drawn for.
+void PaintCheckButton(HWND window, int itemState, std::optional<int> animationFrame, const CheckButtonDraw& draw,
+                      const CheckButtonKey& key);
+
+// Adds the state (with the client size) to a key.
+void AddCheckButtonStateKey(LookKey& key, const CheckButtonState& state, const RECT& client);
 
 // Clips `graphics` to `bounds` and one pixel more to the right and bottom.
 void ClipToCheckButton(gdip::GdipGraphics& graphics, const RECT& bounds);

@@ -2,14 +2,12 @@
 
 #include <optional>
 
-#include "gdip/gdip_font.h"
 #include "gdip/gdip_graphics.h"
 #include "gdip/gdip_image.h"
 #include "gdip/gdip_linear_gradient_brush.h"
 #include "gdip/gdip_path.h"
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
-#include "gdip/gdip_string_format.h"
 #include "skin/buttons/button_records.h"
 #include "skin/buttons/check_button_painter.h"
 #include "skin/core/colour_convert.h"
@@ -117,20 +115,25 @@ void DrawText(gdip::GdipGraphics& g, const ButtonCaption& caption, const gdip::R
   if (caption.halo) {
     DrawSkinText(g, caption.text, MakeRectF(box.x, box.y, box.width, box.height), caption.colour, *caption.halo, 4,
                  caption.font.face, caption.font.style, float(caption.font.size), gdip::ToInt(alignment),
-                 gdip::ToInt(lineAlignment), std::nullopt, ellipsis ? 1 : 0);
+                 gdip::ToInt(lineAlignment), std::nullopt, ellipsis ? 1 : 0, nullptr,
+                 caption.kit != nullptr ? &caption.kit->font : nullptr);
     return;
   }
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(caption.colour, 255));
-  gdip::GdipFont font;
-  font.CreateFromName(caption.font.face, float(caption.font.size), gdip::FontStyle{caption.font.style},
-                      gdip::Unit::Pixel);
-  gdip::GdipStringFormat format;
-  format.Create();
-  format.SetAlign(alignment);
-  format.SetLineAlign(lineAlignment);
-  if (ellipsis) format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
-  g.DrawString(caption.text, font, brush, box, format);
+  TextLayout layout;
+  layout.align = alignment;
+  layout.lineAlign = lineAlignment;
+  if (ellipsis) layout.trimming = gdip::StringTrimming::EllipsisCharacter;
+  DrawPlainText(g, caption.text, caption.font, gdip::Unit::Pixel, layout, ToArgb(caption.colour, 255), box,
+                caption.kit);
+}
+
+// The picture of `bytes`, kept decoded in `kept` when given, else decoded
+// into `own` for this paint; nullptr when there is none or it does not
+// decode.
+gdip::GdipImage* Decoded(const rt::ByteArray& bytes, const DecodedPicture* kept, gdip::GdipImage& own) {
+  if (bytes.empty()) return nullptr;
+  if (kept != nullptr) return kept->Get(bytes);
+  return own.LoadFromStream(bytes) ? &own : nullptr;
 }
 
 // The image and caption.
@@ -144,9 +147,11 @@ void DrawContent(gdip::GdipGraphics& g, const ImageButtonLook& look, int width, 
                gdip::StringAlignment::Center);
       return;
     }
-    gdip::GdipImage image;
+    gdip::GdipImage own;
+    gdip::GdipImage* decoded = Decoded(bytes, look.decoded, own);
+    gdip::GdipImage& image = decoded != nullptr ? *decoded : own;
     int iw = 0, ih = 0;
-    if (image.LoadFromStream(bytes)) {
+    if (decoded != nullptr) {
       iw = int(image.GetWidth());
       ih = int(image.GetHeight());
     }
@@ -169,9 +174,9 @@ void DrawContent(gdip::GdipGraphics& g, const ImageButtonLook& look, int width, 
   }
   const int side = int((height - look.caption.font.size - 2) * 0.8);
   const double imageTop = 0.05 * height;
-  gdip::GdipImage image;
-  if (!bytes.empty() && image.LoadFromStream(bytes)) {
-    g.DrawImageRect(image, float((width - side) / 2.0), float(imageTop), float(side), float(side));
+  gdip::GdipImage own;
+  if (gdip::GdipImage* image = Decoded(bytes, look.decoded, own)) {
+    g.DrawImageRect(*image, float((width - side) / 2.0), float(imageTop), float(side), float(side));
   }
   DrawText(g, look.caption, gdip::RectF{0, float(imageTop + side + 2), float(width), float(height - side)},
            gdip::StringAlignment::Center, gdip::StringAlignment::Near, true);
@@ -180,7 +185,8 @@ void DrawContent(gdip::GdipGraphics& g, const ImageButtonLook& look, int width, 
 ImageButtonLook ImageButtonLookOf(HWND window, ButtonRecord& record, const RECT& client) {
   return ImageButtonLook{CaptionOf(window, record),     record.faceLoaded != 0 ? &record.face : nullptr,
                          record.highlight != 0,         record.imageBesideCaption != 0,
-                         &record.normalImage,           client};
+                         &record.normalImage,           client,
+                         &record.statePictures[0]};
 }
 
 // The pressed image when checked, else the normal one, under a grey veil
@@ -188,9 +194,9 @@ ImageButtonLook ImageButtonLookOf(HWND window, ButtonRecord& record, const RECT&
 void DrawImageCheckBox(gdip::GdipGraphics& g, const RECT& client, const CheckButtonState& state,
                        const ButtonRecord& record) {
   const rt::ByteArray& bytes = state.checked ? record.pressedImage : record.normalImage;
-  gdip::GdipImage image;
-  if (!bytes.empty() && image.LoadFromStream(bytes)) {
-    g.DrawImageRect(image, 0, 0, float(image.GetWidth()), float(image.GetHeight()));
+  gdip::GdipImage own;
+  if (gdip::GdipImage* image = Decoded(bytes, &record.statePictures[state.checked ? 1 : 0], own)) {
+    g.DrawImageRect(*image, 0, 0, float(image->GetWidth()), float(image->GetHeight()));
   }
   if (state.disabled) {
     FillRectSolid(g, {float(client.left), float(client.top), float(client.right - client.left),

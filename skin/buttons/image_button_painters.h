@@ -6,6 +6,7 @@
 #include "gdip/gdip_graphics.h"
 #include "runtime/byte_array.h"
 #include "skin/buttons/button_look.h"
+#include "skin/core/decoded_picture.h"
 #include "skin/core/nine_grid_image.h"
 
 namespace skin {
@@ -25,6 +26,7 @@ struct ImageButtonLook {
   bool imageBesideCaption = false;       // else above it
   const rt::ByteArray* image = nullptr;  // the record's normal image
   RECT client{};                         // the window's client area, which a caption beside the image fills
+  const DecodedPicture* decoded = nullptr;  // where the image is kept decoded; none: decoded for the paint
 };
 
 // Draws the image button's face into `area`, then its image and caption,

@@ -2,10 +2,8 @@
 
 #include <utility>
 
-#include "gdip/gdip_font.h"
 #include "gdip/gdip_pen.h"
 #include "gdip/gdip_solid_brush.h"
-#include "gdip/gdip_string_format.h"
 #include "skin/buttons/button_records.h"
 #include "skin/buttons/hover_fades.h"
 #include "skin/core/colour_convert.h"
@@ -35,30 +33,38 @@ void DrawCaption(gdip::GdipGraphics& g, const PushButtonLook& look, int state, i
   const ButtonCaption& caption = look.caption;
   if (caption.halo) {
     DrawSkinText(g, caption.text, MakeRectF(0, 0, float(w), float(h + 2)), caption.colour, *caption.halo, 4,
-                 caption.font.face, caption.font.style, float(caption.font.size), 1, 1);
+                 caption.font.face, caption.font.style, float(caption.font.size), 1, 1, std::nullopt, 0, nullptr,
+                 caption.kit != nullptr ? &caption.kit->font : nullptr);
     return;
   }
   const COLORREF colour = (state & ODS_DISABLED) != 0 ? look.disabledColour : caption.colour;
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(colour, 255));
-  gdip::GdipFont font;
-  font.CreateFromName(caption.font.face, float(caption.font.size), gdip::FontStyle{caption.font.style});
-  gdip::GdipStringFormat format;
-  format.Create();
-  format.SetAlign(gdip::StringAlignment::Center);
-  format.SetLineAlign(gdip::StringAlignment::Center);
-  format.SetHotkeyPrefix(gdip::HotkeyPrefix::Show);
-  g.DrawString(caption.text, font, brush, gdip::RectF{0, 2, float(w), float(h)}, format);
+  TextLayout layout;
+  layout.align = gdip::StringAlignment::Center;
+  layout.lineAlign = gdip::StringAlignment::Center;
+  layout.hotkeyPrefix = gdip::HotkeyPrefix::Show;
+  DrawPlainText(g, caption.text, caption.font, gdip::Unit::World, layout, ToArgb(colour, 255),
+                gdip::RectF{0, 2, float(w), float(h)}, caption.kit);
 }
 
-PushButtonLook PushButtonLookOf(HWND window, const ListedButton& listed) {
+PushButtonLook PushButtonLookOf(HWND window, const ListedButton& listed, int state) {
   ButtonRecord& record = *listed.record;
   // The button's own face, else the window's; neither is ever loaded here.
   NineGridImage* face = record.faceLoaded != 0                 ? &record.face
                         : listed.host->faceImageLoaded != 0 ? &listed.host->faceImage
                                                                : nullptr;
-  return PushButtonLook{CaptionOf(window, record),
-                        static_cast<COLORREF>(prop::Read(window, prop::kDisabledTextColour)), face};
+  // The disabled colour is asked for only when it is drawn: a property
+  // read is a round trip to the window server.
+  const COLORREF disabled =
+      (state & ODS_DISABLED) != 0 ? static_cast<COLORREF>(prop::Read(window, prop::kDisabledTextColour)) : 0;
+  return PushButtonLook{CaptionOf(window, record), disabled, face};
+}
+
+// Everything a push button without a loaded face is drawn from.
+LookKey PushButtonKey(const PushButtonLook& look, const RECT& area, int state) {
+  LookKey key;
+  key.Add(area).Add(state).Add(look.disabledColour).Add(AccentColour);
+  AddCaptionKey(key, look.caption);
+  return key;
 }
 
 }  // namespace
@@ -154,10 +160,15 @@ void PaintPushButton(HWND window, HDC dc, int state, const RECT* rectangle) {
   if (!listed) return;
   const RECT area = ControlArea(window, rectangle);
   const int w = area.right - area.left, h = area.bottom - area.top;
-  CachedDc image = ComposeControlImage(window, area, [&](gdip::GdipGraphics& graphics) {
-    DrawPushButton(graphics, area, state, PushButtonLookOf(window, listed));
+  const PushButtonLook look = PushButtonLookOf(window, listed, state);
+  const ControlDraw draw = [&](gdip::GdipGraphics& graphics) {
+    DrawPushButton(graphics, area, state, look);
     return true;
-  });
+  };
+  // A loaded face has no cheap identity to key on: it is drawn each time.
+  CachedDc image = look.face != nullptr
+                       ? ComposeControlImage(window, area, draw)
+                       : ComposeControlImage(window, area, draw, listed.record->finished, PushButtonKey(look, area, state));
   if (!image) return;
 
   StopAllFades();

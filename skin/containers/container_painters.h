@@ -15,7 +15,8 @@ namespace skin {
 void PaintContainer(int windowIndex, int containerIndex);
 
 // Draws a group box's frame and title into `dc`, which holds its client
-// area's background.
+// area's background: the plain paint, with a font and format made for it
+// (a full paint keeps them, and its finished image, with the record).
 void PaintGroupBox(int windowIndex, int containerIndex, HDC dc);
 
 // Restores the group box's background under the title band (in the box's

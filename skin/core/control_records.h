@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "runtime/byte_array.h"
+#include "skin/core/control_image.h"
 #include "skin/core/decoded_picture.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/nine_grid_image.h"
+#include "skin/core/skin_text.h"
 #include "skin/core/tooltip.h"
 
 namespace skin {
@@ -65,6 +67,13 @@ struct ButtonRecord {
   int highlight = 0;
   int faceLoaded = 0;
   NineGridImage face;
+  // Kept between paints: the caption's font and format, the last finished
+  // image, and the image pictures decoded (each slot keyed by the bytes it
+  // decoded: the image button's picture, an image check box's two, a
+  // check box's state images).
+  TextKit captionKit;
+  FinishedImage finished;
+  std::array<DecodedPicture, 8> statePictures;
 };
 
 // ---- Edits, combo boxes, lists ---------------------------------------------
@@ -188,6 +197,9 @@ struct ContainerRecord {
   int paintMode = 0;
   FontSpec font;
   std::vector<ChildAnchor> anchors = std::vector<ChildAnchor>(1);
+  // Kept between paints: the title's font and format, the last finished image.
+  TextKit titleKit;
+  FinishedImage finished;
 };
 
 // A toolbar or other common control linked through the "Kj_" properties.

@@ -10,7 +10,12 @@ void ForgetWindowPictures(const SkinWindowRecord& record) {
   for (const DecodedPicture& picture : record.keptPictures) picture.Forget();
   for (const CaptionButtonRecord& button : record.captionButtons) button.decoded.Forget();
   record.faceImage.ForgetDecodedPieces();
-  for (const ButtonRecord& button : record.buttons) button.face.ForgetDecodedPieces();
+  for (const ButtonRecord& button : record.buttons) {
+    button.face.ForgetDecodedPieces();
+    for (const DecodedPicture& picture : button.statePictures) picture.Forget();
+    button.captionKit.Forget();
+  }
+  for (const ContainerRecord& container : record.containers) container.titleKit.Forget();
   for (const TrackbarRecord& trackbar : record.trackbars) {
     trackbar.thumbImage.ForgetDecodedPieces();
     trackbar.channelImage.ForgetDecodedPieces();

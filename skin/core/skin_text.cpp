@@ -1,6 +1,7 @@
 #include "skin/core/skin_text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_font.h"
@@ -58,10 +59,54 @@ gdip::GdipBitmap MakeGlow(const rt::Text& text, const gdip::GdipFont& font, cons
 
 }  // namespace
 
+gdip::GdipStringFormat MakeStringFormat(const TextLayout& layout) {
+  const TextLayout fresh;
+  gdip::GdipStringFormat format;
+  if (!format.Create(layout.flags)) return format;
+  if (layout.align != fresh.align) format.SetAlign(layout.align);
+  if (layout.lineAlign != fresh.lineAlign) format.SetLineAlign(layout.lineAlign);
+  if (layout.trimming != fresh.trimming) format.SetTrimming(layout.trimming);
+  if (layout.hotkeyPrefix != fresh.hotkeyPrefix) format.SetHotkeyPrefix(layout.hotkeyPrefix);
+  return format;
+}
+
+const gdip::GdipStringFormat* KeptStringFormat::Get(const TextLayout& layout) const {
+  if (!format_ || !(layout == layout_)) {
+    auto format = std::make_shared<gdip::GdipStringFormat>(MakeStringFormat(layout));
+    if (format->IsEmpty()) format.reset();
+    format_ = std::move(format);
+    layout_ = layout;
+  }
+  return format_.get();
+}
+
+void KeptStringFormat::Forget() const { format_.reset(); }
+
+void DrawPlainText(gdip::GdipGraphics& graphics, const rt::Text& text, const FontSpec& font, gdip::Unit unit,
+                   const TextLayout& layout, gdip::ARGB colour, const gdip::RectF& box, const TextKit* kit) {
+  gdip::GdipFont ownFont;
+  gdip::GdipStringFormat ownFormat;
+  const gdip::GdipFont* useFont = nullptr;
+  const gdip::GdipStringFormat* useFormat = nullptr;
+  if (kit != nullptr) {
+    useFont = kit->font.Get(font, unit);
+    useFormat = kit->format.Get(layout);
+  } else {
+    if (ownFont.CreateFromName(font.face, static_cast<float>(font.size), gdip::FontStyle{font.style}, unit))
+      useFont = &ownFont;
+    ownFormat = MakeStringFormat(layout);
+    if (!ownFormat.IsEmpty()) useFormat = &ownFormat;
+  }
+  if (useFont == nullptr || useFormat == nullptr) return;
+  gdip::GdipSolidBrush brush;
+  if (brush.Create(colour)) graphics.DrawString(text, *useFont, brush, box, *useFormat);
+}
+
 void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF& box, COLORREF textColour,
                   COLORREF haloColour, std::optional<int> blurScale, std::optional<rt::Text> face,
                   std::optional<int> style, std::optional<float> size, int alignment, int lineAlignment,
-                  std::optional<int> wrap, int ellipsis, const gdip::GdipStringFormat* format) {
+                  std::optional<int> wrap, int ellipsis, const gdip::GdipStringFormat* format,
+                  const KeptFont* keptFont) {
   const int width = static_cast<int>(box.width);
   const int height = static_cast<int>(box.height);
   // GDI+ would read an empty layout as "no bounds" and draw anywhere.
@@ -73,9 +118,12 @@ void DrawSkinText(gdip::GdipGraphics& target, const rt::Text& text, const RectF&
     built = BuildFormat(alignment, lineAlignment, wrap.value_or(1), ellipsis);
     format = &built;
   }
-  gdip::GdipFont font;
-  font.CreateFromName(face.value_or(kDefaultFontFace), size.value_or(static_cast<float>(kDefaultFontSize)),
-                      gdip::FontStyle{style.value_or(0)});
+  gdip::GdipFont made;
+  const rt::Text faceName = face.value_or(kDefaultFontFace);
+  const float emSize = size.value_or(static_cast<float>(kDefaultFontSize));
+  const gdip::GdipFont* kept = keptFont != nullptr ? keptFont->Get(faceName, emSize, style.value_or(0)) : nullptr;
+  if (kept == nullptr) made.CreateFromName(faceName, emSize, gdip::FontStyle{style.value_or(0)});
+  const gdip::GdipFont& font = kept != nullptr ? *kept : made;
 
   gdip::GdipBitmap glow = MakeGlow(text, font, *format, haloColour, width, height, divisor);
   target.DrawImage(glow, box.x, box.y);
