@@ -6,11 +6,14 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "skin/containers/container_painters.h"
 #include "skin/containers/container_skin.h"
 #include "skin/containers/tab_control_painter.h"
+#include "skin/core/control_background.h"
 #include "skin/core/control_font.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
@@ -22,6 +25,7 @@
 namespace {
 
 using quillora_test::ComposedFrameTest;
+using quillora_test::DibPixels;
 using quillora_test::FrameRgb;
 using quillora_test::MakeChild;
 using quillora_test::Rgb;
@@ -114,6 +118,59 @@ TEST_F(ContainerPaintTest, CleanPaintCopiesTheCompositionImage) {
     for (int x = 0; x < kGroupW; ++x)
       if (Rgb(copy.get(), x, y) != Shown(x, y)) ++differing;
   EXPECT_EQ(differing, 0);
+}
+
+// A full paint keeps the title's font and format and its finished image
+// with the record; it must show exactly what the plain paint (background
+// composed, PaintGroupBox making everything afresh) shows, after each
+// change as well.
+TEST_F(ContainerPaintTest, FullPaintsMatchThePlainPaintAndFollowEveryChange) {
+  TestWindow group = PaintedGroupBox(BS_LEFT, "安装选项", 0x00FF00, 60);
+  const int index = skin::FindContainerRecord(windowIndex, group);
+  ASSERT_GE(index, 1);
+  const auto kept = [&] {
+    skin::PaintContainer(windowIndex, index);
+    std::vector<std::uint32_t> shown;
+    for (int y = 0; y < kGroupH; ++y)
+      for (int x = 0; x < kGroupW; ++x) shown.push_back(Shown(x, y));
+    return shown;
+  };
+  const auto plain = [&] {
+    skin::CachedDc image = skin::ComposeControlBackground(group, {0, 0, kGroupW, kGroupH});
+    skin::PaintGroupBox(windowIndex, index, image.get());
+    std::vector<std::uint32_t> drawn;
+    for (int y = 0; y < kGroupH; ++y)
+      for (int x = 0; x < kGroupW; ++x) drawn.push_back(Rgb(image.get(), x, y));
+    return drawn;
+  };
+  const std::vector<std::uint32_t> first = kept();
+  EXPECT_EQ(first, plain());
+  EXPECT_EQ(kept(), first) << "repeated";
+
+  struct Change {
+    const char* what;
+    std::function<void()> apply;
+  };
+  const Change changes[] = {
+      {"title", [&] { SetWindowTextA(group, "选项"); }},
+      {"font size", [&] { Record().containers.At(index).font.size += 4; }},
+      {"alignment", [&] { SetWindowLongPtrA(group, GWL_STYLE, GetWindowLongPtrA(group, GWL_STYLE) | BS_CENTER); }},
+      {"text colour", [&] { skin::prop::Write(group, skin::prop::kTextColour, 0x0000FF); }},
+      {"tint", [&] { Record().containers.At(index).tintColour = 0xFF0000; }},
+      {"picture above the frame", [&] {
+         DibPixels pixels(Record().backgroundDc.get());
+         for (int x = 0; x < kGroupW; ++x) pixels.at(kGroupX + x, kGroupY + 2) = 0x00102030;
+       }},
+  };
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.what);
+    const std::vector<std::uint32_t> before = kept();
+    change.apply();
+    const std::vector<std::uint32_t> after = kept();
+    EXPECT_NE(after, before) << "the change does not show";
+    EXPECT_EQ(after, plain());
+    EXPECT_EQ(kept(), after) << "repeated";
+  }
 }
 
 TEST_F(ContainerPaintTest, TabLayoutBySideRowsAndSelection) {
