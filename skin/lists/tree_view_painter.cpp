@@ -4,7 +4,11 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_font.h"
@@ -49,21 +53,145 @@ float F(int value) { return static_cast<float>(value); }
 // Toward zero, as the row positions are cut from their float halves.
 int Truncated(double value) { return static_cast<int>(value); }
 
-HTREEITEM Next(HWND tree, HTREEITEM item, UINT code) {
-  return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
-}
+// The painter's questions to the tree. They go straight to the tree's own
+// procedure when the painter runs on the tree's thread: the skin procedure
+// in front of it would look the record up and read the scroll bars around
+// each of the hundreds of questions a paint asks, and none of them changes
+// anything it watches.
+class TreeQueries {
+ public:
+  TreeQueries(HWND tree, WNDPROC own) : tree_(tree) {
+    if (own != nullptr && GetWindowThreadProcessId(tree, nullptr) == GetCurrentThreadId()) own_ = own;
+  }
 
-// TVM_GETITEMRECT: the item goes in through the rectangle.
-LRESULT ItemRect(HWND tree, HTREEITEM item, BOOL textOnly, RECT& rect) {
-  rect = RECT{};
-  std::memcpy(&rect, &item, sizeof item);
-  return SendMessageA(tree, TVM_GETITEMRECT, static_cast<WPARAM>(textOnly), reinterpret_cast<LPARAM>(&rect));
-}
+  LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return own_ != nullptr ? CallWindowProcA(own_, tree_, message, wParam, lParam)
+                           : SendMessageA(tree_, message, wParam, lParam);
+  }
+
+  HTREEITEM Next(HTREEITEM item, UINT code) const {
+    return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+  }
+
+  // TVM_GETITEMRECT: the item goes in through the rectangle.
+  LRESULT ItemRect(HTREEITEM item, BOOL textOnly, RECT& rect) const {
+    rect = RECT{};
+    std::memcpy(&rect, &item, sizeof item);
+    return Send(TVM_GETITEMRECT, static_cast<WPARAM>(textOnly), reinterpret_cast<LPARAM>(&rect));
+  }
+
+ private:
+  HWND tree_ = nullptr;
+  WNDPROC own_ = nullptr;
+};
+
+// What the lines of a row ask of an item, asked once per item and paint:
+// the rows of one parent ask the same of their ancestors again and again.
+class TreeFamily {
+ public:
+  explicit TreeFamily(const TreeQueries& ask) : ask_(ask) {}
+
+  HTREEITEM Parent(HTREEITEM item) { return Of(item).parent; }
+  bool HasNext(HTREEITEM item) { return Of(item).hasNext; }
+  bool HasPrevious(HTREEITEM item) {
+    Member& m = Of(item);
+    if (!m.hasPrevious) m.hasPrevious = ask_.Next(item, TVGN_PREVIOUS) != nullptr;
+    return *m.hasPrevious;
+  }
+
+ private:
+  struct Member {
+    HTREEITEM parent = nullptr;
+    bool hasNext = false;
+    std::optional<bool> hasPrevious;
+  };
+
+  Member& Of(HTREEITEM item) {
+    const auto [at, added] = members_.try_emplace(item);
+    if (added) {
+      at->second.parent = ask_.Next(item, TVGN_PARENT);
+      at->second.hasNext = ask_.Next(item, TVGN_NEXT) != nullptr;
+    }
+    return at->second;
+  }
+
+  const TreeQueries& ask_;
+  std::unordered_map<HTREEITEM, Member> members_;
+};
+
+// The tree's dotted lines written straight into the bits of a 32-bit DIB:
+// the pixels GDI+'s one-pixel dotted pen of alpha 254 gives a horizontal
+// or vertical line between whole coordinates. A dot falls on every other
+// pixel from the start, the end included; a line of no length draws
+// nothing. Each dot is laid over what lies there as GDI+ lays it: the
+// colour premultiplied by 254 (rounded) plus what lies beneath by 1/255
+// (rounded), and so for the alpha byte. Drawing the lines one by one
+// through GDI+ cost most of a tree's paint.
+class DottedLines {
+ public:
+  DottedLines(HDC dc, COLORREF colour) {
+    ok_ = SelectedDib32(dc, dib_);
+    const std::uint32_t c = static_cast<std::uint32_t>(colour);
+    // Blue, green, red: a DIB pixel's byte order.
+    const int channels[3] = {static_cast<int>((c >> 16) & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                             static_cast<int>(c & 0xFF)};
+    for (int k = 0; k < 3; ++k)
+      for (int under = 0; under < 256; ++under) blend_[k][under] = Over(channels[k], under);
+    for (int under = 0; under < 256; ++under) blend_[3][under] = Over(255, under);
+  }
+
+  // False when the DC holds no 32-bit DIB: the pen draws instead.
+  bool ok() const { return ok_; }
+
+  // A square the lines keep off for the rest of the paint.
+  void Exclude(const RECT& square) { excluded_.push_back(square); }
+
+  // GDI and GDI+ drawing made so far lands in the bits first.
+  void Begin() const { GdiFlush(); }
+
+  void Horizontal(int x1, int x2, int y) {
+    const int step = x2 >= x1 ? 1 : -1;
+    const int length = (x2 - x1) * step;
+    if (length == 0) return;
+    for (int n = 0; n <= length; n += 2) Dot(x1 + n * step, y);
+  }
+
+  void Vertical(int x, int y1, int y2) {
+    const int step = y2 >= y1 ? 1 : -1;
+    const int length = (y2 - y1) * step;
+    if (length == 0) return;
+    for (int n = 0; n <= length; n += 2) Dot(x, y1 + n * step);
+  }
+
+ private:
+  static constexpr int kAlpha = 254;
+
+  static std::uint8_t Over(int channel, int under) {
+    return static_cast<std::uint8_t>((channel * kAlpha + 127) / 255 + (under * (255 - kAlpha) + 127) / 255);
+  }
+
+  void Dot(int x, int y) {
+    if (x < 0 || y < 0 || x >= dib_.dsBm.bmWidth || y >= dib_.dsBm.bmHeight) return;
+    for (const RECT& r : excluded_)
+      if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return;
+    const int row = dib_.dsBmih.biHeight > 0 ? dib_.dsBm.bmHeight - 1 - y : y;
+    auto* pixel = static_cast<std::uint8_t*>(dib_.dsBm.bmBits) + static_cast<std::ptrdiff_t>(row) * dib_.dsBm.bmWidthBytes +
+                  static_cast<std::ptrdiff_t>(x) * 4;
+    for (int k = 0; k < 4; ++k) pixel[k] = blend_[k][pixel[k]];
+  }
+
+  DIBSECTION dib_{};
+  bool ok_ = false;
+  std::uint8_t blend_[4][256]{};  // blue, green, red, alpha
+  std::vector<RECT> excluded_;
+};
 
 // What stays the same for every row of one paint.
 struct TreePaint {
   HWND tree = nullptr;
   const ListControlRecord* record = nullptr;
+  const TreeQueries* ask = nullptr;
+  TreeFamily* family = nullptr;
   LONG_PTR style = 0;
   bool buttons = false;
   bool lines = false;
@@ -78,6 +206,12 @@ struct TreePaint {
   const TreeIconSet* iconSet = nullptr;
   HTREEITEM caret = nullptr;
   HDC dc = nullptr;
+  // Made once per paint: the same for every row.
+  gdip::GdipFont font;
+  gdip::GdipSolidBrush textBrush;
+  gdip::GdipSolidBrush caretTextBrush;
+  gdip::GdipPen sign;
+  DottedLines* dots = nullptr;  // null: the lines go through GDI+'s dotted pen
 };
 
 void DrawIcon(gdip::GdipGraphics& g, const TreePaint& p, int index, int x, int y) {
@@ -102,11 +236,8 @@ void DrawText(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringF
                  r.font.style, F(r.font.size), 0, 0, std::nullopt, 0, &format);
     return;
   }
-  gdip::GdipFont font;
-  font.CreateFromName(r.font.face, F(r.font.size), gdip::FontStyle{r.font.style});
-  gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(colour, 254));
-  g.DrawString(text, font, brush, MakeRectF(F(textRect.left), F(textRect.top), w, h + 1), format);
+  g.DrawString(text, p.font, caretRow ? p.caretTextBrush : p.textBrush,
+               MakeRectF(F(textRect.left), F(textRect.top), w, h + 1), format);
 }
 
 void DrawCheckBox(gdip::GdipGraphics& g, HWND tree, const TreeRowGeometry& at, int state) {
@@ -146,16 +277,17 @@ void DrawButton(gdip::GdipGraphics& g, const TreePaint& p, const TreeRowGeometry
   FillRectSolid(g, {x, y, s, s}, ToArgb(kWhite, 100));
   FillRectGradient(g, {x, y, s, s}, MakePair(x, y), MakePair(x, y + s), ToArgb(kWhite, 245), ToArgb(kBlack, 10));
   OutlineRect(g, {x, y, s, s}, ToArgb(kBlack, 120));
-  gdip::GdipPen sign;
-  sign.Create(ToArgb(Resolved(p.record->textColour), 254), 1);
-  g.DrawLine(sign, x + 2, y + 4, x + 6, y + 4);
-  if (!expanded) g.DrawLine(sign, x + 4, y + 2, x + 4, y + 6);
+  g.DrawLine(p.sign, x + 2, y + 4, x + 6, y + 4);
+  if (!expanded) g.DrawLine(p.sign, x + 4, y + 2, x + 4, y + 6);
 }
 
-void DrawLines(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item, const TreeRowGeometry& at,
-               const RECT& row, const RECT& textRect, bool hasChildren) {
+// The plain way: every line through GDI+'s dotted pen, each row asking the
+// tree for its line colour and its family.
+void DrawLinesWithPen(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item, const TreeRowGeometry& at,
+                      const RECT& row, const RECT& textRect, bool hasChildren) {
+  const TreeQueries& ask = *p.ask;
   gdip::GdipPen pen;
-  pen.Create(ToArgb(static_cast<COLORREF>(SendMessageA(p.tree, TVM_GETLINECOLOR, 0, 0)), 254), 1);
+  pen.Create(ToArgb(static_cast<COLORREF>(ask.Send(TVM_GETLINECOLOR, 0, 0)), 254), 1);
   pen.SetDashStyle(gdip::DashStyle::Dot);
   if (textRect.left <= 0) return;
   // The lines stay off the button square for the rest of the paint.
@@ -164,16 +296,41 @@ void DrawLines(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item, const 
   const float x = F(at.lineX);
   const float midY = F(at.midY);
   g.DrawLine(pen, F(at.x0 - at.reach), midY, F(at.x0 - 1), midY);
-  if (Next(p.tree, item, TVGN_NEXT) != nullptr) g.DrawLine(pen, x, midY, x, F(row.bottom));
-  if (Next(p.tree, item, TVGN_PREVIOUS) != nullptr || Next(p.tree, item, TVGN_PARENT) != nullptr)
+  if (ask.Next(item, TVGN_NEXT) != nullptr) g.DrawLine(pen, x, midY, x, F(row.bottom));
+  if (ask.Next(item, TVGN_PREVIOUS) != nullptr || ask.Next(item, TVGN_PARENT) != nullptr)
     g.DrawLine(pen, x, F(row.top + 1), x, midY + 1);
   HTREEITEM ancestor = item;
   for (int k = 1;; ++k) {
-    ancestor = Next(p.tree, ancestor, TVGN_PARENT);
+    ancestor = ask.Next(ancestor, TVGN_PARENT);
     if (ancestor == nullptr) break;
-    if (Next(p.tree, ancestor, TVGN_NEXT) != nullptr) {
+    if (ask.Next(ancestor, TVGN_NEXT) != nullptr) {
       const float xk = F(at.x0 - k * p.indent - at.reach - 1);
       g.DrawLine(pen, xk, F(row.top), xk, F(row.bottom + 1));
+    }
+  }
+}
+
+// The same lines as pixels, with the family asked once per paint.
+void DrawLinesAsPixels(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item, const TreeRowGeometry& at,
+                       const RECT& row, const RECT& textRect, bool hasChildren) {
+  if (textRect.left <= 0) return;
+  DottedLines& dots = *p.dots;
+  TreeFamily& family = *p.family;
+  if (hasChildren && p.buttons) {
+    // The rest of the paint's GDI+ drawing keeps off the square as well.
+    g.SetClipRect(F(at.buttonX), F(at.buttonY), F(kButtonSize), F(kButtonSize), gdip::CombineMode::Exclude);
+    dots.Exclude({at.buttonX, at.buttonY, at.buttonX + kButtonSize, at.buttonY + kButtonSize});
+  }
+  dots.Begin();
+  dots.Horizontal(at.x0 - at.reach, at.x0 - 1, at.midY);
+  if (family.HasNext(item)) dots.Vertical(at.lineX, at.midY, row.bottom);
+  const HTREEITEM parent = family.Parent(item);
+  if (parent != nullptr || family.HasPrevious(item)) dots.Vertical(at.lineX, row.top + 1, at.midY + 1);
+  int k = 1;
+  for (HTREEITEM ancestor = parent; ancestor != nullptr; ancestor = family.Parent(ancestor), ++k) {
+    if (family.HasNext(ancestor)) {
+      const int xk = at.x0 - k * p.indent - at.reach - 1;
+      dots.Vertical(xk, row.top, row.bottom + 1);
     }
   }
 }
@@ -181,8 +338,9 @@ void DrawLines(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item, const 
 void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFormat& format, HTREEITEM item,
              const RECT& row) {
   const ListControlRecord& r = *p.record;
+  const TreeQueries& ask = *p.ask;
   RECT textRect{};
-  ItemRect(p.tree, item, TRUE, textRect);
+  ask.ItemRect(item, TRUE, textRect);
   std::array<char, kTextBytes + 1> text{};
   text.fill(' ');
   text.back() = '\0';
@@ -191,7 +349,7 @@ void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFo
   tv.hItem = item;
   tv.pszText = text.data();
   tv.cchTextMax = static_cast<int>(text.size());
-  SendMessageA(p.tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  ask.Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
   text.back() = '\0';
   const bool caretRow = item == p.caret;
   const TreeRowGeometry at = GetTreeRowGeometry(row, textRect, p.cx, p.checkBoxes, p.buttons);
@@ -215,9 +373,16 @@ void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFo
 
   const bool hasChildren = tv.cChildren > 0;
   const bool expanded = (StateFlagBits(static_cast<int>(tv.state)) & TVIS_EXPANDED) != 0;
-  if (hasChildren && p.buttons && (Next(p.tree, item, TVGN_PARENT) != nullptr || p.linesAtRoot))
-    DrawButton(g, p, at, expanded);
-  if (p.lines) DrawLines(g, p, item, at, row, textRect, hasChildren);
+  if (hasChildren && p.buttons) {
+    const bool showsButton = p.linesAtRoot || (p.dots != nullptr ? p.family->Parent(item) : ask.Next(item, TVGN_PARENT)) != nullptr;
+    if (showsButton) DrawButton(g, p, at, expanded);
+  }
+  if (!p.lines) return;
+  if (p.dots != nullptr) {
+    DrawLinesAsPixels(g, p, item, at, row, textRect, hasChildren);
+  } else {
+    DrawLinesWithPen(g, p, item, at, row, textRect, hasChildren);
+  }
 }
 
 }  // namespace
@@ -246,10 +411,15 @@ TreeRowGeometry GetTreeRowGeometry(const RECT& row, const RECT& text, int iconWi
   return at;
 }
 
-void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc) {
+void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc, TreeLineDrawing lines) {
+  // The plain way also asks through the tree's whole procedure chain.
+  const TreeQueries ask(tree, lines == TreeLineDrawing::Pixels ? record.oldProc : nullptr);
+  TreeFamily family(ask);
   TreePaint p;
   p.tree = tree;
   p.record = &record;
+  p.ask = &ask;
+  p.family = &family;
   p.dc = dc;
   p.style = GetWindowLongPtrA(tree, GWL_STYLE);
   p.buttons = (p.style & TVS_HASBUTTONS) != 0;
@@ -266,25 +436,36 @@ void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc) {
   format.CreateGenericTypographic();
   format.SetFlags(gdip::StringFormatFlags::NoWrap | gdip::StringFormatFlags::LineLimit);
   format.SetLineAlign(gdip::StringAlignment::Center);
+  if (record.textEffect == 0) {
+    p.font.CreateFromName(record.font.face, F(record.font.size), gdip::FontStyle{record.font.style});
+    p.textBrush.Create(ToArgb(Resolved(record.textColour), 254));
+    p.caretTextBrush.Create(ToArgb(record.selectedTextColour, 254));
+  }
+  if (p.buttons) p.sign.Create(ToArgb(Resolved(record.textColour), 254), 1);
+  std::optional<DottedLines> dots;
+  if (p.lines && lines == TreeLineDrawing::Pixels) {
+    dots.emplace(dc, static_cast<COLORREF>(ask.Send(TVM_GETLINECOLOR, 0, 0)));
+    if (dots->ok()) p.dots = &*dots;
+  }
 
-  p.indent = static_cast<int>(SendMessageA(tree, TVM_GETINDENT, 0, 0));
-  p.images = reinterpret_cast<HIMAGELIST>(SendMessageA(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+  p.indent = static_cast<int>(ask.Send(TVM_GETINDENT, 0, 0));
+  p.images = reinterpret_cast<HIMAGELIST>(ask.Send(TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
   if (p.images != nullptr) ImageList_GetIconSize(p.images, &p.cx, &p.cy);
   // An icon set named by an index outside the list is not used.
   const INT_PTR set = prop::Read(tree, prop::kTreeIconSet);
   if (set >= 1 && set <= static_cast<INT_PTR>(TreeIconSets.size()))
     p.iconSet = &TreeIconSets[static_cast<std::size_t>(set - 1)];
-  p.caret = Next(tree, nullptr, TVGN_CARET);
+  p.caret = ask.Next(nullptr, TVGN_CARET);
 
   // Down to the first item without a row rectangle: the null item after
   // the last expanded one.
-  HTREEITEM item = Next(tree, nullptr, TVGN_FIRSTVISIBLE);
+  HTREEITEM item = ask.Next(nullptr, TVGN_FIRSTVISIBLE);
   for (;;) {
     RECT row{};
-    const LRESULT got = ItemRect(tree, item, FALSE, row);
+    const LRESULT got = ask.ItemRect(item, FALSE, row);
     if (got == 1) DrawRow(g, p, format, item, row);
     if (got <= 0) break;
-    item = Next(tree, item, TVGN_NEXTVISIBLE);
+    item = ask.Next(item, TVGN_NEXTVISIBLE);
   }
 }
 

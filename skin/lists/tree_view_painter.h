@@ -36,9 +36,16 @@ struct TreeRowGeometry {
 TreeRowGeometry GetTreeRowGeometry(const RECT& row, const RECT& text, int iconWidth, bool checkBoxes,
                                    bool buttons);
 
+// How the dotted lines reach the image: as pixels written into its bits
+// (a 32-bit DIB; any other DC takes the pen), or one by one through GDI+'s
+// dotted pen with every row asking the tree again, the plain way the
+// pixels match exactly.
+enum class TreeLineDrawing { Pixels, Pen };
+
 // Draws every row of the tree, from the first visible one on, into `dc`
 // (the tree's client coordinates) with the colours and font of `record`.
-void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc);
+void DrawTreeRows(HWND tree, const ListControlRecord& record, HDC dc,
+                  TreeLineDrawing lines = TreeLineDrawing::Pixels);
 
 // Paints the whole client area of a skinned tree view: its record's font
 // and text colour are refreshed, the rows drawn over the host's background

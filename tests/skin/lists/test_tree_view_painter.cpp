@@ -7,10 +7,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "skin/core/client_area.h"
+#include "skin/core/control_background.h"
+#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/list_control_installer.h"
@@ -426,6 +431,131 @@ TEST_F(TreePaintTest, AnAncestorsLineRunsThroughItsDescendantsRowsInItsOwnColumn
   EXPECT_GE(drawnIn(column, row.top, row.bottom), (row.bottom - row.top) / 3) << "the parent's column";
   EXPECT_EQ(drawnIn(column - indent, row.top, row.bottom), 0) << "one indent further left: the root's column";
   EXPECT_EQ(drawnIn(own.lineX, own.midY + 2, row.bottom), 0) << "one indent further right, below the connector";
+}
+
+// A ground with every channel value and alpha byte in many mixes: the
+// dots' blending depends on both.
+void FillVaried(HDC dc, int width, int height) {
+  quillora_test::DibPixels pixels(dc);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const auto v = static_cast<std::uint32_t>(x * 7 + y * 13);
+      pixels.at(x, y) = ((v * 29) & 0xFF) << 24 | (v & 0xFF) << 16 | ((v * 3 + 91) & 0xFF) << 8 | ((x * y) & 0xFF);
+    }
+}
+
+// The first pixel where two images of the client differ, or "".
+std::string FirstDifference(HDC a, HDC b, int width, int height) {
+  quillora_test::DibPixels first(a), second(b);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (first.at(x, y) != second.at(x, y)) {
+        char text[96];
+        std::snprintf(text, sizeof text, "at %d,%d: %08x, plainly %08x", x, y, first.at(x, y), second.at(x, y));
+        return text;
+      }
+  return "";
+}
+
+// The rows drawn with the lines as pixels against the plain paint through
+// GDI+'s dotted pen, asking the tree again for every row: the same pixels,
+// alpha bytes included, over a varied ground.
+TEST_F(TreePaintTest, RowsWithLinesAsPixelsMatchThePlainPaintExactly) {
+  struct Case {
+    const char* name;
+    DWORD style;
+    int itemHeight;  // 0: the tree's own
+    COLORREF lineColour;
+    int scrollDown, scrollRight;  // lines scrolled by WM_VSCROLL / WM_HSCROLL
+    bool collapseSecond;
+  };
+  constexpr DWORD kAll = TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT;
+  const Case cases[] = {
+      {"lines, buttons, lines at root", kAll, 0, 0x808080, 0, 0, false},
+      {"row height 17", kAll, 17, 0x808080, 0, 0, false},
+      {"row height 18", kAll, 18, 0x808080, 0, 0, true},
+      {"row height 19, black lines", kAll, 19, 0x000000, 0, 0, false},
+      {"white lines", kAll, 16, 0xFFFFFF, 0, 0, false},
+      {"coloured lines, no buttons", TVS_HASLINES | TVS_LINESATROOT, 0, 0x123456, 0, 0, false},
+      {"lines, no lines at root", TVS_HASLINES | TVS_HASBUTTONS, 0, 0x808080, 0, 0, false},
+      {"check boxes", kAll | TVS_CHECKBOXES, 0, 0x808080, 0, 0, true},
+      {"scrolled down past ancestors", kAll, 0, 0x808080, 6, 0, false},
+      {"scrolled right, lines start left of the client", kAll, 0, 0x808080, 0, 4, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    skin::SkinWindowTable.At(windowIndex).listControls = skin::ControlList<skin::ListControlRecord>();
+    Make(c.style);
+    // Nested items whose parents have next siblings, several levels deep,
+    // long texts for a horizontal bar.
+    std::vector<HTREEITEM> parents;
+    for (int i = 0; i < 3; ++i) {
+      const HTREEITEM top = Add(("top item with a rather long text to scroll " + std::to_string(i)).c_str());
+      const HTREEITEM middle = Add("middle", top);
+      Add("middle's sibling", top);
+      const HTREEITEM deep = Add("deep", middle);
+      Add("deepest", deep);
+      Add("deep's sibling", middle);
+      for (HTREEITEM item : {top, middle, deep}) parents.push_back(item);
+    }
+    for (HTREEITEM item : parents) SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    if (c.collapseSecond) SendMessageA(tree, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(parents[3]));
+    if (c.itemHeight != 0) SendMessageA(tree, TVM_SETITEMHEIGHT, c.itemHeight, 0);
+    if (c.style & TVS_CHECKBOXES) SetState(parents[1], INDEXTOSTATEIMAGEMASK(2), TVIS_STATEIMAGEMASK);
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(parents[5]));
+    Skin();
+    SendMessageA(tree, TVM_SETLINECOLOR, 0, c.lineColour);
+    for (int i = 0; i < c.scrollDown; ++i) SendMessageA(tree, WM_VSCROLL, SB_LINEDOWN, 0);
+    for (int i = 0; i < c.scrollRight; ++i) SendMessageA(tree, WM_HSCROLL, SB_LINERIGHT, 0);
+    if (c.scrollRight > 0) {
+      RECT text = ItemRect(parents[2], TRUE);
+      ASSERT_LT(text.left, 60) << "scrolled";
+    }
+
+    RECT client{};
+    GetClientRect(tree, &client);
+    const skin::CachedDc pixels = skin::CreateDibDc(client);
+    const skin::CachedDc plain = skin::CreateDibDc(client);
+    FillVaried(pixels.get(), client.right, client.bottom);
+    FillVaried(plain.get(), client.right, client.bottom);
+    skin::DrawTreeRows(tree, Tree(), pixels.get(), skin::TreeLineDrawing::Pixels);
+    skin::DrawTreeRows(tree, Tree(), plain.get(), skin::TreeLineDrawing::Pen);
+    EXPECT_EQ(FirstDifference(pixels.get(), plain.get(), client.right, client.bottom), "");
+    // The plain paint did draw lines: the ground changed in many places.
+    const skin::CachedDc ground = skin::CreateDibDc(client);
+    FillVaried(ground.get(), client.right, client.bottom);
+    EXPECT_NE(FirstDifference(plain.get(), ground.get(), client.right, client.bottom), "");
+  }
+}
+
+// The whole paint: what PaintTreeView composes is the plain paint of the
+// rows over the tree's background.
+TEST_F(TreePaintTest, APaintComposesThePlainRowsOverTheBackground) {
+  quillora_test::DibPixels frameBits(Record().backgroundDc.get());
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) frameBits.at(x, y) = FrameRgb(x, y) | (static_cast<std::uint32_t>(x * y) << 24);
+  Make(TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT);
+  const HTREEITEM root = Add("root");
+  const HTREEITEM parent = Add("parent", root);
+  Add("sibling", root);
+  Add("item", parent);
+  Add("second root");
+  SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
+  SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+  SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(parent));
+  Skin();
+  Paint();
+
+  RECT client{};
+  GetClientRect(tree, &client);
+  const skin::CachedDc plain = skin::ComposeControlBackground(tree, skin::GetClientRectInWindow(tree));
+  ASSERT_TRUE(plain);
+  skin::DrawTreeRows(tree, Tree(), plain.get(), skin::TreeLineDrawing::Pen);
+  quillora_test::DibPixels expected(plain.get());
+  int differing = 0;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) differing += At(x, y) != (expected.at(x, y) & 0xFFFFFF) ? 1 : 0;
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(TreePaintTest, EachPaintTakesTheTreesCurrentTextColour) {
