@@ -114,6 +114,14 @@ struct ComboRecord {
 
 // A list box, drop list, list view, tree view, IP-address or date-time
 // picker.
+// A painter's last finished image of a control's client area and what it
+// was made from, copied again while nothing of that has changed.
+struct KeptClientImage {
+  std::vector<std::uint8_t> key;        // what the look depends on, the ground aside
+  std::vector<std::uint32_t> ground;    // the background it was painted over
+  std::vector<std::uint32_t> finished;  // the image
+};
+
 struct ListControlRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
@@ -139,6 +147,7 @@ struct ListControlRecord {
   int imageButtons = 0;
   int lastMouseX = 0;
   int lastMouseY = 0;
+  KeptClientImage keptRows;  // the tree's last painted rows
 };
 
 struct UpDownRecord {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -335,22 +336,35 @@ void DrawLinesAsPixels(gdip::GdipGraphics& g, const TreePaint& p, HTREEITEM item
   }
 }
 
+// What a row shows of its item: text, images, state and children.
+struct RowItem {
+  std::array<char, kTextBytes + 1> text{};
+  TVITEMA tv{};
+
+  RowItem(const TreeQueries& ask, HTREEITEM item) {
+    text.fill(' ');
+    text.back() = '\0';
+    tv.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE | TVIF_HANDLE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+    tv.hItem = item;
+    tv.pszText = text.data();
+    tv.cchTextMax = static_cast<int>(text.size());
+    ask.Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+    text.back() = '\0';
+  }
+  RowItem(const RowItem&) = delete;
+  RowItem& operator=(const RowItem&) = delete;
+
+  const char* Text() const { return tv.pszText ? tv.pszText : ""; }
+};
+
 void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFormat& format, HTREEITEM item,
              const RECT& row) {
   const ListControlRecord& r = *p.record;
   const TreeQueries& ask = *p.ask;
   RECT textRect{};
   ask.ItemRect(item, TRUE, textRect);
-  std::array<char, kTextBytes + 1> text{};
-  text.fill(' ');
-  text.back() = '\0';
-  TVITEMA tv{};
-  tv.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE | TVIF_HANDLE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
-  tv.hItem = item;
-  tv.pszText = text.data();
-  tv.cchTextMax = static_cast<int>(text.size());
-  ask.Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-  text.back() = '\0';
+  const RowItem data(ask, item);
+  const TVITEMA& tv = data.tv;
   const bool caretRow = item == p.caret;
   const TreeRowGeometry at = GetTreeRowGeometry(row, textRect, p.cx, p.checkBoxes, p.buttons);
 
@@ -368,7 +382,7 @@ void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFo
   }
 
   DrawIcon(g, p, caretRow ? tv.iSelectedImage : tv.iImage, at.iconX, at.iconY);
-  DrawText(g, p, format, rt::Text(tv.pszText ? tv.pszText : ""), textRect, caretRow);
+  DrawText(g, p, format, rt::Text(data.Text()), textRect, caretRow);
   if (p.checkBoxes) DrawCheckBox(g, p.tree, at, static_cast<int>(tv.state));
 
   const bool hasChildren = tv.cChildren > 0;
@@ -383,6 +397,104 @@ void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFo
   } else {
     DrawLinesWithPen(g, p, item, at, row, textRect, hasChildren);
   }
+}
+
+// Everything the rows' look depends on besides the ground under them, in
+// one byte string: two paints with equal strings over equal grounds give
+// the same pixels. False for a tree whose pictures (an image list, an icon
+// set) could change unseen: it is painted anew each time.
+class RowsKey {
+ public:
+  template <class T>
+  void Put(const T& value) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
+    bytes_.insert(bytes_.end(), bytes, bytes + sizeof value);
+  }
+  void PutText(const char* text) {
+    const std::size_t length = std::strlen(text);
+    Put(length);
+    bytes_.insert(bytes_.end(), text, text + length);
+  }
+  std::vector<std::uint8_t>& bytes() { return bytes_; }
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+};
+
+bool MakeRowsKey(HWND tree, const ListControlRecord& r, const DIBSECTION& dib, RowsKey& key) {
+  const TreeQueries ask(tree, r.oldProc);
+  if (ask.Send(TVM_GETIMAGELIST, TVSIL_NORMAL, 0) != 0 || prop::Read(tree, prop::kTreeIconSet) != 0) return false;
+  const LONG_PTR style = GetWindowLongPtrA(tree, GWL_STYLE);
+  key.Put(dib.dsBm.bmWidth);
+  key.Put(dib.dsBm.bmHeight);
+  key.Put(style);
+  for (COLORREF c : {r.textColour, r.selectedTextColour, r.selectionFill, r.hoverFill, r.effectColour,
+                     r.selectedEffectColour})
+    key.Put(c);
+  key.Put(r.textEffect);
+  key.Put(r.imageButtons);
+  key.Put(r.font.size);
+  key.Put(r.font.style);
+  key.PutText(r.font.face.c_str());
+  if ((style & TVS_TRACKSELECT) != 0) {
+    key.Put(r.lastMouseX);
+    key.Put(r.lastMouseY);
+  }
+  key.Put(ask.Send(TVM_GETLINECOLOR, 0, 0));
+  key.Put(ask.Send(TVM_GETINDENT, 0, 0));
+  key.Put(ask.Next(nullptr, TVGN_CARET));
+  TreeFamily family(ask);
+  HTREEITEM item = ask.Next(nullptr, TVGN_FIRSTVISIBLE);
+  for (;;) {
+    RECT row{};
+    const LRESULT got = ask.ItemRect(item, FALSE, row);
+    key.Put(got);
+    if (got == 1) {
+      RECT textRect{};
+      ask.ItemRect(item, TRUE, textRect);
+      const RowItem data(ask, item);
+      key.Put(item);
+      key.Put(row);
+      key.Put(textRect);
+      key.PutText(data.Text());
+      key.Put(data.tv.iImage);
+      key.Put(data.tv.iSelectedImage);
+      key.Put(data.tv.state);
+      key.Put(data.tv.cChildren);
+      key.Put(family.HasPrevious(item));
+      for (HTREEITEM at = item; at != nullptr; at = family.Parent(at)) key.Put(family.HasNext(at));
+    }
+    if (got <= 0) break;
+    item = ask.Next(item, TVGN_NEXTVISIBLE);
+  }
+  return true;
+}
+
+// The rows drawn into `dc` over the ground it holds, or the record's kept
+// image of them copied when neither the rows nor the ground have changed
+// since it was made.
+void DrawTreeRowsKept(HWND tree, ListControlRecord& record, HDC dc) {
+  KeptClientImage& kept = record.keptRows;
+  DIBSECTION dib{};
+  RowsKey key;
+  if (!SelectedDib32(dc, dib) || dib.dsBm.bmWidthBytes != dib.dsBm.bmWidth * 4 ||
+      !MakeRowsKey(tree, record, dib, key)) {
+    kept = KeptClientImage{};
+    DrawTreeRows(tree, record, dc);
+    return;
+  }
+  auto* bits = static_cast<std::uint32_t*>(dib.dsBm.bmBits);
+  const std::size_t count =
+      static_cast<std::size_t>(dib.dsBm.bmWidth) * static_cast<std::size_t>(dib.dsBm.bmHeight);
+  if (kept.key == key.bytes() && kept.ground.size() == count && std::equal(bits, bits + count, kept.ground.begin())) {
+    std::copy(kept.finished.begin(), kept.finished.end(), bits);
+    return;
+  }
+  kept.key.swap(key.bytes());
+  kept.ground.assign(bits, bits + count);
+  DrawTreeRows(tree, record, dc);
+  GdiFlush();
+  kept.finished.assign(bits, bits + count);
 }
 
 }  // namespace
@@ -485,7 +597,7 @@ void PaintTreeView(HWND tree) {
   // background meets the skin around it.
   const CachedDc image = ComposeControlBackground(tree, GetClientRectInWindow(tree));
   if (!image) return;
-  DrawTreeRows(tree, *record, image.get());
+  DrawTreeRowsKept(tree, *record, image.get());
   BlitControlToHost(tree, image.get());
   const rt::WindowDc screen = GetDcWithoutChildren(tree);
   BitBlt(screen.get(), 0, 0, client.right, client.bottom, image.get(), 0, 0, SRCCOPY);

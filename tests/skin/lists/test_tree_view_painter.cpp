@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -529,8 +530,9 @@ TEST_F(TreePaintTest, RowsWithLinesAsPixelsMatchThePlainPaintExactly) {
 }
 
 // The whole paint: what PaintTreeView composes is the plain paint of the
-// rows over the tree's background.
-TEST_F(TreePaintTest, APaintComposesThePlainRowsOverTheBackground) {
+// rows over the tree's background, the first time and after each change,
+// whether the tree's kept image of its rows is copied or made again.
+TEST_F(TreePaintTest, EveryPaintComposesThePlainRowsOverTheBackground) {
   quillora_test::DibPixels frameBits(Record().backgroundDc.get());
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) frameBits.at(x, y) = FrameRgb(x, y) | (static_cast<std::uint32_t>(x * y) << 24);
@@ -538,24 +540,63 @@ TEST_F(TreePaintTest, APaintComposesThePlainRowsOverTheBackground) {
   const HTREEITEM root = Add("root");
   const HTREEITEM parent = Add("parent", root);
   Add("sibling", root);
-  Add("item", parent);
-  Add("second root");
+  const HTREEITEM item = Add("item", parent);
+  const HTREEITEM second = Add("second root");
+  for (int i = 0; i < 12; ++i) Add("more", second);
   SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
   SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
+  SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(second));
   SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(parent));
   Skin();
-  Paint();
+  HFONT bigger = CreateFontA(-17, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
 
+  struct Step {
+    const char* name;
+    std::function<void()> change;
+  };
+  const Step steps[] = {
+      {"first paint", [] {}},
+      {"nothing changed", [] {}},
+      {"another caret", [&] { SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)); }},
+      {"a child for a leaf", [&] { Add("new child", item); }},
+      {"collapsed", [&] { SendMessageA(tree, TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(parent)); }},
+      {"scrolled", [&] { SendMessageA(tree, WM_VSCROLL, SB_LINEDOWN, 0); }},
+      {"line colour", [&] { SendMessageA(tree, TVM_SETLINECOLOR, 0, RGB(200, 0, 0)); }},
+      {"text colour", [&] { SendMessageA(tree, TVM_SETTEXTCOLOR, 0, RGB(0, 90, 0)); }},
+      {"font", [&] { SendMessageA(tree, WM_SETFONT, reinterpret_cast<WPARAM>(bigger), FALSE); }},
+      {"indent", [&] { SendMessageA(tree, TVM_SETINDENT, 30, 0); }},
+      {"the ground",
+       [&] {
+         for (int y = 0; y < kHeight; ++y)
+           for (int x = 0; x < kWidth; ++x) frameBits.at(x, y) ^= 0x00404040;
+       }},
+  };
   RECT client{};
   GetClientRect(tree, &client);
-  const skin::CachedDc plain = skin::ComposeControlBackground(tree, skin::GetClientRectInWindow(tree));
-  ASSERT_TRUE(plain);
-  skin::DrawTreeRows(tree, Tree(), plain.get(), skin::TreeLineDrawing::Pen);
-  quillora_test::DibPixels expected(plain.get());
-  int differing = 0;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x) differing += At(x, y) != (expected.at(x, y) & 0xFFFFFF) ? 1 : 0;
-  EXPECT_EQ(differing, 0);
+  std::vector<std::uint32_t> before;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.change();
+    Paint();
+    const skin::CachedDc plain = skin::ComposeControlBackground(tree, skin::GetClientRectInWindow(tree));
+    ASSERT_TRUE(plain);
+    skin::DrawTreeRows(tree, Tree(), plain.get(), skin::TreeLineDrawing::Pen);
+    quillora_test::DibPixels expected(plain.get());
+    int differing = 0;
+    std::vector<std::uint32_t> shown;
+    for (int y = 0; y < client.bottom; ++y)
+      for (int x = 0; x < client.right; ++x) {
+        shown.push_back(At(x, y));
+        differing += At(x, y) != (expected.at(x, y) & 0xFFFFFF) ? 1 : 0;
+      }
+    EXPECT_EQ(differing, 0);
+    EXPECT_FALSE(Tree().keptRows.finished.empty()) << "the rows are kept";
+    // Each change shows: a kept image that was not made again would not.
+    if (!before.empty()) EXPECT_EQ(shown == before, std::string(step.name) == "nothing changed");
+    before = std::move(shown);
+  }
+  tree = TestWindow();
+  DeleteObject(bigger);
 }
 
 TEST_F(TreePaintTest, EachPaintTakesTheTreesCurrentTextColour) {
