@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "gdip/gdip_font.h"
@@ -81,14 +84,12 @@ void EtchedLine(gdip::GdipGraphics& graphics, float x1, float y1, float x2, floa
 }
 
 // Background, outline and separator of one button.
-void DrawButtonFace(HDC dc, const RECT& button, int index, int style, int state, bool hot,
+void DrawButtonFace(gdip::GdipGraphics& graphics, const RECT& button, int index, int style, int state, bool hot,
                     int clientWidth) {
   const auto L = static_cast<float>(button.left);
   const auto T = static_cast<float>(button.top);
   const auto W = static_cast<float>(button.right - button.left);
   const auto H = static_cast<float>(button.bottom - button.top);
-  gdip::GdipGraphics graphics;
-  graphics.CreateFromHdc(dc);
   const gdip::GdipPath path = MakeRoundRectPath(L, T, W, H, kCorner);
 
   const bool pressed = (state & TBSTATE_PRESSED) != 0;
@@ -131,20 +132,170 @@ void DrawButtonFace(HDC dc, const RECT& button, int index, int style, int state,
 // The drop-down arrow: the tree's expand triangle.
 rt::ByteArray DropArrowImage() { return TreeExpandImage(); }
 
-void DrawCaption(HDC dc, const rt::Text& text, const RectF& layout, COLORREF colour,
-                 const ControlRecord& record) {
-  gdip::GdipGraphics graphics;
-  graphics.CreateFromHdc(dc);
+// The caption's brush for one colour, kept while the colour stays.
+struct KeptBrush {
+  COLORREF colour = 0;
   gdip::GdipSolidBrush brush;
-  brush.Create(ToArgb(colour, 255));
+
+  gdip::GdipSolidBrush& For(COLORREF wanted) {
+    if (brush.IsEmpty() || colour != wanted) {
+      brush.Create(ToArgb(wanted, 255));
+      colour = wanted;
+    }
+    return brush;
+  }
+};
+
+}  // namespace
+
+// What a toolbar's paints keep between them: the caption's font, format
+// and brushes, made again when what they are made from changes.
+struct ToolbarKit {
+  FontSpec fontMadeFrom;
   gdip::GdipFont font;
-  font.CreateFromName(record.font.face, static_cast<float>(record.font.size), gdip::FontStyle{record.font.style});
   gdip::GdipStringFormat format;
-  format.Create(gdip::StringFormatFlags::MeasureTrailingSpaces);
-  format.SetAlign(gdip::StringAlignment::Center);
-  format.SetLineAlign(gdip::StringAlignment::Center);
-  format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
-  graphics.DrawString(text, font, brush, layout, format);
+  KeptBrush text;
+  KeptBrush greyed;
+};
+
+namespace {
+
+ToolbarKit& KitOf(ControlRecord& record) {
+  if (!record.toolbarKit) record.toolbarKit = std::make_shared<ToolbarKit>();
+  ToolbarKit& kit = *record.toolbarKit;
+  const FontSpec& wanted = record.font;
+  if (kit.font.IsEmpty() || kit.fontMadeFrom.face != wanted.face || kit.fontMadeFrom.size != wanted.size ||
+      kit.fontMadeFrom.style != wanted.style) {
+    kit.font.CreateFromName(wanted.face, static_cast<float>(wanted.size), gdip::FontStyle{wanted.style});
+    kit.fontMadeFrom = wanted;
+  }
+  if (kit.format.IsEmpty()) {
+    kit.format.Create(gdip::StringFormatFlags::MeasureTrailingSpaces);
+    kit.format.SetAlign(gdip::StringAlignment::Center);
+    kit.format.SetLineAlign(gdip::StringAlignment::Center);
+    kit.format.SetTrimming(gdip::StringTrimming::EllipsisCharacter);
+  }
+  return kit;
+}
+
+// What every button of one paint shares, read once per paint.
+struct ToolbarPaint {
+  HWND toolbar = nullptr;
+  ToolbarKit* kit = nullptr;
+  HIMAGELIST images = nullptr;
+  int imageCount = 0;
+  SIZE imageSize{};
+  bool list = false;
+  int clientWidth = 0;
+  COLORREF textColour = 0;
+};
+
+ToolbarPaint ReadToolbarPaint(HWND toolbar, ControlRecord& record) {
+  ToolbarPaint paint;
+  paint.toolbar = toolbar;
+  paint.kit = &KitOf(record);
+  paint.images = prop::ReadHandle<HIMAGELIST>(toolbar, prop::kCtlColourBitmap);
+  if (paint.images != nullptr) {
+    paint.imageCount = ImageList_GetImageCount(paint.images);
+    int w = 0, h = 0;
+    if (ImageList_GetIconSize(paint.images, &w, &h)) paint.imageSize = {w, h};
+  }
+  paint.list = (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
+  RECT client{};
+  GetClientRect(toolbar, &client);
+  paint.clientWidth = client.right - client.left;
+  paint.textColour = static_cast<COLORREF>(prop::Read(toolbar, prop::kTextColour));
+  return paint;
+}
+
+// The image list's picture `index` drawn at (x, y) through its mask,
+// straight from the list: the same pixels as an icon made of it.
+void DrawListImage(HDC dc, const ToolbarPaint& paint, int index, int x, int y) {
+  ImageList_Draw(paint.images, index, dc, x, y, ILD_TRANSPARENT);
+}
+
+// Greys the w x h pixels at the corner of the 32-bit DIB section selected
+// into `dc` as GreyedIconPixel says, each written as SetPixel writes it.
+void GreyDibCorner(HDC dc, int w, int h, int state) {
+  DIBSECTION dib{};
+  if (!SelectedDib32(dc, dib)) return;
+  GdiFlush();
+  auto* bits = static_cast<std::uint8_t*>(dib.dsBm.bmBits);
+  const int stride = dib.dsBm.bmWidthBytes;
+  const bool bottomUp = dib.dsBmih.biHeight > 0;
+  for (int py = 0; py < h && py < dib.dsBm.bmHeight; ++py) {
+    const int row = bottomUp ? dib.dsBm.bmHeight - 1 - py : py;
+    std::uint8_t* p = bits + static_cast<std::ptrdiff_t>(stride) * row;
+    for (int px = 0; px < w && px < dib.dsBm.bmWidth; ++px, p += 4) {
+      const COLORREF grey = GreyedIconPixel(RGB(p[2], p[1], p[0]), state);
+      p[0] = GetBValue(grey);
+      p[1] = GetGValue(grey);
+      p[2] = GetRValue(grey);
+      p[3] = 0;
+    }
+  }
+}
+
+// Draws a picture of w x h through `draw` (given a DC and a corner) in
+// grey at (x, y): neutral and empty pixels stay out.
+template <class Draw>
+void DrawGreyed(HDC dc, int x, int y, int w, int h, int state, Draw draw) {
+  if (w <= 0 || h <= 0) return;
+  const CachedDc image = CreateDibDc({0, 0, w, h});
+  if (!image) return;
+  draw(image.get());
+  GreyDibCorner(image.get(), w, h, state);
+  // Black is the key: neutral and empty pixels stay out.
+  TransparentBlt(dc, x, y, w, h, image.get(), 0, 0, w, h, 0);
+}
+
+void DrawCaption(gdip::GdipGraphics& graphics, const rt::Text& text, const RectF& layout, COLORREF colour,
+                 ToolbarKit& kit, bool greyed) {
+  gdip::GdipSolidBrush& brush = greyed ? kit.greyed.For(colour) : kit.text.For(colour);
+  graphics.DrawString(text, kit.font, brush, layout, kit.format);
+}
+
+// Button `index` (0-based) into `dc`, which holds the toolbar's client
+// area, drawn with `graphics` on the same DC.
+void PaintButton(const ToolbarPaint& paint, int index, HDC dc, gdip::GdipGraphics& graphics, bool hot) {
+  const HWND toolbar = paint.toolbar;
+  TBBUTTON button{};
+  SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+  RECT rect{};
+  SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+  const int state = button.fsState;
+  const int style = button.fsStyle;
+  if ((state & TBSTATE_HIDDEN) != 0) return;
+
+  // A button without a picture of the list (no list, I_IMAGENONE, another
+  // list's index) is laid out without one.
+  const bool hasImage = paint.images != nullptr && button.iBitmap >= 0 && button.iBitmap < paint.imageCount;
+  const SIZE iconSize = hasImage ? paint.imageSize : SIZE{0, 0};
+  const rt::Text caption = ButtonText(toolbar, button.idCommand);
+
+  DrawButtonFace(graphics, rect, index, style, state, hot, paint.clientWidth);
+  const ToolbarButtonLayout layout = LayoutToolbarButton(rect, style, state, paint.list, iconSize.cx, iconSize.cy);
+  if (hasImage && layout.icon) {
+    if (layout.greyedIcon) {
+      DrawGreyed(dc, layout.iconAt.x, layout.iconAt.y, iconSize.cx, iconSize.cy, state,
+                 [&](HDC image) { DrawListImage(image, paint, button.iBitmap, 0, 0); });
+    } else {
+      DrawListImage(dc, paint, button.iBitmap, layout.iconAt.x, layout.iconAt.y);
+    }
+  }
+  if (layout.arrow) {
+    const ControlPicture picture(toolbar, KeptPicture::DownTriangle, DropArrowImage());
+    if (gdip::GdipImage* arrow = picture.get()) {
+      const int top = rect.top + (rect.bottom - rect.top - static_cast<int>(arrow->GetHeight())) / 2;
+      graphics.DrawImageRect(*arrow, static_cast<float>(rect.right - 8), static_cast<float>(top),
+                             static_cast<float>(arrow->GetWidth()), static_cast<float>(arrow->GetHeight()));
+    }
+  }
+
+  if (!caption.empty()) {
+    const COLORREF colour = layout.greyedText ? kGreyText : paint.textColour;
+    DrawCaption(graphics, caption, layout.caption, colour, *paint.kit, layout.greyedText);
+  }
 }
 
 }  // namespace
@@ -161,17 +312,8 @@ COLORREF GreyedIconPixel(COLORREF pixel, int state) {
 
 void DrawGreyedIcon(HDC dc, int x, int y, HICON icon, int state) {
   const SIZE size = IconSize(icon);
-  if (size.cx <= 0 || size.cy <= 0) return;
-  const CachedDc image = CreateDibDc({0, 0, size.cx, size.cy});
-  if (!image) return;
-  DrawIconEx(image.get(), 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
-  for (int py = 0; py < size.cy; ++py) {
-    for (int px = 0; px < size.cx; ++px) {
-      SetPixel(image.get(), px, py, GreyedIconPixel(GetPixel(image.get(), px, py), state));
-    }
-  }
-  // Black is the key: neutral and empty pixels stay out.
-  TransparentBlt(dc, x, y, size.cx, size.cy, image.get(), 0, 0, size.cx, size.cy, 0);
+  DrawGreyed(dc, x, y, size.cx, size.cy, state,
+             [&](HDC image) { DrawIconEx(image, 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL); });
 }
 
 ToolbarButtonLayout LayoutToolbarButton(const RECT& button, int style, int state, bool list,
@@ -211,51 +353,12 @@ ToolbarButtonLayout LayoutToolbarButton(const RECT& button, int style, int state
 }
 
 void PaintToolbarButton(HWND toolbar, int index, HDC dc, bool hot) {
-  const ControlRecord* record = OwnRecord(toolbar);
+  ControlRecord* record = OwnRecord(toolbar);
   if (record == nullptr) return;
-  TBBUTTON button{};
-  SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
-  RECT rect{};
-  SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
-  const int state = button.fsState;
-  const int style = button.fsStyle;
-  if ((state & TBSTATE_HIDDEN) != 0) return;
-
-  const auto images = prop::ReadHandle<HIMAGELIST>(toolbar, prop::kCtlColourBitmap);
-  const HICON icon = images != nullptr ? ImageList_GetIcon(images, button.iBitmap, ILD_TRANSPARENT) : nullptr;
-  const SIZE iconSize = IconSize(icon);
-  const rt::Text caption = ButtonText(toolbar, button.idCommand);
-  const bool list = (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
-  RECT client{};
-  GetClientRect(toolbar, &client);
-
-  DrawButtonFace(dc, rect, index, style, state, hot, client.right - client.left);
-  const ToolbarButtonLayout layout =
-      LayoutToolbarButton(rect, style, state, list, iconSize.cx, iconSize.cy);
-  if (icon != nullptr && layout.icon) {
-    if (layout.greyedIcon) {
-      DrawGreyedIcon(dc, layout.iconAt.x, layout.iconAt.y, icon, state);
-    } else {
-      DrawIconEx(dc, layout.iconAt.x, layout.iconAt.y, icon, 0, 0, 0, nullptr, DI_NORMAL);
-    }
-  }
-  if (layout.arrow) {
-    const ControlPicture picture(toolbar, KeptPicture::DownTriangle, DropArrowImage());
-    if (gdip::GdipImage* arrow = picture.get()) {
-      gdip::GdipGraphics graphics;
-      graphics.CreateFromHdc(dc);
-      const int top = rect.top + (rect.bottom - rect.top - static_cast<int>(arrow->GetHeight())) / 2;
-      graphics.DrawImageRect(*arrow, static_cast<float>(rect.right - 8), static_cast<float>(top),
-                             static_cast<float>(arrow->GetWidth()), static_cast<float>(arrow->GetHeight()));
-    }
-  }
-  if (icon != nullptr) DestroyIcon(icon);
-
-  if (!caption.empty()) {
-    const auto colour = layout.greyedText ? kGreyText
-                                          : static_cast<COLORREF>(prop::Read(toolbar, prop::kTextColour));
-    DrawCaption(dc, caption, layout.caption, colour, *record);
-  }
+  const ToolbarPaint paint = ReadToolbarPaint(toolbar, *record);
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromHdc(dc);
+  PaintButton(paint, index, dc, graphics, hot);
 }
 
 void PaintToolbar(HWND toolbar) {
@@ -267,7 +370,12 @@ void PaintToolbar(HWND toolbar) {
   GetClientRect(toolbar, &client);
   const CachedDc image = ComposeControlBackground(toolbar, client);
   if (image) {
-    for (int i = 0; i < count; ++i) PaintToolbarButton(toolbar, i, image.get(), i == hotItem);
+    {
+      const ToolbarPaint paint = ReadToolbarPaint(toolbar, *record);
+      gdip::GdipGraphics graphics;
+      graphics.CreateFromHdc(image.get());
+      for (int i = 0; i < count; ++i) PaintButton(paint, i, image.get(), graphics, i == hotItem);
+    }
     BlitControlToHost(toolbar, image.get(), true);
     rt::WindowDc target = GetDcWithoutChildren(toolbar);
     BitBlt(target.get(), 0, 0, client.right - client.left, client.bottom - client.top, image.get(), 0, 0,

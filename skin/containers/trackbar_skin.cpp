@@ -2,6 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
 #include "gdip/gdip_path.h"
 #include "gdip/gdip_solid_brush.h"
 #include "runtime/gdi_object.h"
@@ -271,8 +277,73 @@ void DrawTrackbar(gdip::GdipGraphics& graphics, const TrackbarState& state,
   DrawThumb(graphics, g, vertical);
 }
 
+namespace {
+
+TrackbarLook::Key LookKey(const TrackbarState& state, const TrackbarRecord& record) {
+  const auto corners = [](const RECT& r) { return std::array<LONG, 4>{r.left, r.top, r.right, r.bottom}; };
+  TrackbarLook::Key key;
+  key.width = state.width;
+  key.height = state.height;
+  key.channel = corners(state.channel);
+  key.thumb = corners(state.thumb);
+  key.position = state.position;
+  key.minimum = state.minimum;
+  key.maximum = state.maximum;
+  key.selectionStart = state.selectionStart;
+  key.selectionEnd = state.selectionEnd;
+  key.vertical = record.vertical;
+  key.tickPlacement = static_cast<int>(record.tickPlacement);
+  key.selectionRange = record.selectionRange;
+  key.hot = record.hot;
+  key.panel = TrackbarPanel;
+  key.accent = AccentColour;
+  return key;
+}
+
+// The pixels of the 32-bit DIB section selected into `dc`, with every
+// drawing made on it finished; empty for any other DC.
+std::span<std::uint8_t> DibPixels(HDC dc) {
+  DIBSECTION dib{};
+  if (!SelectedDib32(dc, dib)) return {};
+  GdiFlush();
+  return {static_cast<std::uint8_t*>(dib.dsBm.bmBits),
+          static_cast<std::size_t>(dib.dsBm.bmWidthBytes) * static_cast<std::size_t>(dib.dsBm.bmHeight)};
+}
+
+void DrawOnto(HDC dc, const TrackbarState& state, const TrackbarRecord& record) {
+  gdip::GdipGraphics graphics;
+  graphics.CreateFromHdc(dc);
+  DrawTrackbar(graphics, state, record, TrackbarPanel);
+}
+
+// Draws the trackbar into `dc`, which holds its background; the look kept
+// in the record is copied back when the trackbar and the pixels under it
+// are what it was drawn from, and is kept anew when drawn. Images are
+// drawn every time: what they hold is not part of the key.
+void DrawKeptLook(HDC dc, const TrackbarState& state, TrackbarRecord& record) {
+  TrackbarLook& kept = record.look;
+  const std::span<std::uint8_t> image = record.imageMode == 0 ? DibPixels(dc) : std::span<std::uint8_t>();
+  if (image.empty()) {
+    kept = {};
+    DrawOnto(dc, state, record);
+    return;
+  }
+  const TrackbarLook::Key key = LookKey(state, record);
+  if (kept.key == key && kept.pixels.size() == image.size() && std::ranges::equal(image, kept.background)) {
+    std::ranges::copy(kept.pixels, image.begin());
+    return;
+  }
+  kept.key = key;
+  kept.background.assign(image.begin(), image.end());
+  DrawOnto(dc, state, record);
+  GdiFlush();
+  kept.pixels.assign(image.begin(), image.end());
+}
+
+}  // namespace
+
 void PaintTrackbar(int windowIndex, int listIndex) {
-  const TrackbarRecord& record = SkinWindowTable.At(windowIndex).trackbars.At(listIndex);
+  TrackbarRecord& record = SkinWindowTable.At(windowIndex).trackbars.At(listIndex);
   const HWND trackbar = record.hwnd;
   RECT window{};
   GetWindowRect(trackbar, &window);
@@ -292,11 +363,7 @@ void PaintTrackbar(int windowIndex, int listIndex) {
   const RECT area{0, 0, state.width, state.height};
   const CachedDc image = ComposeControlBackground(trackbar, area);
   if (image.get() == nullptr) return;
-  {
-    gdip::GdipGraphics graphics;
-    graphics.CreateFromHdc(image.get());
-    DrawTrackbar(graphics, state, record, TrackbarPanel);
-  }
+  DrawKeptLook(image.get(), state, record);
   BlitControlToHost(trackbar, image.get());
   rt::WindowDc windowDc(trackbar, GetWindowDC(trackbar));
   BitBlt(windowDc.get(), 0, 0, state.width, state.height, image.get(), 0, 0, SRCCOPY);

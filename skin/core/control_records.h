@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "runtime/byte_array.h"
@@ -212,6 +213,9 @@ struct ContainerRecord {
 };
 
 // A toolbar or other common control linked through the "Kj_" properties.
+// What a toolbar's paints keep between them (its painter makes it).
+struct ToolbarKit;
+
 struct ControlRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
@@ -220,6 +224,7 @@ struct ControlRecord {
   int redraw = 0;  // draw afresh instead of copying the cached image
   int hover = 0;
   int dropFrame = 0;
+  std::shared_ptr<ToolbarKit> toolbarKit;  // shared, so the record stays copyable
 };
 
 enum class StaticKind : int {
@@ -263,6 +268,32 @@ enum class TickPlacement : int {
   None = 3,
 };
 
+// A trackbar as last drawn, with what it was drawn from: while none of
+// that changes, a paint copies it back instead of drawing it again.
+struct TrackbarLook {
+  struct Key {
+    int width = 0;
+    int height = 0;
+    std::array<LONG, 4> channel{};
+    std::array<LONG, 4> thumb{};
+    int position = 0;
+    int minimum = 0;
+    int maximum = 0;
+    int selectionStart = 0;
+    int selectionEnd = 0;
+    int vertical = 0;
+    int tickPlacement = 0;
+    int selectionRange = 0;
+    int hot = 0;
+    int panel = 0;
+    COLORREF accent = 0;
+    bool operator==(const Key&) const = default;
+  };
+  Key key;
+  std::vector<std::uint8_t> background;  // the image's pixels before the trackbar was drawn
+  std::vector<std::uint8_t> pixels;      // and after
+};
+
 struct TrackbarRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
@@ -274,6 +305,7 @@ struct TrackbarRecord {
   NineGridImage thumbImage;
   NineGridImage channelImage;
   NineGridImage fillImage;
+  TrackbarLook look;  // not kept in image mode
 };
 
 enum class ShineStyle : int {

@@ -5,12 +5,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "skin/containers/control_skin.h"
 #include "skin/containers/toolbar_painter.h"
+#include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
@@ -292,6 +297,256 @@ TEST(GreyedIconTest, DrawsOnlyColouredPixelsInGrey) {
   dc.reset();
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
   DestroyIcon(icon);
+}
+
+// A 16 x 16 icon whose pixels `argb` gives (0xAARRGGBB), with the mask bit
+// set where `clear` says.
+HICON MakeIconOf(std::uint32_t (*argb)(int x, int y), bool (*clear)(int x, int y)) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = 16;
+  info.bmiHeader.biHeight = -16;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  std::vector<BYTE> maskBits(32, 0);  // rows of 16 bits, word aligned
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      pixels[y * 16 + x] = argb(x, y);
+      if (clear(x, y)) maskBits[static_cast<std::size_t>(y * 2 + x / 8)] |= static_cast<BYTE>(0x80 >> (x % 8));
+    }
+  HBITMAP mask = CreateBitmap(16, 16, 1, 1, maskBits.data());
+  ICONINFO icon{TRUE, 0, 0, mask, colour};
+  HICON result = CreateIconIndirect(&icon);
+  DeleteObject(mask);
+  DeleteObject(colour);
+  return result;
+}
+
+// A canvas whose every pixel differs from its neighbours, so that a blend
+// drawn a shade differently shows.
+skin::CachedDc PatternCanvas(int width, int height) {
+  skin::CachedDc dc = skin::CreateDibDc({0, 0, width, height});
+  quillora_test::DibPixels pixels(dc.get());
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      pixels.at(x, y) = static_cast<std::uint32_t>(((x * 37) & 0xFF) << 16 | ((y * 53) & 0xFF) << 8 | ((x + y) * 11 & 0xFF));
+  return dc;
+}
+
+// "" when the two DIBs show the same w x h pixels, else how many differ
+// and the first that does.
+std::string Difference(HDC drawn, HDC expected, int width, int height) {
+  quillora_test::DibPixels a(drawn), b(expected);
+  int count = 0;
+  std::string first;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t p = a.at(x, y) & 0xFFFFFF, q = b.at(x, y) & 0xFFFFFF;
+      if (p == q) continue;
+      if (count++ == 0) {
+        char text[96];
+        std::snprintf(text, sizeof text, " first at %d,%d: %06X, expected %06X", x, y, p, q);
+        first = text;
+      }
+    }
+  return count == 0 ? std::string() : std::to_string(count) + " pixels differ," + first;
+}
+
+std::vector<std::uint32_t> PixelsOf(HDC dc, int width, int height) {
+  quillora_test::DibPixels pixels(dc);
+  std::vector<std::uint32_t> all;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) all.push_back(pixels.at(x, y) & 0xFFFFFF);
+  return all;
+}
+
+// A button's picture is drawn from the image list itself; it must show
+// exactly what an icon made of the same picture shows, greyed or not, on
+// every face, for lists with and without an alpha channel.
+TEST_F(ToolbarPainterTest, ButtonPicturesShowWhatIconsOfTheListShow) {
+  struct List {
+    const char* name;
+    UINT flags;
+    std::uint32_t (*argb)(int, int);
+    bool (*clear)(int, int);
+  };
+  const List lists[] = {
+      {"32-bit, translucent edges",
+       ILC_COLOR32 | ILC_MASK,
+       [](int x, int y) -> std::uint32_t {
+         const std::uint32_t alpha = x < 4 ? static_cast<std::uint32_t>(40 * x + 30) : 0xFF;
+         return alpha << 24 | static_cast<std::uint32_t>(x * 15) << 16 | static_cast<std::uint32_t>(y * 15) << 8 | 0x60;
+       },
+       [](int, int) { return false; }},
+      {"32-bit, masked holes",
+       ILC_COLOR32 | ILC_MASK,
+       [](int x, int y) -> std::uint32_t { return (x + y) % 3 == 0 ? 0 : 0xC08020u + static_cast<std::uint32_t>(x * 8); },
+       [](int x, int y) { return (x + y) % 3 == 0; }},
+      {"24-bit, masked holes",
+       ILC_COLOR24 | ILC_MASK,
+       [](int x, int y) -> std::uint32_t { return x < 5 ? 0 : 0x2080C0u + static_cast<std::uint32_t>(y * 8 << 8); },
+       [](int x, int) { return x < 5; }},
+  };
+  struct Look {
+    const char* name;
+    BYTE state;
+    BYTE style;
+    bool hot;
+  };
+  const Look looks[] = {
+      {"enabled", TBSTATE_ENABLED, BTNS_BUTTON, false},
+      {"hot", TBSTATE_ENABLED, BTNS_BUTTON, true},
+      {"pressed", TBSTATE_ENABLED | TBSTATE_PRESSED, BTNS_BUTTON, false},
+      {"checked", TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK, false},
+      {"disabled", 0, BTNS_BUTTON, false},
+      {"indeterminate", TBSTATE_ENABLED | TBSTATE_INDETERMINATE, BTNS_CHECK, false},
+      {"drop-down, hot", TBSTATE_ENABLED, BTNS_DROPDOWN, true},
+      {"drop-down, disabled", 0, BTNS_DROPDOWN, false},
+      {"whole drop-down, checked", TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_WHOLEDROPDOWN, false},
+  };
+  for (const List& kind : lists) {
+    SCOPED_TRACE(kind.name);
+    HIMAGELIST list = ImageList_Create(16, 16, kind.flags, 2, 0);
+    HICON picture = MakeIconOf(kind.argb, kind.clear);
+    HICON nothing = MakeIconOf([](int, int) -> std::uint32_t { return 0; }, [](int, int) { return true; });
+    ASSERT_EQ(ImageList_AddIcon(list, picture), 0);
+    ASSERT_EQ(ImageList_AddIcon(list, nothing), 1);
+    DestroyIcon(picture);
+    DestroyIcon(nothing);
+    HICON made = ImageList_GetIcon(list, 0, ILD_TRANSPARENT);
+    ASSERT_NE(made, nullptr);
+    for (const Look& look : looks) {
+      SCOPED_TRACE(look.name);
+      MakeToolbar({Button(1, look.state, look.style)});
+      SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+      skin::prop::Write(toolbar, skin::prop::kCtlColourBitmap, reinterpret_cast<INT_PTR>(list));
+      // Wide enough that the arrow stays clear of a centred picture.
+      SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(48, 36));
+      const RECT r = ItemRect(0);
+      ASSERT_GE(r.right - r.left, 44);
+
+      skin::CachedDc drawn = PatternCanvas(400, 80);
+      skin::PaintToolbarButton(toolbar, 0, drawn.get(), look.hot);
+
+      // The same button with an empty picture, then the icon over it.
+      SendMessageA(toolbar, TB_CHANGEBITMAP, 1, 1);
+      skin::CachedDc expected = PatternCanvas(400, 80);
+      skin::PaintToolbarButton(toolbar, 0, expected.get(), look.hot);
+      const skin::ToolbarButtonLayout layout = skin::LayoutToolbarButton(r, look.style, look.state, false, 16, 16);
+      ASSERT_TRUE(layout.icon);
+      if (layout.greyedIcon) {
+        skin::DrawGreyedIcon(expected.get(), layout.iconAt.x, layout.iconAt.y, made, look.state);
+      } else {
+        DrawIconEx(expected.get(), layout.iconAt.x, layout.iconAt.y, made, 0, 0, 0, nullptr, DI_NORMAL);
+      }
+      EXPECT_EQ(Difference(drawn.get(), expected.get(), 400, 80), "");
+      toolbar = TestWindow();
+    }
+    DestroyIcon(made);
+    ImageList_Destroy(list);
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+}
+
+// The whole toolbar, painted with what its paints keep (font, format,
+// brushes), shows what its buttons painted one by one afresh show, also
+// after what those kept objects are made from has changed.
+TEST_F(ToolbarPainterTest, ToolbarPaintShowsWhatFreshButtonPaintsShow) {
+  std::vector<TBBUTTON> buttons = {Button(1, TBSTATE_ENABLED), Button(2, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK),
+                                   Button(0, 0, BTNS_SEP, 8), Button(3, 0), Button(4, TBSTATE_ENABLED, BTNS_DROPDOWN),
+                                   Button(5, TBSTATE_ENABLED | TBSTATE_INDETERMINATE, BTNS_CHECK)};
+  MakeToolbar({});
+  const INT_PTR first = SendMessageA(toolbar, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>("Open\0Save all\0"));
+  ASSERT_GE(first, 0);
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    if (buttons[i].fsStyle != BTNS_SEP) buttons[i].iString = first + static_cast<INT_PTR>(i % 2);
+  SendMessageA(toolbar, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+  skin::prop::Write(toolbar, skin::prop::kTextColour, 0x203040);
+  const int index = static_cast<int>(skin::prop::Read(toolbar, skin::prop::kControlIndex));
+  skin::ControlRecord& record = Record().controls.At(index);
+  RECT client{};
+  GetClientRect(toolbar, &client);
+
+  const auto shown = [&] {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < client.bottom; ++y)
+      for (int x = 0; x < client.right; ++x) pixels.push_back(Rgb(Record().compositionDc.get(), 10 + x, 10 + y));
+    return pixels;
+  };
+  const struct {
+    const char* change;
+    std::function<void()> apply;
+  } cases[] = {
+      {"nothing", [] {}},
+      {"the font grows", [&] { record.font.size += 3; }},
+      {"the font turns bold", [&] { record.font.style = 1; }},
+      {"the font's face changes", [&] { record.font.face = rt::Text("Tahoma"); }},
+      {"the text colour changes", [&] { skin::prop::Write(toolbar, skin::prop::kTextColour, 0x0000C0); }},
+      {"a button is disabled", [&] { SendMessageA(toolbar, TB_ENABLEBUTTON, 1, FALSE); }},
+      {"a button is pressed", [&] { SendMessageA(toolbar, TB_PRESSBUTTON, 4, TRUE); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    c.apply();
+    skin::PaintToolbar(toolbar);
+    skin::PaintToolbar(toolbar);  // with what the first paint kept
+    const std::vector<std::uint32_t> kept = shown();
+
+    skin::CachedDc fresh = skin::ComposeControlBackground(toolbar, client);
+    ASSERT_TRUE(fresh);
+    const auto hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+      record.toolbarKit.reset();
+      skin::PaintToolbarButton(toolbar, i, fresh.get(), i == hot);
+    }
+    EXPECT_EQ(kept, PixelsOf(fresh.get(), client.right, client.bottom));
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+}
+
+// The greying as it was first made: pixel by pixel through the DC.
+void GreyIconPixelByPixel(HDC dc, int x, int y, HICON icon, int state) {
+  const skin::CachedDc image = skin::CreateDibDc({0, 0, 16, 16});
+  DrawIconEx(image.get(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+  for (int py = 0; py < 16; ++py)
+    for (int px = 0; px < 16; ++px)
+      SetPixel(image.get(), px, py, skin::GreyedIconPixel(GetPixel(image.get(), px, py), state));
+  TransparentBlt(dc, x, y, 16, 16, image.get(), 0, 0, 16, 16, 0);
+}
+
+TEST(GreyedIconTest, GreyingOverTheBitsShowsWhatPixelByPixelGreyingShows) {
+  struct Picture {
+    const char* name;
+    std::uint32_t (*argb)(int, int);
+    bool (*clear)(int, int);
+  };
+  const Picture pictures[] = {
+      {"opaque colours and greys", [](int x, int y) -> std::uint32_t { return 0xFF000000u | static_cast<std::uint32_t>(x * 16) << 16 | static_cast<std::uint32_t>(y * 16) << 8 | static_cast<std::uint32_t>((x * y) & 0xFF); },
+       [](int, int) { return false; }},
+      {"translucent", [](int x, int y) -> std::uint32_t { return static_cast<std::uint32_t>(x * 16 + 8) << 24 | static_cast<std::uint32_t>(y * 12) << 16 | 0x8040; },
+       [](int, int) { return false; }},
+      {"masked holes", [](int x, int y) -> std::uint32_t { return (x ^ y) & 1 ? 0 : 0x30A0F0u; },
+       [](int x, int y) { return ((x ^ y) & 1) != 0; }},
+  };
+  for (const Picture& picture : pictures) {
+    SCOPED_TRACE(picture.name);
+    HICON icon = MakeIconOf(picture.argb, picture.clear);
+    ASSERT_NE(icon, nullptr);
+    for (int state : {0, static_cast<int>(TBSTATE_INDETERMINATE)}) {
+      SCOPED_TRACE(state);
+      skin::CachedDc drawn = PatternCanvas(40, 40);
+      skin::CachedDc expected = PatternCanvas(40, 40);
+      skin::DrawGreyedIcon(drawn.get(), 7, 9, icon, state);
+      GreyIconPixelByPixel(expected.get(), 7, 9, icon, state);
+      EXPECT_EQ(Difference(drawn.get(), expected.get(), 40, 40), "");
+    }
+    DestroyIcon(icon);
+  }
 }
 
 }  // namespace

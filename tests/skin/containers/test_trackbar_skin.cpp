@@ -5,7 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -255,6 +257,77 @@ TEST_F(TrackbarSkinTest, HorizontalTrackbarShowsFillThumbAndPanelAsSwitched) {
       EXPECT_NE(beside, kGrey);
     } else {
       EXPECT_EQ(beside, kGrey);
+    }
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
+}
+
+// A trackbar keeps its last look; a paint that copies it back must show
+// exactly what a fresh paint shows, whatever changed before it.
+TEST_F(TrackbarSkinTest, KeptLookPaintsWhatAFreshPaintPaints) {
+  constexpr int kX = 20, kY = 40;
+  struct Bar {
+    const char* name;
+    DWORD style;
+    int width, height;
+  };
+  for (const Bar& shape : {Bar{"horizontal, selection range", TBS_ENABLESELRANGE, 200, 30},
+                           Bar{"vertical, ticks on both sides", TBS_VERT | TBS_BOTH, 30, 160}}) {
+    SCOPED_TRACE(shape.name);
+    Fill(Record().backgroundDc.get(), kWidth, kHeight, kGrey);
+    skin::TrackbarPanel = 1;
+    skin::AccentColour = 0x0000FF;
+    TestWindow bar = AddTrackbar(kX, kY, shape.width, shape.height, shape.style);
+    skin::SkinTrackbars(windowIndex, frame);
+    SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    SendMessageA(bar, TBM_SETSEL, TRUE, MAKELPARAM(20, 80));
+    SendMessageA(bar, TBM_SETPOS, TRUE, 60);
+    const auto picture = [&] {
+      std::vector<std::uint32_t> pixels;
+      for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 220; ++x) pixels.push_back(At(kX + x, kY + y));
+      return pixels;
+    };
+    skin::PaintTrackbar(windowIndex, Index(bar));
+    ASSERT_FALSE(Track(bar).look.pixels.empty()) << "the look is kept";
+
+    // A look that is copied back shows: the kept pixels made plain.
+    skin::TrackbarLook& look = Track(bar).look;
+    std::fill(look.pixels.begin(), look.pixels.end(), std::uint8_t{0x5A});
+    skin::PaintTrackbar(windowIndex, Index(bar));
+    EXPECT_EQ(At(kX + 1, kY + 1), 0x5A5A5Au) << "an unchanged trackbar copies its look back";
+    look = {};
+
+    const struct {
+      const char* change;
+      std::function<void()> apply;
+    } cases[] = {
+        {"nothing", [] {}},
+        {"the position moves", [&] { SendMessageA(bar, TBM_SETPOS, TRUE, 30); }},
+        {"the position reaches the end", [&] { SendMessageA(bar, TBM_SETPOS, TRUE, 100); }},
+        {"the position reaches the start", [&] { SendMessageA(bar, TBM_SETPOS, TRUE, 0); }},
+        {"the selection changes", [&] { SendMessageA(bar, TBM_SETSEL, TRUE, MAKELPARAM(10, 50)); }},
+        {"the range changes", [&] { SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 200)); }},
+        {"the mouse comes over it", [&] { Track(bar).hot = 1; }},
+        {"the mouse leaves", [&] { Track(bar).hot = 0; }},
+        {"the accent colour changes", [] { skin::AccentColour = 0x00C000; }},
+        {"the panel is switched off", [] { skin::TrackbarPanel = 0; }},
+        {"the background changes", [&] { Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x206040); }},
+        {"it grows", [&] {
+           SetWindowPos(bar, nullptr, 0, 0, shape.width + 10, shape.height + 10, SWP_NOMOVE | SWP_NOZORDER);
+         }},
+    };
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.change);
+      c.apply();
+      skin::PaintTrackbar(windowIndex, Index(bar));
+      skin::PaintTrackbar(windowIndex, Index(bar));  // copies back what the first drew
+      const std::vector<std::uint32_t> kept = picture();
+      const skin::TrackbarLook saved = Track(bar).look;
+      Track(bar).look = {};
+      skin::PaintTrackbar(windowIndex, Index(bar));
+      EXPECT_EQ(kept, picture());
+      Track(bar).look = saved;
     }
   }
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
