@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "gdip/gdip_font.h"
@@ -146,6 +149,58 @@ struct KeptBrush {
   }
 };
 
+struct DestroyIconHandle {
+  void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
+};
+using UniqueIcon = rt::UniqueGdiHandle<HICON, DestroyIconHandle>;
+
+// Icons made of an image list's pictures, kept while the list holds the
+// same pictures. Drawing from the list straight is not the same: its
+// translucent pixels come out a shade apart from the icon's.
+struct KeptIcons {
+  HIMAGELIST list = nullptr;
+  int count = 0;
+  SIZE size{};
+  std::vector<std::uint8_t> bytes;  // the list's pictures and masks
+  std::vector<UniqueIcon> icons;    // by picture, each made when first drawn
+};
+
+// One button as a paint reads it from the toolbar.
+struct ButtonFacts {
+  int image = 0;
+  int command = 0;
+  int state = 0;
+  int style = 0;
+  std::array<LONG, 4> rect{};  // TB_GETITEMRECT
+  rt::Text caption;
+  bool operator==(const ButtonFacts&) const = default;
+};
+
+// Everything a toolbar's look depends on beside the pixels under it.
+struct ToolbarLookKey {
+  int width = 0;
+  int height = 0;
+  bool list = false;
+  int hot = -1;
+  COLORREF textColour = 0;
+  COLORREF accent = 0;
+  rt::Text fontFace;
+  int fontSize = 0;
+  int fontStyle = 0;
+  HIMAGELIST images = nullptr;
+  int imageCount = 0;
+  SIZE imageSize{};
+  std::vector<std::uint8_t> imageBytes;  // the list's pictures and masks
+  std::vector<ButtonFacts> buttons;
+  bool operator==(const ToolbarLookKey& other) const {
+    return width == other.width && height == other.height && list == other.list && hot == other.hot &&
+           textColour == other.textColour && accent == other.accent && fontFace == other.fontFace &&
+           fontSize == other.fontSize && fontStyle == other.fontStyle && images == other.images &&
+           imageCount == other.imageCount && imageSize.cx == other.imageSize.cx &&
+           imageSize.cy == other.imageSize.cy && imageBytes == other.imageBytes && buttons == other.buttons;
+  }
+};
+
 }  // namespace
 
 // What a toolbar's paints keep between them: the caption's font, format
@@ -156,6 +211,12 @@ struct ToolbarKit {
   gdip::GdipStringFormat format;
   KeptBrush text;
   KeptBrush greyed;
+  KeptIcons icons;
+  // The toolbar as last drawn, with everything it was drawn from: while
+  // none of that changes, a full paint copies it back.
+  ToolbarLookKey lookKey;
+  std::vector<std::uint8_t> lookBackground;  // the image's pixels before the buttons were drawn
+  std::vector<std::uint8_t> lookPixels;      // and after
 };
 
 namespace {
@@ -185,10 +246,22 @@ struct ToolbarPaint {
   HIMAGELIST images = nullptr;
   int imageCount = 0;
   SIZE imageSize{};
+  std::vector<std::uint8_t> imageBytes;  // the list's pictures and masks
   bool list = false;
   int clientWidth = 0;
   COLORREF textColour = 0;
 };
+
+// The bytes of a bitmap, whatever kind it is; empty without one.
+void AppendBitmapBytes(HBITMAP bitmap, std::vector<std::uint8_t>& bytes) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectA(bitmap, sizeof info, &info) == 0) return;
+  const std::size_t size = static_cast<std::size_t>(info.bmWidthBytes) * static_cast<std::size_t>(info.bmHeight);
+  const std::size_t at = bytes.size();
+  bytes.resize(at + size);
+  const LONG read = GetBitmapBits(bitmap, static_cast<LONG>(size), bytes.data() + at);
+  bytes.resize(at + static_cast<std::size_t>(read > 0 ? read : 0));
+}
 
 ToolbarPaint ReadToolbarPaint(HWND toolbar, ControlRecord& record) {
   ToolbarPaint paint;
@@ -199,6 +272,22 @@ ToolbarPaint ReadToolbarPaint(HWND toolbar, ControlRecord& record) {
     paint.imageCount = ImageList_GetImageCount(paint.images);
     int w = 0, h = 0;
     if (ImageList_GetIconSize(paint.images, &w, &h)) paint.imageSize = {w, h};
+    IMAGEINFO info{};
+    if (paint.imageCount > 0 && ImageList_GetImageInfo(paint.images, 0, &info)) {
+      AppendBitmapBytes(info.hbmImage, paint.imageBytes);
+      AppendBitmapBytes(info.hbmMask, paint.imageBytes);
+    }
+  }
+  // Icons of pictures the list no longer holds are let go.
+  KeptIcons& icons = paint.kit->icons;
+  if (icons.list != paint.images || icons.count != paint.imageCount || icons.size.cx != paint.imageSize.cx ||
+      icons.size.cy != paint.imageSize.cy || icons.bytes != paint.imageBytes) {
+    icons.icons.clear();
+    icons.icons.resize(static_cast<std::size_t>(paint.imageCount));
+    icons.list = paint.images;
+    icons.count = paint.imageCount;
+    icons.size = paint.imageSize;
+    icons.bytes = paint.imageBytes;
   }
   paint.list = (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
   RECT client{};
@@ -208,10 +297,12 @@ ToolbarPaint ReadToolbarPaint(HWND toolbar, ControlRecord& record) {
   return paint;
 }
 
-// The image list's picture `index` drawn at (x, y) through its mask,
-// straight from the list: the same pixels as an icon made of it.
-void DrawListImage(HDC dc, const ToolbarPaint& paint, int index, int x, int y) {
-  ImageList_Draw(paint.images, index, dc, x, y, ILD_TRANSPARENT);
+// The kept icon of the list's picture `index` (valid), made when first
+// needed; nullptr when it cannot be made.
+HICON IconOf(const ToolbarPaint& paint, int index) {
+  UniqueIcon& icon = paint.kit->icons.icons[static_cast<std::size_t>(index)];
+  if (!icon) icon.reset(ImageList_GetIcon(paint.images, index, ILD_TRANSPARENT));
+  return icon.get();
 }
 
 // Greys the w x h pixels at the corner of the 32-bit DIB section selected
@@ -255,36 +346,50 @@ void DrawCaption(gdip::GdipGraphics& graphics, const rt::Text& text, const RectF
   graphics.DrawString(text, kit.font, brush, layout, kit.format);
 }
 
-// Button `index` (0-based) into `dc`, which holds the toolbar's client
-// area, drawn with `graphics` on the same DC.
-void PaintButton(const ToolbarPaint& paint, int index, HDC dc, gdip::GdipGraphics& graphics, bool hot) {
-  const HWND toolbar = paint.toolbar;
+ButtonFacts ReadButton(HWND toolbar, int index) {
   TBBUTTON button{};
   SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
   RECT rect{};
   SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
-  const int state = button.fsState;
-  const int style = button.fsStyle;
+  ButtonFacts facts;
+  facts.image = button.iBitmap;
+  facts.command = button.idCommand;
+  facts.state = button.fsState;
+  facts.style = button.fsStyle;
+  facts.rect = {rect.left, rect.top, rect.right, rect.bottom};
+  // A hidden button is not drawn: its caption is not needed.
+  if ((facts.state & TBSTATE_HIDDEN) == 0) facts.caption = ButtonText(toolbar, button.idCommand);
+  return facts;
+}
+
+// Button `index` (0-based), as `facts` hold it, into `dc`, which holds the
+// toolbar's client area, drawn with `graphics` on the same DC.
+void PaintButton(const ToolbarPaint& paint, int index, const ButtonFacts& facts, HDC dc,
+                 gdip::GdipGraphics& graphics, bool hot) {
+  const int state = facts.state;
+  const int style = facts.style;
   if ((state & TBSTATE_HIDDEN) != 0) return;
+  const RECT rect{facts.rect[0], facts.rect[1], facts.rect[2], facts.rect[3]};
 
   // A button without a picture of the list (no list, I_IMAGENONE, another
   // list's index) is laid out without one.
-  const bool hasImage = paint.images != nullptr && button.iBitmap >= 0 && button.iBitmap < paint.imageCount;
+  const bool hasImage = paint.images != nullptr && facts.image >= 0 && facts.image < paint.imageCount;
   const SIZE iconSize = hasImage ? paint.imageSize : SIZE{0, 0};
-  const rt::Text caption = ButtonText(toolbar, button.idCommand);
 
   DrawButtonFace(graphics, rect, index, style, state, hot, paint.clientWidth);
   const ToolbarButtonLayout layout = LayoutToolbarButton(rect, style, state, paint.list, iconSize.cx, iconSize.cy);
-  if (hasImage && layout.icon) {
+  const HICON icon = hasImage && layout.icon ? IconOf(paint, facts.image) : nullptr;
+  if (icon != nullptr) {
     if (layout.greyedIcon) {
-      DrawGreyed(dc, layout.iconAt.x, layout.iconAt.y, iconSize.cx, iconSize.cy, state,
-                 [&](HDC image) { DrawListImage(image, paint, button.iBitmap, 0, 0); });
+      DrawGreyed(dc, layout.iconAt.x, layout.iconAt.y, iconSize.cx, iconSize.cy, state, [&](HDC image) {
+        DrawIconEx(image, 0, 0, icon, iconSize.cx, iconSize.cy, 0, nullptr, DI_NORMAL);
+      });
     } else {
-      DrawListImage(dc, paint, button.iBitmap, layout.iconAt.x, layout.iconAt.y);
+      DrawIconEx(dc, layout.iconAt.x, layout.iconAt.y, icon, 0, 0, 0, nullptr, DI_NORMAL);
     }
   }
   if (layout.arrow) {
-    const ControlPicture picture(toolbar, KeptPicture::DownTriangle, DropArrowImage());
+    const ControlPicture picture(paint.toolbar, KeptPicture::DownTriangle, DropArrowImage());
     if (gdip::GdipImage* arrow = picture.get()) {
       const int top = rect.top + (rect.bottom - rect.top - static_cast<int>(arrow->GetHeight())) / 2;
       graphics.DrawImageRect(*arrow, static_cast<float>(rect.right - 8), static_cast<float>(top),
@@ -292,10 +397,40 @@ void PaintButton(const ToolbarPaint& paint, int index, HDC dc, gdip::GdipGraphic
     }
   }
 
-  if (!caption.empty()) {
+  if (!facts.caption.empty()) {
     const COLORREF colour = layout.greyedText ? kGreyText : paint.textColour;
-    DrawCaption(graphics, caption, layout.caption, colour, *paint.kit, layout.greyedText);
+    DrawCaption(graphics, facts.caption, layout.caption, colour, *paint.kit, layout.greyedText);
   }
+}
+
+ToolbarLookKey LookKey(const ToolbarPaint& paint, const ControlRecord& record, const RECT& client, int hot,
+                       std::vector<ButtonFacts> buttons) {
+  ToolbarLookKey key;
+  key.width = client.right - client.left;
+  key.height = client.bottom - client.top;
+  key.list = paint.list;
+  key.hot = hot;
+  key.textColour = paint.textColour;
+  key.accent = AccentColour;
+  key.fontFace = record.font.face;
+  key.fontSize = record.font.size;
+  key.fontStyle = record.font.style;
+  key.images = paint.images;
+  key.imageCount = paint.imageCount;
+  key.imageSize = paint.imageSize;
+  key.imageBytes = paint.imageBytes;
+  key.buttons = std::move(buttons);
+  return key;
+}
+
+// The pixels of the 32-bit DIB section selected into `dc`, with every
+// drawing made on it finished; empty for any other DC.
+std::span<std::uint8_t> DibPixels(HDC dc) {
+  DIBSECTION dib{};
+  if (!SelectedDib32(dc, dib)) return {};
+  GdiFlush();
+  return {static_cast<std::uint8_t*>(dib.dsBm.bmBits),
+          static_cast<std::size_t>(dib.dsBm.bmWidthBytes) * static_cast<std::size_t>(dib.dsBm.bmHeight)};
 }
 
 }  // namespace
@@ -358,7 +493,7 @@ void PaintToolbarButton(HWND toolbar, int index, HDC dc, bool hot) {
   const ToolbarPaint paint = ReadToolbarPaint(toolbar, *record);
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
-  PaintButton(paint, index, dc, graphics, hot);
+  PaintButton(paint, index, ReadButton(toolbar, index), dc, graphics, hot);
 }
 
 void PaintToolbar(HWND toolbar) {
@@ -370,11 +505,33 @@ void PaintToolbar(HWND toolbar) {
   GetClientRect(toolbar, &client);
   const CachedDc image = ComposeControlBackground(toolbar, client);
   if (image) {
-    {
-      const ToolbarPaint paint = ReadToolbarPaint(toolbar, *record);
-      gdip::GdipGraphics graphics;
-      graphics.CreateFromHdc(image.get());
-      for (int i = 0; i < count; ++i) PaintButton(paint, i, image.get(), graphics, i == hotItem);
+    const ToolbarPaint paint = ReadToolbarPaint(toolbar, *record);
+    std::vector<ButtonFacts> buttons;
+    buttons.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+    for (int i = 0; i < count; ++i) buttons.push_back(ReadButton(toolbar, i));
+    ToolbarKit& kit = *paint.kit;
+    ToolbarLookKey key = LookKey(paint, *record, client, hotItem, std::move(buttons));
+    const std::span<std::uint8_t> pixels = DibPixels(image.get());
+    if (!pixels.empty() && kit.lookKey == key && kit.lookPixels.size() == pixels.size() &&
+        std::ranges::equal(pixels, kit.lookBackground)) {
+      std::ranges::copy(kit.lookPixels, pixels.begin());
+    } else {
+      if (!pixels.empty()) kit.lookBackground.assign(pixels.begin(), pixels.end());
+      {
+        gdip::GdipGraphics graphics;
+        graphics.CreateFromHdc(image.get());
+        for (int i = 0; i < count; ++i) {
+          PaintButton(paint, i, key.buttons[static_cast<std::size_t>(i)], image.get(), graphics, i == hotItem);
+        }
+      }
+      if (!pixels.empty()) {
+        GdiFlush();
+        kit.lookPixels.assign(pixels.begin(), pixels.end());
+        kit.lookKey = std::move(key);
+      } else {
+        kit.lookPixels.clear();
+        kit.lookKey = {};
+      }
     }
     BlitControlToHost(toolbar, image.get(), true);
     rt::WindowDc target = GetDcWithoutChildren(toolbar);

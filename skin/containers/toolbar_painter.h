@@ -11,8 +11,10 @@ namespace skin {
 
 // Composes every button of the toolbar over its skin background, shows
 // the image on the toolbar and in the host's composition image, and
-// clears the toolbar's redraw flag. Nothing for a toolbar whose "Kj_"
-// properties do not name its record.
+// clears the toolbar's redraw flag. While the buttons, their pictures,
+// the look's settings and the pixels under the toolbar stay as they were
+// for the last paint, that paint's image is copied back instead. Nothing
+// for a toolbar whose "Kj_" properties do not name its record.
 void PaintToolbar(HWND toolbar);
 
 // Draws button `index` (0-based) into `dc`, which holds the toolbar's

@@ -453,8 +453,8 @@ TEST_F(ToolbarPainterTest, ButtonPicturesShowWhatIconsOfTheListShow) {
 }
 
 // The whole toolbar, painted with what its paints keep (font, format,
-// brushes), shows what its buttons painted one by one afresh show, also
-// after what those kept objects are made from has changed.
+// brushes, icons, the last finished image), shows what its buttons painted
+// one by one afresh show, also after anything those are made from changed.
 TEST_F(ToolbarPainterTest, ToolbarPaintShowsWhatFreshButtonPaintsShow) {
   std::vector<TBBUTTON> buttons = {Button(1, TBSTATE_ENABLED), Button(2, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK),
                                    Button(0, 0, BTNS_SEP, 8), Button(3, 0), Button(4, TBSTATE_ENABLED, BTNS_DROPDOWN),
@@ -489,7 +489,23 @@ TEST_F(ToolbarPainterTest, ToolbarPaintShowsWhatFreshButtonPaintsShow) {
       {"the text colour changes", [&] { skin::prop::Write(toolbar, skin::prop::kTextColour, 0x0000C0); }},
       {"a button is disabled", [&] { SendMessageA(toolbar, TB_ENABLEBUTTON, 1, FALSE); }},
       {"a button is pressed", [&] { SendMessageA(toolbar, TB_PRESSBUTTON, 4, TRUE); }},
+      {"the mouse is over a button", [&] { SendMessageA(toolbar, TB_SETHOTITEM, 0, 0); }},
+      {"a caption changes", [&] {
+         TBBUTTONINFOA info{sizeof info, TBIF_TEXT};
+         char text[] = "Close";
+         info.pszText = text;
+         SendMessageA(toolbar, TB_SETBUTTONINFOA, 1, reinterpret_cast<LPARAM>(&info));
+       }},
+      {"a picture of the list is replaced", [&] {
+         const COLORREF blue[4] = {0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00};
+         HICON icon = MakeIcon(blue);
+         ImageList_ReplaceIcon(images, 0, icon);
+         DestroyIcon(icon);
+       }},
+      {"the accent colour changes", [] { skin::AccentColour = 0x00A000; }},
+      {"the background changes", [&] { Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x206040); }},
   };
+  const COLORREF savedAccent = skin::AccentColour;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.change);
     c.apply();
@@ -506,6 +522,7 @@ TEST_F(ToolbarPainterTest, ToolbarPaintShowsWhatFreshButtonPaintsShow) {
     }
     EXPECT_EQ(kept, PixelsOf(fresh.get(), client.right, client.bottom));
   }
+  skin::AccentColour = savedAccent;
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
