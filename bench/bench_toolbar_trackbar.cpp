@@ -1,11 +1,15 @@
 // Toolbar and trackbar paint speed in a 570 x 450 skinned frame, each
 // beside a reference in the same run:
-//  - the full paint of a 10-button toolbar (every button composed) beside
+//  - the full paint of a 10-button toolbar (redraw asked for: the buttons
+//    composed, or the last finished image copied back while nothing it
+//    shows has changed) beside
 //    its cached paint (its image copied back from the composition image),
-//    ratio printed (goal: at most 3);
+//    ratio printed (goal: at most 3), and for scale a full paint whose
+//    look changed since the last one;
 //  - the paint of a 200 x 30 trackbar beside the compose + blit floor of
 //    that size (background composed, put into the host, copied onto the
-//    trackbar), ratio printed (goal: at most 3);
+//    trackbar), ratio printed (goal: at most 3), and for scale a paint
+//    after the thumb moved;
 //  - DcCache's size, the GDI object count and the live GDI+ objects over
 //    the leak check's paints of each (all must be unchanged).
 // Each side runs several rounds; the best round counts.
@@ -136,12 +140,31 @@ int main() {
     std::printf("toolbar of %d buttons, full paint (composed): %8.2f us\n", kButtons, full * 1e6);
     std::printf("toolbar, cached paint (copied back):         %8.2f us\n", cached * 1e6);
     bench::PrintGoal("toolbar full paint / cached paint", full / cached, kGoal);
+    // For scale: a full paint whose look changes every time (the hot
+    // button moves), so nothing kept from the last paint can be copied.
+    int hot = 0;
+    const double changed = bench::BestSecondsPerCall(kRounds, kCallsPerRound / 4, [&] {
+      hot = (hot + 1) % 2;
+      SendMessageA(stage.toolbar, TB_SETHOTITEM, static_cast<WPARAM>(hot), 0);
+      ToolbarPaintOnce(stage, 1);
+    });
+    SendMessageA(stage.toolbar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+    std::printf("toolbar, full paint of a changed look:      %8.2f us (%.2f x cached)\n", changed * 1e6,
+                changed / cached);
 
     const double track = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { TrackbarPaintOnce(stage); });
     const double floor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage); });
     std::printf("trackbar %dx%d paint:              %8.2f us\n", kTrackWidth, kTrackHeight, track * 1e6);
     std::printf("compose + blit floor of that size: %8.2f us\n", floor * 1e6);
     bench::PrintGoal("trackbar paint / floor", track / floor, kGoal);
+    // For scale: the thumb moved before every paint, so it is drawn anew.
+    int position = 60;
+    const double moved = bench::BestSecondsPerCall(kRounds, kCallsPerRound / 4, [&] {
+      position = position == 60 ? 61 : 60;
+      SendMessageA(stage.trackbar, TBM_SETPOS, FALSE, position);
+      TrackbarPaintOnce(stage);
+    });
+    std::printf("trackbar paint, thumb moved each time: %8.2f us (%.2f x floor)\n", moved * 1e6, moved / floor);
 
     if (!bench::LeakCheck("toolbar paints:", [&] { ToolbarPaintOnce(stage, 1); })) status = 1;
     if (!bench::LeakCheck("trackbar paints:", [&] { TrackbarPaintOnce(stage); })) status = 1;

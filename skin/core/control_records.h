@@ -335,6 +335,9 @@ struct ProgressFace {
   std::vector<std::uint8_t> pixels;      // and after, without the shine
 };
 
+// A bar's kept shine drawing surface (its painter makes it).
+struct ShineSurface;
+
 struct ProgressRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
@@ -349,6 +352,9 @@ struct ProgressRecord {
   // The style's strip, decoded once: the shine repaints every 30 ms.
   DecodedPicture shinePicture;
   ProgressFace face;
+  // Where the painter draws the shine between ticks; shared, so the record
+  // stays copyable.
+  std::shared_ptr<ShineSurface> shineSurface;
 };
 
 }  // namespace skin

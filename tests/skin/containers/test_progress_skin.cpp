@@ -15,6 +15,7 @@
 #include "runtime/gdi_object.h"
 #include "skin/containers/progress_skin.h"
 #include "skin/engine/control_skin_calls.h"
+#include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
@@ -299,6 +300,58 @@ TEST_F(ProgressSkinTest, KeptFacePaintsWhatAFreshPaintPaints) {
     EXPECT_EQ(kept, picture());
     Bar(bar).face = face;
   }
+}
+
+// A tick draws the shine through the surface the bar keeps; every strip
+// position, partly outside the fill or not, shows exactly what the plain
+// drawing over the same background shows.
+TEST_F(ProgressSkinTest, KeptShineSurfacePaintsWhatThePlainDrawingPaints) {
+  constexpr int kX = 20, kY = 40, kW = 300, kH = 16;
+  TestWindow bar = AddBar(kX, kY, kW, kH);
+  skin::SkinProgressBars(windowIndex, frame);
+  SendMessageA(bar, PBM_SETRANGE32, 0, 100);
+  SendMessageA(bar, PBM_SETPOS, 60, 0);
+  ASSERT_TRUE(skin::SetProgressStyle(bar, 0, 1, kOrange, 0, skin::ShineStyle::Glow));
+  KillTimer(bar, Index(bar));
+  Bar(bar).shineWidth = 90;
+  const RECT area{0, 0, kW, kH};
+
+  const struct {
+    const char* change;
+    std::function<void()> apply;
+  } cases[] = {
+      {"the strip still left of the bar", [&] { Bar(bar).shineX = -90; }},
+      {"the strip entering", [&] { Bar(bar).shineX = -37; }},
+      {"the strip at the start", [&] { Bar(bar).shineX = 0; }},
+      {"one step on", [&] { Bar(bar).shineX = 5; }},
+      {"the strip inside the fill", [&] { Bar(bar).shineX = 100; }},
+      {"the strip across the fill's end", [&] { Bar(bar).shineX = 150; }},
+      {"the strip beyond the fill", [&] { Bar(bar).shineX = 250; }},
+      {"the position changes", [&] {
+         SendMessageA(bar, PBM_SETPOS, 95, 0);
+         Bar(bar).shineX = 220;
+       }},
+      {"the corners turn square", [&] { Bar(bar).squareCorners = 1; }},
+      {"another strip", [&] {
+         Bar(bar).shineStyle = skin::ShineStyle::Cyan;
+         Bar(bar).shineX = 40;
+       }},
+      {"the background changes", [&] { Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x206040); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    c.apply();
+    skin::PaintProgressBar(windowIndex, Index(bar));
+    skin::PaintProgressBar(windowIndex, Index(bar));  // through what the first paint kept
+    ASSERT_TRUE(Bar(bar).shineSurface) << "the surface is kept";
+    skin::CachedDc plain = skin::ComposeControlBackground(bar, area);
+    ASSERT_TRUE(plain);
+    skin::DrawProgressBar(plain.get(), area, Bar(bar));
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x)
+        ASSERT_EQ(At(kX + x, kY + y), Rgb(plain.get(), x, y)) << x << "," << y;
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
 TEST_F(ProgressSkinTest, WholeWindowRectangleGoesIntoTheComposition) {
