@@ -5,7 +5,8 @@
 //    shows has changed) beside
 //    its cached paint (its image copied back from the composition image),
 //    ratio printed (goal: at most 3), and for scale a full paint whose
-//    look changed since the last one;
+//    look changed since the last one and the compose + blit floor of the
+//    toolbar's size;
 //  - the paint of a 200 x 30 trackbar beside the compose + blit floor of
 //    that size (background composed, put into the host, copied onto the
 //    trackbar), ratio printed (goal: at most 3), and for scale a paint
@@ -111,6 +112,20 @@ void ToolbarPaintOnce(Stage& stage, int redraw) {
 
 void TrackbarPaintOnce(Stage& stage) { skin::PaintTrackbar(1, stage.trackIndex); }
 
+// The least a full paint of the toolbar costs: its client area composed,
+// put into the host and copied onto the toolbar.
+void ToolbarFloorOnce(Stage& stage) {
+  RECT client{};
+  GetClientRect(stage.toolbar, &client);
+  skin::CachedDc dcOwner = skin::ComposeControlBackground(stage.toolbar, client);
+  HDC dc = dcOwner.get();
+  skin::BlitControlToHost(stage.toolbar, dc, true);
+  HDC window = GetDC(stage.toolbar);
+  BitBlt(window, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  ReleaseDC(stage.toolbar, window);
+  dcOwner.reset();
+}
+
 // The least any paint of the trackbar costs.
 void FloorOnce(Stage& stage) {
   skin::CachedDc dcOwner = skin::ComposeControlBackground(stage.trackbar, {0, 0, kTrackWidth, kTrackHeight});
@@ -151,6 +166,10 @@ int main() {
     SendMessageA(stage.toolbar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
     std::printf("toolbar, full paint of a changed look:      %8.2f us (%.2f x cached)\n", changed * 1e6,
                 changed / cached);
+    // For scale: what any full paint costs at least, its fresh background.
+    const double toolFloor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { ToolbarFloorOnce(stage); });
+    std::printf("toolbar compose + blit floor:               %8.2f us (%.2f x cached)\n", toolFloor * 1e6,
+                toolFloor / cached);
 
     const double track = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { TrackbarPaintOnce(stage); });
     const double floor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage); });

@@ -17,6 +17,7 @@
 #include "gdip/gdip_solid_brush.h"
 #include "gdip/gdip_string_format.h"
 #include "runtime/gdi_object.h"
+#include "skin/containers/control_skin.h"
 #include "skin/core/child_clipping.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
@@ -70,11 +71,28 @@ SIZE IconSize(HICON icon) {
   return {bitmap.bmWidth, bitmap.bmHeight / 2};  // mask and image stacked
 }
 
-rt::Text ButtonText(HWND toolbar, int command) {
-  const auto length = static_cast<int>(SendMessageA(toolbar, TB_GETBUTTONTEXTA, command, 0));
+// Puts a paint's questions to the native toolbar straight. A message sent
+// passes the skin's procedure first, which finds the record through the
+// window's properties, a window-server call each, for every question of
+// every button; the answers are the native procedure's either way.
+struct NativeToolbar {
+  HWND toolbar = nullptr;
+  WNDPROC native = nullptr;  // nullptr: send
+
+  NativeToolbar(HWND hwnd, const ControlRecord& record) : toolbar(hwnd) {
+    if (record.hwnd == hwnd && record.oldProc != nullptr && record.oldProc != ControlSkinProc) native = record.oldProc;
+  }
+  LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return native != nullptr ? CallWindowProcA(native, toolbar, message, wParam, lParam)
+                             : SendMessageA(toolbar, message, wParam, lParam);
+  }
+};
+
+rt::Text ButtonText(const NativeToolbar& toolbar, int command) {
+  const auto length = static_cast<int>(toolbar.Ask(TB_GETBUTTONTEXTA, command, 0));
   if (length <= 0) return {};
   std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(toolbar, TB_GETBUTTONTEXTA, command, reinterpret_cast<LPARAM>(text.data()));
+  toolbar.Ask(TB_GETBUTTONTEXTA, command, reinterpret_cast<LPARAM>(text.data()));
   return rt::Text(text.data());
 }
 
@@ -289,7 +307,7 @@ ToolbarPaint ReadToolbarPaint(HWND toolbar, ControlRecord& record) {
     icons.size = paint.imageSize;
     icons.bytes = paint.imageBytes;
   }
-  paint.list = (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
+  paint.list = (NativeToolbar(toolbar, record).Ask(TB_GETSTYLE) & TBSTYLE_LIST) != 0;
   RECT client{};
   GetClientRect(toolbar, &client);
   paint.clientWidth = client.right - client.left;
@@ -346,11 +364,11 @@ void DrawCaption(gdip::GdipGraphics& graphics, const rt::Text& text, const RectF
   graphics.DrawString(text, kit.font, brush, layout, kit.format);
 }
 
-ButtonFacts ReadButton(HWND toolbar, int index) {
+ButtonFacts ReadButton(const NativeToolbar& toolbar, int index) {
   TBBUTTON button{};
-  SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+  toolbar.Ask(TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
   RECT rect{};
-  SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+  toolbar.Ask(TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
   ButtonFacts facts;
   facts.image = button.iBitmap;
   facts.command = button.idCommand;
@@ -493,14 +511,15 @@ void PaintToolbarButton(HWND toolbar, int index, HDC dc, bool hot) {
   const ToolbarPaint paint = ReadToolbarPaint(toolbar, *record);
   gdip::GdipGraphics graphics;
   graphics.CreateFromHdc(dc);
-  PaintButton(paint, index, ReadButton(toolbar, index), dc, graphics, hot);
+  PaintButton(paint, index, ReadButton(NativeToolbar(toolbar, *record), index), dc, graphics, hot);
 }
 
 void PaintToolbar(HWND toolbar) {
   ControlRecord* record = OwnRecord(toolbar);
   if (record == nullptr) return;
-  const auto count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
-  const auto hotItem = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
+  const NativeToolbar native(toolbar, *record);
+  const auto count = static_cast<int>(native.Ask(TB_BUTTONCOUNT));
+  const auto hotItem = static_cast<int>(native.Ask(TB_GETHOTITEM));
   RECT client{};
   GetClientRect(toolbar, &client);
   const CachedDc image = ComposeControlBackground(toolbar, client);
@@ -508,7 +527,7 @@ void PaintToolbar(HWND toolbar) {
     const ToolbarPaint paint = ReadToolbarPaint(toolbar, *record);
     std::vector<ButtonFacts> buttons;
     buttons.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
-    for (int i = 0; i < count; ++i) buttons.push_back(ReadButton(toolbar, i));
+    for (int i = 0; i < count; ++i) buttons.push_back(ReadButton(native, i));
     ToolbarKit& kit = *paint.kit;
     ToolbarLookKey key = LookKey(paint, *record, client, hotItem, std::move(buttons));
     const std::span<std::uint8_t> pixels = DibPixels(image.get());
