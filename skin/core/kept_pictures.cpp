@@ -6,7 +6,7 @@ namespace skin {
 
 namespace {
 
-void ForgetWindowPictures(const SkinWindowRecord& record) {
+void ForgetWindowPictures(SkinWindowRecord& record) {
   for (const DecodedPicture& picture : record.keptPictures) picture.Forget();
   for (const CaptionButtonRecord& button : record.captionButtons) button.decoded.Forget();
   record.faceImage.ForgetDecodedPieces();
@@ -21,7 +21,11 @@ void ForgetWindowPictures(const SkinWindowRecord& record) {
     trackbar.channelImage.ForgetDecodedPieces();
     trackbar.fillImage.ForgetDecodedPieces();
   }
-  for (const ProgressRecord& bar : record.progressBars) bar.shinePicture.Forget();
+  for (ProgressRecord& bar : record.progressBars) {
+    bar.shinePicture.Forget();
+    bar.shineSurface.reset();  // a GDI+ bitmap and graphics
+  }
+  for (ControlRecord& control : record.controls) control.toolbarKit.reset();  // GDI+ font, format, brushes
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/kept_pictures.h"
 #include "skin/core/window_properties.h"
 #include "tests/skin/core/composed_frame.h"
 #include "tests/support/gdip_test_env.h"
@@ -351,6 +352,9 @@ TEST_F(ProgressSkinTest, KeptShineSurfacePaintsWhatThePlainDrawingPaints) {
       for (int x = 0; x < kW; ++x)
         ASSERT_EQ(At(kX + x, kY + y), Rgb(plain.get(), x, y)) << x << "," << y;
   }
+  // What GDI+ made for the surface goes before GDI+ itself does.
+  skin::ForgetKeptPictures();
+  EXPECT_FALSE(Bar(bar).shineSurface);
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 

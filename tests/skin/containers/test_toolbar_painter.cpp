@@ -18,6 +18,7 @@
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/kept_pictures.h"
 #include "skin/core/window_properties.h"
 #include "tests/skin/core/composed_frame.h"
 #include "tests/support/gdip_test_env.h"
@@ -523,6 +524,10 @@ TEST_F(ToolbarPainterTest, ToolbarPaintShowsWhatFreshButtonPaintsShow) {
     EXPECT_EQ(kept, PixelsOf(fresh.get(), client.right, client.bottom));
   }
   skin::AccentColour = savedAccent;
+  // What GDI+ made for the toolbar goes before GDI+ itself does.
+  ASSERT_TRUE(record.toolbarKit);
+  skin::ForgetKeptPictures();
+  EXPECT_FALSE(record.toolbarKit);
   EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
