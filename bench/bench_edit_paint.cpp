@@ -5,8 +5,12 @@
 //     most 3 times the floor);
 //   - one PaintVScrollBar over a 200-pixel-high multi-line edit beside the
 //     same floor of the overlay's size (goal: at most 3 times the floor);
+//   - both paints again when nothing kept fits (a changed look or
+//     background), so that they draw;
 //   - the skinned edit's whole repaint (WM_NCPAINT, WM_ERASEBKGND and
 //     WM_PAINT through RedrawWindow) beside an unskinned twin's.
+// A repeated paint copies the image the painter kept; the benchmark checks
+// that it is exactly the image a fresh paint leaves (a mismatch fails it).
 // Each side runs several rounds; the best round counts. DcCache's size, the
 // process's GDI object count and the live GDI+ objects are printed over the
 // leak check's frame and bar paints (all must be unchanged).
@@ -18,8 +22,10 @@
 #include "bench/bench_skin_window.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
@@ -93,6 +99,30 @@ struct Stage {
   HWND VOverlay() { return skin::SkinWindowTable.At(1).edits.At(2).vScrollOverlay; }
 };
 
+// The host's composition pixels under a window.
+std::vector<std::uint32_t> ComposedPixels(HWND window) {
+  HDC composition = skin::SkinWindowTable.At(1).compositionDc.get();
+  RECT place{};
+  GetWindowRect(window, &place);
+  MapWindowPoints(HWND_DESKTOP, skin::SkinWindowTable.At(1).hwnd, reinterpret_cast<POINT*>(&place), 2);
+  std::vector<std::uint32_t> pixels;
+  for (int y = place.top; y < place.bottom; ++y)
+    for (int x = place.left; x < place.right; ++x) pixels.push_back(GetPixel(composition, x, y));
+  return pixels;
+}
+
+// Whether a paint from the kept image leaves what a fresh paint leaves.
+template <class Paint, class Forget>
+bool KeptPaintIsFresh(const char* what, HWND window, Paint paint, Forget forget) {
+  paint();
+  const std::vector<std::uint32_t> kept = ComposedPixels(window);
+  forget();
+  paint();
+  const bool same = kept == ComposedPixels(window);
+  std::printf("%s: a paint from the kept image is %s\n", what, same ? "the fresh paint's image" : "NOT the fresh paint's image");
+  return same;
+}
+
 SIZE SizeOf(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
@@ -132,6 +162,18 @@ int main() {
     const double frame = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { skin::PaintEditFrame(stage.edit); });
     const double frameFloor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(stage.edit, editSize, true); });
     const double bar = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { skin::PaintVScrollBar(stage.multi); });
+    // The same paints when the state or the background changed since the
+    // last one: nothing kept fits, so they draw.
+    skin::EditRecord& single = skin::SkinWindowTable.At(1).edits.At(1);
+    skin::EditRecord& multi = skin::SkinWindowTable.At(1).edits.At(2);
+    const double frameDrawn = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] {
+      single.ringImage.Forget();
+      skin::PaintEditFrame(stage.edit);
+    });
+    const double barDrawn = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] {
+      multi.vScrollImage.Forget();
+      skin::PaintVScrollBar(stage.multi);
+    });
     const double barFloor = bench::BestSecondsPerCall(kRounds, kCallsPerRound, [&] { FloorOnce(overlay, barSize, false); });
     // Where a bar paint's time goes.
     skin::CachedDc barDcOwner = skin::CreateDibDc({0, 0, barSize.cx, barSize.cy});
@@ -161,6 +203,8 @@ int main() {
     bench::PrintRatioRow(label, frame, "compose + blit floor", frameFloor);
     std::snprintf(label, sizeof label, "PaintVScrollBar, %ldx%ld bar", barSize.cx, barSize.cy);
     bench::PrintRatioRow(label, bar, "compose + blit floor", barFloor);
+    bench::PrintRatioRow("  the frame drawn (a changed look)", frameDrawn, "compose + blit floor", frameFloor);
+    bench::PrintRatioRow("  the bar drawn (a changed look)", barDrawn, "compose + blit floor", barFloor);
     std::printf("  of which drawing on the memory DC %.2f us (arrows kept decoded; decoding both would add %.2f us; "
                 "one GDI+ surface on the DC %.2f us)\n",
                 barDraw * 1e6, decode * 1e6, surface * 1e6);
@@ -172,6 +216,12 @@ int main() {
       skin::PaintVScrollBar(stage.multi);
     });
     if (!flat) status = 1;
+    if (!KeptPaintIsFresh("edit frame", stage.edit, [&] { skin::PaintEditFrame(stage.edit); },
+                          [&] { single.ringImage.Forget(); }))
+      status = 1;
+    if (!KeptPaintIsFresh("vertical bar", overlay, [&] { skin::PaintVScrollBar(stage.multi); },
+                          [&] { multi.vScrollImage.Forget(); }))
+      status = 1;
     bench::Profile("PaintEditFrame", 300, [&] { skin::PaintEditFrame(stage.edit); });
     bench::Profile("edit frame floor", 300, [&] { FloorOnce(stage.edit, editSize, true); });
     bench::Profile("PaintVScrollBar", 300, [&] { skin::PaintVScrollBar(stage.multi); });

@@ -421,7 +421,7 @@ void PaintButton(const ToolbarPaint& paint, int index, const ButtonFacts& facts,
   }
 }
 
-ToolbarLookKey LookKey(const ToolbarPaint& paint, const ControlRecord& record, const RECT& client, int hot,
+ToolbarLookKey KeyOfLook(const ToolbarPaint& paint, const ControlRecord& record, const RECT& client, int hot,
                        std::vector<ButtonFacts> buttons) {
   ToolbarLookKey key;
   key.width = client.right - client.left;
@@ -529,7 +529,7 @@ void PaintToolbar(HWND toolbar) {
     buttons.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
     for (int i = 0; i < count; ++i) buttons.push_back(ReadButton(native, i));
     ToolbarKit& kit = *paint.kit;
-    ToolbarLookKey key = LookKey(paint, *record, client, hotItem, std::move(buttons));
+    ToolbarLookKey key = KeyOfLook(paint, *record, client, hotItem, std::move(buttons));
     const std::span<std::uint8_t> pixels = DibPixels(image.get());
     if (!pixels.empty() && kit.lookKey == key && kit.lookPixels.size() == pixels.size() &&
         std::ranges::equal(pixels, kit.lookBackground)) {

@@ -279,7 +279,7 @@ void DrawTrackbar(gdip::GdipGraphics& graphics, const TrackbarState& state,
 
 namespace {
 
-TrackbarLook::Key LookKey(const TrackbarState& state, const TrackbarRecord& record) {
+TrackbarLook::Key KeyOfLook(const TrackbarState& state, const TrackbarRecord& record) {
   const auto corners = [](const RECT& r) { return std::array<LONG, 4>{r.left, r.top, r.right, r.bottom}; };
   TrackbarLook::Key key;
   key.width = state.width;
@@ -328,7 +328,7 @@ void DrawKeptLook(HDC dc, const TrackbarState& state, TrackbarRecord& record) {
     DrawOnto(dc, state, record);
     return;
   }
-  const TrackbarLook::Key key = LookKey(state, record);
+  const TrackbarLook::Key key = KeyOfLook(state, record);
   if (kept.key == key && kept.pixels.size() == image.size() && std::ranges::equal(image, kept.background)) {
     std::ranges::copy(kept.pixels, image.begin());
     return;

@@ -18,6 +18,7 @@
 #include "runtime/byte_array.h"
 #include "skin/core/control_image.h"
 #include "skin/core/decoded_picture.h"
+#include "skin/core/finished_image.h"
 #include "skin/core/font_spec.h"
 #include "skin/core/nine_grid_image.h"
 #include "skin/core/skin_text.h"
@@ -101,6 +102,9 @@ struct EditRecord {
   HWND hScrollOverlay = nullptr;
   ScrollPartRects vScrollParts{};
   ScrollPartRects hScrollParts{};
+  FinishedImage ringImage;  // the frame ring over the composed background
+  FinishedImage vScrollImage;
+  FinishedImage hScrollImage;
 };
 
 struct ComboRecord {
@@ -149,6 +153,8 @@ struct ListControlRecord {
   int lastMouseX = 0;
   int lastMouseY = 0;
   KeptClientImage keptRows;  // the tree's last painted rows
+  FinishedImage vScrollImage;
+  FinishedImage hScrollImage;
 };
 
 struct UpDownRecord {
@@ -159,6 +165,7 @@ struct UpDownRecord {
   int pressed = 0;
   int horizontal = 0;
   int lastButtonLParam = 0;
+  FinishedImage image;
 };
 
 struct HeaderRecord {

@@ -1,11 +1,15 @@
 #include "skin/lists/edit_painters.h"
 
+#include <cstdint>
+#include <utility>
+
 #include "runtime/gdi_object.h"
 #include "skin/core/client_area.h"
 #include "skin/core/colour_convert.h"
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/finished_image.h"
 #include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_properties.h"
@@ -53,6 +57,29 @@ void ExcludeBar(HDC dc, HWND edit, LONG object, const RECT& window) {
   const RECT& bar = info.rcScrollBar;
   ExcludeClipRect(dc, bar.left - window.left, bar.top - window.top, bar.right - window.left,
                   bar.bottom - window.top);
+}
+
+// Everything DrawEditRing draws from beside the background.
+FinishedImage::Key RingKey(HWND edit, int width, int height, const RECT& client, int focused, int hover) {
+  const BorderKind border = GetBorderKind(edit);
+  FinishedImage::Key key{width,
+                         height,
+                         client.left,
+                         client.top,
+                         client.right,
+                         client.bottom,
+                         static_cast<int>(border),
+                         border != BorderKind::None && FindSkinWindowOfAncestor(edit) != 0 ? 1 : 0,
+                         focused,
+                         hover,
+                         static_cast<std::int64_t>(AccentColour),
+                         TransparencyMode};
+  if (TransparencyMode) {
+    const Tint tint = EditTint(edit, GlobalAlpha);
+    key.Add(static_cast<std::int64_t>(tint.colour));
+    key.Add(static_cast<std::int64_t>(tint.alpha));
+  }
+  return key;
 }
 
 }  // namespace
@@ -110,7 +137,7 @@ void DrawEditRing(HDC dc, HWND edit, int width, int height, const RECT& client, 
 }
 
 void PaintEditFrame(HWND edit, std::optional<int> focused, std::optional<int> hover) {
-  const EditRecord* record = FindControlLink(edit, &SkinWindowRecord::edits).record;
+  EditRecord* record = FindControlLink(edit, &SkinWindowRecord::edits).record;
   if (record == nullptr) return;
   const int isFocused = focused.value_or(record->focused);
   const int isHover = hover.value_or(record->hover);
@@ -123,7 +150,12 @@ void PaintEditFrame(HWND edit, std::optional<int> focused, std::optional<int> ho
   const CachedDc owned = ComposeControlBackground(edit, {0, 0, width, height});
   if (!owned) return;
   HDC dc = owned.get();
-  DrawEditRing(dc, edit, width, height, client, isFocused, isHover);
+  FinishedImage::Key key = RingKey(edit, width, height, client, isFocused, isHover);
+  if (!record->ringImage.Restore(dc, key)) {
+    record->ringImage.Start(dc, std::move(key));
+    DrawEditRing(dc, edit, width, height, client, isFocused, isHover);
+    record->ringImage.Finish(dc);
+  }
 
   {
     rt::WindowDc screen(edit, GetWindowDC(edit));

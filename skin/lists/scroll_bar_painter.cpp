@@ -1,6 +1,7 @@
 #include "skin/lists/scroll_bar_painter.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
@@ -78,6 +79,51 @@ void PrepareGraphics(GdipGraphics& g, HDC dc) {
 
 int Trunc(float value) { return static_cast<int>(value); }
 
+// The part rectangles a bar's paint stores; the end arrow's rectangle of a
+// horizontal bar stops at width - 4.
+ScrollPartRects VBarParts(int width, int height, const SCROLLBARINFO& info) {
+  return {RECT{1, 1, width - 2, 17}, RECT{1, height - 17, width - 2, height - 1},
+          RECT{1, info.xyThumbTop, info.dxyLineButton + 1, info.xyThumbBottom}};
+}
+
+ScrollPartRects HBarParts(int width, int height, const SCROLLBARINFO& info) {
+  return {RECT{1, 1, 17, height - 2}, RECT{width - 17, 1, width - 4, height - 1},
+          RECT{info.xyThumbTop, 1, info.xyThumbBottom, info.dxyLineButton + 1}};
+}
+
+// Everything a bar's look is drawn from beside its background.
+FinishedImage::Key BarKey(int width, int height, const SCROLLBARINFO& info, BarTint tint, ScrollBarPart hot) {
+  return {width,
+          height,
+          info.dxyLineButton,
+          info.xyThumbTop,
+          info.xyThumbBottom,
+          info.rgstate[0] != kUnavailable ? 1 : 0,
+          static_cast<std::int64_t>(tint.colour),
+          tint.alpha,
+          static_cast<int>(hot),
+          static_cast<std::int64_t>(AccentColour)};
+}
+
+// Draws a bar with `draw` unless `kept` holds its finished image over the
+// same background, which is then copied; `parts` gets the rectangles
+// either way. Returns whether the dc holds a bar.
+template <class Draw>
+bool DrawOrRestore(HDC dc, FinishedImage& kept, FinishedImage::Key key, ScrollPartRects& parts,
+                   const ScrollPartRects& restoredParts, Draw draw) {
+  if (kept.Restore(dc, key)) {
+    parts = restoredParts;
+    return true;
+  }
+  kept.Start(dc, std::move(key));
+  if (!draw()) {
+    kept.Forget();
+    return false;
+  }
+  kept.Finish(dc);
+  return true;
+}
+
 // The painter shared by both bars: compose the overlay's background, draw,
 // then put the image into the host's composition and onto the overlay.
 template <class Draw>
@@ -142,7 +188,7 @@ bool DrawVScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, Ba
 
   GdipGraphics g;
   PrepareGraphics(g, dc);
-  parts = {RECT{1, 1, width - 2, 17}, RECT{1, height - 17, width - 2, height - 1}, RECT{1, t0, d + 1, t1}};
+  parts = VBarParts(width, height, info);
   DrawTrack(g, W, H, tint);
   if (available) {
     DrawThumb(g, (W - D) / 2 + 1, T0, D - 3, L - 1, MakePair(1.0f, T0), MakePair(D - 2, T0),
@@ -175,8 +221,7 @@ void DrawHScrollBar(HDC dc, int width, int height, const SCROLLBARINFO& info, Ba
 
   GdipGraphics g;
   PrepareGraphics(g, dc);
-  // The end arrow's rectangle stops at W - 4.
-  parts = {RECT{1, 1, 17, height - 2}, RECT{width - 17, 1, width - 4, height - 1}, RECT{t0, 1, t1, d + 1}};
+  parts = HBarParts(width, height, info);
   DrawTrack(g, W, H, tint);
   if (available) {
     DrawThumb(g, T0, (H - D) / 2 + 1, L - 1, D - 3, MakePair(T0, 1.0f), MakePair(T0, D - 2),
@@ -202,7 +247,9 @@ void PaintVScrollBar(HWND control, ScrollBarPart hot) {
   if (info.dxyLineButton < 1 || info.xyThumbBottom - info.xyThumbTop < 1) return;
   const BarTint tint = ControlBarTint(control);
   PaintOnOverlay(*fields->vOverlay, [&](HDC dc, int width, int height) {
-    return DrawVScrollBar(dc, width, height, info, tint, hot, *fields->vParts, control);
+    return DrawOrRestore(dc, *fields->vImage, BarKey(width, height, info, tint, hot), *fields->vParts,
+                         VBarParts(width, height, info),
+                         [&] { return DrawVScrollBar(dc, width, height, info, tint, hot, *fields->vParts, control); });
   });
 }
 
@@ -212,8 +259,11 @@ void PaintHScrollBar(HWND control, ScrollBarPart hot) {
   const SCROLLBARINFO info = BarInfo(control, OBJID_HSCROLL);
   const BarTint tint = ControlBarTint(control);
   PaintOnOverlay(*fields->hOverlay, [&](HDC dc, int width, int height) {
-    DrawHScrollBar(dc, width, height, info, tint, hot, *fields->hParts, control);
-    return true;
+    return DrawOrRestore(dc, *fields->hImage, BarKey(width, height, info, tint, hot), *fields->hParts,
+                         HBarParts(width, height, info), [&] {
+                           DrawHScrollBar(dc, width, height, info, tint, hot, *fields->hParts, control);
+                           return true;
+                         });
   });
 }
 

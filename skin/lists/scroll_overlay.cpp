@@ -71,7 +71,8 @@ void PlaceOverlay(HWND control, HWND overlay, LONG object) {
 
 std::optional<ScrollBarFields> FindScrollBarFields(HWND control) {
   const auto fieldsOf = [](auto* r) {
-    return ScrollBarFields{&r->vScrollOverlay, &r->hScrollOverlay, &r->vScrollParts, &r->hScrollParts};
+    return ScrollBarFields{&r->vScrollOverlay, &r->hScrollOverlay, &r->vScrollParts, &r->hScrollParts,
+                           &r->vScrollImage,   &r->hScrollImage};
   };
   if (IsEditClass(control)) {
     if (const auto edit = FindControlLink(control, &SkinWindowRecord::edits)) return fieldsOf(edit.record);

@@ -21,6 +21,8 @@ struct ScrollBarFields {
   HWND* hOverlay = nullptr;
   ScrollPartRects* vParts = nullptr;
   ScrollPartRects* hParts = nullptr;
+  FinishedImage* vImage = nullptr;  // each bar's last painted image
+  FinishedImage* hImage = nullptr;
 };
 
 // The fields of the record that the control's "Hw_FuID" and "Hw_lbID"

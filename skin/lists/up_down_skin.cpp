@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "gdip/gdip_graphics.h"
@@ -103,7 +105,7 @@ int HitTestUpDown(int windowIndex, int recordIndex, LPARAM lParam) {
 
 void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std::optional<int> pressed,
                  std::optional<LPARAM> lParam) {
-  const UpDownRecord& record = SkinWindowTable.At(windowIndex).upDowns.At(recordIndex);
+  UpDownRecord& record = SkinWindowTable.At(windowIndex).upDowns.At(recordIndex);
   const HWND control = record.hwnd;
   const int isHover = hover.value_or(record.hover);
   const int isPressed = pressed.value_or(record.pressed);
@@ -112,40 +114,44 @@ void PaintUpDown(int windowIndex, int recordIndex, std::optional<int> hover, std
 
   const SIZE size = WindowSize(control);
   const int w = size.cx, h = size.cy;
+  const int k = horizontal ? w / 2 : w;
+  const int l = horizontal ? h : h / 2;
+  constexpr int kFirst = 3, kSecond = 4;  // the scroll bar's start and end arrow parts
+  int hotPart = 0;
+  if (isHover != 0) {
+    hotPart = (horizontal ? MouseX(position) > k : MouseY(position) > l) ? kSecond : kFirst;
+  }
   CachedDc memory = ComposeControlBackground(control, {0, 0, w, h});
   if (!memory) return;
-  {
-    gdip::GdipGraphics g;
-    g.CreateFromHdc(memory.get());
-    g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
-    g.SetCompositingQuality(gdip::CompositingQuality::HighQuality);
+  FinishedImage::Key key{w, h, horizontal ? 1 : 0, isHover, isPressed, hotPart, static_cast<std::int64_t>(AccentColour)};
+  if (!record.image.Restore(memory.get(), key)) {
+    record.image.Start(memory.get(), std::move(key));
+    {
+      gdip::GdipGraphics g;
+      g.CreateFromHdc(memory.get());
+      g.SetSmoothingMode(gdip::SmoothingMode::AntiAlias);
+      g.SetCompositingQuality(gdip::CompositingQuality::HighQuality);
 
-    const int k = horizontal ? w / 2 : w;
-    const int l = horizontal ? h : h / 2;
-    constexpr int kFirst = 3, kSecond = 4;  // the scroll bar's start and end arrow parts
-    int hotPart = 0;
-    if (isHover != 0) {
-      hotPart = (horizontal ? MouseX(position) > k : MouseY(position) > l) ? kSecond : kFirst;
-    }
+      FillPathSolid(g, MakeRoundRectPath(0, 0, float(w - 1), float(h - 1), kCorner), ToArgb(kWhite, 160));
 
-    FillPathSolid(g, MakeRoundRectPath(0, 0, float(w - 1), float(h - 1), kCorner), ToArgb(kWhite, 160));
-
-    const float fk = float(k), fl = float(l);
-    Half halves[2];
-    if (horizontal) {
-      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(fk - 1, 0.0f), Chevron::Left, 0, 0,
-                   fk, fl};
-      halves[1] = {fk, 0, fk - 1, fl - 1, MakePair(fk - 1, 0.0f), MakePair(float(w), 0.0f), Chevron::Right, fk,
-                   0, fk, fl};
-    } else {
-      halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(0.0f, fl - 1), Chevron::Up, 0, 0, fk, fl};
-      halves[1] = {0, fl, fk - 1, fl - 1, MakePair(0.0f, fl), MakePair(0.0f, float(h)), Chevron::Down, 0, fl,
-                   fk, fl};
+      const float fk = float(k), fl = float(l);
+      Half halves[2];
+      if (horizontal) {
+        halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(fk - 1, 0.0f), Chevron::Left, 0, 0,
+                     fk, fl};
+        halves[1] = {fk, 0, fk - 1, fl - 1, MakePair(fk - 1, 0.0f), MakePair(float(w), 0.0f), Chevron::Right, fk,
+                     0, fk, fl};
+      } else {
+        halves[0] = {0, 0, fk - 1, fl - 1, MakePair(0.0f, 0.0f), MakePair(0.0f, fl - 1), Chevron::Up, 0, 0, fk, fl};
+        halves[1] = {0, fl, fk - 1, fl - 1, MakePair(0.0f, fl), MakePair(0.0f, float(h)), Chevron::Down, 0, fl,
+                     fk, fl};
+      }
+      for (int part = kFirst; part <= kSecond; ++part) {
+        const bool active = (isHover != 0 || isPressed != 0) && hotPart == part;
+        PaintHalf(g, control, halves[part - kFirst], active, isPressed != 0, !horizontal && part == kFirst);
+      }
     }
-    for (int part = kFirst; part <= kSecond; ++part) {
-      const bool active = (isHover != 0 || isPressed != 0) && hotPart == part;
-      PaintHalf(g, control, halves[part - kFirst], active, isPressed != 0, !horizontal && part == kFirst);
-    }
+    record.image.Finish(memory.get());
   }
   BlitControlToHost(control, memory.get(), false, true);
   rt::WindowDc dc(control, GetWindowDC(control));

@@ -8,8 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/core/control_image.h"
+#include "runtime/gdi_object.h"
 #include "skin/core/dc_cache.h"
+#include "skin/core/finished_image.h"
 #include "tests/skin/core/composed_frame.h"
 
 namespace {
@@ -151,6 +152,77 @@ TEST(FinishedImage, ADcWithoutADibIsDrawnOnAndNothingKept) {
       return true;
     }));
   EXPECT_EQ(calls, 2);
+}
+
+// The same kept image used in steps: restored, or started and finished
+// around a painter's own drawing.
+
+// Drawing over a background: GDI on part of it, so alpha bytes differ too.
+void Draw(HDC dc) {
+  RECT r{1, 1, 4, 3};
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  DibPixels(dc).at(5, 4) = 0x80FF00FFu;
+}
+
+skin::FinishedImage Kept(const skin::LookKey& key) {
+  skin::FinishedImage kept;
+  skin::CachedDc dc = Background(0x100);
+  kept.Start(dc.get(), key);
+  Draw(dc.get());
+  kept.Finish(dc.get());
+  return kept;
+}
+
+TEST(FinishedImage, RestoresOnlyOverTheSameBackgroundAndKey) {
+  const skin::LookKey key{3, 1, 0xDDCA22};
+  skin::CachedDc drawn = Background(0x100);
+  Draw(drawn.get());
+  const std::vector<std::uint32_t> finished = Pixels(drawn.get());
+
+  struct Case {
+    const char* name;
+    std::uint32_t seed;
+    skin::LookKey key;
+    int width;
+    bool restored;
+  };
+  for (const Case& c : {Case{"same background and key", 0x100, key, kWidth, true},
+                        Case{"another key", 0x100, {3, 0, 0xDDCA22}, kWidth, false},
+                        Case{"a longer key", 0x100, {3, 1, 0xDDCA22, 0}, kWidth, false},
+                        Case{"another background", 0x101, key, kWidth, false},
+                        Case{"another size", 0x100, key, kWidth + 1, false}}) {
+    SCOPED_TRACE(c.name);
+    const skin::FinishedImage kept = Kept(key);
+    skin::CachedDc dc = Background(c.seed, c.width);
+    const std::vector<std::uint32_t> before = Pixels(dc.get(), c.width);
+    EXPECT_EQ(kept.Restore(dc.get(), c.key), c.restored);
+    EXPECT_EQ(Pixels(dc.get(), c.width), c.restored ? finished : before);
+  }
+}
+
+TEST(FinishedImage, OneChangedBackgroundPixelAndForgettingBothDraw) {
+  const skin::LookKey key{1};
+  skin::FinishedImage kept = Kept(key);
+  for (int x = 0; x < kWidth; ++x) {
+    skin::CachedDc dc = Background(0x100);
+    DibPixels(dc.get()).at(x, kHeight - 1) ^= 0x01000000u;  // the alpha byte alone
+    EXPECT_FALSE(kept.Restore(dc.get(), key)) << x;
+  }
+  skin::CachedDc dc = Background(0x100);
+  ASSERT_TRUE(kept.Restore(dc.get(), key));
+  kept.Forget();
+  EXPECT_FALSE(kept.Holds());
+  skin::CachedDc again = Background(0x100);
+  EXPECT_FALSE(kept.Restore(again.get(), key));
+}
+
+TEST(FinishedImage, NothingIsKeptFromADcWithoutA32BitDib) {
+  skin::FinishedImage kept;
+  rt::UniqueMemoryDc plain(CreateCompatibleDC(nullptr));  // holds the 1x1 stock bitmap
+  kept.Start(plain.get(), {1});
+  kept.Finish(plain.get());
+  EXPECT_FALSE(kept.Holds());
+  EXPECT_FALSE(kept.Restore(plain.get(), {1}));
 }
 
 }  // namespace

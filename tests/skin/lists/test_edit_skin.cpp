@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "skin/lists/edit_painters.h"
 #include "skin/lists/edit_skin.h"
 #include "tests/skin/core/composed_frame.h"
+#include "tests/skin/lists/kept_image_checks.h"
 #include "tests/skin/lists/pixel_checks.h"
 #include "tests/support/gdip_test_env.h"
 
@@ -255,6 +257,65 @@ TEST_F(EditSkinTest, TheBackgroundIsTheHostsUnderTheTint) {
     skin::PaintEditBackground(edit, target.get(), c.alpha);
     EXPECT_TRUE(NearRgb(Rgb(target.get(), width / 2, height / 2), c.expected));
   }
+}
+
+// A ring repainted in a state it was painted in before copies its kept
+// image: whatever the edit went through, each paint leaves what a fresh
+// paint leaves.
+TEST_F(EditSkinTest, KeptRingImagesAreTheFreshPaints) {
+  int focused = 0, hover = 0;
+  const auto restyle = [&](LONG_PTR style, LONG_PTR exStyle) {
+    SetWindowLongPtrA(edit, GWL_STYLE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | style);
+    SetWindowLongPtrA(edit, GWL_EXSTYLE, exStyle);
+    SetWindowPos(edit, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  };
+  const auto tint = [&](INT_PTR colour, INT_PTR alpha, INT_PTR alternative) {
+    skin::prop::Write(edit, skin::prop::kTintColour, colour);
+    skin::prop::Write(edit, skin::prop::kTintAlpha, alpha);
+    skin::prop::Write(edit, skin::prop::kAltTint, alternative);
+    skin::prop::Write(edit, skin::prop::kAltTintColour, 0xFF0000);
+    skin::prop::Write(edit, skin::prop::kAltTintAlpha, 200);
+  };
+  struct Case {
+    const char* name;
+    std::function<void()> apply;
+  };
+  const std::vector<Case> cases = {
+      {"idle", [] {}},
+      {"focused", [&] { focused = 1; }},
+      {"focused and hovered", [&] { hover = 1; }},
+      {"hovered", [&] { focused = 0; }},
+      {"idle again", [&] { hover = 0; }},
+      {"translucent", [] { skin::TransparencyMode = 1; }},
+      {"translucent, hovered", [&] { hover = 1; }},
+      {"another global alpha", [] { skin::GlobalAlpha = 90; }},
+      {"the edit's own tint", [&] { tint(0x0000FF, 120, 0); }},
+      {"the alternative tint", [&] { tint(0x0000FF, 120, 1); }},
+      {"no tint", [&] { tint(0, 0, 0); }},
+      {"another accent", [] { skin::AccentColour = 0x2040C0; }},
+      {"another background", [&] { quillora_test::Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x405060); }},
+      {"one background pixel under the ring", [&] { quillora_test::DibPixel(Record().backgroundDc.get(), 41, 62) ^= 1u; }},
+      {"a line border", [&] { restyle(WS_BORDER, 0); }},
+      {"no border", [&] { restyle(0, 0); }},
+      {"a client edge again", [&] { restyle(0, WS_EX_CLIENTEDGE); }},
+      {"opaque", [] { skin::TransparencyMode = 0; }},
+      {"taller and narrower", [&] { SetWindowPos(edit, nullptr, 0, 0, 300, 30, SWP_NOMOVE | SWP_NOZORDER); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.apply();
+    RECT place{};
+    GetWindowRect(edit, &place);
+    MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_TRUE(quillora_test::KeptPaintsAreFresh(
+        [&] {
+          quillora_test::Fill(Record().compositionDc.get(), kWidth, kHeight, 0x123456);
+          skin::PaintEditFrame(edit, focused, hover);
+        },
+        [&] { EditRecord().ringImage.Forget(); },
+        [&] { return quillora_test::AreaPixels(Record().compositionDc.get(), place); }));
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "gdip/gdip_bitmap.h"
@@ -17,6 +19,7 @@
 #include "skin/lists/scroll_bar_painter.h"
 #include "skin/lists/scroll_overlay.h"
 #include "tests/skin/core/composed_frame.h"
+#include "tests/skin/lists/kept_image_checks.h"
 #include "tests/skin/lists/pixel_checks.h"
 #include "tests/support/gdip_test_env.h"
 
@@ -394,6 +397,93 @@ TEST_F(ScrollOverlayTest, ChevronsAreKeptInTheWindowsRecordAndDrawnTheSame) {
   // The up chevron is drawn: its opaque pixel at (6, 4) of the 14 x 14
   // picture lands inside the top arrow button.
   EXPECT_NE(kept[static_cast<std::size_t>((1 + 2 + 4) * 17 + 1 + 6)], kept[static_cast<std::size_t>(8 * 17 + 1)]);
+}
+
+}  // namespace
+
+namespace {
+
+// A bar repainted in a state it was painted in before copies its kept
+// image: whatever the bars went through, each paint leaves the pixels and
+// part rectangles a fresh paint leaves.
+TEST_F(ScrollOverlayTest, KeptBarImagesAreTheFreshPaints) {
+  TestWindow edit = MakeChild(frame, 30, 30, 200, 150, "Edit", kMultiLine | WS_VSCROLL | WS_HSCROLL);
+  skin::SkinEditControls(windowIndex, frame);
+  std::string text;
+  for (int i = 0; i < 60; ++i) text += "line of text that is long enough to scroll sideways\r\n";
+  SetWindowTextA(edit, text.c_str());
+  ScrollBarPart hot = ScrollBarPart::None;
+  const RECT frameRect = ScreenRect(frame);
+  const auto placeOf = [&](HWND overlay) {
+    RECT r = ScreenRect(overlay);
+    OffsetRect(&r, -frameRect.left, -frameRect.top);
+    return r;
+  };
+
+  struct Case {
+    const char* name;
+    std::function<void()> apply;
+  };
+  const std::vector<Case> cases = {
+      {"first paint", [] {}},
+      {"hot thumb", [&] { hot = ScrollBarPart::Thumb; }},
+      {"hot start arrow", [&] { hot = ScrollBarPart::StartArrow; }},
+      {"hot end arrow", [&] { hot = ScrollBarPart::EndArrow; }},
+      {"nothing hot", [&] { hot = ScrollBarPart::None; }},
+      {"scrolled down", [&] { SendMessageA(edit, EM_LINESCROLL, 0, 20); }},
+      {"scrolled right", [&] { SendMessageA(edit, EM_LINESCROLL, 30, 0); }},
+      {"disabled", [&] { EnableScrollBar(edit, SB_BOTH, ESB_DISABLE_BOTH); }},
+      {"enabled", [&] { EnableScrollBar(edit, SB_BOTH, ESB_ENABLE_BOTH); }},
+      {"hot thumb again", [&] { hot = ScrollBarPart::Thumb; }},
+      {"the control's own tint",
+       [&] {
+         skin::prop::Write(edit, skin::prop::kTintColour, 0x0000FF);
+         skin::prop::Write(edit, skin::prop::kTintAlpha, 90);
+       }},
+      {"another accent", [] { skin::AccentColour = 0x2040C0; }},
+      {"another global alpha", [&] {
+         skin::prop::Write(edit, skin::prop::kTintColour, 0);
+         skin::prop::Write(edit, skin::prop::kTintAlpha, 0);
+         skin::GlobalAlpha = 100;
+       }},
+      {"another background under the bars",
+       [&] {
+         DibPixels pixels(Record().backgroundDc.get());
+         for (int y = 0; y < kHeight; ++y)
+           for (int x = 0; x < kWidth; ++x) pixels.at(x, y) ^= 0x00204080u;
+       }},
+      {"one background pixel under each bar",
+       [&] {
+         DibPixels pixels(Record().backgroundDc.get());
+         const RECT v = placeOf(Edit(1).vScrollOverlay), h = placeOf(Edit(1).hScrollOverlay);
+         pixels.at(v.left + 3, v.bottom - 30) ^= 1u;
+         pixels.at(h.right - 30, h.top + 3) ^= 1u;
+       }},
+      {"taller and wider", [&] { SetWindowPos(edit, nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.apply();
+    for (const bool vertical : {true, false}) {
+      SCOPED_TRACE(vertical ? "vertical" : "horizontal");
+      const HWND overlay = vertical ? Edit(1).vScrollOverlay : Edit(1).hScrollOverlay;
+      const RECT place = placeOf(overlay);
+      EXPECT_TRUE(quillora_test::KeptPaintsAreFresh(
+          [&] {
+            quillora_test::Fill(Record().compositionDc.get(), kWidth, kHeight, 0x123456);
+            vertical ? skin::PaintVScrollBar(edit, hot) : skin::PaintHScrollBar(edit, hot);
+          },
+          [&] { (vertical ? Edit(1).vScrollImage : Edit(1).hScrollImage).Forget(); },
+          [&] {
+            std::vector<std::uint32_t> shown = quillora_test::AreaPixels(Record().compositionDc.get(), place);
+            for (const RECT& r : vertical ? Edit(1).vScrollParts : Edit(1).hScrollParts)
+              shown.insert(shown.end(), {std::uint32_t(r.left), std::uint32_t(r.top), std::uint32_t(r.right),
+                                         std::uint32_t(r.bottom)});
+            return shown;
+          }));
+    }
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
 }  // namespace

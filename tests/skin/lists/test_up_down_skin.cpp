@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "skin/core/engine_globals.h"
@@ -14,6 +15,7 @@
 #include "skin/lists/list_installers.h"
 #include "skin/lists/up_down_skin.h"
 #include "tests/skin/core/composed_frame.h"
+#include "tests/skin/lists/kept_image_checks.h"
 #include "tests/skin/lists/pixel_checks.h"
 #include "tests/support/gdip_test_env.h"
 
@@ -197,6 +199,67 @@ TEST_F(UpDownSkinTest, AControlWhosePropertiesNameNoRecordIsPassedOn) {
   EXPECT_NE(std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_NCPAINT)), seen.end());
   EXPECT_NE(std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_PAINT)), seen.end());
   EXPECT_FALSE(Repainted(control));
+}
+
+// An up-down repainted in a state it was painted in before copies its
+// kept image: whatever it went through, each paint leaves what a fresh
+// paint leaves.
+TEST_F(UpDownSkinTest, KeptImagesAreTheFreshPaints) {
+  const HWND vertical = Make(20, 40);
+  const HWND horizontal = Make(40, 20, UDS_HORZ);
+  SkinAll();
+  int hover = 0, pressed = 0;
+  LPARAM position = MAKELPARAM(5, 5);
+  struct Case {
+    const char* name;
+    std::function<void()> apply;
+  };
+  const std::vector<Case> cases = {
+      {"idle", [] {}},
+      {"hover over the first half", [&] { hover = 1; }},
+      {"hover over the second half", [&] { position = MAKELPARAM(30, 30); }},
+      {"pressed in the second half", [&] { pressed = 1; }},
+      {"pressed in the first half", [&] { position = MAKELPARAM(5, 5); }},
+      {"pressed, no hover", [&] { hover = 0; }},
+      {"idle, the mouse elsewhere", [&] {
+         pressed = 0;
+         position = MAKELPARAM(30, 30);
+       }},
+      {"another accent", [] { skin::AccentColour = 0x2040C0; }},
+      {"hover again", [&] { hover = 1; }},
+      {"another background",
+       [&] { quillora_test::Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x405060); }},
+      {"one background pixel changed", [&] {
+         for (HWND control : {vertical, horizontal}) {
+           POINT at{3, 3};
+           MapWindowPoints(control, frame, &at, 1);
+           quillora_test::DibPixel(Record().backgroundDc.get(), at.x, at.y) ^= 1u;
+         }
+       }},
+      {"larger", [&] {
+         SetWindowPos(vertical, nullptr, 0, 0, 24, 50, SWP_NOMOVE | SWP_NOZORDER);
+         SetWindowPos(horizontal, nullptr, 0, 0, 50, 24, SWP_NOMOVE | SWP_NOZORDER);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.apply();
+    for (int index : {1, 2}) {
+      SCOPED_TRACE(index == 1 ? "vertical" : "horizontal");
+      const HWND control = Record().upDowns.At(index).hwnd;
+      RECT place{};
+      GetWindowRect(control, &place);
+      MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT*>(&place), 2);
+      EXPECT_TRUE(quillora_test::KeptPaintsAreFresh(
+          [&] {
+            Mark();
+            skin::PaintUpDown(windowIndex, index, hover, pressed, position);
+          },
+          [&] { Record().upDowns.At(index).image.Forget(); },
+          [&] { return quillora_test::AreaPixels(Record().compositionDc.get(), place); }));
+    }
+  }
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
 }  // namespace
