@@ -194,31 +194,6 @@ struct ButtonFacts {
   bool operator==(const ButtonFacts&) const = default;
 };
 
-// Everything a toolbar's look depends on beside the pixels under it.
-struct ToolbarLookKey {
-  int width = 0;
-  int height = 0;
-  bool list = false;
-  int hot = -1;
-  COLORREF textColour = 0;
-  COLORREF accent = 0;
-  rt::Text fontFace;
-  int fontSize = 0;
-  int fontStyle = 0;
-  HIMAGELIST images = nullptr;
-  int imageCount = 0;
-  SIZE imageSize{};
-  std::vector<std::uint8_t> imageBytes;  // the list's pictures and masks
-  std::vector<ButtonFacts> buttons;
-  bool operator==(const ToolbarLookKey& other) const {
-    return width == other.width && height == other.height && list == other.list && hot == other.hot &&
-           textColour == other.textColour && accent == other.accent && fontFace == other.fontFace &&
-           fontSize == other.fontSize && fontStyle == other.fontStyle && images == other.images &&
-           imageCount == other.imageCount && imageSize.cx == other.imageSize.cx &&
-           imageSize.cy == other.imageSize.cy && imageBytes == other.imageBytes && buttons == other.buttons;
-  }
-};
-
 }  // namespace
 
 // What a toolbar's paints keep between them: the caption's font, format
@@ -230,11 +205,9 @@ struct ToolbarKit {
   KeptBrush text;
   KeptBrush greyed;
   KeptIcons icons;
-  // The toolbar as last drawn, with everything it was drawn from: while
-  // none of that changes, a full paint copies it back.
-  ToolbarLookKey lookKey;
-  std::vector<std::uint8_t> lookBackground;  // the image's pixels before the buttons were drawn
-  std::vector<std::uint8_t> lookPixels;      // and after
+  // The toolbar as last drawn: while nothing it was drawn from changes, a
+  // full paint copies it back.
+  FinishedImage look;
 };
 
 namespace {
@@ -421,34 +394,21 @@ void PaintButton(const ToolbarPaint& paint, int index, const ButtonFacts& facts,
   }
 }
 
-ToolbarLookKey KeyOfLook(const ToolbarPaint& paint, const ControlRecord& record, const RECT& client, int hot,
-                       std::vector<ButtonFacts> buttons) {
-  ToolbarLookKey key;
-  key.width = client.right - client.left;
-  key.height = client.bottom - client.top;
-  key.list = paint.list;
-  key.hot = hot;
-  key.textColour = paint.textColour;
-  key.accent = AccentColour;
-  key.fontFace = record.font.face;
-  key.fontSize = record.font.size;
-  key.fontStyle = record.font.style;
-  key.images = paint.images;
-  key.imageCount = paint.imageCount;
-  key.imageSize = paint.imageSize;
-  key.imageBytes = paint.imageBytes;
-  key.buttons = std::move(buttons);
+// Everything a toolbar's look depends on beside the pixels under it.
+LookKey KeyOfLook(const ToolbarPaint& paint, const ControlRecord& record, const RECT& client, int hot,
+                  const std::vector<ButtonFacts>& buttons) {
+  LookKey key;
+  key.Add(client.right - client.left).Add(client.bottom - client.top).Add(paint.list).Add(hot);
+  key.Add(paint.textColour).Add(AccentColour);
+  key.Add(record.font.face).Add(record.font.size).Add(record.font.style);
+  key.Add(paint.images).Add(paint.imageCount).Add(paint.imageSize);
+  key.AddBytes(paint.imageBytes.data(), paint.imageBytes.size());  // the list's pictures and masks
+  key.Add(buttons.size());
+  for (const ButtonFacts& button : buttons) {
+    key.Add(button.image).Add(button.command).Add(button.state).Add(button.style).Add(button.rect);
+    key.Add(button.caption);
+  }
   return key;
-}
-
-// The pixels of the 32-bit DIB section selected into `dc`, with every
-// drawing made on it finished; empty for any other DC.
-std::span<std::uint8_t> DibPixels(HDC dc) {
-  DIBSECTION dib{};
-  if (!SelectedDib32(dc, dib)) return {};
-  GdiFlush();
-  return {static_cast<std::uint8_t*>(dib.dsBm.bmBits),
-          static_cast<std::size_t>(dib.dsBm.bmWidthBytes) * static_cast<std::size_t>(dib.dsBm.bmHeight)};
 }
 
 }  // namespace
@@ -528,30 +488,13 @@ void PaintToolbar(HWND toolbar) {
     std::vector<ButtonFacts> buttons;
     buttons.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
     for (int i = 0; i < count; ++i) buttons.push_back(ReadButton(native, i));
-    ToolbarKit& kit = *paint.kit;
-    ToolbarLookKey key = KeyOfLook(paint, *record, client, hotItem, std::move(buttons));
-    const std::span<std::uint8_t> pixels = DibPixels(image.get());
-    if (!pixels.empty() && kit.lookKey == key && kit.lookPixels.size() == pixels.size() &&
-        std::ranges::equal(pixels, kit.lookBackground)) {
-      std::ranges::copy(kit.lookPixels, pixels.begin());
-    } else {
-      if (!pixels.empty()) kit.lookBackground.assign(pixels.begin(), pixels.end());
-      {
-        gdip::GdipGraphics graphics;
-        graphics.CreateFromHdc(image.get());
-        for (int i = 0; i < count; ++i) {
-          PaintButton(paint, i, key.buttons[static_cast<std::size_t>(i)], image.get(), graphics, i == hotItem);
-        }
-      }
-      if (!pixels.empty()) {
-        GdiFlush();
-        kit.lookPixels.assign(pixels.begin(), pixels.end());
-        kit.lookKey = std::move(key);
-      } else {
-        kit.lookPixels.clear();
-        kit.lookKey = {};
-      }
-    }
+    paint.kit->look.Finish(image.get(), KeyOfLook(paint, *record, client, hotItem, buttons), [&] {
+      gdip::GdipGraphics graphics;
+      graphics.CreateFromHdc(image.get());
+      for (int i = 0; i < count; ++i)
+        PaintButton(paint, i, buttons[static_cast<std::size_t>(i)], image.get(), graphics, i == hotItem);
+      return true;
+    });
     BlitControlToHost(toolbar, image.get(), true);
     rt::WindowDc target = GetDcWithoutChildren(toolbar);
     BitBlt(target.get(), 0, 0, client.right - client.left, client.bottom - client.top, image.get(), 0, 0,

@@ -279,35 +279,14 @@ void DrawTrackbar(gdip::GdipGraphics& graphics, const TrackbarState& state,
 
 namespace {
 
-TrackbarLook::Key KeyOfLook(const TrackbarState& state, const TrackbarRecord& record) {
-  const auto corners = [](const RECT& r) { return std::array<LONG, 4>{r.left, r.top, r.right, r.bottom}; };
-  TrackbarLook::Key key;
-  key.width = state.width;
-  key.height = state.height;
-  key.channel = corners(state.channel);
-  key.thumb = corners(state.thumb);
-  key.position = state.position;
-  key.minimum = state.minimum;
-  key.maximum = state.maximum;
-  key.selectionStart = state.selectionStart;
-  key.selectionEnd = state.selectionEnd;
-  key.vertical = record.vertical;
-  key.tickPlacement = static_cast<int>(record.tickPlacement);
-  key.selectionRange = record.selectionRange;
-  key.hot = record.hot;
-  key.panel = TrackbarPanel;
-  key.accent = AccentColour;
+// Everything a trackbar's look is drawn from besides its background.
+LookKey KeyOfLook(const TrackbarState& state, const TrackbarRecord& record) {
+  LookKey key;
+  key.Add(state.width).Add(state.height).Add(state.channel).Add(state.thumb);
+  key.Add(state.position).Add(state.minimum).Add(state.maximum).Add(state.selectionStart).Add(state.selectionEnd);
+  key.Add(record.vertical).Add(record.tickPlacement).Add(record.selectionRange).Add(record.hot);
+  key.Add(TrackbarPanel).Add(AccentColour);
   return key;
-}
-
-// The pixels of the 32-bit DIB section selected into `dc`, with every
-// drawing made on it finished; empty for any other DC.
-std::span<std::uint8_t> DibPixels(HDC dc) {
-  DIBSECTION dib{};
-  if (!SelectedDib32(dc, dib)) return {};
-  GdiFlush();
-  return {static_cast<std::uint8_t*>(dib.dsBm.bmBits),
-          static_cast<std::size_t>(dib.dsBm.bmWidthBytes) * static_cast<std::size_t>(dib.dsBm.bmHeight)};
 }
 
 void DrawOnto(HDC dc, const TrackbarState& state, const TrackbarRecord& record) {
@@ -321,23 +300,15 @@ void DrawOnto(HDC dc, const TrackbarState& state, const TrackbarRecord& record) 
 // are what it was drawn from, and is kept anew when drawn. Images are
 // drawn every time: what they hold is not part of the key.
 void DrawKeptLook(HDC dc, const TrackbarState& state, TrackbarRecord& record) {
-  TrackbarLook& kept = record.look;
-  const std::span<std::uint8_t> image = record.imageMode == 0 ? DibPixels(dc) : std::span<std::uint8_t>();
-  if (image.empty()) {
-    kept = {};
+  if (record.imageMode != 0) {
+    record.look.Forget();
     DrawOnto(dc, state, record);
     return;
   }
-  const TrackbarLook::Key key = KeyOfLook(state, record);
-  if (kept.key == key && kept.pixels.size() == image.size() && std::ranges::equal(image, kept.background)) {
-    std::ranges::copy(kept.pixels, image.begin());
-    return;
-  }
-  kept.key = key;
-  kept.background.assign(image.begin(), image.end());
-  DrawOnto(dc, state, record);
-  GdiFlush();
-  kept.pixels.assign(image.begin(), image.end());
+  record.look.Finish(dc, KeyOfLook(state, record), [&] {
+    DrawOnto(dc, state, record);
+    return true;
+  });
 }
 
 }  // namespace

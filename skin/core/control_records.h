@@ -119,14 +119,6 @@ struct ComboRecord {
 
 // A list box, drop list, list view, tree view, IP-address or date-time
 // picker.
-// A painter's last finished image of a control's client area and what it
-// was made from, copied again while nothing of that has changed.
-struct KeptClientImage {
-  std::vector<std::uint8_t> key;        // what the look depends on, the ground aside
-  std::vector<std::uint32_t> ground;    // the background it was painted over
-  std::vector<std::uint32_t> finished;  // the image
-};
-
 struct ListControlRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
@@ -152,7 +144,7 @@ struct ListControlRecord {
   int imageButtons = 0;
   int lastMouseX = 0;
   int lastMouseY = 0;
-  KeptClientImage keptRows;  // the tree's last painted rows
+  FinishedImage keptRows;  // the tree's last painted rows
   FinishedImage vScrollImage;
   FinishedImage hScrollImage;
 };
@@ -275,32 +267,6 @@ enum class TickPlacement : int {
   None = 3,
 };
 
-// A trackbar as last drawn, with what it was drawn from: while none of
-// that changes, a paint copies it back instead of drawing it again.
-struct TrackbarLook {
-  struct Key {
-    int width = 0;
-    int height = 0;
-    std::array<LONG, 4> channel{};
-    std::array<LONG, 4> thumb{};
-    int position = 0;
-    int minimum = 0;
-    int maximum = 0;
-    int selectionStart = 0;
-    int selectionEnd = 0;
-    int vertical = 0;
-    int tickPlacement = 0;
-    int selectionRange = 0;
-    int hot = 0;
-    int panel = 0;
-    COLORREF accent = 0;
-    bool operator==(const Key&) const = default;
-  };
-  Key key;
-  std::vector<std::uint8_t> background;  // the image's pixels before the trackbar was drawn
-  std::vector<std::uint8_t> pixels;      // and after
-};
-
 struct TrackbarRecord {
   HWND hwnd = nullptr;
   WNDPROC oldProc = nullptr;
@@ -312,7 +278,7 @@ struct TrackbarRecord {
   NineGridImage thumbImage;
   NineGridImage channelImage;
   NineGridImage fillImage;
-  TrackbarLook look;  // not kept in image mode
+  FinishedImage look;  // the trackbar as last drawn; not kept in image mode
 };
 
 enum class ShineStyle : int {

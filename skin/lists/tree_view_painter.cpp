@@ -399,70 +399,52 @@ void DrawRow(gdip::GdipGraphics& g, const TreePaint& p, const gdip::GdipStringFo
   }
 }
 
-// Everything the rows' look depends on besides the ground under them, in
-// one byte string: two paints with equal strings over equal grounds give
-// the same pixels. False for a tree whose pictures (an image list, an icon
-// set) could change unseen: it is painted anew each time.
-class RowsKey {
- public:
-  template <class T>
-  void Put(const T& value) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
-    bytes_.insert(bytes_.end(), bytes, bytes + sizeof value);
-  }
-  void PutText(const char* text) {
-    const std::size_t length = std::strlen(text);
-    Put(length);
-    bytes_.insert(bytes_.end(), text, text + length);
-  }
-  std::vector<std::uint8_t>& bytes() { return bytes_; }
-
- private:
-  std::vector<std::uint8_t> bytes_;
-};
-
-bool MakeRowsKey(HWND tree, const ListControlRecord& r, const DIBSECTION& dib, RowsKey& key) {
+// Everything the rows' look depends on besides the ground under them: two
+// paints with equal keys over equal grounds give the same pixels. False
+// for a tree whose pictures (an image list, an icon set) could change
+// unseen: it is painted anew each time.
+bool MakeRowsKey(HWND tree, const ListControlRecord& r, const DIBSECTION& dib, LookKey& key) {
   const TreeQueries ask(tree, r.oldProc);
   if (ask.Send(TVM_GETIMAGELIST, TVSIL_NORMAL, 0) != 0 || prop::Read(tree, prop::kTreeIconSet) != 0) return false;
   const LONG_PTR style = GetWindowLongPtrA(tree, GWL_STYLE);
-  key.Put(dib.dsBm.bmWidth);
-  key.Put(dib.dsBm.bmHeight);
-  key.Put(style);
+  key.Add(dib.dsBm.bmWidth);
+  key.Add(dib.dsBm.bmHeight);
+  key.Add(style);
   for (COLORREF c : {r.textColour, r.selectedTextColour, r.selectionFill, r.hoverFill, r.effectColour,
                      r.selectedEffectColour})
-    key.Put(c);
-  key.Put(r.textEffect);
-  key.Put(r.imageButtons);
-  key.Put(r.font.size);
-  key.Put(r.font.style);
-  key.PutText(r.font.face.c_str());
+    key.Add(c);
+  key.Add(r.textEffect);
+  key.Add(r.imageButtons);
+  key.Add(r.font.size);
+  key.Add(r.font.style);
+  key.AddBytes(r.font.face.data(), r.font.face.size());
   if ((style & TVS_TRACKSELECT) != 0) {
-    key.Put(r.lastMouseX);
-    key.Put(r.lastMouseY);
+    key.Add(r.lastMouseX);
+    key.Add(r.lastMouseY);
   }
-  key.Put(ask.Send(TVM_GETLINECOLOR, 0, 0));
-  key.Put(ask.Send(TVM_GETINDENT, 0, 0));
-  key.Put(ask.Next(nullptr, TVGN_CARET));
+  key.Add(ask.Send(TVM_GETLINECOLOR, 0, 0));
+  key.Add(ask.Send(TVM_GETINDENT, 0, 0));
+  key.Add(ask.Next(nullptr, TVGN_CARET));
   TreeFamily family(ask);
   HTREEITEM item = ask.Next(nullptr, TVGN_FIRSTVISIBLE);
   for (;;) {
     RECT row{};
     const LRESULT got = ask.ItemRect(item, FALSE, row);
-    key.Put(got);
+    key.Add(got);
     if (got == 1) {
       RECT textRect{};
       ask.ItemRect(item, TRUE, textRect);
       const RowItem data(ask, item);
-      key.Put(item);
-      key.Put(row);
-      key.Put(textRect);
-      key.PutText(data.Text());
-      key.Put(data.tv.iImage);
-      key.Put(data.tv.iSelectedImage);
-      key.Put(data.tv.state);
-      key.Put(data.tv.cChildren);
-      key.Put(family.HasPrevious(item));
-      for (HTREEITEM at = item; at != nullptr; at = family.Parent(at)) key.Put(family.HasNext(at));
+      key.Add(item);
+      key.Add(row);
+      key.Add(textRect);
+      key.AddBytes(data.Text(), std::strlen(data.Text()));
+      key.Add(data.tv.iImage);
+      key.Add(data.tv.iSelectedImage);
+      key.Add(data.tv.state);
+      key.Add(data.tv.cChildren);
+      key.Add(family.HasPrevious(item));
+      for (HTREEITEM at = item; at != nullptr; at = family.Parent(at)) key.Add(family.HasNext(at));
     }
     if (got <= 0) break;
     item = ask.Next(item, TVGN_NEXTVISIBLE);
@@ -474,27 +456,17 @@ bool MakeRowsKey(HWND tree, const ListControlRecord& r, const DIBSECTION& dib, R
 // image of them copied when neither the rows nor the ground have changed
 // since it was made.
 void DrawTreeRowsKept(HWND tree, ListControlRecord& record, HDC dc) {
-  KeptClientImage& kept = record.keptRows;
   DIBSECTION dib{};
-  RowsKey key;
-  if (!SelectedDib32(dc, dib) || dib.dsBm.bmWidthBytes != dib.dsBm.bmWidth * 4 ||
-      !MakeRowsKey(tree, record, dib, key)) {
-    kept = KeptClientImage{};
+  LookKey key;
+  if (!SelectedDib32(dc, dib) || !MakeRowsKey(tree, record, dib, key)) {
+    record.keptRows.Forget();
     DrawTreeRows(tree, record, dc);
     return;
   }
-  auto* bits = static_cast<std::uint32_t*>(dib.dsBm.bmBits);
-  const std::size_t count =
-      static_cast<std::size_t>(dib.dsBm.bmWidth) * static_cast<std::size_t>(dib.dsBm.bmHeight);
-  if (kept.key == key.bytes() && kept.ground.size() == count && std::equal(bits, bits + count, kept.ground.begin())) {
-    std::copy(kept.finished.begin(), kept.finished.end(), bits);
-    return;
-  }
-  kept.key.swap(key.bytes());
-  kept.ground.assign(bits, bits + count);
-  DrawTreeRows(tree, record, dc);
-  GdiFlush();
-  kept.finished.assign(bits, bits + count);
+  record.keptRows.Finish(dc, key, [&] {
+    DrawTreeRows(tree, record, dc);
+    return true;
+  });
 }
 
 }  // namespace

@@ -590,7 +590,7 @@ TEST_F(TreePaintTest, EveryPaintComposesThePlainRowsOverTheBackground) {
         differing += At(x, y) != (expected.at(x, y) & 0xFFFFFF) ? 1 : 0;
       }
     EXPECT_EQ(differing, 0);
-    EXPECT_FALSE(Tree().keptRows.finished.empty()) << "the rows are kept";
+    EXPECT_TRUE(Tree().keptRows.Holds()) << "the rows are kept";
     // Each change shows: a kept image that was not made again would not.
     if (!before.empty()) EXPECT_EQ(shown == before, std::string(step.name) == "nothing changed");
     before = std::move(shown);
