@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "runtime/byte_array.h"
+#include "runtime/gdi_object.h"
 #include "skin/core/decoded_picture.h"
 #include "skin/core/skin_geometry.h"
 
@@ -38,6 +39,19 @@ struct BottomBarItem {
   rt::Text text;
   rt::ByteArray image;
   COLORREF textColour = 0;
+  DecodedPicture decoded{};  // `image` decoded, kept between composes
+};
+
+// A frame's background layer (base colour and placed picture) as last
+// painted, with what it was painted from: a compose at the same size and
+// look copies it instead of stretching the picture again.
+struct FrameBackgroundLayer {
+  rt::UniqueBitmap dib;  // a 32-bit DIB section like the frame's own; selected only while used
+  int width = 0;
+  int height = 0;
+  COLORREF colour = 0;
+  int mode = 0;
+  rt::ByteArray picture;   // the bytes placed; empty: colour only
 };
 
 // One caption-button hover fade: the 1-based button and its step (0..8).

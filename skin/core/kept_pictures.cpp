@@ -26,6 +26,9 @@ void ForgetWindowPictures(SkinWindowRecord& record) {
     bar.shineSurface.reset();  // a GDI+ bitmap and graphics
   }
   for (ControlRecord& control : record.controls) control.toolbarKit.reset();  // GDI+ font, format, brushes
+  record.backgroundPicture.Forget();
+  record.shadowPicture.Forget();
+  for (const BottomBarItem& item : record.bottomItems) item.decoded.Forget();
 }
 
 }  // namespace

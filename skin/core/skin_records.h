@@ -66,6 +66,8 @@ struct SkinWindowRecord {
   COLORREF backgroundColour = 0;
   COLORREF overlayColour = 0;
   int overlayAlpha = 0;
+  DecodedPicture backgroundPicture;  // the own or theme picture, decoded
+  FrameBackgroundLayer backgroundLayer;
 
   std::vector<CaptionButtonRecord> captionButtons = std::vector<CaptionButtonRecord>(1);
   int buttonsX = 0;
@@ -163,6 +165,7 @@ struct SkinWindowRecord {
   int dragByShadow = 0;
   int shadowCutOwner = 0;
   int imageOnlyShadow = 0;
+  DecodedPicture shadowPicture;  // shadowImage, decoded
 
   int width = 0;   // window size at the last composition
   int height = 0;

@@ -33,16 +33,15 @@ void DrawBottomBarItem(int windowIndex, gdip::GdipGraphics& graphics, std::optio
                    ToArgb(kWhite, 10));
 
   RectF textBox{x + 3, y + 2, w - 3, h};
-  gdip::GdipImage picture;
   if (!item.image.empty()) {
-    const bool decoded = picture.LoadFromStream(item.image);
+    gdip::GdipImage* picture = item.decoded.Get(item.image);
     float iw = 0, ih = 0;
-    if (decoded) {
-      iw = static_cast<float>(picture.GetWidth());
-      ih = static_cast<float>(picture.GetHeight());
+    if (picture != nullptr) {
+      iw = static_cast<float>(picture->GetWidth());
+      ih = static_cast<float>(picture->GetHeight());
       // A picture as high as the bar or higher becomes a square of 70 %.
       if (ih >= h) iw = ih = static_cast<float>(static_cast<int>(h * 0.7));
-      graphics.DrawImageRect(picture, x + 2, y + (h - ih) / 2, iw, ih);
+      graphics.DrawImageRect(*picture, x + 2, y + (h - ih) / 2, iw, ih);
     }
     textBox = RectF{x + iw + 5, y + 2, w - iw - 5, h};
   }

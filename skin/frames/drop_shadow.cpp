@@ -68,8 +68,8 @@ bool ShadowImagePlace(const SkinWindowRecord& record, int d, int w, int h, int& 
 // The owner's custom shadow picture, optionally kept off the owner's area.
 void DrawShadowImage(gdip::GdipGraphics& graphics, const SkinWindowRecord& record, HWND owner,
                      int d, int w, int h) {
-  gdip::GdipImage image;
-  if (!image.LoadFromStream(record.shadowImage)) return;
+  gdip::GdipImage* image = record.shadowPicture.Get(record.shadowImage);
+  if (image == nullptr) return;
   int x = 0, y = 0;
   if (!ShadowImagePlace(record, d, w, h, x, y)) return;
   if (record.shadowCutOwner != 0) {
@@ -80,8 +80,8 @@ void DrawShadowImage(gdip::GdipGraphics& graphics, const SkinWindowRecord& recor
                          static_cast<float>(owned.cx - 6), static_cast<float>(owned.cy - 6),
                          gdip::CombineMode::Xor);
   }
-  graphics.DrawImageRect(image, static_cast<float>(x), static_cast<float>(y),
-                         static_cast<float>(image.GetWidth()), static_cast<float>(image.GetHeight()));
+  graphics.DrawImageRect(*image, static_cast<float>(x), static_cast<float>(y),
+                         static_cast<float>(image->GetWidth()), static_cast<float>(image->GetHeight()));
   graphics.ResetClip();
 }
 

@@ -7,6 +7,7 @@
 #include "gdip/gdip_texture_brush.h"
 #include "runtime/gdi_object.h"
 #include "skin/core/colour_convert.h"
+#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/paint_kit.h"
 #include "skin/core/skin_window_table.h"
@@ -46,21 +47,62 @@ void DrawPlaced(gdip::GdipGraphics& graphics, gdip::GdipBitmap& bitmap, int mode
   }
 }
 
-}  // namespace
+// Decoded exactly as a bitmap made from the bytes; nothing to prepare.
+void AsDecoded(gdip::GdipBitmap&) {}
 
-void PlaceBackgroundImage(int windowIndex, gdip::GdipBitmap& bitmap) {
-  SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
-  const bool own = !record.backgroundImage.empty();
-  const rt::ByteArray& source = own ? record.backgroundImage : ThemeBackground;
+// The picture in its placement over the base colour, painted into `dc` of
+// the client's size.
+void PaintLayer(HDC dc, SkinWindowRecord& record, const rt::ByteArray& source, COLORREF colour, int mode,
+                int width, int height) {
+  FillSolid(dc, RECT{0, 0, width, height}, colour);
   if (source.empty()) return;
-  const int mode = own ? record.backgroundMode : ThemeMode;
+  gdip::GdipGraphics graphics;
+  if (!graphics.CreateFromHdc(dc)) return;
+  const float w = static_cast<float>(width), h = static_cast<float>(height);
   if (mode != static_cast<int>(BackgroundMode::TileTop)) {
-    bitmap.CreateFromStream(source);
+    auto* picture = static_cast<gdip::GdipBitmap*>(record.backgroundPicture.Get(source, &AsDecoded));
+    if (picture != nullptr) DrawPlaced(graphics, *picture, mode, w, h);
     return;
   }
-  gdip::GdipImage picture;
-  if (!picture.LoadFromStream(source)) return;
-  const int width = ClientOf(record).right;
+  gdip::GdipImage* picture = record.backgroundPicture.Get(source);
+  if (picture == nullptr) return;
+  gdip::GdipBitmap band;
+  PlaceTileBand(*picture, width, band);
+  DrawPlaced(graphics, band, mode, w, h);
+}
+
+// The record's background layer for this size and look, painted anew only
+// when one of them changed; false when it cannot be made.
+bool UpdateLayer(SkinWindowRecord& record, const rt::ByteArray& source, COLORREF colour, int mode, int width,
+                 int height) {
+  FrameBackgroundLayer& layer = record.backgroundLayer;
+  if (layer.dib && layer.width == width && layer.height == height && layer.colour == colour && layer.mode == mode &&
+      layer.picture == source) {
+    return true;
+  }
+  layer.dib = CreateDib32(width, height);
+  layer.picture.clear();
+  if (!layer.dib) return false;
+  {
+    const rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    if (!dc) {
+      layer.dib.reset();
+      return false;
+    }
+    const rt::ScopedSelection selected(dc.get(), layer.dib.get());
+    PaintLayer(dc.get(), record, source, colour, mode, width, height);
+  }
+  layer.width = width;
+  layer.height = height;
+  layer.colour = colour;
+  layer.mode = mode;
+  layer.picture = source;
+  return true;
+}
+
+}  // namespace
+
+void PlaceTileBand(gdip::GdipImage& picture, int width, gdip::GdipBitmap& bitmap) {
   const int height = static_cast<int>(picture.GetHeight());
   if (!bitmap.Create(width, height, gdip::kPixelFormat32bppArgb)) return;
   gdip::GdipGraphics band;
@@ -74,16 +116,18 @@ void PaintFrameBackground(gdip::GdipGraphics& graphics, int windowIndex) {
   SkinWindowRecord& record = SkinWindowTable.At(windowIndex);
   const RECT client = ClientOf(record);
   const float w = static_cast<float>(client.right);
-  const float h = static_cast<float>(client.bottom);
   const bool own = !record.backgroundImage.empty();
   HDC dc = record.backgroundDc.get();
 
-  FillSolid(dc, client, own ? record.backgroundColour : ThemeColour);
-
-  if (own || !ThemeBackground.empty()) {
-    gdip::GdipBitmap bitmap;
-    PlaceBackgroundImage(windowIndex, bitmap);
-    DrawPlaced(graphics, bitmap, own ? record.backgroundMode : ThemeMode, w, h);
+  const rt::ByteArray& source = own ? record.backgroundImage : ThemeBackground;
+  const COLORREF colour = own ? record.backgroundColour : ThemeColour;
+  const int mode = own ? record.backgroundMode : ThemeMode;
+  const rt::UniqueMemoryDc layerDc(CreateCompatibleDC(nullptr));
+  if (layerDc && UpdateLayer(record, source, colour, mode, client.right, client.bottom)) {
+    const rt::ScopedSelection selected(layerDc.get(), record.backgroundLayer.dib.get());
+    BitBlt(dc, 0, 0, client.right, client.bottom, layerDc.get(), 0, 0, SRCCOPY);
+  } else {
+    PaintLayer(dc, record, source, colour, mode, client.right, client.bottom);
   }
 
   // The overlay colour -1 means no tint.

@@ -4,6 +4,7 @@
 
 #include "gdip/gdip_bitmap.h"
 #include "gdip/gdip_graphics.h"
+#include "gdip/gdip_image.h"
 
 namespace skin {
 
@@ -24,12 +25,15 @@ enum class BackgroundMode : int {
 };
 
 // Paints colour, picture, tint and caption band into the record's
-// backgroundDc, the surface of `graphics`.
+// backgroundDc, the surface of `graphics`. Colour and placed picture are
+// painted once per size and look into the record's kept background layer
+// (the picture decoded once and kept) and copied from there: the same
+// pixels as painting them in place, without stretching the picture again.
 void PaintFrameBackground(gdip::GdipGraphics& graphics, int windowIndex);
 
-// Decodes the window's own picture, else the theme picture, into `bitmap`
-// (a band of the client width for TileTop); leaves it empty when there is
-// none or it does not decode.
-void PlaceBackgroundImage(int windowIndex, gdip::GdipBitmap& bitmap);
+// The TileTop band: `picture` tiled across `width`, every second copy
+// mirrored, as high as the picture; `bitmap` stays empty when it cannot be
+// made.
+void PlaceTileBand(gdip::GdipImage& picture, int width, gdip::GdipBitmap& bitmap);
 
 }  // namespace skin

@@ -8,7 +8,8 @@
 namespace skin {
 
 // Gives the window a region of its client size with rounded corners; the
-// region then belongs to the window.
+// region then belongs to the window. A window that has that region already
+// is left as it is.
 void ApplyRoundRegion(HWND hwnd);
 
 // Draws the dark outer line and, for a frame without a drop shadow, the

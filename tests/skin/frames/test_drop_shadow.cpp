@@ -13,6 +13,7 @@
 #include "gdip/gdip_object.h"
 #include "gdip/image_encoders.h"
 #include "skin/core/dc_cache.h"
+#include "skin/core/kept_pictures.h"
 #include "runtime/gdi_object.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/core/window_properties.h"
@@ -79,13 +80,15 @@ Picture ShadowPicture(HWND shadow) {
   return Picture(dc.get());
 }
 
-rt::ByteArray RedSquare(int size) {
+rt::ByteArray Square(int size, gdip::ARGB colour) {
   gdip::GdipBitmap bitmap;
   bitmap.Create(size, size);
   for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) bitmap.SetPixel(x, y, 0xFFFF0000);
+    for (int x = 0; x < size; ++x) bitmap.SetPixel(x, y, colour);
   return bitmap.SaveToStream(gdip::kPngFormat);
 }
+
+rt::ByteArray RedSquare(int size) { return Square(size, 0xFFFF0000); }
 
 class DropShadowTest : public ::testing::Test {
  protected:
@@ -297,6 +300,25 @@ TEST_F(DropShadowTest, CustomImageIsPlacedByItsModeAndKeptOffTheOwner) {
     EXPECT_EQ(picture.At(c.probeX, c.probeY), c.red ? 0xFFFF0000u : 0u);
     EXPECT_EQ(picture.At(8, 115), 0u) << "only the image is drawn";
   }
+}
+
+// The custom picture is kept decoded between renders: another picture, or
+// the same after the kept ones were let go, draws what a first render does.
+TEST_F(DropShadowTest, AnotherCustomImageIsDrawnNotTheKeptOne) {
+  MakeOwner(100, 100, 300, 200);
+  skin::ShadowSettings settings{.depth = 15, .image = RedSquare(10), .imageX = 4, .imageY = 4, .imageMode = 1,
+                                .imageOnly = 1};
+  ASSERT_TRUE(skin::SetWindowShadow(owner, settings));
+  EXPECT_EQ(ShadowPicture(Record().shadowHwnd).At(6, 6), 0xFFFF0000u);
+  EXPECT_EQ(ShadowPicture(Record().shadowHwnd).At(6, 6), 0xFFFF0000u) << "drawn again from the kept picture";
+  settings.image = Square(10, 0xFF0000FF);
+  ASSERT_TRUE(skin::SetWindowShadow(owner, settings));
+  EXPECT_EQ(ShadowPicture(Record().shadowHwnd).At(6, 6), 0xFF0000FFu);
+  skin::ForgetKeptPictures();
+  EXPECT_EQ(ShadowPicture(Record().shadowHwnd).At(6, 6), 0xFF0000FFu);
+  settings.image.clear();
+  ASSERT_TRUE(skin::SetWindowShadow(owner, settings));
+  EXPECT_EQ(ShadowPicture(Record().shadowHwnd).At(6, 6), 0u) << "no picture any more";
 }
 
 // BuildShadowBitmap into a plain canvas, one probe in each side band.

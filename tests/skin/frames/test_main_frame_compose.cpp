@@ -6,9 +6,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "runtime/gdi_object.h"
 #include "skin/core/dc_cache.h"
+#include "skin/core/kept_pictures.h"
 #include "skin/core/window_properties.h"
 #include "skin/frames/frame_background.h"
 #include "skin/frames/image_dc.h"
@@ -308,6 +311,109 @@ TEST_F(ComposeTest, APresentedComposeRepaintsTheFramesOwnControls) {
   }
   EXPECT_EQ(r.labels.At(1).needsRepaint, 0);
   EXPECT_EQ(r.containers.At(1).redraw, 0);
+}
+
+// Every pixel of a memory DC's 32-bit DIB, alpha byte included.
+std::vector<std::uint32_t> Bits(HDC dc) {
+  const SIZE size = BitmapSize(dc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  std::vector<std::uint32_t> bits(static_cast<std::size_t>(size.cx) * size.cy);
+  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+  EXPECT_EQ(GetDIBits(dc, bitmap, 0, size.cy, bits.data(), &info, DIB_RGB_COLORS), size.cy);
+  return bits;
+}
+
+struct KeptLookCase {
+  const char* name;
+  std::function<void(skin::SkinWindowRecord&, HWND)> change;
+};
+
+// A compose finds the background layer and the frame's pictures kept from
+// the one before; whatever changed between them, it paints what a compose
+// with nothing kept paints.
+TEST_F(ComposeTest, AComposeFromWhatIsKeptPaintsWhatAFreshOnePaints) {
+  const auto plain = [](gdip::ARGB colour) { return [colour](int x, int y) { return (x + y) % 7 ? colour : kRedArgb; }; };
+  const KeptLookCase cases[] = {
+      {"nothing", [](skin::SkinWindowRecord&, HWND) {}},
+      {"the size", [](skin::SkinWindowRecord&, HWND w) {
+         SetWindowPos(w, nullptr, 0, 0, 420, 330, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+       }},
+      {"the theme picture", [&](skin::SkinWindowRecord&, HWND) {
+         skin::ThemeBackground = Picture(60, 40, plain(kBlueArgb));
+       }},
+      {"the theme colour", [](skin::SkinWindowRecord&, HWND) { skin::ThemeColour = 0x204060; }},
+      {"the placement", [](skin::SkinWindowRecord&, HWND) { skin::ThemeMode = 2; }},
+      {"to the tiled band", [](skin::SkinWindowRecord&, HWND) { skin::ThemeMode = 4; }},
+      {"an own picture", [&](skin::SkinWindowRecord& r, HWND) {
+         r.backgroundImage = Picture(50, 30, plain(kYellowArgb));
+         r.backgroundMode = 3;
+         r.backgroundColour = 0x303030;
+       }},
+      {"the bottom-bar picture", [&](skin::SkinWindowRecord& r, HWND) {
+         r.bottomItems.at(0).image = Picture(16, 16, plain(kBlueArgb));
+       }},
+      {"no theme picture", [](skin::SkinWindowRecord&, HWND) { skin::ThemeBackground.clear(); }},
+  };
+  for (const KeptLookCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    skin::SkinWindowTable.Clear();
+    skin::ThemeColour = 0xECECEC;
+    skin::ThemeMode = 3;
+    skin::ThemeBackground = Picture(60, 40, plain(kGreenArgb));
+    skin::MainWindowSettings settings = MenuAndNoIcon();
+    settings.bottomBarHeight = 24;
+    skin::BottomBarItem item;
+    item.width = -1;
+    item.text = "WWW";
+    item.image = Picture(16, 16, plain(kGreenArgb));
+    settings.bottomItems = std::vector<skin::BottomBarItem>{item};
+    TestWindow window = InstallerFrame(570, 450, WS_MINIMIZEBOX, settings);
+    skin::SkinWindowRecord& r = Record();
+    skin::ComposeMainFrame(1, false);
+    skin::ComposeMainFrame(1, false);
+    c.change(r, window);
+    skin::ComposeMainFrame(1, false);
+    const std::vector<std::uint32_t> kept = Bits(r.backgroundDc.get());
+    const std::vector<std::uint32_t> keptBar = Bits(r.bottomDc.get());
+
+    r.backgroundLayer = skin::FrameBackgroundLayer{};
+    skin::ForgetKeptPictures();
+    skin::ComposeMainFrame(1, false);
+    EXPECT_EQ(BitmapSize(r.backgroundDc.get()).cx, r.width);
+    EXPECT_TRUE(kept == Bits(r.backgroundDc.get())) << "the frame";
+    EXPECT_TRUE(keptBar == Bits(r.bottomDc.get())) << "the bottom bar";
+  }
+}
+
+// The region is set again only when the size changed; it always matches
+// the frame's size.
+TEST_F(ComposeTest, TheRegionFollowsTheSizeAcrossComposes) {
+  TestWindow window = InstallerFrame();
+  const auto expectRegion = [&](int w, int h) {
+    rt::UniqueRegion got(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, got.get()), ERROR);
+    rt::UniqueRegion want(CreateRoundRectRgn(0, 0, w + 1, h + 1, 5, 5));
+    for (int y : {0, 1, 2, h / 2, h - 3, h - 2, h - 1})
+      for (int x : {0, 1, 2, w / 2, w - 3, w - 2, w - 1}) {
+        EXPECT_EQ(PtInRegion(got.get(), x, y), PtInRegion(want.get(), x, y)) << x << ", " << y;
+      }
+  };
+  skin::ComposeMainFrame(1, true);
+  expectRegion(570, 450);
+  skin::ComposeMainFrame(1, true);
+  expectRegion(570, 450);
+  SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  skin::ComposeMainFrame(1, true);
+  expectRegion(400, 300);
+  // A region put there by anything else is replaced.
+  SetWindowRgn(window, CreateRectRgn(0, 0, 100, 100), FALSE);
+  skin::ComposeMainFrame(1, true);
+  expectRegion(400, 300);
 }
 
 TEST(ImageDc, BlankOrPictureAtItsOwnSize) {
