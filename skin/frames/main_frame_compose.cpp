@@ -8,6 +8,7 @@
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/skin_window_table.h"
+#include "skin/core/window_queries.h"
 #include "skin/core/window_properties.h"
 #include "skin/frames/bottom_bar_paint.h"
 #include "skin/frames/caption_button_paint.h"
@@ -21,7 +22,14 @@ namespace skin {
 
 namespace {
 
-// A cache DC is released before its field takes the next one.
+// The frame's copy lays the skin over the transparent children (labels
+// that draw only their text): they paint themselves again over it.
+void InvalidateTransparentChildren(HWND frame) {
+  ForEachChild(frame, [](HWND child) {
+    if (IsTransparentExStyle(child)) InvalidateRect(child, nullptr, TRUE);
+  });
+}
+
 }  // namespace
 
 void ComposeMainFrame(int windowIndex, bool present) {
@@ -70,7 +78,10 @@ void ComposeMainFrame(int windowIndex, bool present) {
   }
   record.width = w;
   record.height = h;
-  if (present) InvalidateSkinnedChildren(windowIndex);
+  if (present) {
+    InvalidateSkinnedChildren(windowIndex);
+    InvalidateTransparentChildren(record.hwnd);
+  }
 }
 
 }  // namespace skin

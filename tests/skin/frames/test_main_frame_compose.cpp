@@ -410,6 +410,16 @@ TEST_F(ComposeTest, TheRegionFollowsTheSizeAcrossComposes) {
   SetWindowPos(window, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   skin::ComposeMainFrame(1, true);
   expectRegion(400, 300);
+  // A label that draws only its text is painted over by the frame's copy:
+  // it paints itself again, also when the region stayed as it was.
+  TestWindow label = quillora_test::MakeChild(window, 20, 60, 100, 20, "Static", WS_CHILD | WS_VISIBLE,
+                                              WS_EX_TRANSPARENT);
+  for (int i = 0; i < 2; ++i) {
+    UpdateWindow(label);
+    ValidateRect(label, nullptr);
+    skin::ComposeMainFrame(1, true);
+    EXPECT_TRUE(GetUpdateRect(label, nullptr, FALSE)) << i;
+  }
   // A region put there by anything else is replaced.
   SetWindowRgn(window, CreateRectRgn(0, 0, 100, 100), FALSE);
   skin::ComposeMainFrame(1, true);
