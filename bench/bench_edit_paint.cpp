@@ -99,26 +99,14 @@ struct Stage {
   HWND VOverlay() { return skin::SkinWindowTable.At(1).edits.At(2).vScrollOverlay; }
 };
 
-// The host's composition pixels under a window.
-std::vector<std::uint32_t> ComposedPixels(HWND window) {
-  HDC composition = skin::SkinWindowTable.At(1).compositionDc.get();
-  RECT place{};
-  GetWindowRect(window, &place);
-  MapWindowPoints(HWND_DESKTOP, skin::SkinWindowTable.At(1).hwnd, reinterpret_cast<POINT*>(&place), 2);
-  std::vector<std::uint32_t> pixels;
-  for (int y = place.top; y < place.bottom; ++y)
-    for (int x = place.left; x < place.right; ++x) pixels.push_back(GetPixel(composition, x, y));
-  return pixels;
-}
-
 // Whether a paint from the kept image leaves what a fresh paint leaves.
 template <class Paint, class Forget>
 bool KeptPaintIsFresh(const char* what, HWND window, Paint paint, Forget forget) {
   paint();
-  const std::vector<std::uint32_t> kept = ComposedPixels(window);
+  const std::vector<std::uint32_t> kept = bench::ComposedPixels(window);
   forget();
   paint();
-  const bool same = kept == ComposedPixels(window);
+  const bool same = kept == bench::ComposedPixels(window);
   std::printf("%s: a paint from the kept image is %s\n", what, same ? "the fresh paint's image" : "NOT the fresh paint's image");
   return same;
 }

@@ -119,18 +119,6 @@ void FloorOnce(HWND window, SIZE size) {
   dcOwner.reset();
 }
 
-// The host's composition pixels under a window.
-std::vector<std::uint32_t> ComposedPixels(HWND window) {
-  HDC composition = skin::SkinWindowTable.At(1).compositionDc.get();
-  RECT place{};
-  GetWindowRect(window, &place);
-  MapWindowPoints(HWND_DESKTOP, skin::SkinWindowTable.At(1).hwnd, reinterpret_cast<POINT*>(&place), 2);
-  std::vector<std::uint32_t> pixels;
-  for (int y = place.top; y < place.bottom; ++y)
-    for (int x = place.left; x < place.right; ++x) pixels.push_back(GetPixel(composition, x, y));
-  return pixels;
-}
-
 void NativePaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
 }  // namespace
@@ -180,10 +168,10 @@ int main() {
     if (!flat) status = 1;
     // A paint from the kept image must leave what a fresh paint leaves.
     skin::PaintUpDown(1, 1);
-    const std::vector<std::uint32_t> kept = ComposedPixels(stage.upDown);
+    const std::vector<std::uint32_t> kept = bench::ComposedPixels(stage.upDown);
     skin::SkinWindowTable.At(1).upDowns.At(1).image.Forget();
     skin::PaintUpDown(1, 1);
-    const bool same = kept == ComposedPixels(stage.upDown);
+    const bool same = kept == bench::ComposedPixels(stage.upDown);
     std::printf("up-down: a paint from the kept image is %s\n",
                 same ? "the fresh paint's image" : "NOT the fresh paint's image");
     if (!same) status = 1;

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
@@ -25,6 +27,19 @@ inline int AddWhiteSkinWindow(HWND frame, int width, int height, bool active = f
   const int index = skin::SkinWindowTable.Append(std::move(record));
   skin::prop::Write(frame, skin::prop::kIndex, index);
   return index;
+}
+
+// The host's composition pixels under a window of the first skinned
+// window, to compare a paint from a kept image with a fresh one.
+inline std::vector<std::uint32_t> ComposedPixels(HWND window) {
+  HDC composition = skin::SkinWindowTable.At(1).compositionDc.get();
+  RECT place{};
+  GetWindowRect(window, &place);
+  MapWindowPoints(HWND_DESKTOP, skin::SkinWindowTable.At(1).hwnd, reinterpret_cast<POINT*>(&place), 2);
+  std::vector<std::uint32_t> pixels;
+  for (int y = place.top; y < place.bottom; ++y)
+    for (int x = place.left; x < place.right; ++x) pixels.push_back(GetPixel(composition, x, y));
+  return pixels;
 }
 
 }  // namespace bench
