@@ -147,6 +147,7 @@ struct ListControlRecord {
   FinishedImage keptRows;  // the tree's last painted rows
   FinishedImage vScrollImage;
   FinishedImage hScrollImage;
+  FinishedImage ringImage;  // the ring around the client, last painted
 };
 
 struct UpDownRecord {

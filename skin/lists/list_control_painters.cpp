@@ -1,5 +1,7 @@
 #include "skin/lists/list_control_painters.h"
 
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "gdip/gdip_graphics.h"
@@ -10,6 +12,7 @@
 #include "skin/core/control_background.h"
 #include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
+#include "skin/core/finished_image.h"
 #include "skin/core/paint_kit.h"
 #include "skin/core/skin_lookups.h"
 #include "skin/core/window_queries.h"
@@ -24,6 +27,41 @@ constexpr COLORREF kKey = 0xFF00FF;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
+
+// The tint (or opaque white) between the window edge and the client,
+// then the outline of the hover, focus or idle state.
+void DrawRing(HDC image, int w, int h, const RECT& client, int isHover, int isFocused) {
+  gdip::GdipGraphics g;
+  g.CreateFromHdc(image);
+  const auto fw = static_cast<float>(w);
+  const auto fh = static_cast<float>(h);
+  // The ring covers the native scroll bars too.
+  g.SetClipRect(0, 0, fw, fh);
+  g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
+                static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
+  if (TransparencyMode) {
+    FillRectSolid(g, {0, 0, fw, fh}, ToArgb(kWhite, GlobalAlpha));
+  } else {
+    g.Clear(ToArgb(kWhite));
+  }
+  g.ResetClip();
+
+  if (isHover && ListHoverTracking) {
+    OutlineRect(g, {1, 1, fw - 2, fh - 2}, ToArgb(AccentColour, 200), 2);
+  } else if (isHover || isFocused) {
+    OutlineRect(g, {0, 0, fw - 1, fh - 1}, ToArgb(AccentColour, 200));
+  } else {
+    OutlineRect(g, {0, 0, fw - 1, fh - 1}, ToArgb(kBlack, 90));
+  }
+}
+
+// Everything DrawRing draws from beside the background.
+FinishedImage::Key RingKey(int w, int h, const RECT& client, int isHover, int isFocused) {
+  FinishedImage::Key key{w, h, client.left, client.top, client.right, client.bottom, isHover, isFocused,
+                         ListHoverTracking, static_cast<std::int64_t>(AccentColour), TransparencyMode};
+  if (TransparencyMode) key.Add(static_cast<std::int64_t>(GlobalAlpha));
+  return key;
+}
 
 }  // namespace
 
@@ -47,29 +85,19 @@ void PaintSkinFrame(int windowIndex, int listIndex, std::optional<int> hover, st
   const RECT client = GetClientRectInWindow(control);
   const CachedDc image = ComposeControlBackground(control, {0, 0, w, h});
   if (!image) return;
-  {
-    gdip::GdipGraphics g;
-    g.CreateFromHdc(image.get());
-    const auto fw = static_cast<float>(w);
-    const auto fh = static_cast<float>(h);
-    // The ring covers the native scroll bars too.
-    g.SetClipRect(0, 0, fw, fh);
-    g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
-                  static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
-    if (TransparencyMode) {
-      FillRectSolid(g, {0, 0, fw, fh}, ToArgb(kWhite, GlobalAlpha));
-    } else {
-      g.Clear(ToArgb(kWhite));
-    }
-    g.ResetClip();
-
-    if (isHover && ListHoverTracking) {
-      OutlineRect(g, {1, 1, fw - 2, fh - 2}, ToArgb(AccentColour, 200), 2);
-    } else if (isHover || isFocused) {
-      OutlineRect(g, {0, 0, fw - 1, fh - 1}, ToArgb(AccentColour, 200));
-    } else {
-      OutlineRect(g, {0, 0, fw - 1, fh - 1}, ToArgb(kBlack, 90));
-    }
+  // Found again: composing the background may have re-entered the engine.
+  const FinishedImage* kept = nullptr;
+  if (SkinWindowRecord* again = SkinWindowTable.Find(windowIndex);
+      again != nullptr && again->listControls.Contains(listIndex) && again->listControls.At(listIndex).hwnd == control) {
+    kept = &again->listControls.At(listIndex).ringImage;
+  }
+  FinishedImage::Key key = RingKey(w, h, client, isHover, isFocused);
+  if (kept == nullptr) {
+    DrawRing(image.get(), w, h, client, isHover, isFocused);
+  } else if (!kept->Restore(image.get(), key)) {
+    kept->Start(image.get(), std::move(key));
+    DrawRing(image.get(), w, h, client, isHover, isFocused);
+    kept->Finish(image.get());
   }
   // Keyed after drawing: the client keeps what the control painted there.
   FillKeyColour(image.get(), client, kKey);

@@ -2,8 +2,8 @@
 // keeps, the hover ring ending with a real mouse leave, the painting over
 // the tinted background in TransparencyMode (and the copy from the
 // composition image while the window moves), the brush replies to the
-// control's children, the ring's colours, and the painted bar following
-// every scroll.
+// control's children, the ring's colours and its kept image, and the
+// painted bar following every scroll.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,14 +12,18 @@
 #include <cstdint>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "skin/core/dc_cache.h"
 #include "skin/core/engine_globals.h"
 #include "skin/core/window_properties.h"
 #include "skin/lists/list_control_installer.h"
 #include "skin/lists/list_control_painters.h"
 #include "skin/lists/list_control_skin.h"
 #include "tests/skin/core/composed_frame.h"
+#include "tests/skin/lists/kept_image_checks.h"
 #include "tests/skin/lists/list_host.h"
 #include "tests/skin/lists/overlay_surface.h"
 #include "tests/skin/lists/pixel_checks.h"
@@ -264,6 +268,54 @@ TEST_F(ListSkinTest, RingColoursFollowHoverFocusAndBorder) {
     EXPECT_TRUE(NearRgb(got, expected));
     EXPECT_EQ(Rgb(Composition(), place.left + 20, place.top + y), kMarker) << "the client is left alone";
   }
+}
+
+// A ring repainted in a state it was painted in before copies its kept
+// image: after each change the ring is what a fresh paint gives, and the
+// change shows in it (a kept image taken for the new state would not).
+TEST_F(ListSkinTest, KeptRingImagesAreTheFreshPaints) {
+  Make("ListBox", WS_VSCROLL, WS_EX_CLIENTEDGE);
+  AddItems(control, 20);
+  int hover = 0, focused = 0;
+  struct Case {
+    const char* name;
+    std::function<void()> apply;
+  };
+  const std::vector<Case> cases = {
+      {"idle", [] {}},
+      {"hovered", [&] { hover = 1; }},
+      {"hovered, tracking", [] { skin::ListHoverTracking = 1; }},
+      {"focused", [&] { hover = 0; focused = 1; }},
+      {"another accent", [] { skin::AccentColour = 0x2040C0; }},
+      {"translucent", [] { skin::TransparencyMode = 1; }},
+      {"another global alpha", [] { skin::GlobalAlpha = 90; }},
+      {"another background", [&] { quillora_test::Fill(Record().backgroundDc.get(), kWidth, kHeight, 0x405060); }},
+      {"one background pixel under the ring",
+       [&] { quillora_test::DibPixel(Record().backgroundDc.get(), kX + 1, kY + 60) ^= 0x808080u; }},
+      {"taller and narrower", [&] { SetWindowPos(control, nullptr, 0, 0, 150, 200, SWP_NOMOVE | SWP_NOZORDER); }},
+      {"idle", [&] { focused = 0; }},
+      {"opaque", [] { skin::TransparencyMode = 0; }},
+  };
+  std::vector<std::uint32_t> before;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.apply();
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT*>(&place), 2);
+    const auto ring = [&] { return quillora_test::AreaPixels(Composition(), place); };
+    EXPECT_TRUE(quillora_test::KeptPaintsAreFresh(
+        [&] {
+          MarkComposition();
+          skin::PaintSkinFrame(windowIndex, 1, hover, focused);
+        },
+        [&] { List().ringImage.Forget(); }, ring));
+    const std::vector<std::uint32_t> now = ring();
+    EXPECT_NE(now, before) << "the change shows in the ring";
+    before = now;
+  }
+  skin::ListHoverTracking = 0;
+  EXPECT_EQ(skin::DcCache.size(), cacheBefore);
 }
 
 TEST_F(ListSkinTest, TransparentPaintDrawsTheItemsOverTheTintedBackground) {
