@@ -628,6 +628,16 @@ TEST_F(ShownListTest, AWindowShowsTheRingTheTintedListAndTheCaretRow) {
   HDC listDc = GetWindowDC(list);
   const std::uint32_t ground = Blend(FrameRgb(kX, kY + h / 2), kWhiteRgb, 160);
   EXPECT_TRUE(NearRgb(ScreenRgb(listDc, 0, h / 2), Blend(ground, 0, 90))) << "the list's ring";
+  // The edge shown is exactly the ring kept in the composition.
+  const int w = listWindow.right - listWindow.left;
+  int differing = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (x >= 2 && y >= 2 && x < w - 2 && y < h - 2) continue;
+      if (ScreenRgb(listDc, x, y) != Composed(x, y)) ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0) << "edge pixels shown unlike the composition";
   RECT item{};
   SendMessageA(list, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item));
   const int belowX = 20, belowY = item.bottom + 10;
