@@ -28,8 +28,8 @@ class KeptFont {
   // is not installed (asked again next time). The kept font is a cache, so
   // a const owner may fill it.
   const gdip::GdipFont* Get(const rt::Text& face, float size, int style, gdip::Unit unit = gdip::Unit::World) const;
-  const gdip::GdipFont* Get(const FontSpec& spec, gdip::Unit unit = gdip::Unit::World) const {
-    return Get(spec.face, static_cast<float>(spec.size), spec.style, unit);
+  const gdip::GdipFont* Get(const FontSpec& font, gdip::Unit unit = gdip::Unit::World) const {
+    return Get(font.face, static_cast<float>(font.size), font.style, unit);
   }
 
   // Lets go of the font (before GDI+ shuts down); the next Get makes it again.
@@ -44,7 +44,7 @@ class KeptFont {
   mutable std::shared_ptr<gdip::GdipFont> font_;
 };
 
-// The same width, measured with the kept font of that spec.
+// The same width, measured with the kept font of that face, size and style.
 int MeasureTextWidth(const rt::Text& text, const FontSpec& font, const KeptFont& kept);
 
 }  // namespace skin

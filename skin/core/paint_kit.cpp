@@ -85,4 +85,11 @@ void ClipToRect(gdip::GdipGraphics& graphics, const RECT& rect) {
                        gdip::CombineMode::Replace);
 }
 
+void ClipToRing(gdip::GdipGraphics& graphics, float width, float height, const RECT& client) {
+  graphics.SetClipRect(0, 0, width, height, gdip::CombineMode::Replace);
+  graphics.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
+                       static_cast<float>(client.right - client.left), static_cast<float>(client.bottom - client.top),
+                       gdip::CombineMode::Xor);
+}
+
 }  // namespace skin

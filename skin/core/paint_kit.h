@@ -45,4 +45,8 @@ void StrokeLine(gdip::GdipGraphics& graphics, PointF from, PointF to, gdip::ARGB
 // Replaces the clip by the rectangle.
 void ClipToRect(gdip::GdipGraphics& graphics, const RECT& rect);
 
+// Replaces the clip by the ring between a width x height window's edge and
+// its client rectangle (which may hold the native scroll bars' room too).
+void ClipToRing(gdip::GdipGraphics& graphics, float width, float height, const RECT& client);
+
 }  // namespace skin

@@ -123,10 +123,7 @@ void DrawEditRing(HDC dc, HWND edit, int width, int height, const RECT& client, 
   g.CreateFromHdc(dc);
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
-  // The ring includes the native scroll bars.
-  g.SetClipRect(0, 0, w, h);
-  g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
-                static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
+  ClipToRing(g, w, h, client);  // the native scroll bars too
   if (TransparencyMode) {
     const Tint tint = EditTint(edit, GlobalAlpha);
     FillRectSolid(g, {0, 0, w, h}, ToArgb(tint.colour, tint.alpha));

@@ -35,10 +35,7 @@ void DrawRing(HDC image, int w, int h, const RECT& client, int isHover, int isFo
   g.CreateFromHdc(image);
   const auto fw = static_cast<float>(w);
   const auto fh = static_cast<float>(h);
-  // The ring covers the native scroll bars too.
-  g.SetClipRect(0, 0, fw, fh);
-  g.SetClipRect(static_cast<float>(client.left), static_cast<float>(client.top),
-                static_cast<float>(Width(client)), static_cast<float>(Height(client)), gdip::CombineMode::Xor);
+  ClipToRing(g, fw, fh, client);  // the native scroll bars too
   if (TransparencyMode) {
     FillRectSolid(g, {0, 0, fw, fh}, ToArgb(kWhite, GlobalAlpha));
   } else {
