@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -128,6 +129,28 @@ class KeptPaintTest : public quillora_test::SkinnedButtonTest {
     });
   }
 
+  // A change of what a control shows, named for the trace.
+  struct Change {
+    const char* what;
+    std::function<void()> apply;
+  };
+
+  // Applies each change in turn to a hovered control: its kept paint must
+  // show the change, equal the plain paint and stay so on repeat.
+  template <class Kept, class PlainPaint>
+  void ExpectEachChangeShowsAsThePlainPaint(std::initializer_list<Change> changes, Kept kept, PlainPaint plain) {
+    for (const Change& change : changes) {
+      SCOPED_TRACE(change.what);
+      const int state = ODS_HOTLIGHT;  // hover changes the face; the accent shows only there
+      const Pixels before = kept(state);
+      change.apply();
+      const Pixels after = kept(state);
+      EXPECT_NE(after, before) << "the change does not show";
+      EXPECT_EQ(after, plain(state));
+      EXPECT_EQ(kept(state), after);
+    }
+  }
+
   // Changes the frame's picture under `control`.
   void RepaintPictureUnder(HWND control, std::uint32_t colour) {
     POINT origin{0, 0};
@@ -151,30 +174,17 @@ TEST_F(KeptPaintTest, PushButtonPaintsMatchThePlainPaintInEveryLookAndOnRepeat) 
 }
 
 TEST_F(KeptPaintTest, PushButtonPaintsFollowEveryChangeOfWhatTheyShow) {
-  struct Change {
-    const char* what;
-    std::function<void()> apply;
-  };
-  const Change changes[] = {
-      {"caption", [this] { Button(1).caption = "Cancel"; }},
-      {"font size", [this] { Button(1).font.size = 17; }},
-      {"font style", [this] { Button(1).font.style = 1; }},
-      {"text colour", [this] { skin::prop::Write(push, skin::prop::kTextColour, 0x0000FF); }},
-      {"accent", [] { skin::AccentColour = 0x00FF00; }},
-      {"picture under it", [this] { RepaintPictureUnder(push, 0x00336699); }},
-      {"halo", [this] { Button(1).textEffect = 0xFFFFFF; }},
-  };
-  for (const Change& change : changes) {
-    SCOPED_TRACE(change.what);
-    // Hover changes the face; the accent shows only there.
-    const int state = ODS_HOTLIGHT;
-    const Pixels before = KeptPush(state);
-    change.apply();
-    const Pixels after = KeptPush(state);
-    EXPECT_NE(after, before) << "the change does not show";
-    EXPECT_EQ(after, PlainPush(state));
-    EXPECT_EQ(KeptPush(state), after);
-  }
+  ExpectEachChangeShowsAsThePlainPaint(
+      {
+        {"caption", [this] { Button(1).caption = "Cancel"; }},
+        {"font size", [this] { Button(1).font.size = 17; }},
+        {"font style", [this] { Button(1).font.style = 1; }},
+        {"text colour", [this] { skin::prop::Write(push, skin::prop::kTextColour, 0x0000FF); }},
+        {"accent", [] { skin::AccentColour = 0x00FF00; }},
+        {"picture under it", [this] { RepaintPictureUnder(push, 0x00336699); }},
+        {"halo", [this] { Button(1).textEffect = 0xFFFFFF; }},
+      },
+      [this](int state) { return KeptPush(state); }, [this](int state) { return PlainPush(state); });
 }
 
 TEST_F(KeptPaintTest, CheckBoxPaintsMatchThePlainPaintInEveryLookBothAnimatedAndDrawn) {
@@ -200,37 +210,25 @@ TEST_F(KeptPaintTest, CheckBoxPaintsMatchThePlainPaintInEveryLookBothAnimatedAnd
 }
 
 TEST_F(KeptPaintTest, CheckBoxPaintsFollowEveryChangeOfWhatTheyShow) {
-  struct Change {
-    const char* what;
-    std::function<void()> apply;
-  };
-  const Change changes[] = {
-      {"checked", [this] { SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0); }},
-      {"caption", [this] { Button(2).caption = "Other"; }},
-      {"font size", [this] { Button(2).font.size = 15; }},
-      {"text colour", [this] { skin::prop::Write(check, skin::prop::kTextColour, 0x0000FF); }},
-      {"picture under it", [this] { RepaintPictureUnder(check, 0x00996633); }},
-      {"drawn box", [this] { skin::prop::Write(check, skin::prop::kClickAnimation, 0); }},
-      {"accent", [] { skin::AccentColour = 0x00FF00; }},
-      {"state images", [this] {
-         skin::ButtonRecord& b = Button(2);
-         b.useStateImages = 1;
-         b.checkedHoverImage = SolidPng(10, 10, RGB(255, 0, 0));
-       }},
-      {"a state image's bytes", [this] {
-         Button(2).checkedHoverImage = SolidPng(10, 10, RGB(0, 0, 255));
-       }},
-  };
-  for (const Change& change : changes) {
-    SCOPED_TRACE(change.what);
-    const int state = ODS_HOTLIGHT;
-    const Pixels before = KeptCheck(state);
-    change.apply();
-    const Pixels after = KeptCheck(state);
-    EXPECT_NE(after, before) << "the change does not show";
-    EXPECT_EQ(after, PlainCheck(state));
-    EXPECT_EQ(KeptCheck(state), after);
-  }
+  ExpectEachChangeShowsAsThePlainPaint(
+      {
+        {"checked", [this] { SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0); }},
+        {"caption", [this] { Button(2).caption = "Other"; }},
+        {"font size", [this] { Button(2).font.size = 15; }},
+        {"text colour", [this] { skin::prop::Write(check, skin::prop::kTextColour, 0x0000FF); }},
+        {"picture under it", [this] { RepaintPictureUnder(check, 0x00996633); }},
+        {"drawn box", [this] { skin::prop::Write(check, skin::prop::kClickAnimation, 0); }},
+        {"accent", [] { skin::AccentColour = 0x00FF00; }},
+        {"state images", [this] {
+           skin::ButtonRecord& b = Button(2);
+           b.useStateImages = 1;
+           b.checkedHoverImage = SolidPng(10, 10, RGB(255, 0, 0));
+         }},
+        {"a state image's bytes", [this] {
+           Button(2).checkedHoverImage = SolidPng(10, 10, RGB(0, 0, 255));
+         }},
+      },
+      [this](int state) { return KeptCheck(state); }, [this](int state) { return PlainCheck(state); });
 }
 
 // The image button's picture and the image check box's two are kept
